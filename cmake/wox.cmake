@@ -1,0 +1,28 @@
+# One static library per subsystem folder; sources are globbed so a new
+# class only needs its header/source pair in the folder.
+function(wox_add_subsystem name)
+  file(GLOB sources CONFIGURE_DEPENDS
+       ${CMAKE_SOURCE_DIR}/${name}/*.cpp ${CMAKE_SOURCE_DIR}/${name}/*.h)
+  list(FILTER sources EXCLUDE REGEX "/main\\.cpp$")
+  if(NOT sources)
+    set(sources ${CMAKE_SOURCE_DIR}/cmake/empty.cpp)
+  endif()
+  add_library(wox_${name} STATIC ${sources})
+  target_include_directories(wox_${name} PUBLIC ${CMAKE_SOURCE_DIR}/${name})
+  target_link_libraries(wox_${name} PUBLIC ${ARGN})
+endfunction()
+
+# Every tests/<subsystem>/tst_<topic>.cpp is one Qt Test executable run by
+# CTest offscreen, each run with a fresh temporary HOME and XDG_CONFIG_HOME.
+function(wox_add_tests subsystem)
+  file(GLOB tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${subsystem}/tst_*.cpp)
+  foreach(src ${tests})
+    get_filename_component(topic ${src} NAME_WE)
+    set(target ${subsystem}_${topic})
+    add_executable(${target} ${src})
+    target_link_libraries(${target} PRIVATE wox_${subsystem} wox_testsupport
+                          wox_resources Qt5::Test)
+    add_test(NAME ${target}
+             COMMAND sh ${CMAKE_SOURCE_DIR}/tests/run-test.sh $<TARGET_FILE:${target}>)
+  endforeach()
+endfunction()

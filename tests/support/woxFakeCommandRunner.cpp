@@ -1,0 +1,20 @@
+#include "woxFakeCommandRunner.h"
+
+woxFakeCommandRunner::woxFakeCommandRunner()
+{
+    next.status = woxCommandResult::Finished;
+    next.exitCode = 0;
+    woxCommandRunner::install(this);
+}
+
+woxFakeCommandRunner::~woxFakeCommandRunner()
+{
+    woxCommandRunner::install(nullptr);
+}
+
+woxCommandResult woxFakeCommandRunner::run(const QString &program, const QStringList &arguments,
+                                           int timeoutMs)
+{
+    calls.append(Call{program, arguments, timeoutMs});
+    return next;
+}

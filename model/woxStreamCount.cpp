@@ -1,0 +1,22 @@
+#include "woxStreamCount.h"
+
+#include <QDataStream>
+#include <QIODevice>
+
+#include <limits>
+
+namespace woxStreamCount {
+
+bool accept(QDataStream &stream, qint64 count, qint64 itemBytes)
+{
+    if (stream.status() != QDataStream::Ok)
+        return false;
+    const qint64 left = stream.device() ? stream.device()->bytesAvailable() : 0;
+    const bool fits = count >= 0 && count <= std::numeric_limits<int>::max()
+                      && (itemBytes <= 0 || count <= left / itemBytes);
+    if (!fits)
+        stream.setStatus(QDataStream::ReadCorruptData);
+    return fits;
+}
+
+} // namespace woxStreamCount

@@ -104,7 +104,9 @@ bool woxPseudoDepthTable::isLoaded() const
 
 float woxPseudoDepthTable::factor(woxArrayType type, woxSpacing spacing, woxLevel level) const
 {
-    if (!loaded)
+    // A quadripole that did not come from the grid (spacing or level out of
+    // range) has no factor rather than one read past the end of a row.
+    if (!loaded || spacing >= spacingRows || level >= levelColumns)
         return 0.0f;
     const woxDepthMap::const_iterator entry = table.constFind(type);
     if (entry == table.constEnd())

@@ -186,6 +186,9 @@ private slots:
     {
         QCOMPARE(table->factor(22, 0, 0), 0.0f);
         QCOMPARE(table->factor(255, 29, 98), 0.0f);
+        QCOMPARE(table->factor(3, 30, 0), 0.0f);
+        QCOMPARE(table->factor(3, 0, 99), 0.0f);
+        QCOMPARE(table->factor(3, 255, 255), 0.0f);
         QCOMPARE(woxPseudoDepthTable::computeFactor(22, 0, 0), 0.0f);
         const woxPseudoDepthTable unloaded;
         QVERIFY(!unloaded.isLoaded());

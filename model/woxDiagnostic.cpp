@@ -25,6 +25,11 @@ void woxDiagnostic::fileError(const QString &errorString)
     writeLine(QStringLiteral("File error: ") + errorString);
 }
 
+void woxDiagnostic::line(const QString &text)
+{
+    writeLine(text);
+}
+
 void woxDiagnostic::setCapture(QStringList *sink)
 {
     QMutexLocker lock(&captureMutex);

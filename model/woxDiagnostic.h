@@ -13,6 +13,9 @@ public:
     static void error(const QString &className, const QString &text);
     static void error(const QString &className, const QString &text, qint64 value);
     static void fileError(const QString &errorString);
+    // A line without the class prefix (dumps that follow an error line),
+    // ended and captured the same way.
+    static void line(const QString &text);
 
     // Tests: every line (without its line end) is also appended here;
     // nullptr stops the capture.

@@ -1,0 +1,8 @@
+#include "woxSerialPort.h"
+
+woxSerialPort::woxSerialPort(QObject *parent)
+    : QObject(parent)
+{
+}
+
+woxSerialPort::~woxSerialPort() = default;

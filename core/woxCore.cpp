@@ -1,0 +1,265 @@
+#include "woxCore.h"
+
+#include "woxCoreTypes.h"
+
+woxCore *woxCore::self = nullptr;
+
+woxCore::woxCore()
+    : QObject(nullptr)
+{
+    woxRegisterCoreTypes();
+    // The worker emits on its own thread; the automatic connection queues a
+    // copy of each report to this object's (the GUI) thread.
+    connect(&worker, &woxCoreThread::sendReportDiscover, this, &woxCore::onReportDiscover);
+    connect(&worker, &woxCoreThread::sendReportCalibrate, this, &woxCore::onReportCalibrate);
+    connect(&worker, &woxCoreThread::sendReportResistance, this, &woxCore::onReportResistance);
+    connect(&worker, &woxCoreThread::sendReportET2D, this, &woxCore::onReportET2D);
+    connect(&worker, &woxCoreThread::sendReportVES, this, &woxCore::onReportVES);
+    connect(&worker, &woxCoreThread::sendReportSignal, this, &woxCore::onReportSignal);
+    connect(&worker, &woxCoreThread::sendReportSensor, this, &woxCore::onReportSensor);
+    connect(&worker, &woxCoreThread::sendReportClock, this, &woxCore::onReportClock);
+    connect(&worker, &woxCoreThread::sendReportSound, this, &woxCore::onReportSound);
+    connect(&worker, &woxCoreThread::sendReportProduction, this, &woxCore::onReportProduction);
+    connect(&worker, &woxCoreThread::sendReportTxAux, this, &woxCore::onReportTxAux);
+    connect(&worker, &woxCoreThread::sendReportSwAux, this, &woxCore::onReportSwAux);
+    connect(&worker, &woxCoreThread::sendReportRxAux, this, &woxCore::onReportRxAux);
+    connect(&worker, &woxCoreThread::sendReportRxStress, this, &woxCore::onReportRxStress);
+}
+
+woxCore::~woxCore() = default;
+
+woxCore *woxCore::instance()
+{
+    if (!self)
+        self = new woxCore;
+    return self;
+}
+
+void woxCore::destroy()
+{
+    if (!self)
+        return;
+    woxCoreThread &worker = self->worker;
+    if (worker.isRunning()) {
+        // The job being ended must not report to a facade that is going away.
+        QObject::disconnect(&worker, nullptr, nullptr, nullptr);
+        worker.cancel();
+        worker.waitForJob();
+    }
+    delete self;
+    self = nullptr;
+}
+
+void woxCore::waitForWorker()
+{
+    worker.waitForJob();
+}
+
+void woxCore::startWorker()
+{
+    worker.start(QThread::InheritPriority);
+}
+
+// ---------------------------------------------------------------- requests
+
+void woxCore::discover(int unused)
+{
+    waitForWorker();
+    worker.setJobDiscover(unused);
+    startWorker();
+}
+
+void woxCore::measureSignal(woxCoreQuadripole quadripole, woxMeasureOptions options)
+{
+    waitForWorker();
+    worker.setJobSignal(quadripole, options);
+    startWorker();
+}
+
+void woxCore::measureResistance(woxResistanceRequest request)
+{
+    waitForWorker();
+    worker.setJobResistance(request);
+    startWorker();
+}
+
+void woxCore::calibrate(woxCalibrateRequest request)
+{
+    waitForWorker();
+    worker.setJobCalibrate(request);
+    startWorker();
+}
+
+void woxCore::measureET2D(woxET2DRequest request)
+{
+    waitForWorker();
+    worker.setJobET2D(request);
+    startWorker();
+}
+
+void woxCore::measureVES(woxMeasureOptions options)
+{
+    waitForWorker();
+    worker.setJobVES(options);
+    startWorker();
+}
+
+void woxCore::readSensors(int unused)
+{
+    if (worker.isRunning())
+        return;
+    worker.setJobSensor(unused);
+    startWorker();
+}
+
+void woxCore::clock(woxClockRequest request)
+{
+    waitForWorker();
+    worker.setJobClock(request);
+    startWorker();
+}
+
+void woxCore::playSound(quint8 sound)
+{
+    worker.cancel();
+    waitForWorker();
+    worker.setJobSound(sound);
+    startWorker();
+}
+
+void woxCore::runProduction(woxProductionRequest request)
+{
+    waitForWorker();
+    worker.setJobProduction(request);
+    startWorker();
+}
+
+void woxCore::txAux(woxTxRequest request)
+{
+    waitForWorker();
+    worker.setJobTxAux(request);
+    startWorker();
+}
+
+void woxCore::swAux(woxSwRequest request)
+{
+    waitForWorker();
+    worker.setJobSwAux(request);
+    startWorker();
+}
+
+void woxCore::rxAux(woxRxRequest request)
+{
+    waitForWorker();
+    worker.setJobRxAux(request);
+    startWorker();
+}
+
+void woxCore::rxStress(woxStressRequest request)
+{
+    waitForWorker();
+    worker.setJobRxStress(request);
+    startWorker();
+}
+
+void woxCore::stopAll(int unused)
+{
+    waitForWorker();
+    worker.setJobStopAll(unused);
+    startWorker();
+}
+
+void woxCore::stop()
+{
+    worker.cancel();
+}
+
+// ---------------------------------------------------------------- relays
+// Each report is passed on only once the worker has returned, so a screen
+// that answers it with a new request finds the worker free.
+
+void woxCore::onReportDiscover(const woxCoreReportDiscover report)
+{
+    waitForWorker();
+    emit sendReportDiscover(report);
+}
+
+void woxCore::onReportCalibrate(const woxCoreReportCalibrate report)
+{
+    waitForWorker();
+    emit sendReportCalibrate(report);
+}
+
+void woxCore::onReportResistance(const woxCoreReportResistance report)
+{
+    waitForWorker();
+    emit sendReportResistance(report);
+}
+
+void woxCore::onReportSignal(const woxCoreReportSignal report)
+{
+    waitForWorker();
+    emit sendReportSignal(report);
+}
+
+void woxCore::onReportET2D(const woxCoreReportET2D report)
+{
+    waitForWorker();
+    // The batteries and moisture read with the run reach the status bar too.
+    emit sendReportSensor(report.sensor);
+    emit sendReportET2D(report);
+}
+
+void woxCore::onReportVES(const woxCoreReportVES report)
+{
+    waitForWorker();
+    emit sendReportVES(report);
+}
+
+void woxCore::onReportSensor(const woxCoreReportSensor report)
+{
+    waitForWorker();
+    emit sendReportSensor(report);
+}
+
+void woxCore::onReportClock(const woxCoreReportClock report)
+{
+    waitForWorker();
+    emit sendReportClock(report);
+}
+
+void woxCore::onReportSound(const woxCoreReportSound report)
+{
+    waitForWorker();
+    emit sendReportSound(report);
+}
+
+void woxCore::onReportProduction(const woxCoreReportProduction report)
+{
+    waitForWorker();
+    emit sendReportProduction(report);
+}
+
+void woxCore::onReportTxAux(const woxCoreReportTxAux report)
+{
+    waitForWorker();
+    emit sendReportTxAux(report);
+}
+
+void woxCore::onReportSwAux(const woxCoreReportSwAux report)
+{
+    waitForWorker();
+    emit sendReportSwAux(report);
+}
+
+void woxCore::onReportRxAux(const woxCoreReportRxAux report)
+{
+    waitForWorker();
+    emit sendReportRxAux(report);
+}
+
+void woxCore::onReportRxStress(const woxCoreReportRxStress report)
+{
+    waitForWorker();
+    emit sendReportRxStress(report);
+}

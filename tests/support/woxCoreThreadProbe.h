@@ -1,0 +1,26 @@
+#ifndef WOXCORETHREADPROBE_H
+#define WOXCORETHREADPROBE_H
+
+#include "woxCoreThread.h"
+
+// Opens the worker thread's inner state to tests: the error record, the
+// cancel flag, the job code, the electrode timers and the frame link's last
+// sent device and command. run() may be called on the test thread to
+// perform the stored job synchronously (its report then reaches direct
+// connections at once).
+class woxCoreThreadProbe : public woxCoreThread
+{
+public:
+    using woxCoreThread::appliedOptions;
+    using woxCoreThread::electrodeTimers;
+    using woxCoreThread::error;
+    using woxCoreThread::job;
+    using woxCoreThread::lastSentCommand;
+    using woxCoreThread::lastSentDevice;
+    using woxCoreThread::overloadedReceivers;
+    using woxCoreThread::run;
+
+    bool cancelPending() const { return cancelFlag.load(); }
+};
+
+#endif

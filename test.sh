@@ -1,9 +1,19 @@
 #!/bin/sh
 # Installs what is missing, builds everything with AddressSanitizer and
 # UndefinedBehaviorSanitizer in build-test/ and runs every test.
+# "./test.sh tsan" instead builds with ThreadSanitizer in build-tsan/ and runs
+# the tests of the instrument core, where the worker thread lives.
 set -eu
 cd "$(dirname "$0")"
 sh tools/install-deps.sh
+if [ "${1:-}" = tsan ]; then
+  cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=Debug -DWOX_TSAN=ON
+  cmake --build build-tsan -j"$(nproc)"
+  export TSAN_OPTIONS="suppressions=$(pwd)/tests/tsan.supp"
+  cd build-tsan
+  ctest --output-on-failure -j"$(nproc)" -R '^core_'
+  exit 0
+fi
 cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Debug -DWOX_SANITIZE=ON
 cmake --build build-test -j"$(nproc)"
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0"

@@ -1,0 +1,49 @@
+#include "woxCableConfiguration.h"
+
+#include "woxStreamCount.h"
+
+#include <QDataStream>
+
+QDataStream &operator<<(QDataStream &stream, const woxCableConfiguration &configuration)
+{
+    stream << qint32(configuration.wires.size());
+    for (const woxWireState &wire : configuration.wires)
+        stream << wire;
+    stream << configuration.remoteTxResistance << configuration.remoteTxPresent
+           << configuration.remoteRxResistance << configuration.remoteRxPresent;
+    return stream;
+}
+
+namespace {
+
+// Each wire is a double and a byte on the stream.
+const qint64 wireBytes = 9;
+
+// The count comes from a file: it must never decide an allocation.
+bool readWires(QDataStream &stream, QList<woxWireState> &wires)
+{
+    wires.clear();
+    quint32 count = 0;
+    stream >> count;
+    if (!woxStreamCount::accept(stream, count, wireBytes))
+        return false;
+    for (quint32 i = 0; i < count && stream.status() == QDataStream::Ok; ++i) {
+        woxWireState wire;
+        stream >> wire;
+        wires.append(wire);
+        if (stream.atEnd())
+            break;
+    }
+    return true;
+}
+
+} // namespace
+
+QDataStream &operator>>(QDataStream &stream, woxCableConfiguration &configuration)
+{
+    if (!readWires(stream, configuration.wires))
+        return stream;
+    stream >> configuration.remoteTxResistance >> configuration.remoteTxPresent
+           >> configuration.remoteRxResistance >> configuration.remoteRxPresent;
+    return stream;
+}

@@ -1,14 +1,21 @@
 // Times the quadripole generator over every cell of every array code on two
-// cables, and the regeneration of a fully selected gradient template set.
+// cables, the regeneration of a fully selected gradient template set, and the
+// measurement sequence with its session file for the largest template.
+#include "woxCableConfiguration.h"
 #include "woxConstants.h"
+#include "woxFileSummary.h"
 #include "woxPseudoDepthTable.h"
 #include "woxQuadripoleGenerator.h"
+#include "woxSetInfo.h"
+#include "woxTemplateContent.h"
 #include "woxTemplateSet.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardItemModel>
+#include <QTemporaryDir>
 
 #include <cstdio>
 
@@ -77,6 +84,82 @@ void benchRegenerate(woxArrayType type, int rounds)
                 set.measurementCount(), seconds, seconds * 1000 / rounds, quadripoles / seconds);
 }
 
+// The template screens refuse a set of more than cables x 3168 measurements:
+// select cells in grid order as long as the set stays within that.
+woxTemplateSet fullestSet(woxArrayType type)
+{
+    const int limit = 2 * 3168;
+    QStandardItemModel grid(woxTemplateSet::spacingRows, woxTemplateSet::levelColumns);
+    woxTemplateSet set(2, 5.0f);
+    set.setArrayType(type);
+    for (int s = 0; s < woxTemplateSet::spacingRows; ++s) {
+        for (int l = 0; l < woxTemplateSet::levelColumns; ++l) {
+            const QModelIndexList cell = {grid.index(s, l)};
+            set.applyMainSelection(cell);
+            if (set.measurementCount() > limit)
+                set.applyMainSelection(cell);
+        }
+    }
+    return set;
+}
+
+// The row count stands after the file's head.
+qint32 sessionRows(const QString &fileName)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return -1;
+    QDataStream in(&file);
+    in.setVersion(QDataStream::Qt_4_8);
+    qint32 magic = 0;
+    woxFileSummary summary;
+    QVector<woxSetInfo> sets;
+    woxCableConfiguration configuration;
+    woxElectrodeMap electrodes;
+    qint32 rows = -1;
+    in >> magic >> summary >> sets >> configuration;
+    readElectrodeMap(in, &electrodes);
+    in >> rows;
+    return in.status() == QDataStream::Ok ? rows : -1;
+}
+
+void benchSequence(int rounds)
+{
+    woxTemplateContent content;
+    int quadripoles = 0;
+    for (woxArrayType type : {3, 4, 5, 6, 8, 15, 16, 18}) {
+        content.sets.append(fullestSet(type));
+        quadripoles += content.sets.last().measurementCount();
+    }
+    woxCableConfiguration configuration;
+    for (int i = 0; i < 64; ++i) {
+        woxWireState wire;
+        wire.resistance = -1.0f;
+        wire.enabled = true;
+        configuration.wires.append(wire);
+    }
+    QTemporaryDir dir;
+    const QString fileName = dir.filePath(QStringLiteral("bench.woxSession"));
+    woxQuadripoleGenerator *generator = woxQuadripoleGenerator::instance();
+    QElapsedTimer timer;
+    timer.start();
+    int runs = 0;
+    for (int round = 0; round < rounds; ++round)
+        runs = generator->generateSequence(content, nullptr, QString());
+    const double countSeconds = timer.nsecsElapsed() / 1e9 / rounds;
+    timer.restart();
+    for (int round = 0; round < rounds; ++round)
+        generator->generateSequence(content, &configuration, fileName);
+    const double writeSeconds = timer.nsecsElapsed() / 1e9 / rounds;
+    const qint64 fileBytes = QFileInfo(fileName).size();
+    const qint32 rows = sessionRows(fileName);
+    std::printf("sequence, 8 sets of codes 3 4 5 6 8 15 16 18 on 2 cables, %d rounds:\n", rounds);
+    std::printf("  %d quadripoles in the sets, %d runs\n", quadripoles, runs);
+    std::printf("  counting only: %.1f ms; generating and writing the session: %.1f ms\n",
+                countSeconds * 1000, writeSeconds * 1000);
+    std::printf("  session file %lld bytes, %d rows\n", fileBytes, rows);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -87,6 +170,7 @@ int main(int argc, char *argv[])
     benchGenerateCell(5);
     benchRegenerate(8, 5);
     benchRegenerate(11, 5);
+    benchSequence(3);
     std::printf("peak memory %lld kB\n", peakMemoryKb());
     woxQuadripoleGenerator::destroy();
     woxPseudoDepthTable::destroy();

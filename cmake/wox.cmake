@@ -8,7 +8,10 @@ function(wox_add_subsystem name)
     set(sources ${CMAKE_SOURCE_DIR}/cmake/empty.cpp)
   endif()
   add_library(wox_${name} STATIC ${sources})
-  target_include_directories(wox_${name} PUBLIC ${CMAKE_SOURCE_DIR}/${name})
+  # The ui_*.h headers generated from forms/ are included by the library's
+  # headers, so users of the library need the generated folder as well.
+  target_include_directories(wox_${name} PUBLIC ${CMAKE_SOURCE_DIR}/${name}
+                             ${CMAKE_BINARY_DIR}/wox_${name}_autogen/include)
   target_link_libraries(wox_${name} PUBLIC ${ARGN})
 endfunction()
 

@@ -1,0 +1,14 @@
+#!/bin/sh
+# Gathers every translatable text of the sources and the forms into
+# resources/Ru.ts and resources/Uk.ts. Translations already there are kept;
+# new texts arrive unfinished, to be translated by hand (Qt Linguist or any
+# editor). Run it after adding or changing texts, then fill in the Russian.
+set -eu
+cd "$(dirname "$0")/.."
+folders=""
+for folder in model core app templates options sessions engineer forms; do
+    [ -d "$folder" ] && folders="$folders $folder"
+done
+# No source locations: they would change with every edit and make the
+# translation files conflict between branches.
+lupdate -locations none -no-ui-lines $folders -ts resources/Ru.ts resources/Uk.ts

@@ -115,6 +115,74 @@
         <source>Input voltage receiver %1 switch</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Success</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Simulated error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can not establish connection with core</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can not send command</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can not receive data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Device &quot;%1&quot; does not respond</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>External battery is low</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Condensation inside</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Short circuit (detected by software)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Short circuit (detected by hardware)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open circuit (detected by software)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>External battery is low or short circuit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Generator is overheated</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Canceled by user</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Code bug</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>mWarningDialog</name>
@@ -136,6 +204,57 @@
     <message>
         <source>Ohm</source>
         <translation type="vanished">Ω</translation>
+    </message>
+</context>
+<context>
+    <name>woxERTLoader</name>
+    <message>
+        <source>A and B electrodes have equal positions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>M and N electrodes have equal positions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Header does not contain electrode %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Header does not contains electrode %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can not open file for reading</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can not find the beginning of header (# X Y Z)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Electrodes section contains an empty line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Electrode number %1 is not supported</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Electrode %1 appears more than once</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Electrode %1 has a coordinate that is not a finite number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can not read data from file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(row: %1)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,7 @@
 #include "woxRandom.h"
 
 #include <QDataStream>
+#include <QElapsedTimer>
 #include <QMutexLocker>
 
 #include <algorithm>
@@ -273,7 +274,7 @@ bool woxCoreThread::delay(quint32 msec)
 
 bool woxCoreThread::markTime()
 {
-    pacingTimer.restart();
+    pacingTimer.start();
     return true;
 }
 

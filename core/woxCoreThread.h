@@ -31,7 +31,6 @@
 #include "woxTypes.h"
 
 #include <QByteArray>
-#include <QElapsedTimer>
 #include <QHash>
 #include <QList>
 #include <QMutex>
@@ -196,7 +195,7 @@ protected:
     woxSerialPort *port = nullptr;
     QMutex mutex;
     QVector<woxAddress> overloadedReceivers;
-    QElapsedTimer pacingTimer;
+    woxStopwatch pacingTimer;
     int lastSentDevice = -1;
     int lastSentCommand = -1;
     QHash<woxElectrode, woxStopwatch> electrodeTimers;

@@ -151,6 +151,20 @@ private slots:
         QVERIFY(thread.isReady());
     }
 
+    void delaySinceAnOldMarkPassesAtOnce()
+    {
+        // A mark 65536 ms old: cut to 16 bits it would look fresh and the
+        // full 30 s would be waited again.
+        woxFakeClock clock(QDateTime(QDate(2024, 1, 1), QTime(0, 1, 5, 536)));
+        woxCoreThreadProbe thread;
+        thread.pacingTimer.invalidate();
+        QElapsedTimer timer;
+        timer.start();
+        QVERIFY(thread.delaySinceMark(30000));
+        QVERIFY(timer.elapsed() < 5000);
+        QCOMPARE(thread.error.code, quint8(0));
+    }
+
     void nearnessTests()
     {
         QVERIFY(!woxCoreThread::isNear1000(900.0f));

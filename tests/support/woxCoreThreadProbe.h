@@ -4,10 +4,13 @@
 #include "woxCoreThread.h"
 
 // Opens the worker thread's inner state to tests: the error record, the
-// cancel flag, the job code, the electrode timers and the frame link's last
-// sent device and command. run() may be called on the test thread to
-// perform the stored job synchronously (its report then reaches direct
-// connections at once).
+// cancel flag, the job code, the electrode and pacing timers and the frame
+// link's last sent device and command.
+//
+// run() may be called on the test thread to perform the stored job
+// synchronously (its report then reaches direct connections at once); the
+// frame link and device steps may be called directly the same way, with a
+// woxFakeSerialPort handed in through setPort().
 class woxCoreThreadProbe : public woxCoreThread
 {
 public:
@@ -18,6 +21,7 @@ public:
     using woxCoreThread::lastSentCommand;
     using woxCoreThread::lastSentDevice;
     using woxCoreThread::overloadedReceivers;
+    using woxCoreThread::pacingTimer;
     using woxCoreThread::run;
 
     bool cancelPending() const { return cancelFlag.load(); }

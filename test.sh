@@ -16,8 +16,5 @@ if [ "${1:-}" = tsan ]; then
 fi
 cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Debug -DWOX_SANITIZE=ON
 cmake --build build-test -j"$(nproc)"
-export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0"
-export LSAN_OPTIONS="suppressions=$(pwd)/tests/lsan.supp:print_suppressions=0"
-export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 cd build-test
 ctest --output-on-failure -j"$(nproc)"

@@ -9,7 +9,12 @@ XDG_RUNTIME_DIR="$dir/runtime"
 mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
 QT_QPA_PLATFORM=offscreen
-export HOME XDG_CONFIG_HOME XDG_RUNTIME_DIR QT_QPA_PLATFORM
+# Sanitizer settings live here so a plain ctest run behaves like test.sh.
+here=$(cd "$(dirname "$0")" && pwd)
+ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1}"
+LSAN_OPTIONS="${LSAN_OPTIONS:-suppressions=$here/lsan.supp:print_suppressions=0}"
+UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
+export HOME XDG_CONFIG_HOME XDG_RUNTIME_DIR QT_QPA_PLATFORM ASAN_OPTIONS LSAN_OPTIONS UBSAN_OPTIONS
 "$@"
 status=$?
 rm -rf "$dir"

@@ -177,7 +177,7 @@
     </message>
     <message>
         <source>Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Устройство</translation>
     </message>
 </context>
 <context>

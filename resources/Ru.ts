@@ -196,6 +196,52 @@
     </message>
 </context>
 <context>
+    <name>woxAddModifyArrayDialog</name>
+    <message>
+        <source>Add / modify array</source>
+        <translation>Добавить / изменить установку</translation>
+    </message>
+    <message>
+        <source>Array:</source>
+        <translation>Установка:</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>Принять</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>woxArrangementDialog</name>
+    <message>
+        <source>Edit arrangement</source>
+        <translation>Изменить расстановку</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>Принять</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Cables:</source>
+        <translation>Кабели:</translation>
+    </message>
+    <message>
+        <source>Cable spacing:</source>
+        <translation>Шаг электродов:</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation>м</translation>
+    </message>
+</context>
+<context>
     <name>woxERTLoader</name>
     <message>
         <source>A and B electrodes have equal positions</source>

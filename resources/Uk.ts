@@ -200,6 +200,52 @@
     </message>
 </context>
 <context>
+    <name>woxAddModifyArrayDialog</name>
+    <message>
+        <source>Add / modify array</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Array:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>woxArrangementDialog</name>
+    <message>
+        <source>Edit arrangement</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cables:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cable spacing:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>woxCableConfigDialog</name>
     <message>
         <source>Ohm</source>

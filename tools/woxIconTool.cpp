@@ -324,6 +324,32 @@ void drawUnitedKingdomFlag(QPainter &p, const QRectF &r)
     p.drawRect(flag);
 }
 
+// The keyboard's title: a yellow pencil lying from bottom left to top right.
+void drawPencil(QPainter &p, const QRectF &r)
+{
+    p.save();
+    p.translate(r.center());
+    p.rotate(-45);
+    const qreal unit = r.width() / 48.0;
+    p.scale(unit, unit);
+    const QRectF body(-14, -6, 28, 12);
+    p.setPen(QPen(QColor(120, 90, 0), 1.5));
+    p.setBrush(verticalGradient(body, QColor(255, 230, 90), QColor(230, 170, 0)));
+    p.drawRect(body);
+    p.setBrush(QColor(240, 140, 160));
+    p.drawRoundedRect(QRectF(-21, -6, 7, 12), 2, 2);
+    QPolygonF wood;
+    wood << QPointF(14, -6) << QPointF(24, 0) << QPointF(14, 6);
+    p.setBrush(QColor(235, 200, 150));
+    p.drawPolygon(wood);
+    QPolygonF lead;
+    lead << QPointF(20.7, -2) << QPointF(24, 0) << QPointF(20.7, 2);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(50, 50, 50));
+    p.drawPolygon(lead);
+    p.restore();
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -347,6 +373,7 @@ int main(int argc, char *argv[])
     ok &= save(QStringLiteral("icons/cubes.png"), 32, 32, drawCubes);
     ok &= save(QStringLiteral("icons/book.png"), 32, 32, drawBook);
     ok &= save(QStringLiteral("icons/chip.png"), 32, 32, drawChip);
+    ok &= save(QStringLiteral("icons/pencil.png"), 48, 48, drawPencil);
     const int levels[] = {100, 80, 60, 40, 20, 0};
     for (int level : levels) {
         ok &= save(QStringLiteral("icons/battery.%1.png").arg(level), 40, 22,

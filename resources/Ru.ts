@@ -245,51 +245,124 @@
     <name>woxERTLoader</name>
     <message>
         <source>A and B electrodes have equal positions</source>
-        <translation type="unfinished"></translation>
+        <translation>Электроды A и B имеют одинаковое положение</translation>
     </message>
     <message>
         <source>M and N electrodes have equal positions</source>
-        <translation type="unfinished"></translation>
+        <translation>Электроды M и N имеют одинаковое положение</translation>
     </message>
     <message>
         <source>Header does not contain electrode %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Заголовок не содержит электрод %1</translation>
     </message>
     <message>
         <source>Header does not contains electrode %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Заголовок не содержит электрод %1</translation>
     </message>
     <message>
         <source>Can not open file for reading</source>
-        <translation type="unfinished"></translation>
+        <translation>Невозможно открыть файл для чтения</translation>
     </message>
     <message>
         <source>Can not find the beginning of header (# X Y Z)</source>
-        <translation type="unfinished"></translation>
+        <translation>Не найдено начало заголовка (# X Y Z)</translation>
     </message>
     <message>
         <source>Electrodes section contains an empty line</source>
-        <translation type="unfinished"></translation>
+        <translation>Раздел электродов содержит пустую строку</translation>
     </message>
     <message>
         <source>Electrode number %1 is not supported</source>
-        <translation type="unfinished"></translation>
+        <translation>Номер электрода %1 не поддерживается</translation>
     </message>
     <message>
         <source>Electrode %1 appears more than once</source>
-        <translation type="unfinished"></translation>
+        <translation>Электрод %1 встречается более одного раза</translation>
     </message>
     <message>
         <source>Electrode %1 has a coordinate that is not a finite number</source>
-        <translation type="unfinished"></translation>
+        <translation>Координата электрода %1 не является конечным числом</translation>
     </message>
     <message>
         <source>Can not read data from file</source>
-        <translation type="unfinished"></translation>
+        <translation>Невозможно прочитать данные из файла</translation>
     </message>
     <message>
         <source>(row: %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>(строка: %1)</translation>
+    </message>
+</context>
+<context>
+    <name>woxKeyboardDialog</name>
+    <message>
+        <source>Input file name:</source>
+        <translation>Введите имя файла:</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Очистить</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Ввод</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Регистр</translation>
+    </message>
+    <message>
+        <source>Timestamp</source>
+        <translation>Метка времени</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <translation>Стереть</translation>
+    </message>
+    <message>
+        <source>File name is empty</source>
+        <translation>Имя файла не задано</translation>
+    </message>
+    <message>
+        <source>File name must not start with a dot</source>
+        <translation>Имя файла не должно начинаться с точки</translation>
+    </message>
+</context>
+<context>
+    <name>woxMoveDialog</name>
+    <message>
+        <source>Move</source>
+        <translation>Сдвиг</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>Принять</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation>м</translation>
+    </message>
+</context>
+<context>
+    <name>woxScaleDialog</name>
+    <message>
+        <source>Scale</source>
+        <translation>Масштаб</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>Принять</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
     </message>
 </context>
 <context>

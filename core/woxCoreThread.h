@@ -161,6 +161,68 @@ public:
     // plays sound 0. Every step is tried; no report.
     void stopAllDevices();
 
+    // --- device commands and measurement sequences (worker thread only) ---
+
+    // Single device commands. Each checks its arguments in order (an error
+    // line, code 14 and nothing sent on the first bad one), sends one frame,
+    // may await a reply of exact size and may settle afterwards (the settle
+    // waits are cancellable, code 13).
+    bool ping(woxAddress device, bool &present);
+    // Code 5 with the device of the first absent one.
+    bool pingAll(const QVector<quint8> &devices);
+    bool intTxStartNoDelay(quint8 pulse);
+    bool intTxStart(quint8 pulse);
+    bool refTxStart(quint8 pulse);
+    bool refTxStop();
+    // Transmitter state of the reply: 1 gives code 11, 2 (overheat) 12, 3 gives 9.
+    bool intTxAdjust(quint8 adjustPulse, qint8 voltagePercent);
+    bool txStop();
+    bool txReadState(float &value);
+    // At most once a minute: adjust and stop on both pulses; code 11 counts
+    // as success.
+    bool txKeepAlive();
+    bool rxStart(const QVector<quint8> &receivers, quint16 samples);
+    bool rxStart(woxAddress receiver, quint16 samples);
+    bool rxRead(woxAddress device, quint16 samples, QVector<float> &values);
+    bool rxRangeNoDelay(woxAddress device, quint8 range);
+    bool rxRange(woxAddress device, quint8 range);
+    // Range 1 on every receiver of overloadedReceivers.
+    bool rxRangeAllNoDelay();
+    bool rxRangeAll();
+    bool rxInput(woxAddress device, quint8 input);
+    bool rxReset(woxAddress device);
+    bool rxCalibrate(woxAddress device, quint8 rangePulse, quint16 samples);
+    bool rxCalibrateDefault(woxAddress device);
+    bool rxClear(woxAddress device);
+    bool swReset(woxAddress device);
+    bool swResetAll();
+    bool swSetNoDelay(woxAddress device, quint8 channelPin, woxElectrode electrode);
+    bool swApply(woxAddress device);
+    // The year is held to 2000..2100; other fields are taken as they come.
+    bool clockGet(QDate &date, QTime &time);
+    bool clockSet(const QDate &date, const QTime &time);
+
+    // Measurement sequences; each stops at its first failing step with that
+    // step's code and undoes nothing.
+    // Adjusts the transmitter on the connected load, ranges the overloaded
+    // receivers; current (if given) receives the current amplitude.
+    bool txAdjustCheck(const QVector<woxAddress> &receivers, qint8 voltagePercent,
+                       float *current);
+    bool txStartCheck();
+    bool checkSensors(float &internalBattery, float &externalBattery, float &moisture);
+    // One current pair (from the first quadripole) and one potential pair per
+    // receiver channel 0..15; invertedReceivers lists the receivers whose
+    // pair is connected reversed.
+    bool swSetQuadripoles(const QList<woxCoreQuadripole> &group,
+                          QSet<woxAddress> &invertedReceivers);
+    bool swAll(woxAddress device);
+    bool swPhantom(woxAddress device);
+    // Largest rise, in percent, of four further ratio runs over the first.
+    bool getChRDev(quint8 rx, float &deviation);
+    bool swGnd(woxElectrode electrode);
+
+    // --- end of device commands and measurement sequences ---
+
 signals:
     void sendReportDiscover(const woxCoreReportDiscover report);
     void sendReportCalibrate(const woxCoreReportCalibrate report);
@@ -219,6 +281,22 @@ protected:
 private:
     void storeJob(woxCoreThreadJob code);
     bool waitForRest(qint64 rested, const QString &lineStart);
+
+    // --- helpers of the device commands and measurement sequences ---
+    bool refuse(const QString &text, qint64 value);
+    bool exchange(woxAddress device, quint8 command, const QByteArray &data,
+                  quint16 replySize, quint16 timeoutMs, QByteArray &reply);
+    static bool readFloats(const QByteArray &reply, int count, QVector<float> &values);
+    bool applyTxState(qint8 state, const QString &overheatLine, bool illegalAsErrorLine,
+                      const QString &illegalText);
+    bool longSettle(quint32 msec);
+    bool loadBandTest(float voltage, float current);
+    bool readOne(woxAddress device, float &value);
+    bool pulseOutputs(quint8 startPulse, float &voltage, float &current);
+    bool swGndRequest(quint8 command, woxElectrode electrode);
+    bool averageRead(woxAddress device, float &mean);
+    bool channelRatio(quint8 rx, qint8 voltagePercent, float &ratio);
+    // --- end of helpers of the device commands and measurement sequences ---
 };
 
 #endif

@@ -1,0 +1,378 @@
+#include "woxBytes.h"
+#include "woxCoreThreadProbe.h"
+#include "woxDeviceReplies.h"
+#include "woxDiagnostic.h"
+#include "woxFakeClock.h"
+#include "woxFakeSerialPort.h"
+
+#include <QtTest>
+
+typedef QList<QByteArray> Frames;
+
+class tst_deviceCommands : public QObject
+{
+    Q_OBJECT
+
+private:
+    QStringList lines;
+    woxCoreThreadProbe *thread = nullptr;
+    woxFakeSerialPort *port = nullptr;
+
+    static QString errorLine(const QString &text) { return "woxCoreThread error: " + text; }
+
+    void expectRefused(bool result, const QString &text)
+    {
+        QVERIFY(!result);
+        QCOMPARE(thread->error.code, quint8(14));
+        QCOMPARE(lines, QStringList{errorLine(text)});
+        QVERIFY(port->frames().isEmpty());
+        lines.clear();
+        thread->error.code = 0;
+    }
+
+private slots:
+    void init()
+    {
+        lines.clear();
+        woxDiagnostic::setCapture(&lines);
+        thread = new woxCoreThreadProbe;
+        port = new woxFakeSerialPort;
+        thread->setPort(port);
+    }
+
+    void cleanup()
+    {
+        woxDiagnostic::setCapture(nullptr);
+        delete thread;
+        thread = nullptr;
+    }
+
+    void rxStartFrames()
+    {
+        QVERIFY(thread->rxStart(QVector<quint8>{8, 25, 8}, 100));
+        QVERIFY(thread->rxStart(woxAddress(9), 3000));
+        QCOMPARE(port->frames(), Frames({woxHex("FF 0C 00 06 00 64 00 02 00 01"),
+                                         woxHex("FF 0C 00 06 0B B8 00 00 00 02")}));
+        QVERIFY(lines.isEmpty());
+    }
+
+    void rxStartRefusals()
+    {
+        // An empty list is refused before the samples are looked at.
+        QVERIFY(!thread->rxStart(QVector<quint8>(), 0));
+        QCOMPARE(lines, QStringList{errorLine("rxStart devices are empty")});
+        lines.clear();
+        expectRefused(thread->rxStart(QVector<quint8>{8}, 3001), "rxStart samples is invalid: 3001");
+        expectRefused(thread->rxStart(QVector<quint8>{8, 7, 26}, 1),
+                      "rxStart devices contains an invalid address: 7");
+    }
+
+    void rxReadFrameAndReply()
+    {
+        port->queueReply(woxHex("3F 80 00 00"));
+        QVector<float> values{5, 6, 7};
+        QVERIFY(thread->rxRead(2, 1, values));
+        QCOMPARE(port->frames(), Frames({woxHex("02 0A 00 02 00 01")}));
+        QCOMPARE(values, QVector<float>{1.0f});
+        QCOMPARE(thread->error.code, quint8(0));
+    }
+
+    void rxReadAwaitsExactlyFourBytesASample()
+    {
+        // One byte too many is no reply.
+        port->queueReply(woxHex("3F 80 00 00 00"));
+        QVector<float> values;
+        QVERIFY(!thread->rxRead(2, 1, values));
+        QCOMPARE(thread->error.code, quint8(4));
+
+        thread->error.code = 0;
+        QVector<float> many(3000);
+        for (int i = 0; i < many.size(); ++i)
+            many[i] = float(i) - 1500.5f;
+        port->queueReply(woxFloatReply(many));
+        QVERIFY(thread->rxRead(8, 3000, values));
+        QCOMPARE(port->frames().last(), woxHex("08 0A 00 02 0B B8"));
+        QCOMPARE(values, many);
+        QCOMPARE(thread->error.code, quint8(0));
+    }
+
+    void rxReadRefusals()
+    {
+        QVector<float> values;
+        expectRefused(thread->rxRead(4, 1, values), "rxRead device is invalid: 4");
+        expectRefused(thread->rxRead(26, 1, values), "rxRead device is invalid: 26");
+        expectRefused(thread->rxRead(3, 3001, values), "rxRead samples is invalid: 3001");
+        expectRefused(thread->rxRead(3, 0, values), "rxRead samples is invalid: 0");
+    }
+
+    void intTxAdjustFrames()
+    {
+        port->queueReply(woxHex("00"));
+        port->queueReply(woxHex("00"));
+        QVERIFY(thread->intTxAdjust(31, -1));
+        QVERIFY(thread->intTxAdjust(32, 100));
+        QCOMPARE(port->frames(), Frames({woxHex("07 1F 00 01 FF"), woxHex("07 20 00 01 64")}));
+    }
+
+    void intTxAdjustRefusals()
+    {
+        expectRefused(thread->intTxAdjust(33, 0), "intTxAdjust adjustPulse is invalid: 33");
+        expectRefused(thread->intTxAdjust(31, 101), "intTxAdjust voltagePercent is invalid: 101");
+        // Shown as the byte the transmitter would have received.
+        expectRefused(thread->intTxAdjust(31, -2), "intTxAdjust voltagePercent is invalid: 254");
+    }
+
+    void transmitterStates_data()
+    {
+        QTest::addColumn<bool>("stop");
+        QTest::addColumn<QByteArray>("state");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QStringList>("printed");
+        QTest::newRow("adjust ok") << false << woxHex("00") << 0 << QStringList();
+        QTest::newRow("adjust 1") << false << woxHex("01") << 11 << QStringList();
+        QTest::newRow("adjust overheat") << false << woxHex("02") << 12
+                                         << QStringList{"txAdjust: OVERHEAT"};
+        QTest::newRow("adjust 3") << false << woxHex("03") << 9 << QStringList();
+        QTest::newRow("adjust 7") << false << woxHex("07") << 14
+                                  << QStringList{"woxCoreThread error:intTxAdjust illegal txState: 7"};
+        QTest::newRow("adjust -1") << false << woxHex("FF") << 14
+                                   << QStringList{"woxCoreThread error:intTxAdjust illegal txState: -1"};
+        QTest::newRow("stop ok") << true << woxHex("00") << 0 << QStringList();
+        QTest::newRow("stop 1") << true << woxHex("01") << 11 << QStringList();
+        QTest::newRow("stop overheat") << true << woxHex("02") << 12
+                                       << QStringList{"txStop: OVERHEAT"};
+        QTest::newRow("stop 3") << true << woxHex("03") << 9 << QStringList();
+        QTest::newRow("stop 7") << true << woxHex("07") << 14
+                                << QStringList{errorLine("txStop illegal txState: 7")};
+    }
+
+    void transmitterStates()
+    {
+        QFETCH(bool, stop);
+        QFETCH(QByteArray, state);
+        QFETCH(int, code);
+        QFETCH(QStringList, printed);
+        port->queueReply(state);
+        const bool ok = stop ? thread->txStop() : thread->intTxAdjust(31, 0);
+        QCOMPARE(ok, code == 0);
+        QCOMPARE(int(thread->error.code), code);
+        QCOMPARE(lines, printed);
+        QCOMPARE(port->frames().last(), stop ? woxHex("07 1E 00 01 01") : woxHex("07 1F 00 01 00"));
+    }
+
+    void keepAliveRunsOnFirstCallAndOncePerMinute()
+    {
+        // A minute after midnight an unstarted timer would read below 60 s;
+        // the first keep-alive runs all the same.
+        woxFakeClock clock(QDateTime(QDate(2024, 5, 1), QTime(0, 0, 5)));
+        for (const char *state : {"01", "00", "00", "00"})
+            port->queueReply(woxHex(state));
+        QVERIFY(thread->txKeepAlive());
+        const Frames sequence{woxHex("07 1F 00 01 FF"), woxHex("07 1E 00 01 01"),
+                              woxHex("07 20 00 01 FF"), woxHex("07 1E 00 01 01")};
+        QCOMPARE(port->frames(), sequence);
+        // Code 11 from the steps is no failure of the keep-alive.
+        QCOMPARE(thread->error.code, quint8(0));
+
+        QVERIFY(thread->txKeepAlive());
+        QCOMPARE(port->frames(), sequence);
+    }
+
+    void keepAliveTriesEveryStep()
+    {
+        for (const char *state : {"02", "00", "00", "00"})
+            port->queueReply(woxHex(state));
+        QVERIFY(!thread->txKeepAlive());
+        QCOMPARE(port->frames().size(), 4);
+        QCOMPARE(thread->error.code, quint8(12));
+    }
+
+    void clockGetClampsTheYear_data()
+    {
+        QTest::addColumn<QByteArray>("reply");
+        QTest::addColumn<QDate>("date");
+        QTest::addColumn<QTime>("time");
+        QTest::newRow("1999") << woxHex("07 CF 0C 1F 17 3B 3A") << QDate(2000, 12, 31)
+                              << QTime(23, 59, 58);
+        QTest::newRow("2101") << woxHex("08 35 01 02 03 04 05") << QDate(2100, 1, 2)
+                              << QTime(3, 4, 5);
+        QTest::newRow("negative") << woxHex("FF FF 06 0F 0C 00 00") << QDate(2100, 6, 15)
+                                  << QTime(12, 0, 0);
+        QTest::newRow("2024") << woxHex("07 E8 02 1D 00 00 01") << QDate(2024, 2, 29)
+                              << QTime(0, 0, 1);
+        QTest::newRow("impossible") << woxHex("07 E8 0D 01 19 00 00") << QDate() << QTime();
+    }
+
+    void clockGetClampsTheYear()
+    {
+        QFETCH(QByteArray, reply);
+        QFETCH(QDate, date);
+        QFETCH(QTime, time);
+        port->queueReply(reply);
+        QDate gotDate;
+        QTime gotTime;
+        QVERIFY(thread->clockGet(gotDate, gotTime));
+        QCOMPARE(port->frames(), Frames({woxHex("05 28 00 00")}));
+        QCOMPARE(gotDate, date);
+        QCOMPARE(gotTime, time);
+    }
+
+    void clockSetFrame()
+    {
+        QVERIFY(thread->clockSet(QDate(2024, 3, 5), QTime(14, 7, 9)));
+        QCOMPARE(port->frames(), Frames({woxHex("05 29 00 07 07 E8 03 05 0E 07 09")}));
+    }
+
+    void swSetNoDelayFramesAndReplySizes()
+    {
+        port->queueReply(QByteArray(17, '\1'));
+        QVERIFY(thread->swSetNoDelay(254, 0, 5));
+        port->queueReply(woxHex("01"));
+        QVERIFY(thread->swSetNoDelay(30, 1, 63));
+        port->queueReply(woxHex("01"));
+        QVERIFY(thread->swSetNoDelay(42, 0, 65535));
+        port->queueReply(woxHex("01"));
+        QVERIFY(thread->swSetNoDelay(26, 1, 65534));
+        QCOMPARE(port->frames(), Frames({woxHex("FE 3D 00 01 05"), woxHex("1E 3E 00 01 3F"),
+                                         woxHex("2A 3F 00 00"), woxHex("1A 42 00 00")}));
+        QCOMPARE(port->input(), QByteArray());
+
+        // A broadcast answered by one switch only is no reply.
+        port->queueReply(woxHex("01"));
+        QVERIFY(!thread->swSetNoDelay(254, 1, 0));
+        QCOMPARE(thread->error.code, quint8(4));
+    }
+
+    void swSetNoDelayRefusals()
+    {
+        expectRefused(thread->swSetNoDelay(25, 0, 1), "swSetNoDelay device is invalid: 25");
+        expectRefused(thread->swSetNoDelay(43, 0, 1), "swSetNoDelay device is invalid: 43");
+        expectRefused(thread->swSetNoDelay(30, 2, 1), "swSetNoDelay channelPin is invalid: 2");
+        expectRefused(thread->swSetNoDelay(30, 0, 64), "swSetNoDelay electrode is invalid: 64");
+        expectRefused(thread->swSetNoDelay(30, 1, 65535),
+                      "swSetNoDelay electrode and channelPin are invalid: 65535 1");
+        expectRefused(thread->swSetNoDelay(30, 0, 65534),
+                      "swSetNoDelay electrode and channelPin are invalid: 65534 0");
+    }
+
+    void pingAndPingAll()
+    {
+        port->queueReply(woxHex("01"));
+        bool present = false;
+        QVERIFY(thread->ping(5, present));
+        QVERIFY(present);
+        QCOMPARE(port->frames(), Frames({woxHex("00 00 00 01 05")}));
+        expectRefusedAfterFrames(thread->ping(43, present), "ping device is invalid: 43", 1);
+
+        port->queueReply(woxHex("01"));
+        port->queueReply(woxHex("00"));
+        QVERIFY(!thread->pingAll(QVector<quint8>{0, 2, 3}));
+        QCOMPARE(thread->error.code, quint8(5));
+        QCOMPARE(thread->error.device, woxAddress(2));
+        QCOMPARE(port->frames().size(), 3);
+        QCOMPARE(port->frames().last(), woxHex("00 00 00 01 02"));
+    }
+
+    void simpleFrames()
+    {
+        port->queueReply(woxHex("3F C0 00 00"));
+        float state = 0;
+        QVERIFY(thread->txReadState(state));
+        QCOMPARE(state, 1.5f);
+        QVERIFY(thread->intTxStart(33));
+        QVERIFY(thread->intTxStartNoDelay(34));
+        QVERIFY(thread->refTxStart(36));
+        QVERIFY(thread->refTxStop());
+        QVERIFY(thread->rxRange(255, 0));
+        QVERIFY(thread->rxInput(8, 1));
+        QVERIFY(thread->rxReset(255));
+        QVERIFY(thread->rxCalibrate(25, 19, 1));
+        QVERIFY(thread->rxCalibrateDefault(25));
+        QVERIFY(thread->rxClear(8));
+        QVERIFY(thread->swReset(41));
+        QVERIFY(thread->swResetAll());
+        QVERIFY(thread->swApply(42));
+        QCOMPARE(port->frames(),
+                 Frames({woxHex("07 23 00 00"), woxHex("07 21 00 00"), woxHex("07 22 00 00"),
+                         woxHex("06 24 00 00"), woxHex("06 1E 00 00"), woxHex("FF 0D 00 01 00"),
+                         woxHex("08 0E 00 01 01"), woxHex("FF 0F 00 00"), woxHex("19 13 00 02 00 01"),
+                         woxHex("19 14 00 00"), woxHex("08 15 00 00"), woxHex("29 3C 00 00"),
+                         woxHex("FE 3C 00 00"), woxHex("2A 43 00 00")}));
+        QVERIFY(lines.isEmpty());
+    }
+
+    void simpleRefusals()
+    {
+        expectRefused(thread->intTxStart(35), "intTxStartNoDelay pulse is invalid: 35");
+        expectRefused(thread->refTxStart(31), "refTxStart pulse is invalid: 31");
+        expectRefused(thread->rxRangeNoDelay(7, 0), "rxRangeNoDelay device is invalid: 7");
+        expectRefused(thread->rxRange(8, 2), "rxRangeNoDelay range is invalid: 2");
+        expectRefused(thread->rxInput(8, 2), "rxInput input is invalid: 2");
+        expectRefused(thread->rxInput(26, 0), "rxInput device is invalid: 26");
+        expectRefused(thread->rxReset(254), "rxReset device is invalid: 254");
+        expectRefused(thread->rxCalibrate(8, 20, 1), "rxCalibrate rangePulse is invalid: 20");
+        expectRefused(thread->rxCalibrate(26, 16, 1), "rxCalibrate device is invalid: 26");
+        expectRefused(thread->rxCalibrate(8, 16, 3001), "rxCalibrate samples is invalid: 3001");
+        expectRefused(thread->rxCalibrateDefault(1), "rxCalibrateDefault device is invalid: 1");
+        expectRefused(thread->rxClear(254), "rxClear device is invalid: 254");
+        expectRefused(thread->swReset(255), "swReset device is invalid: 255");
+        expectRefused(thread->swApply(25), "swApply device is invalid: 25");
+    }
+
+    void rxRangeAllRangesTheOverloadedReceivers()
+    {
+        QVERIFY(thread->rxRangeAll());
+        QVERIFY(port->frames().isEmpty());
+        thread->overloadedReceivers = {12, 24};
+        QVERIFY(thread->rxRangeAllNoDelay());
+        QCOMPARE(port->frames(), Frames({woxHex("0C 0D 00 01 01"), woxHex("18 0D 00 01 01")}));
+    }
+
+    void longCalibrationSettleIsTakenNotRefused_data()
+    {
+        QTest::addColumn<int>("samples");
+        QTest::addColumn<QByteArray>("frame");
+        // 751 x 40 ms is just above one delay; 1639 x 40 ms no longer fits
+        // 16 bits; 3000 x 40 ms is two minutes.
+        QTest::newRow("751") << 751 << woxHex("FF 10 00 02 02 EF");
+        QTest::newRow("1639") << 1639 << woxHex("FF 10 00 02 06 67");
+        QTest::newRow("3000") << 3000 << woxHex("FF 10 00 02 0B B8");
+    }
+
+    void longCalibrationSettleIsTakenNotRefused()
+    {
+        QFETCH(int, samples);
+        QFETCH(QByteArray, frame);
+        // The settle starts and is canceled at once: a refused settle would
+        // end with code 14 and an error line instead.
+        thread->cancel();
+        QVERIFY(!thread->rxCalibrate(255, 16, quint16(samples)));
+        QCOMPARE(port->frames(), Frames({frame}));
+        QCOMPARE(thread->error.code, quint8(13));
+        QVERIFY(lines.isEmpty());
+    }
+
+    void failedSendSkipsTheSettle()
+    {
+        port->setOpen(false);
+        thread->cancel();
+        QVERIFY(!thread->swApply(254));
+        QCOMPARE(thread->error.code, quint8(3));
+        // The settle wait never ran, so the cancel is still pending.
+        QVERIFY(thread->cancelPending());
+    }
+
+private:
+    void expectRefusedAfterFrames(bool result, const QString &text, int frames)
+    {
+        QVERIFY(!result);
+        QCOMPARE(thread->error.code, quint8(14));
+        QCOMPARE(lines, QStringList{errorLine(text)});
+        QCOMPARE(port->frames().size(), frames);
+        lines.clear();
+        thread->error.code = 0;
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_deviceCommands)
+#include "tst_deviceCommands.moc"

@@ -175,12 +175,12 @@ bool woxCoreThread::applyTxState(qint8 state, const QString &overheatLine,
 bool woxCoreThread::longSettle(quint32 msec)
 {
     // The thread's delay takes at most 30 s; a longer settle is taken in
-    // pieces, each one cancellable.
+    // slices, each one cancellable.
     while (msec > 0) {
-        const quint32 piece = qMin(msec, longestDelayMs);
-        if (!delay(piece))
+        const quint32 slice = qMin(msec, longestDelayMs);
+        if (!delay(slice))
             return false;
-        msec -= piece;
+        msec -= slice;
     }
     return true;
 }

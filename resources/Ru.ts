@@ -366,6 +366,65 @@
     </message>
 </context>
 <context>
+    <name>woxTemplateDataModel</name>
+    <message>
+        <source>Template contains too many measurements</source>
+        <translation>Шаблон содержит слишком много измерений</translation>
+    </message>
+    <message>
+        <source>Template is empty</source>
+        <translation>Шаблон пуст</translation>
+    </message>
+    <message>
+        <source>Template contains an empty set</source>
+        <translation>Шаблон содержит пустой набор</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation>м</translation>
+    </message>
+    <message>
+        <source>Can not add one more set</source>
+        <translation>Невозможно добавить ещё один набор</translation>
+    </message>
+    <message>
+        <source>Set was cloned successfully</source>
+        <translation>Набор успешно скопирован</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to remove current set?</source>
+        <translation>Вы уверены, что хотите удалить текущий набор?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to clear surrent set?</source>
+        <translation>Вы уверены, что хотите очистить текущий набор?</translation>
+    </message>
+    <message>
+        <source>Can not open file for reading</source>
+        <translation>Невозможно открыть файл для чтения</translation>
+    </message>
+    <message>
+        <source>Can not read data from file</source>
+        <translation>Невозможно прочитать данные из файла</translation>
+    </message>
+    <message>
+        <source>Template is corrupted</source>
+        <translation>Шаблон повреждён</translation>
+    </message>
+    <message>
+        <source>File exists, do you want to overwrite it?</source>
+        <translation>Файл существует, перезаписать его?</translation>
+    </message>
+    <message>
+        <source>Can not open file for writing</source>
+        <translation>Невозможно открыть файл для записи</translation>
+    </message>
+    <message>
+        <source>Can not write data to file</source>
+        <translation>Невозможно записать данные в файл</translation>
+    </message>
+</context>
+<context>
     <name>woxWarningDialog</name>
     <message>
         <source>Yes</source>

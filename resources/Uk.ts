@@ -391,6 +391,65 @@
     </message>
 </context>
 <context>
+    <name>woxTemplateDataModel</name>
+    <message>
+        <source>Template contains too many measurements</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Template is empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Template contains an empty set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can not add one more set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set was cloned successfully</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Are you sure you want to remove current set?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Are you sure you want to clear surrent set?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can not open file for reading</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can not read data from file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Template is corrupted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File exists, do you want to overwrite it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can not open file for writing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can not write data to file</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>woxWarningDialog</name>
     <message>
         <source>Yes</source>

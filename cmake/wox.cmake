@@ -3,7 +3,8 @@
 function(wox_add_subsystem name)
   file(GLOB sources CONFIGURE_DEPENDS
        ${CMAKE_SOURCE_DIR}/${name}/*.cpp ${CMAKE_SOURCE_DIR}/${name}/*.h)
-  list(FILTER sources EXCLUDE REGEX "/main\\.cpp$")
+  # main and the main window sit above every subsystem (wox_shell).
+  list(FILTER sources EXCLUDE REGEX "/main\\.cpp$|/app/woxMainWidget\\.(cpp|h)$")
   if(NOT sources)
     set(sources ${CMAKE_SOURCE_DIR}/cmake/empty.cpp)
   endif()

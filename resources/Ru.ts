@@ -181,6 +181,55 @@
     </message>
 </context>
 <context>
+    <name>mLanguageWidget</name>
+    <message>
+        <source>Language</source>
+        <translation>Язык</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>Принять</translation>
+    </message>
+</context>
+<context>
+    <name>mMainWidget</name>
+    <message>
+        <source>MAIN</source>
+        <translation>ГЛАВНАЯ</translation>
+    </message>
+    <message>
+        <source>OPTIONS</source>
+        <translation>НАСТРОЙКИ</translation>
+    </message>
+    <message>
+        <source>TEMPLATES</source>
+        <translation>ШАБЛОНЫ</translation>
+    </message>
+    <message>
+        <source>DATA</source>
+        <translation>ДАННЫЕ</translation>
+    </message>
+    <message>
+        <source>SYSTEM</source>
+        <translation>СИСТЕМА</translation>
+    </message>
+</context>
+<context>
+    <name>mStatusBar</name>
+    <message>
+        <source>Moisture:</source>
+        <translation>Влажность:</translation>
+    </message>
+    <message>
+        <source>Ext. battery:</source>
+        <translation>Внеш. батарея:</translation>
+    </message>
+    <message>
+        <source>Int. battery:</source>
+        <translation>Внут. батарея:</translation>
+    </message>
+</context>
+<context>
     <name>mWarningDialog</name>
     <message>
         <source>Attention!</source>
@@ -332,6 +381,40 @@
     </message>
 </context>
 <context>
+    <name>woxLanguageWidget</name>
+    <message>
+        <source>Accept</source>
+        <translation>Принять</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Язык</translation>
+    </message>
+</context>
+<context>
+    <name>woxMainWidget</name>
+    <message>
+        <source>MAIN</source>
+        <translation>ГЛАВНАЯ</translation>
+    </message>
+    <message>
+        <source>OPTIONS</source>
+        <translation>НАСТРОЙКИ</translation>
+    </message>
+    <message>
+        <source>TEMPLATES</source>
+        <translation>ШАБЛОНЫ</translation>
+    </message>
+    <message>
+        <source>DATA</source>
+        <translation>ДАННЫЕ</translation>
+    </message>
+    <message>
+        <source>SYSTEM</source>
+        <translation>СИСТЕМА</translation>
+    </message>
+</context>
+<context>
     <name>woxMoveDialog</name>
     <message>
         <source>Move</source>
@@ -363,6 +446,29 @@
     <message>
         <source>Cancel</source>
         <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>woxStatusBar</name>
+    <message>
+        <source>Moisture:</source>
+        <translation>Влажность:</translation>
+    </message>
+    <message>
+        <source>Ext. battery:</source>
+        <translation>Внеш. батарея:</translation>
+    </message>
+    <message>
+        <source>Int. battery:</source>
+        <translation>Внут. батарея:</translation>
+    </message>
+    <message>
+        <source>System time seems to be invalid</source>
+        <translation>Системное время выставлено неверно</translation>
+    </message>
+    <message>
+        <source>V</source>
+        <translation>В</translation>
     </message>
 </context>
 <context>

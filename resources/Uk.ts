@@ -185,6 +185,55 @@
     </message>
 </context>
 <context>
+    <name>mLanguageWidget</name>
+    <message>
+        <source>Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>mMainWidget</name>
+    <message>
+        <source>MAIN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OPTIONS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TEMPLATES</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DATA</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SYSTEM</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>mStatusBar</name>
+    <message>
+        <source>Moisture:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ext. battery:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Int. battery:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>mWarningDialog</name>
     <message>
         <source>Attention!</source>
@@ -343,6 +392,40 @@
     </message>
 </context>
 <context>
+    <name>woxLanguageWidget</name>
+    <message>
+        <source>Accept</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>woxMainWidget</name>
+    <message>
+        <source>MAIN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OPTIONS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TEMPLATES</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DATA</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SYSTEM</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>woxMoveDialog</name>
     <message>
         <source>Move</source>
@@ -388,6 +471,29 @@
     <message>
         <source>Ohm</source>
         <translation type="vanished">Ω</translation>
+    </message>
+</context>
+<context>
+    <name>woxStatusBar</name>
+    <message>
+        <source>Moisture:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ext. battery:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Int. battery:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System time seems to be invalid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>V</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,10 @@
+#include "woxOptionsWidget.h"
+
+woxOptionsWidget::woxOptionsWidget(QWidget *parent)
+    : QWidget(parent)
+{
+}
+
+void woxOptionsWidget::saveSettings()
+{
+}

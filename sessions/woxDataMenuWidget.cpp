@@ -1,0 +1,6 @@
+#include "woxDataMenuWidget.h"
+
+woxDataMenuWidget::woxDataMenuWidget(QWidget *parent)
+    : QWidget(parent)
+{
+}

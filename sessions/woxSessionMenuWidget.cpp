@@ -1,0 +1,6 @@
+#include "woxSessionMenuWidget.h"
+
+woxSessionMenuWidget::woxSessionMenuWidget(QWidget *parent)
+    : QWidget(parent)
+{
+}

@@ -1,0 +1,6 @@
+#include "woxTemplateMenuWidget.h"
+
+woxTemplateMenuWidget::woxTemplateMenuWidget(QWidget *parent)
+    : QWidget(parent)
+{
+}

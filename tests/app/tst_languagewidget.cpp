@@ -1,0 +1,102 @@
+#include "woxConstants.h"
+#include "woxLanguageWidget.h"
+#include "woxTranslator.h"
+
+#include <QSettings>
+#include <QSignalSpy>
+#include <QtTest>
+
+static QVariant storedLanguage()
+{
+    return QSettings(settingsOrganisation, QStringLiteral("woxTranslator"))
+        .value(QStringLiteral("language"));
+}
+
+static void storeLanguage(const QVariant &code)
+{
+    QSettings settings(settingsOrganisation, QStringLiteral("woxTranslator"));
+    if (code.isNull())
+        settings.remove(QStringLiteral("language"));
+    else
+        settings.setValue(QStringLiteral("language"), code);
+}
+
+static const QString russianAccept = QStringLiteral("\u041f\u0440\u0438\u043d\u044f\u0442\u044c");
+
+class tst_languagewidget : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup()
+    {
+        woxTranslator::destroy();
+        storeLanguage(QVariant());
+    }
+
+    void newUserGetsEnglishAndClosingStoresUk()
+    {
+        woxLanguageWidget screen;
+        QCOMPARE(screen.pushButton->text(), QString("Accept"));
+        QCOMPARE(screen.groupBox->title(), QString("Language"));
+        QCOMPARE(screen.ruPushButton->text(), QString("RU"));
+        QCOMPARE(screen.ukPushButton->text(), QString("UK"));
+        QVERIFY(!storedLanguage().isValid());
+        QSignalSpy closed(&screen, &woxLanguageWidget::sendLanguageWidgetClose);
+        screen.close();
+        QCOMPARE(closed.count(), 1);
+        QCOMPARE(storedLanguage().toString(), QString("Uk"));
+    }
+
+    void ruThenUkThenAcceptStoresUk()
+    {
+        woxLanguageWidget screen;
+        screen.ruPushButton->click();
+        QCOMPARE(woxTranslator::instance()->language(), QString("Ru"));
+        QVERIFY(!storedLanguage().isValid());   // stored only on close
+        screen.ukPushButton->click();
+        screen.pushButton->click();             // Accept closes the screen
+        QCOMPARE(storedLanguage().toString(), QString("Uk"));
+    }
+
+    void ruTranslatesTheOpenScreenAndIsStored()
+    {
+        woxLanguageWidget screen;
+        screen.ruPushButton->click();
+        QCOMPARE(screen.pushButton->text(), russianAccept);
+        QCOMPARE(screen.groupBox->title(), QStringLiteral("\u042f\u0437\u044b\u043a"));
+        QCOMPARE(screen.ruPushButton->text(), QString("RU"));
+        screen.pushButton->click();
+        QCOMPARE(storedLanguage().toString(), QString("Ru"));
+    }
+
+    void storedRussianIsShownFromTheStart()
+    {
+        storeLanguage("Ru");
+        woxLanguageWidget screen;
+        QCOMPARE(screen.pushButton->text(), russianAccept);
+    }
+
+    void unknownStoredCodeLeavesEnglishAndIsKept()
+    {
+        storeLanguage("De");
+        woxLanguageWidget screen;
+        QCOMPARE(screen.pushButton->text(), QString("Accept"));
+        screen.close();
+        QCOMPARE(storedLanguage().toString(), QString("De"));
+    }
+
+    void ownerMayDisposeOfTheScreenOnItsCloseSignal()
+    {
+        QPointer<woxLanguageWidget> screen(new woxLanguageWidget);
+        connect(screen.data(), &woxLanguageWidget::sendLanguageWidgetClose, screen.data(),
+                &QObject::deleteLater);
+        screen->pushButton->click();
+        QVERIFY(screen);
+        QTRY_VERIFY(screen.isNull());
+        QCOMPARE(storedLanguage().toString(), QString("Uk"));
+    }
+};
+
+QTEST_MAIN(tst_languagewidget)
+#include "tst_languagewidget.moc"

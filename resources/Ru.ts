@@ -5,175 +5,175 @@
     <name>QObject</name>
     <message>
         <source>Wenner</source>
-        <translation type="unfinished"></translation>
+        <translation>Веннер</translation>
     </message>
     <message>
         <source>Schlumberger</source>
-        <translation type="unfinished"></translation>
+        <translation>Шлюмберже</translation>
     </message>
     <message>
         <source>Dipole-Dipole</source>
-        <translation type="unfinished"></translation>
+        <translation>Диполь-диполь</translation>
     </message>
     <message>
         <source>Forward Pole-Dipole</source>
-        <translation type="unfinished"></translation>
+        <translation>Поль-диполь прямой</translation>
     </message>
     <message>
         <source>Backward Pole-Dipole</source>
-        <translation type="unfinished"></translation>
+        <translation>Поль-диполь обратный</translation>
     </message>
     <message>
         <source>Pole-Pole</source>
-        <translation type="unfinished"></translation>
+        <translation>Поль-поль</translation>
     </message>
     <message>
         <source>Gradient</source>
-        <translation type="unfinished"></translation>
+        <translation>Градиент</translation>
     </message>
     <message>
         <source>Reciprocal Wenner</source>
-        <translation type="unfinished"></translation>
+        <translation>Взаимный Веннер</translation>
     </message>
     <message>
         <source>Reciprocal Schlumberger</source>
-        <translation type="unfinished"></translation>
+        <translation>Взаимный Шлюмберже</translation>
     </message>
     <message>
         <source>Reciprocal Dipole-Dipole</source>
-        <translation type="unfinished"></translation>
+        <translation>Взаимный диполь-диполь</translation>
     </message>
     <message>
         <source>Reciprocal Pole-Pole</source>
-        <translation type="unfinished"></translation>
+        <translation>Взаимный поль-поль</translation>
     </message>
     <message>
         <source>Reciprocal Gradient</source>
-        <translation type="unfinished"></translation>
+        <translation>Взаимный градиент</translation>
     </message>
     <message>
         <source>Core</source>
-        <translation type="unfinished"></translation>
+        <translation>Ядро</translation>
     </message>
     <message>
         <source>Internal battery indicator</source>
-        <translation type="unfinished"></translation>
+        <translation>Индикатор внутренней батареи</translation>
     </message>
     <message>
         <source>External battery indicator</source>
-        <translation type="unfinished"></translation>
+        <translation>Индикатор внешней батареи</translation>
     </message>
     <message>
         <source>Moisture indicator</source>
-        <translation type="unfinished"></translation>
+        <translation>Индикатор влажности</translation>
     </message>
     <message>
         <source>Speaker</source>
-        <translation type="unfinished"></translation>
+        <translation>Динамик</translation>
     </message>
     <message>
         <source>Real-time clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Часы реального времени</translation>
     </message>
     <message>
         <source>Reference voltage unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Блок опорного напряжения</translation>
     </message>
     <message>
         <source>Internal transmitter</source>
-        <translation type="unfinished"></translation>
+        <translation>Внутренний генератор</translation>
     </message>
     <message>
         <source>Output voltage receiver</source>
-        <translation type="unfinished"></translation>
+        <translation>Приёмник выходного напряжения</translation>
     </message>
     <message>
         <source>Output current receiver</source>
-        <translation type="unfinished"></translation>
+        <translation>Приёмник выходного тока</translation>
     </message>
     <message>
         <source>Transmitter switch</source>
-        <translation type="unfinished"></translation>
+        <translation>Коммутатор генератора</translation>
     </message>
     <message>
         <source>Unknown device</source>
-        <translation type="unfinished"></translation>
+        <translation>Неизвестное устройство</translation>
     </message>
     <message>
         <source>Unknown array</source>
-        <translation type="unfinished"></translation>
+        <translation>Неизвестная установка</translation>
     </message>
     <message>
         <source>Input voltage receiver %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Приёмник входного напряжения %1</translation>
     </message>
     <message>
         <source>Input voltage receiver %1 switch</source>
-        <translation type="unfinished"></translation>
+        <translation>Коммутатор приёмника входного напряжения %1</translation>
     </message>
     <message>
         <source>Success</source>
-        <translation type="unfinished"></translation>
+        <translation>Успешно</translation>
     </message>
     <message>
         <source>Simulated error</source>
-        <translation type="unfinished"></translation>
+        <translation>Имитированная ошибка</translation>
     </message>
     <message>
         <source>Can not establish connection with core</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся установить связь с ядром</translation>
     </message>
     <message>
         <source>Can not send command</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся отправить команду</translation>
     </message>
     <message>
         <source>Can not receive data</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся принять данные</translation>
     </message>
     <message>
         <source>Device &quot;%1&quot; does not respond</source>
-        <translation type="unfinished"></translation>
+        <translation>Устройство &quot;%1&quot; не отвечает</translation>
     </message>
     <message>
         <source>External battery is low</source>
-        <translation type="unfinished"></translation>
+        <translation>Внешняя батарея разряжена</translation>
     </message>
     <message>
         <source>Condensation inside</source>
-        <translation type="unfinished"></translation>
+        <translation>Конденсат внутри прибора</translation>
     </message>
     <message>
         <source>Short circuit (detected by software)</source>
-        <translation type="unfinished"></translation>
+        <translation>Короткое замыкание (обнаружено программно)</translation>
     </message>
     <message>
         <source>Short circuit (detected by hardware)</source>
-        <translation type="unfinished"></translation>
+        <translation>Короткое замыкание (обнаружено аппаратно)</translation>
     </message>
     <message>
         <source>Open circuit (detected by software)</source>
-        <translation type="unfinished"></translation>
+        <translation>Обрыв цепи (обнаружен программно)</translation>
     </message>
     <message>
         <source>External battery is low or short circuit</source>
-        <translation type="unfinished"></translation>
+        <translation>Внешняя батарея разряжена или короткое замыкание</translation>
     </message>
     <message>
         <source>Generator is overheated</source>
-        <translation type="unfinished"></translation>
+        <translation>Генератор перегрет</translation>
     </message>
     <message>
         <source>Canceled by user</source>
-        <translation type="unfinished"></translation>
+        <translation>Отменено пользователем</translation>
     </message>
     <message>
         <source>Code bug</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка в программе</translation>
     </message>
     <message>
         <source>Unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>Неизвестная ошибка</translation>
     </message>
     <message>
         <source>Device</source>

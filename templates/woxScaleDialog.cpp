@@ -1,5 +1,6 @@
 #include "woxScaleDialog.h"
 
+#include "woxAxisStepForm.h"
 #include "woxTranslator.h"
 
 woxScaleDialog::woxScaleDialog(QWidget *parent)
@@ -12,12 +13,8 @@ woxScaleDialog::woxScaleDialog(QWidget *parent)
     setupUi(this);
     setWindowTitle(tr("Scale"));
     setFixedSize(500, 350);
-    for (QLabel *label : {xLabel, yLabel, zLabel}) {
-        QPalette palette = label->palette();
-        palette.setColor(QPalette::WindowText, QColor(0, 0, 255));
-        label->setPalette(palette);
-    }
-    for (QPushButton *button : {p0_01, p0_1, p1, p10, p100, m0_01, m0_1, m1, m10, m100})
+    woxAxisStepForm::colourValueLabels<Ui::mScaleDialog>(this);
+    for (QPushButton *button : woxAxisStepForm::stepButtons<Ui::mScaleDialog>(this))
         connect(button, &QPushButton::clicked, this, &woxScaleDialog::go);
     connect(woxTranslator::instance(), &woxTranslator::sendTranslate,
             this, &woxScaleDialog::onTranslate);
@@ -42,12 +39,7 @@ void woxScaleDialog::onTranslate()
 
 void woxScaleDialog::update(float step)
 {
-    if (xRadioButton->isChecked())
-        xValue = xValue + step;
-    else if (yRadioButton->isChecked())
-        yValue = yValue + step;
-    else if (zRadioButton->isChecked())
-        zValue = zValue + step;
+    woxAxisStepForm::addToCheckedAxis<Ui::mScaleDialog>(this, step, xValue, yValue, zValue);
     xLabel->setText(labelText(xValue));
     yLabel->setText(labelText(yValue));
     zLabel->setText(labelText(zValue));
@@ -55,16 +47,9 @@ void woxScaleDialog::update(float step)
 
 void woxScaleDialog::go()
 {
-    const QObject *button = sender();
-    const std::pair<const QObject *, float> steps[] = {
-        {p0_01, 0.01f}, {m0_01, -0.01f}, {p0_1, 0.1f}, {m0_1, -0.1f}, {p1, 1.0f},
-        {m1, -1.0f},    {p10, 10.0f},    {m10, -10.0f}, {p100, 100.0f}, {m100, -100.0f}};
-    for (const auto &step : steps) {
-        if (step.first == button) {
-            update(step.second);
-            return;
-        }
-    }
+    float step = 0.0f;
+    if (woxAxisStepForm::stepOf<Ui::mScaleDialog>(this, sender(), &step))
+        update(step);
 }
 
 QString woxScaleDialog::labelText(float value) const

@@ -132,9 +132,7 @@ QList<woxTemplateSet> woxTemplateDataModel::sets() const
 
 woxArrayType woxTemplateDataModel::arrayTypeOfSet(quint8 index) const
 {
-    if (templateSets.isEmpty())
-        return woxNoArrayType;
-    return templateSets.at(std::min(int(index), templateSets.size() - 1)).arrayType();
+    return content().arrayTypeOfSet(index);
 }
 
 bool woxTemplateDataModel::flagByte() const
@@ -152,10 +150,7 @@ int woxTemplateDataModel::totalQuadripoles() const
 
 QMap<quint8, quint8> woxTemplateDataModel::countSetsPerArrayType() const
 {
-    QMap<quint8, quint8> counts;
-    for (const woxTemplateSet &set : templateSets)
-        ++counts[set.arrayType()];
-    return counts;
+    return content().countSetsPerArrayType();
 }
 
 int woxTemplateDataModel::measurementCount() const

@@ -1,7 +1,7 @@
 #include "woxBytes.h"
 #include "woxCoreSerialPort.h"
 #include "woxCoreThreadProbe.h"
-#include "woxDiagnostic.h"
+#include "woxDiagnosticCapture.h"
 #include "woxFakeSerialPort.h"
 #include "woxReportRecorder.h"
 
@@ -12,14 +12,7 @@ class tst_coreFrameLink : public QObject
     Q_OBJECT
 
 private:
-    QStringList lines;
-
-    static woxFakeSerialPort *fakePort(woxCoreThread &thread)
-    {
-        auto *port = new woxFakeSerialPort;
-        thread.setPort(port);
-        return port;
-    }
+    QScopedPointer<woxDiagnosticCapture> diagnostics;
 
     static void runStopAll(woxCoreThread &thread)
     {
@@ -31,18 +24,14 @@ private:
     }
 
 private slots:
-    void init()
-    {
-        lines.clear();
-        woxDiagnostic::setCapture(&lines);
-    }
+    void init() { diagnostics.reset(new woxDiagnosticCapture); }
 
-    void cleanup() { woxDiagnostic::setCapture(nullptr); }
+    void cleanup() { diagnostics.reset(); }
 
     void stopAllFrames()
     {
         woxCoreThreadProbe thread;
-        woxFakeSerialPort *port = fakePort(thread);
+        woxFakeSerialPort *port = woxFakeSerialPort::fittedTo(thread);
         woxReportRecorder recorder(&thread);
         runStopAll(thread);
         QCOMPARE(port->frames(), QList<QByteArray>({woxHex("07 1E 00 01 00"),
@@ -53,7 +42,7 @@ private slots:
         QCOMPARE(thread.error.code, quint8(0));
         QCOMPARE(thread.lastSentDevice, 4);
         QCOMPARE(thread.lastSentCommand, 50);
-        QVERIFY(lines.isEmpty());
+        QVERIFY(diagnostics->lines().isEmpty());
         QCoreApplication::processEvents();
         QVERIFY(recorder.names.isEmpty());
     }
@@ -64,7 +53,7 @@ private slots:
         woxReportRecorder recorder(&thread);
         runStopAll(thread);
         QCOMPARE(thread.error.code, quint8(3));
-        QCOMPARE(lines, QVector<QString>(5, "woxCoreThread error: no data sent, port was closed").toList());
+        QCOMPARE(diagnostics->lines(), QVector<QString>(5, "woxCoreThread error: no data sent, port was closed").toList());
         QCOMPARE(thread.lastSentDevice, -1);
         QCoreApplication::processEvents();
         QVERIFY(recorder.names.isEmpty());
@@ -84,7 +73,7 @@ private slots:
     void failedWritesCloseThePort()
     {
         woxCoreThreadProbe thread;
-        woxFakeSerialPort *port = fakePort(thread);
+        woxFakeSerialPort *port = woxFakeSerialPort::fittedTo(thread);
         port->setOpen(false);
         runStopAll(thread);
         QCOMPARE(port->frames().size(), 5);
@@ -96,7 +85,7 @@ private slots:
     void frameSizes()
     {
         woxCoreThreadProbe thread;
-        woxFakeSerialPort *port = fakePort(thread);
+        woxFakeSerialPort *port = woxFakeSerialPort::fittedTo(thread);
         QVERIFY(thread.sendMessage(8, 12, woxHex("00 01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 0E 0F")));
         QVERIFY(thread.sendCommand(254, 67));
         QCOMPARE(port->frames(),
@@ -110,31 +99,31 @@ private slots:
         QCOMPARE(port->frames().size(), 2);
         QCOMPARE(thread.error.code, quint8(14));
         QCOMPARE(thread.lastSentDevice, -1);
-        QCOMPARE(lines, QStringList{"woxCoreThread error: sendMessage dataBytes.size() exceeds 16"});
+        QCOMPARE(diagnostics->lines(), QStringList{"woxCoreThread error: sendMessage dataBytes.size() exceeds 16"});
     }
 
     void exactReply()
     {
         woxCoreThreadProbe thread;
-        woxFakeSerialPort *port = fakePort(thread);
+        woxFakeSerialPort *port = woxFakeSerialPort::fittedTo(thread);
         port->queueReply(woxHex("01 AB 00"));
         QVERIFY(thread.sendMessage(0, 0, woxHex("08")));
         QVERIFY(thread.receive(3, 500));
         QCOMPARE(port->bytesAvailable(), qint64(3));
         QCOMPARE(thread.readBytes(3), woxHex("01 AB 00"));
         QCOMPARE(thread.error.code, quint8(0));
-        QVERIFY(lines.isEmpty());
+        QVERIFY(diagnostics->lines().isEmpty());
     }
 
     void shortReply()
     {
         woxCoreThreadProbe thread;
-        woxFakeSerialPort *port = fakePort(thread);
+        woxFakeSerialPort *port = woxFakeSerialPort::fittedTo(thread);
         port->queueReply(woxHex("01 AB"));
         QVERIFY(thread.sendMessage(8, 10, woxHex("00 02")));
         QVERIFY(!thread.receive(3, 20));
         QCOMPARE(thread.error.code, quint8(4));
-        QCOMPARE(lines, QStringList({"woxCoreThread error: no data received, wait / available: 3 / 2",
+        QCOMPARE(diagnostics->lines(), QStringList({"woxCoreThread error: no data received, wait / available: 3 / 2",
                                      "Last sent device:command: 8:10",
                                      "Input buffer: 1 AB "}));
         QCOMPARE(port->bytesAvailable(), qint64(0));
@@ -144,12 +133,12 @@ private slots:
     void overlongReplyIsDropped()
     {
         woxCoreThreadProbe thread;
-        woxFakeSerialPort *port = fakePort(thread);
+        woxFakeSerialPort *port = woxFakeSerialPort::fittedTo(thread);
         port->queueReply(woxHex("10 20 30 FF"));
         QVERIFY(thread.sendCommand(5, 40));
         QVERIFY(!thread.receive(3, 30000));
         QCOMPARE(thread.error.code, quint8(4));
-        QCOMPARE(lines, QStringList({"woxCoreThread error: no data received, wait / available: 3 / 4",
+        QCOMPARE(diagnostics->lines(), QStringList({"woxCoreThread error: no data received, wait / available: 3 / 4",
                                      "Last sent device:command: 5:40",
                                      "Input buffer: 10 20 30 FF "}));
         QCOMPARE(port->bytesAvailable(), qint64(0));
@@ -159,9 +148,9 @@ private slots:
     {
         woxCoreThreadProbe thread;
         thread.sendCommand(5, 40);
-        lines.clear();
+        diagnostics->clear();
         QVERIFY(!thread.receive(7, 5));
-        QCOMPARE(lines, QStringList({"woxCoreThread error: no data received, wait / available: 7 / 0",
+        QCOMPARE(diagnostics->lines(), QStringList({"woxCoreThread error: no data received, wait / available: 7 / 0",
                                      "Last sent device:command: -1:-1",
                                      "Input buffer: "}));
     }
@@ -169,11 +158,11 @@ private slots:
     void readCounts()
     {
         woxCoreThreadProbe thread;
-        woxFakeSerialPort *port = fakePort(thread);
+        woxFakeSerialPort *port = woxFakeSerialPort::fittedTo(thread);
         QVERIFY(thread.readBytes(0).isEmpty());
         QCOMPARE(thread.error.code, quint8(14));
         QVERIFY(thread.readBytes(12001).isEmpty());
-        QCOMPARE(lines, QStringList({"woxCoreThread error: read dataBytes is invalid: 0",
+        QCOMPARE(diagnostics->lines(), QStringList({"woxCoreThread error: read dataBytes is invalid: 0",
                                      "woxCoreThread error: read dataBytes is invalid: 12001"}));
         thread.error.code = 0;
         port->setInput(QByteArray(12000, '\x05'));
@@ -184,7 +173,7 @@ private slots:
     void soundFrame()
     {
         woxCoreThreadProbe thread;
-        woxFakeSerialPort *port = fakePort(thread);
+        woxFakeSerialPort *port = woxFakeSerialPort::fittedTo(thread);
         QVERIFY(thread.soundPlay(-2));
         QCOMPARE(port->frames(), QList<QByteArray>{woxHex("04 32 00 01 FE")});
     }

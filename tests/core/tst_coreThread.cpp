@@ -1,5 +1,5 @@
 #include "woxCoreThreadProbe.h"
-#include "woxDiagnostic.h"
+#include "woxDiagnosticCapture.h"
 #include "woxFakeClock.h"
 #include "woxReportRecorder.h"
 
@@ -32,16 +32,12 @@ class tst_coreThread : public QObject
     Q_OBJECT
 
 private:
-    QStringList lines;
+    QScopedPointer<woxDiagnosticCapture> diagnostics;
 
 private slots:
-    void init()
-    {
-        lines.clear();
-        woxDiagnostic::setCapture(&lines);
-    }
+    void init() { diagnostics.reset(new woxDiagnosticCapture); }
 
-    void cleanup() { woxDiagnostic::setCapture(nullptr); }
+    void cleanup() { diagnostics.reset(); }
 
     void constructionState()
     {
@@ -91,11 +87,11 @@ private slots:
         QVERIFY(!thread.delay(30001));
         QVERIFY(timer.elapsed() < 5000);
         QCOMPARE(thread.error.code, quint8(14));
-        QCOMPARE(lines, QStringList{"woxCoreThread error: delay msec is invalid: 30001"});
+        QCOMPARE(diagnostics->lines(), QStringList{"woxCoreThread error: delay msec is invalid: 30001"});
 
         // A long product is refused whole rather than cut to 16 bits.
         QVERIFY(!thread.delay(65540));
-        QCOMPARE(lines.last(), QStringLiteral("woxCoreThread error: delay msec is invalid: 65540"));
+        QCOMPARE(diagnostics->lines().last(), QStringLiteral("woxCoreThread error: delay msec is invalid: 65540"));
     }
 
     void delayRuns()
@@ -106,7 +102,7 @@ private slots:
         QVERIFY(thread.delay(50));
         QVERIFY(timer.elapsed() >= 50);
         QCOMPARE(thread.error.code, quint8(0));
-        QVERIFY(lines.isEmpty());
+        QVERIFY(diagnostics->lines().isEmpty());
     }
 
     void cancelDuringADelay()

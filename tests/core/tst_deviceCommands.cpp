@@ -1,9 +1,7 @@
 #include "woxBytes.h"
-#include "woxCoreThreadProbe.h"
+#include "woxCoreThreadRig.h"
 #include "woxDeviceReplies.h"
-#include "woxDiagnostic.h"
 #include "woxFakeClock.h"
-#include "woxFakeSerialPort.h"
 
 #include <QtTest>
 
@@ -14,38 +12,21 @@ class tst_deviceCommands : public QObject
     Q_OBJECT
 
 private:
-    QStringList lines;
+    QScopedPointer<woxCoreThreadRig> rig;
     woxCoreThreadProbe *thread = nullptr;
     woxFakeSerialPort *port = nullptr;
 
     static QString errorLine(const QString &text) { return "woxCoreThread error: " + text; }
 
-    void expectRefused(bool result, const QString &text)
-    {
-        QVERIFY(!result);
-        QCOMPARE(thread->error.code, quint8(14));
-        QCOMPARE(lines, QStringList{errorLine(text)});
-        QVERIFY(port->frames().isEmpty());
-        lines.clear();
-        thread->error.code = 0;
-    }
-
 private slots:
     void init()
     {
-        lines.clear();
-        woxDiagnostic::setCapture(&lines);
-        thread = new woxCoreThreadProbe;
-        port = new woxFakeSerialPort;
-        thread->setPort(port);
+        rig.reset(new woxCoreThreadRig);
+        thread = &rig->thread;
+        port = rig->port;
     }
 
-    void cleanup()
-    {
-        woxDiagnostic::setCapture(nullptr);
-        delete thread;
-        thread = nullptr;
-    }
+    void cleanup() { rig.reset(); }
 
     void rxStartFrames()
     {
@@ -53,18 +34,18 @@ private slots:
         QVERIFY(thread->rxStart(woxAddress(9), 3000));
         QCOMPARE(port->frames(), Frames({woxHex("FF 0C 00 06 00 64 00 02 00 01"),
                                          woxHex("FF 0C 00 06 0B B8 00 00 00 02")}));
-        QVERIFY(lines.isEmpty());
+        QVERIFY(rig->diagnostics.lines().isEmpty());
     }
 
     void rxStartRefusals()
     {
         // An empty list is refused before the samples are looked at.
         QVERIFY(!thread->rxStart(QVector<quint8>(), 0));
-        QCOMPARE(lines, QStringList{errorLine("rxStart devices are empty")});
-        lines.clear();
-        expectRefused(thread->rxStart(QVector<quint8>{8}, 3001), "rxStart samples is invalid: 3001");
-        expectRefused(thread->rxStart(QVector<quint8>{8, 7, 26}, 1),
-                      "rxStart devices contains an invalid address: 7");
+        QCOMPARE(rig->diagnostics.lines(), QStringList{errorLine("rxStart devices are empty")});
+        rig->diagnostics.clear();
+        rig->expectRefused(thread->rxStart(QVector<quint8>{8}, 3001), "rxStart samples is invalid: 3001");
+        rig->expectRefused(thread->rxStart(QVector<quint8>{8, 7, 26}, 1),
+                           "rxStart devices contains an invalid address: 7");
     }
 
     void rxReadFrameAndReply()
@@ -99,10 +80,10 @@ private slots:
     void rxReadRefusals()
     {
         QVector<float> values;
-        expectRefused(thread->rxRead(4, 1, values), "rxRead device is invalid: 4");
-        expectRefused(thread->rxRead(26, 1, values), "rxRead device is invalid: 26");
-        expectRefused(thread->rxRead(3, 3001, values), "rxRead samples is invalid: 3001");
-        expectRefused(thread->rxRead(3, 0, values), "rxRead samples is invalid: 0");
+        rig->expectRefused(thread->rxRead(4, 1, values), "rxRead device is invalid: 4");
+        rig->expectRefused(thread->rxRead(26, 1, values), "rxRead device is invalid: 26");
+        rig->expectRefused(thread->rxRead(3, 3001, values), "rxRead samples is invalid: 3001");
+        rig->expectRefused(thread->rxRead(3, 0, values), "rxRead samples is invalid: 0");
     }
 
     void intTxAdjustFrames()
@@ -116,10 +97,10 @@ private slots:
 
     void intTxAdjustRefusals()
     {
-        expectRefused(thread->intTxAdjust(33, 0), "intTxAdjust adjustPulse is invalid: 33");
-        expectRefused(thread->intTxAdjust(31, 101), "intTxAdjust voltagePercent is invalid: 101");
+        rig->expectRefused(thread->intTxAdjust(33, 0), "intTxAdjust adjustPulse is invalid: 33");
+        rig->expectRefused(thread->intTxAdjust(31, 101), "intTxAdjust voltagePercent is invalid: 101");
         // Shown as the byte the transmitter would have received.
-        expectRefused(thread->intTxAdjust(31, -2), "intTxAdjust voltagePercent is invalid: 254");
+        rig->expectRefused(thread->intTxAdjust(31, -2), "intTxAdjust voltagePercent is invalid: 254");
     }
 
     void transmitterStates_data()
@@ -156,7 +137,7 @@ private slots:
         const bool ok = stop ? thread->txStop() : thread->intTxAdjust(31, 0);
         QCOMPARE(ok, code == 0);
         QCOMPARE(int(thread->error.code), code);
-        QCOMPARE(lines, printed);
+        QCOMPARE(rig->diagnostics.lines(), printed);
         QCOMPARE(port->frames().last(), stop ? woxHex("07 1E 00 01 01") : woxHex("07 1F 00 01 00"));
     }
 
@@ -245,14 +226,14 @@ private slots:
 
     void swSetNoDelayRefusals()
     {
-        expectRefused(thread->swSetNoDelay(25, 0, 1), "swSetNoDelay device is invalid: 25");
-        expectRefused(thread->swSetNoDelay(43, 0, 1), "swSetNoDelay device is invalid: 43");
-        expectRefused(thread->swSetNoDelay(30, 2, 1), "swSetNoDelay channelPin is invalid: 2");
-        expectRefused(thread->swSetNoDelay(30, 0, 64), "swSetNoDelay electrode is invalid: 64");
-        expectRefused(thread->swSetNoDelay(30, 1, 65535),
-                      "swSetNoDelay electrode and channelPin are invalid: 65535 1");
-        expectRefused(thread->swSetNoDelay(30, 0, 65534),
-                      "swSetNoDelay electrode and channelPin are invalid: 65534 0");
+        rig->expectRefused(thread->swSetNoDelay(25, 0, 1), "swSetNoDelay device is invalid: 25");
+        rig->expectRefused(thread->swSetNoDelay(43, 0, 1), "swSetNoDelay device is invalid: 43");
+        rig->expectRefused(thread->swSetNoDelay(30, 2, 1), "swSetNoDelay channelPin is invalid: 2");
+        rig->expectRefused(thread->swSetNoDelay(30, 0, 64), "swSetNoDelay electrode is invalid: 64");
+        rig->expectRefused(thread->swSetNoDelay(30, 1, 65535),
+                           "swSetNoDelay electrode and channelPin are invalid: 65535 1");
+        rig->expectRefused(thread->swSetNoDelay(30, 0, 65534),
+                           "swSetNoDelay electrode and channelPin are invalid: 65534 0");
     }
 
     void pingAndPingAll()
@@ -262,7 +243,7 @@ private slots:
         QVERIFY(thread->ping(5, present));
         QVERIFY(present);
         QCOMPARE(port->frames(), Frames({woxHex("00 00 00 01 05")}));
-        expectRefusedAfterFrames(thread->ping(43, present), "ping device is invalid: 43", 1);
+        rig->expectRefused(thread->ping(43, present), "ping device is invalid: 43", 1);
 
         port->queueReply(woxHex("01"));
         port->queueReply(woxHex("00"));
@@ -298,25 +279,25 @@ private slots:
                          woxHex("08 0E 00 01 01"), woxHex("FF 0F 00 00"), woxHex("19 13 00 02 00 01"),
                          woxHex("19 14 00 00"), woxHex("08 15 00 00"), woxHex("29 3C 00 00"),
                          woxHex("FE 3C 00 00"), woxHex("2A 43 00 00")}));
-        QVERIFY(lines.isEmpty());
+        QVERIFY(rig->diagnostics.lines().isEmpty());
     }
 
     void simpleRefusals()
     {
-        expectRefused(thread->intTxStart(35), "intTxStartNoDelay pulse is invalid: 35");
-        expectRefused(thread->refTxStart(31), "refTxStart pulse is invalid: 31");
-        expectRefused(thread->rxRangeNoDelay(7, 0), "rxRangeNoDelay device is invalid: 7");
-        expectRefused(thread->rxRange(8, 2), "rxRangeNoDelay range is invalid: 2");
-        expectRefused(thread->rxInput(8, 2), "rxInput input is invalid: 2");
-        expectRefused(thread->rxInput(26, 0), "rxInput device is invalid: 26");
-        expectRefused(thread->rxReset(254), "rxReset device is invalid: 254");
-        expectRefused(thread->rxCalibrate(8, 20, 1), "rxCalibrate rangePulse is invalid: 20");
-        expectRefused(thread->rxCalibrate(26, 16, 1), "rxCalibrate device is invalid: 26");
-        expectRefused(thread->rxCalibrate(8, 16, 3001), "rxCalibrate samples is invalid: 3001");
-        expectRefused(thread->rxCalibrateDefault(1), "rxCalibrateDefault device is invalid: 1");
-        expectRefused(thread->rxClear(254), "rxClear device is invalid: 254");
-        expectRefused(thread->swReset(255), "swReset device is invalid: 255");
-        expectRefused(thread->swApply(25), "swApply device is invalid: 25");
+        rig->expectRefused(thread->intTxStart(35), "intTxStartNoDelay pulse is invalid: 35");
+        rig->expectRefused(thread->refTxStart(31), "refTxStart pulse is invalid: 31");
+        rig->expectRefused(thread->rxRangeNoDelay(7, 0), "rxRangeNoDelay device is invalid: 7");
+        rig->expectRefused(thread->rxRange(8, 2), "rxRangeNoDelay range is invalid: 2");
+        rig->expectRefused(thread->rxInput(8, 2), "rxInput input is invalid: 2");
+        rig->expectRefused(thread->rxInput(26, 0), "rxInput device is invalid: 26");
+        rig->expectRefused(thread->rxReset(254), "rxReset device is invalid: 254");
+        rig->expectRefused(thread->rxCalibrate(8, 20, 1), "rxCalibrate rangePulse is invalid: 20");
+        rig->expectRefused(thread->rxCalibrate(26, 16, 1), "rxCalibrate device is invalid: 26");
+        rig->expectRefused(thread->rxCalibrate(8, 16, 3001), "rxCalibrate samples is invalid: 3001");
+        rig->expectRefused(thread->rxCalibrateDefault(1), "rxCalibrateDefault device is invalid: 1");
+        rig->expectRefused(thread->rxClear(254), "rxClear device is invalid: 254");
+        rig->expectRefused(thread->swReset(255), "swReset device is invalid: 255");
+        rig->expectRefused(thread->swApply(25), "swApply device is invalid: 25");
     }
 
     void rxRangeAllRangesTheOverloadedReceivers()
@@ -349,7 +330,7 @@ private slots:
         QVERIFY(!thread->rxCalibrate(255, 16, quint16(samples)));
         QCOMPARE(port->frames(), Frames({frame}));
         QCOMPARE(thread->error.code, quint8(13));
-        QVERIFY(lines.isEmpty());
+        QVERIFY(rig->diagnostics.lines().isEmpty());
     }
 
     void failedSendSkipsTheSettle()
@@ -362,16 +343,6 @@ private slots:
         QVERIFY(thread->cancelPending());
     }
 
-private:
-    void expectRefusedAfterFrames(bool result, const QString &text, int frames)
-    {
-        QVERIFY(!result);
-        QCOMPARE(thread->error.code, quint8(14));
-        QCOMPARE(lines, QStringList{errorLine(text)});
-        QCOMPARE(port->frames().size(), frames);
-        lines.clear();
-        thread->error.code = 0;
-    }
 };
 
 QTEST_GUILESS_MAIN(tst_deviceCommands)

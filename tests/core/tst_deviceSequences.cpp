@@ -1,8 +1,6 @@
 #include "woxBytes.h"
-#include "woxCoreThreadProbe.h"
+#include "woxCoreThreadRig.h"
 #include "woxDeviceReplies.h"
-#include "woxDiagnostic.h"
-#include "woxFakeSerialPort.h"
 
 #include <QtTest>
 
@@ -74,19 +72,9 @@ class tst_deviceSequences : public QObject
     Q_OBJECT
 
 private:
-    QStringList lines;
+    QScopedPointer<woxCoreThreadRig> rig;
     woxCoreThreadProbe *thread = nullptr;
     woxFakeSerialPort *port = nullptr;
-
-    void expectRefused(bool result, const QString &text)
-    {
-        QVERIFY(!result);
-        QCOMPARE(thread->error.code, quint8(14));
-        QCOMPARE(lines, QStringList{"woxCoreThread error: " + text});
-        QVERIFY(port->frames().isEmpty());
-        lines.clear();
-        thread->error.code = 0;
-    }
 
     // Ratio run of getChRDev on channel 15 after its adjustment: two samples
     // of current and voltage under each start pulse.
@@ -104,19 +92,12 @@ private:
 private slots:
     void init()
     {
-        lines.clear();
-        woxDiagnostic::setCapture(&lines);
-        thread = new woxCoreThreadProbe;
-        port = new woxFakeSerialPort;
-        thread->setPort(port);
+        rig.reset(new woxCoreThreadRig);
+        thread = &rig->thread;
+        port = rig->port;
     }
 
-    void cleanup()
-    {
-        woxDiagnostic::setCapture(nullptr);
-        delete thread;
-        thread = nullptr;
-    }
+    void cleanup() { rig.reset(); }
 
     void adjustCheckFramesAndCurrent()
     {
@@ -294,10 +275,10 @@ private slots:
     void quadripoleGroupRefusals()
     {
         QSet<woxAddress> inverted{12};
-        expectRefused(thread->swSetQuadripoles({}, inverted), "swSetQuadripoles group is empty");
+        rig->expectRefused(thread->swSetQuadripoles({}, inverted), "swSetQuadripoles group is empty");
         const QList<woxCoreQuadripole> group{{0, 3, 1, 2, 1}, {0, 3, 5, 6, 17}};
-        expectRefused(thread->swSetQuadripoles(group, inverted),
-                      "swSetQuadripoles channel is invalid: 17");
+        rig->expectRefused(thread->swSetQuadripoles(group, inverted),
+                           "swSetQuadripoles channel is invalid: 17");
         QCOMPARE(inverted, QSet<woxAddress>({12}));
     }
 
@@ -424,7 +405,7 @@ private slots:
     void channelRatioRefusal()
     {
         float deviation = 7;
-        expectRefused(thread->getChRDev(16, deviation), "getChRDev rx is invalid: 16");
+        rig->expectRefused(thread->getChRDev(16, deviation), "getChRDev rx is invalid: 16");
         QCOMPARE(deviation, 7.0f);
     }
 
@@ -438,8 +419,8 @@ private:
         QVERIFY(!call());
         QCOMPARE(port->frames().size(), before);
         QCOMPARE(thread->error.code, quint8(14));
-        QCOMPARE(lines.last(), "woxCoreThread error: " + text);
-        lines.clear();
+        QCOMPARE(rig->diagnostics.lines().last(), "woxCoreThread error: " + text);
+        rig->diagnostics.clear();
         thread->error.code = 0;
     }
 };

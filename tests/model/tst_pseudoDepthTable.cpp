@@ -1,6 +1,6 @@
 #include "woxBytes.h"
 #include "woxConstants.h"
-#include "woxDiagnostic.h"
+#include "woxDiagnosticCapture.h"
 #include "woxFakeCommandRunner.h"
 #include "woxPseudoDepthTable.h"
 
@@ -88,11 +88,6 @@ private slots:
     {
         table = woxPseudoDepthTable::instance(pseudoDepthResource);
         QVERIFY(table->isLoaded());
-    }
-
-    void cleanup()
-    {
-        woxDiagnostic::setCapture(nullptr);
     }
 
     void handValues_data()
@@ -235,23 +230,21 @@ private slots:
     {
         QTemporaryDir dir;
         woxFakeCommandRunner runner;
-        QStringList lines;
-        woxDiagnostic::setCapture(&lines);
+        woxDiagnosticCapture diagnostics;
         QVERIFY(!table->generate(dir.filePath("missing/folder/pseudoDepth.base")));
-        QCOMPARE(lines.size(), 1);
-        QVERIFY(lines.first().startsWith("File error: "));
+        QCOMPARE(diagnostics.lines().size(), 1);
+        QVERIFY(diagnostics.lines().first().startsWith("File error: "));
         QVERIFY(table->isLoaded());
         QVERIFY(near(table->factor(0, 0, 0), 0.519));
     }
 
     void missingFileIsReported()
     {
-        QStringList lines;
-        woxDiagnostic::setCapture(&lines);
+        woxDiagnosticCapture diagnostics;
         const woxPseudoDepthTable missing("/nonexistent/pseudoDepth.base");
         QVERIFY(!missing.isLoaded());
-        QCOMPARE(lines.size(), 1);
-        QVERIFY(lines.first().startsWith("File error: "));
+        QCOMPARE(diagnostics.lines().size(), 1);
+        QVERIFY(diagnostics.lines().first().startsWith("File error: "));
     }
 
     void damagedTablesStayUnloaded_data()
@@ -289,13 +282,12 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(bool, reported);
         QTemporaryDir dir;
-        QStringList lines;
-        woxDiagnostic::setCapture(&lines);
+        woxDiagnosticCapture diagnostics;
         const woxPseudoDepthTable damaged(writeTable(dir, bytes));
         QVERIFY(!damaged.isLoaded());
         QCOMPARE(damaged.factor(21, 0, 0), 0.0f);
         QCOMPARE(damaged.factor(0, 29, 98), 0.0f);
-        QCOMPARE(lines.size(), reported ? 1 : 0);
+        QCOMPARE(diagnostics.lines().size(), reported ? 1 : 0);
     }
 
     void completeHandWrittenTableLoads()

@@ -1,5 +1,7 @@
 #include "woxFakeSerialPort.h"
 
+#include "woxCoreThread.h"
+
 #include <QMutexLocker>
 
 woxFakeSerialPort::woxFakeSerialPort(QObject *parent)
@@ -8,6 +10,13 @@ woxFakeSerialPort::woxFakeSerialPort(QObject *parent)
 }
 
 woxFakeSerialPort::~woxFakeSerialPort() = default;
+
+woxFakeSerialPort *woxFakeSerialPort::fittedTo(woxCoreThread &thread)
+{
+    auto *port = new woxFakeSerialPort;
+    thread.setPort(port);
+    return port;
+}
 
 void woxFakeSerialPort::setOpen(bool isOpen)
 {

@@ -7,6 +7,8 @@
 #include <QList>
 #include <QMutex>
 
+class woxCoreThread;
+
 // A scripted serial port for frame-link and device-command tests.
 //
 // It starts open. Every write is recorded in frames() as one frame, open or
@@ -26,6 +28,9 @@ class woxFakeSerialPort : public woxSerialPort
 public:
     explicit woxFakeSerialPort(QObject *parent = nullptr);
     ~woxFakeSerialPort() override;
+
+    // A new fake port handed to the worker thread, which owns it from then on.
+    static woxFakeSerialPort *fittedTo(woxCoreThread &thread);
 
     // Script.
     void setOpen(bool open);

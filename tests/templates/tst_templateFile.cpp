@@ -1,6 +1,6 @@
 #include "woxBytes.h"
 #include "woxConstants.h"
-#include "woxDiagnostic.h"
+#include "woxDiagnosticCapture.h"
 #include "woxFakeCommandRunner.h"
 #include "woxModalScript.h"
 #include "woxTemplateDataModel.h"
@@ -142,13 +142,12 @@ class tst_templateFile : public QObject
 
 private:
     woxFakeCommandRunner runner;
-    QStringList diagnostics;
+    woxDiagnosticCapture diagnostics;
 
 private slots:
     void initTestCase()
     {
         QVERIFY(QDir().mkpath(templatesDir));
-        woxDiagnostic::setCapture(&diagnostics);
     }
 
     void init()
@@ -324,8 +323,8 @@ private slots:
         script.answer(1);
         QVERIFY(!model.load(templatePath("absent"), false));
         QCOMPARE(script.seen, QStringList("woxWarningDialog: Can not open file for reading"));
-        QCOMPARE(diagnostics.size(), 1);
-        QVERIFY(diagnostics.at(0).startsWith("File error: "));
+        QCOMPARE(diagnostics.lines().size(), 1);
+        QVERIFY(diagnostics.lines().at(0).startsWith("File error: "));
     }
 
     void saveRefusesAFaultyTemplateWithoutKeyboard()
@@ -396,7 +395,7 @@ private slots:
         QCOMPARE(readBytes(templatePath("plan")), QByteArray("previous"));
         QCOMPARE(QDir(templatesDir).entryList(QDir::Files), QStringList("plan.woxTemplate"));
         QVERIFY(model.flagByte());
-        QCOMPARE(diagnostics.size(), 1);
+        QCOMPARE(diagnostics.lines().size(), 1);
         QVERIFY(runner.calls.isEmpty());
     }
 

@@ -1,0 +1,13 @@
+#include "woxDiagnosticCapture.h"
+
+#include "woxDiagnostic.h"
+
+woxDiagnosticCapture::woxDiagnosticCapture()
+{
+    woxDiagnostic::setCapture(&captured);
+}
+
+woxDiagnosticCapture::~woxDiagnosticCapture()
+{
+    woxDiagnostic::setCapture(nullptr);
+}

@@ -1,40 +1,9 @@
 #include "woxBytes.h"
 #include "woxCableConfiguration.h"
+#include "woxMake.h"
+#include "woxStreamed.h"
 
 #include <QtTest>
-
-namespace {
-
-QByteArray streamed(const woxCableConfiguration &configuration)
-{
-    QByteArray bytes;
-    QDataStream out(&bytes, QIODevice::WriteOnly);
-    out.setVersion(QDataStream::Qt_4_8);
-    out << configuration;
-    return bytes;
-}
-
-QDataStream::Status readBack(const QByteArray &bytes, woxCableConfiguration &configuration)
-{
-    QDataStream in(bytes);
-    in.setVersion(QDataStream::Qt_4_8);
-    in >> configuration;
-    return in.status();
-}
-
-woxCableConfiguration dialogRecord(int cables)
-{
-    woxCableConfiguration configuration;
-    for (int i = 0; i < cables * 32; ++i) {
-        woxWireState wire;
-        wire.resistance = -1.0f;
-        wire.enabled = true;
-        configuration.wires.append(wire);
-    }
-    return configuration;
-}
-
-} // namespace
 
 class tst_cableConfiguration : public QObject
 {
@@ -46,7 +15,7 @@ private slots:
         const woxWireState wire;
         QCOMPARE(wire.resistance, 0.0f);
         QVERIFY(!wire.enabled);
-        QCOMPARE(streamed(woxCableConfiguration()), QByteArray(22, '\0'));
+        QCOMPARE(woxStreamed(woxCableConfiguration()), QByteArray(22, '\0'));
     }
 
     void wiresThenRemoteElectrodes()
@@ -66,18 +35,18 @@ private slots:
             "BF F0 00 00 00 00 00 00 00"
             "BF F0 00 00 00 00 00 00 01"
             "00 00 00 00 00 00 00 00 00");
-        QCOMPARE(streamed(configuration), expected);
+        QCOMPARE(woxStreamed(configuration), expected);
     }
 
     void dialogRecordsOfOneAndTwoCables()
     {
-        QCOMPARE(streamed(dialogRecord(1)).size(), 310);
-        QCOMPARE(streamed(dialogRecord(2)).size(), 598);
+        QCOMPARE(woxStreamed(woxMake::allWiresEnabled(1)).size(), 310);
+        QCOMPARE(woxStreamed(woxMake::allWiresEnabled(2)).size(), 598);
     }
 
     void roundTripRestoresEveryField()
     {
-        woxCableConfiguration configuration = dialogRecord(2);
+        woxCableConfiguration configuration = woxMake::allWiresEnabled(2);
         configuration.wires[5].enabled = false;
         configuration.wires[7].resistance = 0.1f;
         configuration.remoteTxResistance = 3.3f;
@@ -85,7 +54,7 @@ private slots:
         configuration.remoteRxResistance = -1.0f;
         configuration.remoteRxPresent = true;
         woxCableConfiguration back;
-        QCOMPARE(readBack(streamed(configuration), back), QDataStream::Ok);
+        QCOMPARE(woxReadBack(woxStreamed(configuration), back), QDataStream::Ok);
         QCOMPARE(back.wires.size(), 64);
         QVERIFY(!back.wires.at(5).enabled);
         QVERIFY(back.wires.at(6).enabled);
@@ -98,30 +67,30 @@ private slots:
 
     void anyNonZeroByteReadsTrue()
     {
-        QByteArray bytes = streamed(dialogRecord(1));
+        QByteArray bytes = woxStreamed(woxMake::allWiresEnabled(1));
         bytes[4 + 8] = 2;
         woxCableConfiguration back;
-        QCOMPARE(readBack(bytes, back), QDataStream::Ok);
+        QCOMPARE(woxReadBack(bytes, back), QDataStream::Ok);
         QVERIFY(back.wires.at(0).enabled);
     }
 
     void damagedCountIsRefused()
     {
         // A count far beyond the bytes that follow must not allocate or read.
-        QByteArray bytes = streamed(dialogRecord(1));
+        QByteArray bytes = woxStreamed(woxMake::allWiresEnabled(1));
         bytes[0] = char(0x7F);
-        woxCableConfiguration back = dialogRecord(2);
-        QCOMPARE(readBack(bytes, back), QDataStream::ReadCorruptData);
+        woxCableConfiguration back = woxMake::allWiresEnabled(2);
+        QCOMPARE(woxReadBack(bytes, back), QDataStream::ReadCorruptData);
         QVERIFY(back.wires.isEmpty());
         bytes[0] = char(0xFF);
-        QCOMPARE(readBack(bytes, back), QDataStream::ReadCorruptData);
+        QCOMPARE(woxReadBack(bytes, back), QDataStream::ReadCorruptData);
     }
 
     void shortStreamReportsPastEnd()
     {
-        const QByteArray bytes = streamed(dialogRecord(1)).left(4 + 9 * 32 + 5);
+        const QByteArray bytes = woxStreamed(woxMake::allWiresEnabled(1)).left(4 + 9 * 32 + 5);
         woxCableConfiguration back;
-        QCOMPARE(readBack(bytes, back), QDataStream::ReadPastEnd);
+        QCOMPARE(woxReadBack(bytes, back), QDataStream::ReadPastEnd);
         QCOMPARE(back.wires.size(), 32);
     }
 };

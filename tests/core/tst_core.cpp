@@ -1,5 +1,6 @@
 #include "woxCore.h"
-#include "woxDiagnostic.h"
+#include "woxDiagnosticCapture.h"
+#include "woxMake.h"
 #include "woxReportRecorder.h"
 
 #include <QElapsedTimer>
@@ -11,7 +12,7 @@ class tst_core : public QObject
     Q_OBJECT
 
 private:
-    QStringList lines;
+    QScopedPointer<woxDiagnosticCapture> diagnostics;
 
     static void settle()
     {
@@ -20,16 +21,12 @@ private:
     }
 
 private slots:
-    void init()
-    {
-        lines.clear();
-        woxDiagnostic::setCapture(&lines);
-    }
+    void init() { diagnostics.reset(new woxDiagnosticCapture); }
 
     void cleanup()
     {
         woxCore::destroy();
-        woxDiagnostic::setCapture(nullptr);
+        diagnostics.reset();
     }
 
     void oneReportPerJob()
@@ -68,7 +65,7 @@ private slots:
         QCOMPARE(recorder.discover.devices.size(), 43);
         QCOMPARE(recorder.rxStress.text, QStringLiteral("OK"));
         // The stop-all job wrote to the never-opened port and stayed silent.
-        QCOMPARE(lines, QVector<QString>(5, "woxCoreThread error: no data sent, port was closed").toList());
+        QCOMPARE(diagnostics->lines(), QVector<QString>(5, "woxCoreThread error: no data sent, port was closed").toList());
     }
 
     void et2dIsPrecededByItsSensorReport()
@@ -76,11 +73,7 @@ private slots:
         woxCore *core = woxCore::instance();
         woxReportRecorder recorder(core);
         woxET2DRequest request;
-        woxCoreQuadripole quadripole;
-        quadripole.a = 0;
-        quadripole.b = 3;
-        quadripole.m = 1;
-        quadripole.n = 2;
+        const woxCoreQuadripole quadripole = woxMake::coreQuadripole(0, 3, 1, 2);
         request.quadripoles << quadripole << quadripole;
         core->measureET2D(request);
         QTRY_COMPARE_WITH_TIMEOUT(recorder.names.size(), 2, 10000);
@@ -194,7 +187,7 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(recorder.names.size(), 1, 10000);
         settle();
         QCOMPARE(recorder.names, QStringList{"Discover"});
-        QCOMPARE(lines.size(), 10);
+        QCOMPARE(diagnostics->lines().size(), 10);
     }
 
     void destroyIdle()

@@ -1,24 +1,16 @@
 #include "woxCoreThreadProbe.h"
-#include "woxDiagnostic.h"
+#include "woxDiagnosticCapture.h"
 #include "woxFakeClock.h"
 #include "woxFakeRandom.h"
+#include "woxMake.h"
 
 #include <QtTest>
 
 #include <cmath>
 
-namespace {
+using woxMake::coreQuadripole;
 
-woxCoreQuadripole quadripole(woxElectrode a, woxElectrode b, woxElectrode m, woxElectrode n)
-{
-    woxCoreQuadripole q;
-    q.a = a;
-    q.b = b;
-    q.m = m;
-    q.n = n;
-    q.channel = 0;
-    return q;
-}
+namespace {
 
 bool allFinite(const woxMeasureResult &r)
 {
@@ -43,16 +35,12 @@ class tst_coreEmulation : public QObject
     Q_OBJECT
 
 private:
-    QStringList lines;
+    QScopedPointer<woxDiagnosticCapture> diagnostics;
 
 private slots:
-    void init()
-    {
-        lines.clear();
-        woxDiagnostic::setCapture(&lines);
-    }
+    void init() { diagnostics.reset(new woxDiagnosticCapture); }
 
-    void cleanup() { woxDiagnostic::setCapture(nullptr); }
+    void cleanup() { diagnostics.reset(); }
 
     void discoverListsTheWholeBus()
     {
@@ -68,7 +56,7 @@ private slots:
     {
         woxCoreThreadProbe thread;
         const woxMeasureOptions options;
-        thread.setJobSignal(quadripole(0, 3, 1, 2), options);
+        thread.setJobSignal(coreQuadripole(0, 3, 1, 2, 0), options);
         const woxCoreReportSignal report = thread.doSignal();
         QCOMPARE(report.error.code, quint8(0));
         QCOMPARE(report.pulse1TxVoltage, QVector<float>(3, 153125.0f));
@@ -95,7 +83,7 @@ private slots:
         woxMeasureOptions options;
         options.ipEnabled = true;
         options.pauseCode = 3;
-        thread.setJobSignal(quadripole(0, 3, 1, 2), options);
+        thread.setJobSignal(coreQuadripole(0, 3, 1, 2, 0), options);
         const woxCoreReportSignal report = thread.doSignal();
         QCOMPARE(report.pause1RxVoltage.size(), 3);
         QCOMPARE(report.pause1RxVoltage.at(0), 23.393f);
@@ -130,14 +118,14 @@ private slots:
         options.pulseCode = pulseCode;
         options.ipEnabled = true;
         options.pauseCode = pauseCode;
-        thread.setJobSignal(quadripole(0, 3, 1, 2), options);
+        thread.setJobSignal(coreQuadripole(0, 3, 1, 2, 0), options);
         const woxCoreReportSignal report = thread.doSignal();
         QCOMPARE(report.error.code, quint8(14));
         QVERIFY(report.pulse1TxVoltage.isEmpty());
         QVERIFY(report.pulse2RxVoltage.isEmpty());
         QVERIFY(report.pause1RxVoltage.isEmpty());
         QCOMPARE(report.options.pulseCode, pulseCode);
-        QCOMPARE(lines, QStringList{line});
+        QCOMPARE(diagnostics->lines(), QStringList{line});
     }
 
     void signalLongestListedPulseIsAccepted()
@@ -147,7 +135,7 @@ private slots:
         options.pulseCode = 198;   // 4000 ms
         options.ipEnabled = true;
         options.pauseCode = 198;
-        thread.setJobSignal(quadripole(0, 3, 1, 2), options);
+        thread.setJobSignal(coreQuadripole(0, 3, 1, 2, 0), options);
         const woxCoreReportSignal report = thread.doSignal();
         QCOMPARE(report.error.code, quint8(0));
         QCOMPARE(report.pulse1TxVoltage.size(), 199);
@@ -159,7 +147,7 @@ private slots:
         woxFakeRandom random({0, 0});
         woxCoreThreadProbe thread;
         woxET2DRequest request;
-        request.quadripoles << quadripole(0, 3, 1, 2);
+        request.quadripoles << coreQuadripole(0, 3, 1, 2, 0);
         thread.setJobET2D(request);
         const woxCoreReportET2D report = thread.doET2D();
         QCOMPARE(report.error.code, quint8(0));
@@ -187,7 +175,7 @@ private slots:
         woxET2DRequest request;
         request.options.ipEnabled = true;
         request.options.pauseCode = 2;
-        request.quadripoles << quadripole(0, 3, 1, 2) << quadripole(4, 7, 5, 6);
+        request.quadripoles << coreQuadripole(0, 3, 1, 2, 0) << coreQuadripole(4, 7, 5, 6, 0);
         thread.setJobET2D(request);
         const woxCoreReportET2D report = thread.doET2D();
         QCOMPARE(report.results.size(), 2);
@@ -207,7 +195,7 @@ private slots:
         woxCoreThreadProbe thread;
         woxET2DRequest request;
         // Positions b 3 and n 2 only: span 1, mid 2.5.
-        request.quadripoles << quadripole(65535, 3, 65534, 2);
+        request.quadripoles << coreQuadripole(65535, 3, 65534, 2, 0);
         thread.setJobET2D(request);
         const woxMeasureResult r = thread.doET2D().results.first();
         const double expected = (2.5 + 100.0 + 1.0 + std::log10(50.5)) * 100000.0 / 153125.0;
@@ -222,8 +210,8 @@ private slots:
         woxET2DRequest request;
         request.options.ipEnabled = true;
         request.options.pauseCode = 1;
-        request.quadripoles << quadripole(0, 0, 0, 0) << quadripole(5, 5, 5, 5)
-                            << quadripole(65535, 0, 65534, 0);
+        request.quadripoles << coreQuadripole(0, 0, 0, 0, 0) << coreQuadripole(5, 5, 5, 5, 0)
+                            << coreQuadripole(65535, 0, 65534, 0, 0);
         thread.setJobET2D(request);
         const woxCoreReportET2D report = thread.doET2D();
         QCOMPARE(report.results.size(), 3);
@@ -344,7 +332,7 @@ private slots:
         thread.setJobRxAux(request);
         const woxCoreReportRxAux report = thread.doRxAux();
         QCOMPARE(report.error.code, quint8(14));
-        QCOMPARE(lines, QStringList{"woxCoreThread error: delay msec is invalid: 65540"});
+        QCOMPARE(diagnostics->lines(), QStringList{"woxCoreThread error: delay msec is invalid: 65540"});
     }
 
     void canceledJobStillFillsItsReport()
@@ -367,7 +355,7 @@ private slots:
         QCOMPARE(thread.relativeDeviation({1.0f, 100.0f}), 100.0f);
         QVERIFY(qAbs(thread.relativeDeviation({9.0f, 11.0f}) - float(100.0 * std::sqrt(2.0) / 10.0))
                 < 1e-4f);
-        QVERIFY(lines.isEmpty());
+        QVERIFY(diagnostics->lines().isEmpty());
 
         QVector<float> out{1.0f, 2.0f};
         QVERIFY(thread.sampleSum(out, {3.0f, 4.0f}));
@@ -384,7 +372,7 @@ private slots:
         QCOMPARE(thread.error.code, quint8(14));
         QVERIFY(!thread.sampleAbsHalfDifference(out, {}));
         QCOMPARE(thread.average({}), 0.0f);
-        QCOMPARE(lines, QStringList({"woxCoreThread error: sampleSum out.size() != in.size()",
+        QCOMPARE(diagnostics->lines(), QStringList({"woxCoreThread error: sampleSum out.size() != in.size()",
                                      "woxCoreThread error: sampleAbsHalfDifference out.size() "
                                      "!= in.size()",
                                      "woxCoreThread error: average samples is empty"}));
@@ -398,18 +386,18 @@ private slots:
         woxMeasureOptions options;
         options.pulseDuration = 80;     // rest needed: 480 ms
         thread.markElectrodesUsed(QVector<woxElectrode>(), options);
-        QVERIFY(thread.waitElectrodeRest(QList<woxCoreQuadripole>{quadripole(0, 3, 1, 2)}));
-        QCOMPARE(lines, QStringList{"Wait 80 msec..."});
+        QVERIFY(thread.waitElectrodeRest(QList<woxCoreQuadripole>{coreQuadripole(0, 3, 1, 2, 0)}));
+        QCOMPARE(diagnostics->lines(), QStringList{"Wait 80 msec..."});
         QVERIFY(thread.waitElectrodeRest(QVector<woxElectrode>{70}));
-        QCOMPARE(lines.last(), QStringLiteral("Wait 80msec..."));
+        QCOMPARE(diagnostics->lines().last(), QStringLiteral("Wait 80msec..."));
         QVERIFY(thread.electrodeTimers.contains(70));
 
         clock.current.setTime(QTime(12, 0));
-        lines.clear();
+        diagnostics->clear();
         QVERIFY(thread.waitElectrodeRest(QVector<woxElectrode>{1, 2}));
-        QVERIFY(lines.isEmpty());
+        QVERIFY(diagnostics->lines().isEmpty());
 
-        thread.markElectrodesUsed(QList<woxCoreQuadripole>{quadripole(0, 3, 1, 2)}, options);
+        thread.markElectrodesUsed(QList<woxCoreQuadripole>{coreQuadripole(0, 3, 1, 2, 0)}, options);
         QVERIFY(thread.electrodeTimers.value(0).isStarted());
         QVERIFY(thread.electrodeTimers.value(3).isStarted());
         QVERIFY(!thread.electrodeTimers.value(1).isStarted());
@@ -426,7 +414,7 @@ private slots:
         QCOMPARE(thread.appliedOptions.pulseDuration, quint16(11000));
         QVERIFY(!thread.waitElectrodeRest(QVector<woxElectrode>{5}));
         QCOMPARE(thread.error.code, quint8(14));
-        QCOMPARE(lines, QStringList({"Wait 66000msec...",
+        QCOMPARE(diagnostics->lines(), QStringList({"Wait 66000msec...",
                                      "woxCoreThread error: delay msec is invalid: 66000"}));
     }
 };

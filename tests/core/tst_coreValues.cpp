@@ -6,35 +6,18 @@
 #include "woxCoreReportProduction.h"
 #include "woxCoreReportTxAux.h"
 #include "woxCoreTypes.h"
+#include "woxMake.h"
 #include "woxMeasureOptions.h"
 #include "woxMeasureResult.h"
 #include "woxNames.h"
 #include "woxProductionRequest.h"
 #include "woxResistanceRequest.h"
+#include "woxStreamed.h"
 #include "woxSwRequest.h"
 
 #include <QtTest>
 
 namespace {
-
-template <typename T>
-QByteArray streamed(const T &value)
-{
-    QByteArray bytes;
-    QDataStream out(&bytes, QIODevice::WriteOnly);
-    out.setVersion(QDataStream::Qt_4_8);
-    out << value;
-    return bytes;
-}
-
-template <typename T>
-QDataStream::Status readBack(const QByteArray &bytes, T &value)
-{
-    QDataStream in(bytes);
-    in.setVersion(QDataStream::Qt_4_8);
-    in >> value;
-    return in.status();
-}
 
 // Four leading floats 1.0, 2.0, 0.5, -1.0 (tx voltage, tx current, rx voltage, rxS).
 const char *const resultHead = "3F F0 00 00 00 00 00 00  40 00 00 00 00 00 00 00"
@@ -65,7 +48,7 @@ class tst_coreValues : public QObject
 private slots:
     void defaultOptionsStreamSixteenBytes()
     {
-        QCOMPARE(streamed(woxMeasureOptions()),
+        QCOMPARE(woxStreamed(woxMeasureOptions()),
                  woxHex("00 02  00  00 00  3F F0 00 00 00 00 00 00  03  05  19"));
     }
 
@@ -81,10 +64,10 @@ private slots:
         written.transmitterPercent = 100;
         written.pulseDuration = 200;
         written.spare1 = 7;
-        QCOMPARE(streamed(written),
+        QCOMPARE(woxStreamed(written),
                  woxHex("00 30  01  00 17  3F D0 00 00 00 00 00 00  01  09  64"));
         woxMeasureOptions read;
-        QCOMPARE(readBack(streamed(written), read), QDataStream::Ok);
+        QCOMPARE(woxReadBack(woxStreamed(written), read), QDataStream::Ok);
         QCOMPARE(read.pulseCode, quint16(48));
         QVERIFY(read.ipEnabled);
         QCOMPARE(read.pauseCode, quint16(23));
@@ -104,21 +87,17 @@ private slots:
         QCOMPARE(quadripole.m, woxElectrode(0));
         QCOMPARE(quadripole.n, woxElectrode(0));
         QCOMPARE(quadripole.channel, quint8(17));
-        QCOMPARE(streamed(quadripole), woxHex("00 00 00 00 00 00 00 00 11"));
+        QCOMPARE(woxStreamed(quadripole), woxHex("00 00 00 00 00 00 00 00 11"));
     }
 
     void quadripoleWithRemoteElectrodes()
     {
-        woxCoreQuadripole quadripole;
-        quadripole.a = woxRemoteCurrentElectrode;
-        quadripole.b = 3;
-        quadripole.m = woxRemotePotentialElectrode;
-        quadripole.n = 300;
-        quadripole.channel = 12;
-        const QByteArray bytes = streamed(quadripole);
+        const woxCoreQuadripole quadripole = woxMake::coreQuadripole(
+            woxRemoteCurrentElectrode, 3, woxRemotePotentialElectrode, 300, 12);
+        const QByteArray bytes = woxStreamed(quadripole);
         QCOMPARE(bytes, woxHex("FF FF  00 03  FF FE  01 2C  0C"));
         woxCoreQuadripole read;
-        QCOMPARE(readBack(bytes, read), QDataStream::Ok);
+        QCOMPARE(woxReadBack(bytes, read), QDataStream::Ok);
         QCOMPARE(read.a, woxElectrode(65535));
         QCOMPARE(read.b, woxElectrode(3));
         QCOMPARE(read.m, woxElectrode(65534));
@@ -128,17 +107,17 @@ private slots:
 
     void resultWithEmptyDecayIs69Bytes()
     {
-        const QByteArray bytes = streamed(sampleResult());
+        const QByteArray bytes = woxStreamed(sampleResult());
         QCOMPARE(bytes.size(), 69);
         QCOMPARE(bytes, woxHex(QString(resultHead) + "00 00 00 00" + resultTail));
-        QCOMPARE(streamed(woxMeasureResult()).size(), 69);
+        QCOMPARE(woxStreamed(woxMeasureResult()).size(), 69);
     }
 
     void resultWithDecay()
     {
         woxMeasureResult result = sampleResult();
         result.decay << 0.25f << 3.0f;
-        QCOMPARE(streamed(result),
+        QCOMPARE(woxStreamed(result),
                  woxHex(QString(resultHead) + "00 00 00 02"
                         "3F D0 00 00 00 00 00 00  40 08 00 00 00 00 00 00" + resultTail));
     }
@@ -150,7 +129,7 @@ private slots:
         written.options.pulseDuration = 200;
         written.options.pulseCode = 8;
         woxMeasureResult read;
-        QCOMPARE(readBack(streamed(written), read), QDataStream::Ok);
+        QCOMPARE(woxReadBack(woxStreamed(written), read), QDataStream::Ok);
         QCOMPARE(read.txVoltage, written.txVoltage);
         QCOMPARE(read.txCurrent, written.txCurrent);
         QCOMPARE(read.rxVoltage, written.rxVoltage);
@@ -183,7 +162,7 @@ private slots:
         const QByteArray bytes = woxHex(resultHead + count + samples + resultTail);
         woxMeasureResult read;
         read.decay << 9.0f;
-        QCOMPARE(readBack(bytes, read), QDataStream::ReadCorruptData);
+        QCOMPARE(woxReadBack(bytes, read), QDataStream::ReadCorruptData);
         QVERIFY(read.decay.isEmpty());
         QCOMPARE(read.rxS, -1.0f);
     }
@@ -194,7 +173,7 @@ private slots:
         // shows up as an ordinary read error for the caller.
         const QByteArray bytes = woxHex(QString(resultHead) + "00 00 00 04" + resultTail);
         woxMeasureResult read;
-        QCOMPARE(readBack(bytes, read), QDataStream::ReadPastEnd);
+        QCOMPARE(woxReadBack(bytes, read), QDataStream::ReadPastEnd);
         QCOMPARE(read.decay.size(), 4);
     }
 

@@ -1,19 +1,11 @@
 #include "woxBytes.h"
 #include "woxGPSFix.h"
 #include "woxGPSManager.h"
+#include "woxStreamed.h"
 
 #include <QtTest>
 
 namespace {
-
-QByteArray streamed(const woxGPSFix &fix)
-{
-    QByteArray bytes;
-    QDataStream out(&bytes, QIODevice::WriteOnly);
-    out.setVersion(QDataStream::Qt_4_8);
-    out << fix;
-    return bytes;
-}
 
 void verifyInitial(const woxGPSFix &fix)
 {
@@ -34,7 +26,7 @@ class tst_gpsManager : public QObject
 private slots:
     void initialFixStreams26Bytes()
     {
-        const QByteArray bytes = streamed(woxGPSFix());
+        const QByteArray bytes = woxStreamed(woxGPSFix());
         QCOMPARE(bytes.size(), 26);
         QCOMPARE(bytes, woxHex("00 00  00 00 00 00 00 00 00 00  00 00 00 00 00 00 00 00"
                                "00 25 68 59  00 00 00 00"));
@@ -49,7 +41,7 @@ private slots:
         fix.longitude = -37.5f;
         fix.date = QDate(2000, 1, 2);
         fix.time = QTime(0, 0, 1, 500);
-        const QByteArray bytes = streamed(fix);
+        const QByteArray bytes = woxStreamed(fix);
         QCOMPARE(bytes, woxHex("01 01  40 4B E0 00 00 00 00 00  C0 42 C0 00 00 00 00 00"
                                "00 25 68 5A  00 00 05 DC"));
 

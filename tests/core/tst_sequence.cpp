@@ -1,10 +1,11 @@
 #include "woxBytes.h"
 #include "woxCableConfiguration.h"
 #include "woxChannelQuadripole.h"
-#include "woxDiagnostic.h"
+#include "woxDiagnosticCapture.h"
 #include "woxFakeCommandRunner.h"
 #include "woxFileSummary.h"
 #include "woxGPSFix.h"
+#include "woxMake.h"
 #include "woxQuadripoleGenerator.h"
 #include "woxSessionDataUnit.h"
 #include "woxSetInfo.h"
@@ -17,21 +18,13 @@
 #include <csignal>
 #include <sys/resource.h>
 
+using woxMake::quadripole;
+
 namespace {
 
 woxQuadripoleGenerator *generator()
 {
     return woxQuadripoleGenerator::instance();
-}
-
-woxQuadripole quadripole(woxElectrode a, woxElectrode b, woxElectrode m, woxElectrode n)
-{
-    woxQuadripole q;
-    q.a = a;
-    q.b = b;
-    q.m = m;
-    q.n = n;
-    return q;
 }
 
 woxChannelQuadripole record(woxElectrode a, woxElectrode b, woxElectrode m, woxElectrode n)
@@ -40,18 +33,6 @@ woxChannelQuadripole record(woxElectrode a, woxElectrode b, woxElectrode m, woxE
     cq.setQuadripole(quadripole(a, b, m, n));
     cq.assignChannels();
     return cq;
-}
-
-woxCableConfiguration allEnabled(int cables)
-{
-    woxCableConfiguration configuration;
-    for (int i = 0; i < cables * 32; ++i) {
-        woxWireState wire;
-        wire.resistance = -1.0f;
-        wire.enabled = true;
-        configuration.wires.append(wire);
-    }
-    return configuration;
 }
 
 woxTemplateSet templateSet(woxCable cables, woxCableSpacing spacing, woxArrayType type,
@@ -237,7 +218,7 @@ private slots:
                  << quadripole(a, a + 1, 48, 49);
         }
         list << quadripole(50, 51, 60, 61);
-        const woxCableConfiguration configuration = allEnabled(2);
+        const woxCableConfiguration configuration = woxMake::allWiresEnabled(2);
         QCOMPARE(generator()->generateSequence(varnexContent(list), &configuration,
                                                path("history.woxSession")), 6);
         const woxSessionRead session = readSession(path("history.woxSession"));
@@ -252,7 +233,7 @@ private slots:
         list << quadripole(0, 1, 60, 61) << quadripole(0, 1, 62, 63)
              << quadripole(2, 3, 1, 33) << quadripole(2, 3, 44, 45)
              << quadripole(4, 5, 48, 49);
-        const woxCableConfiguration configuration = allEnabled(2);
+        const woxCableConfiguration configuration = woxMake::allWiresEnabled(2);
         QCOMPARE(generator()->generateSequence(varnexContent(list), &configuration,
                                                path("forget.woxSession")), 3);
         const woxSessionRead session = readSession(path("forget.woxSession"));
@@ -265,7 +246,7 @@ private slots:
         woxTemplateContent content;
         content.cables = 1;
         content.sets = {set};
-        const woxCableConfiguration configuration = allEnabled(1);
+        const woxCableConfiguration configuration = woxMake::allWiresEnabled(1);
         const int runs = generator()->generateSequence(content, &configuration,
                                                        path("marks.woxSession"));
         const woxSessionRead session = readSession(path("marks.woxSession"));
@@ -293,7 +274,7 @@ private slots:
         content.cables = 1;
         content.sets = {templateSet(1, 5.0f, 0, {{0, 0}}), templateSet(1, 5.0f, 4, {{0, 0}}),
                         templateSet(1, 5.0f, 3, {{0, 0}})};
-        const woxCableConfiguration configuration = allEnabled(1);
+        const woxCableConfiguration configuration = woxMake::allWiresEnabled(1);
         generator()->generateSequence(content, &configuration, path("merge.woxSession"));
         const woxSessionRead session = readSession(path("merge.woxSession"));
         QVERIFY(session.complete);
@@ -319,7 +300,7 @@ private slots:
 
     void disabledElectrodesAreNeverUsed()
     {
-        woxCableConfiguration configuration = allEnabled(1);
+        woxCableConfiguration configuration = woxMake::allWiresEnabled(1);
         configuration.wires[5].enabled = false;
         woxTemplateContent content;
         content.cables = 1;
@@ -346,7 +327,7 @@ private slots:
             {quadripole(65535, 3, 4, 5), quadripole(0, 3, 1, 2), quadripole(0, 3, 1, 2)});
         content.varnexElectrodes.insert(3, woxElectrodePosition(15.0f, 0.0f, -1.0f));
         content.varnexElectrodes.insert(0, woxElectrodePosition(0.0f, 0.5f, 0.0f));
-        const woxCableConfiguration configuration = allEnabled(2);
+        const woxCableConfiguration configuration = woxMake::allWiresEnabled(2);
         QCOMPARE(generator()->generateSequence(content, &configuration,
                                                path("varnex.woxSession")), 2);
         const woxSessionRead session = readSession(path("varnex.woxSession"));
@@ -369,7 +350,7 @@ private slots:
         woxTemplateContent content;
         content.sets = {templateSet(2, 5.0f, 4, {{0, 0}, {2, 5}}),
                         templateSet(2, 5.0f, 5, {{1, 1}})};
-        const woxCableConfiguration configuration = allEnabled(2);
+        const woxCableConfiguration configuration = woxMake::allWiresEnabled(2);
         const int counted = generator()->generateSequence(content, nullptr, path("none"));
         QCOMPARE(generator()->generateSequence(content, &configuration, QString()), counted);
         QVERIFY(!QFile::exists(path("none")));
@@ -383,7 +364,7 @@ private slots:
 
     void emptyTemplateStillWritesTheFile()
     {
-        const woxCableConfiguration configuration = allEnabled(2);
+        const woxCableConfiguration configuration = woxMake::allWiresEnabled(2);
         QCOMPARE(generator()->generateSequence(woxTemplateContent(), &configuration,
                                                path("empty.woxSession")), 0);
         const woxSessionRead session = readSession(path("empty.woxSession"));
@@ -397,7 +378,7 @@ private slots:
         content.sets = {templateSet(2, 5.0f, 8, everyCell())};
         const int produced = content.sets.first().measurementCount();
         QVERIFY(produced > 100000);
-        const woxCableConfiguration configuration = allEnabled(2);
+        const woxCableConfiguration configuration = woxMake::allWiresEnabled(2);
         QVERIFY(generator()->generateSequence(content, &configuration,
                                               path("gradient.woxSession")) > 0);
         const woxSessionRead session = readSession(path("gradient.woxSession"));
@@ -408,7 +389,7 @@ private slots:
 
     void missingFolderFails()
     {
-        const woxCableConfiguration configuration = allEnabled(1);
+        const woxCableConfiguration configuration = woxMake::allWiresEnabled(1);
         QCOMPARE(generator()->generateSequence(woxTemplateContent(), &configuration,
                                                path("no/such/folder.woxSession")), -1);
     }
@@ -418,7 +399,7 @@ private slots:
         woxTemplateContent content;
         content.cables = 1;
         content.sets = {templateSet(1, 5.0f, 4, {{0, 0}, {0, 1}, {1, 1}})};
-        const woxCableConfiguration configuration = allEnabled(1);
+        const woxCableConfiguration configuration = woxMake::allWiresEnabled(1);
         const QString name = path("working.woxSession");
         QVERIFY(generator()->generateSequence(woxTemplateContent(), &configuration, name) == 0);
         QFile previous(name);
@@ -433,15 +414,13 @@ private slots:
         rlimit small = saved;
         small.rlim_cur = 2000;
         QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-        QStringList lines;
-        woxDiagnostic::setCapture(&lines);
+        woxDiagnosticCapture diagnostics;
         const int result = generator()->generateSequence(content, &configuration, name);
-        woxDiagnostic::setCapture(nullptr);
         setrlimit(RLIMIT_FSIZE, &saved);
 
         QCOMPARE(result, -1);
-        QCOMPARE(lines.size(), 1);
-        QVERIFY(lines.first().startsWith("File error: "));
+        QCOMPARE(diagnostics.lines().size(), 1);
+        QVERIFY(diagnostics.lines().first().startsWith("File error: "));
         QVERIFY(previous.open(QIODevice::ReadOnly));
         QCOMPARE(previous.readAll(), before);
         QCOMPARE(QDir(dir.path()).entryList(QStringList() << "working*", QDir::Files),
@@ -456,7 +435,7 @@ private slots:
         content.cables = 1;
         content.cableSpacing = 5.0f;
         content.sets = {templateSet(1, 5.0f, 0, {{0, 9}})};
-        woxCableConfiguration configuration = allEnabled(1);
+        woxCableConfiguration configuration = woxMake::allWiresEnabled(1);
         configuration.remoteTxResistance = -1.0f;
         configuration.remoteTxPresent = true;
         QCOMPARE(generator()->generateSequence(content, &configuration,
@@ -532,7 +511,7 @@ private slots:
         woxTemplateContent content;
         content.cables = 1;
         content.sets = {templateSet(1, 5.0f, woxArrayType(type), {{spacingIndex, levelIndex}})};
-        const woxCableConfiguration configuration = allEnabled(1);
+        const woxCableConfiguration configuration = woxMake::allWiresEnabled(1);
         QVERIFY(generator()->generateSequence(content, &configuration, path("k.woxSession")) > 0);
         const woxSessionRead session = readSession(path("k.woxSession"));
         QVERIFY(!session.rows.isEmpty());

@@ -1,28 +1,18 @@
 #include "woxBytes.h"
 #include "woxChannelQuadripole.h"
-#include "woxDiagnostic.h"
+#include "woxDiagnosticCapture.h"
+#include "woxMake.h"
 #include "woxSessionDataUnit.h"
+#include "woxStreamed.h"
 
 #include <QtTest>
 
 namespace {
 
-QByteArray streamed(const woxSessionDataUnit &unit)
-{
-    QByteArray bytes;
-    QDataStream out(&bytes, QIODevice::WriteOnly);
-    out.setVersion(QDataStream::Qt_4_8);
-    out << unit;
-    return bytes;
-}
-
 woxChannelQuadripole record(woxElectrode a, woxElectrode b, woxElectrode m, woxElectrode n)
 {
     woxChannelQuadripole cq;
-    cq.a = a;
-    cq.b = b;
-    cq.m = m;
-    cq.n = n;
+    cq.setQuadripole(woxMake::quadripole(a, b, m, n));
     cq.x = 12.5f;
     cq.depth = 3.25f;
     cq.sets = 5;
@@ -59,7 +49,7 @@ private slots:
             "00 00 00 00 00 00 00 00  00 00 00 00 00 00 00 00  00"
             "00 02 00 00 00 3F F0 00 00 00 00 00 00 03 05 19");
         QCOMPARE(expected.size(), 113);
-        QCOMPARE(streamed(unit), expected);
+        QCOMPARE(woxStreamed(unit), expected);
     }
 
     void roundTripKeepsEveryField()
@@ -69,7 +59,7 @@ private slots:
         unit.resistivity = 42.5f;
         unit.result.decay = {1.0f, -2.5f};
         unit.result.valid = true;
-        const QByteArray bytes = streamed(unit);
+        const QByteArray bytes = woxStreamed(unit);
         QCOMPARE(bytes.size(), 113 + 16);
         woxSessionDataUnit back;
         QDataStream in(bytes);
@@ -133,15 +123,13 @@ private slots:
 
     void zeroSpacingStillTakesTheElectrodes()
     {
-        QStringList lines;
-        woxDiagnostic::setCapture(&lines);
+        woxDiagnosticCapture diagnostics;
         // A row that held another quadripole before must not keep it.
         woxSessionDataUnit unit;
         unit.configure(5.0f, record(10, 11, 12, 13));
         QVERIFY(unit.k != 1.0f);
         unit.configure(0.0f, record(0, 3, 1, 2));
-        woxDiagnostic::setCapture(nullptr);
-        QCOMPARE(lines, QStringList() << "woxSessionDataUnit error: configure cableSpacing == 0");
+        QCOMPARE(diagnostics.lines(), QStringList() << "woxSessionDataUnit error: configure cableSpacing == 0");
         QCOMPARE(unit.quadripole.a, woxElectrode(0));
         QCOMPARE(unit.quadripole.b, woxElectrode(3));
         QCOMPARE(unit.quadripole.m, woxElectrode(1));

@@ -1,26 +1,10 @@
 #include "woxBytes.h"
 #include "woxFileSummary.h"
+#include "woxStreamed.h"
 
 #include <QtTest>
 
 namespace {
-
-QByteArray streamed(const woxFileSummary &summary)
-{
-    QByteArray bytes;
-    QDataStream out(&bytes, QIODevice::WriteOnly);
-    out.setVersion(QDataStream::Qt_4_8);
-    out << summary;
-    return bytes;
-}
-
-QDataStream::Status readBack(const QByteArray &bytes, woxFileSummary &summary)
-{
-    QDataStream in(bytes);
-    in.setVersion(QDataStream::Qt_4_8);
-    in >> summary;
-    return in.status();
-}
 
 // Cable spacing 12.5, one cable, 180 quadripoles, 40 runs.
 const char *const head = "40 29 00 00 00 00 00 00  01  00 00 00 B4  00 00 00 28";
@@ -53,14 +37,14 @@ private slots:
         const woxFileSummary summary;
         QCOMPARE(summary.cableSpacing, 5.0f);
         QCOMPARE(summary.cables, qint8(2));
-        QCOMPARE(streamed(summary),
+        QCOMPARE(woxStreamed(summary),
                  woxHex("40 14 00 00 00 00 00 00  02  00 00 00 00  00 00 00 00"
                         "00 00 00 00  00 00 00 00 00 00 00 00  00 00 00 00"));
     }
 
     void arrayCountsGoHighestTypeFirst()
     {
-        QCOMPARE(streamed(filledSummary()),
+        QCOMPARE(woxStreamed(filledSummary()),
                  woxHex(QString(head) + "00 00 00 04  FF 01  0C 03  04 01  00 02"
                         "40 73 B0 00 00 00 00 00"
                         "00 00 00 02  3F F8 00 00 00 00 00 00  00 00 00 00 00 00 00 00"));
@@ -72,7 +56,7 @@ private slots:
         woxFileSummary read;
         read.arrayCounts.insert(7, 9);
         read.setDepths << 99.0f << 98.0f << 97.0f;
-        QCOMPARE(readBack(streamed(written), read), QDataStream::Ok);
+        QCOMPARE(woxReadBack(woxStreamed(written), read), QDataStream::Ok);
         QCOMPARE(read.cableSpacing, 12.5f);
         QCOMPARE(read.cables, qint8(1));
         QCOMPARE(read.quadripoles, 180);
@@ -82,7 +66,7 @@ private slots:
         QCOMPARE(read.arrayCounts, written.arrayCounts);
 
         // An empty summary empties the containers of the target too.
-        QCOMPARE(readBack(streamed(woxFileSummary()), read), QDataStream::Ok);
+        QCOMPARE(woxReadBack(woxStreamed(woxFileSummary()), read), QDataStream::Ok);
         QVERIFY(read.arrayCounts.isEmpty());
         QVERIFY(read.setDepths.isEmpty());
     }
@@ -108,7 +92,7 @@ private slots:
         woxFileSummary read;
         read.arrayCounts.insert(7, 9);
         read.setDepths << 99.0f;
-        QCOMPARE(readBack(woxHex(head + tail), read), QDataStream::ReadCorruptData);
+        QCOMPARE(woxReadBack(woxHex(head + tail), read), QDataStream::ReadCorruptData);
         QVERIFY(read.arrayCounts.isEmpty());
         QVERIFY(read.setDepths.isEmpty());
         QCOMPARE(read.runs, 40);
@@ -116,10 +100,10 @@ private slots:
 
     void shortStreamIsAReadError()
     {
-        const QByteArray bytes = streamed(filledSummary());
+        const QByteArray bytes = woxStreamed(filledSummary());
         for (int size = 0; size < bytes.size(); ++size) {
             woxFileSummary read;
-            QVERIFY2(readBack(bytes.left(size), read) != QDataStream::Ok,
+            QVERIFY2(woxReadBack(bytes.left(size), read) != QDataStream::Ok,
                      qPrintable(QString::number(size)));
         }
     }

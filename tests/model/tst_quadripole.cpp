@@ -2,27 +2,19 @@
 #include "woxChannelQuadripole.h"
 #include "woxConstants.h"
 #include "woxElectrodePosition.h"
+#include "woxMake.h"
 #include "woxPseudoDepthTable.h"
 #include "woxQuadripole.h"
 #include "woxSetInfo.h"
+#include "woxStreamed.h"
 
 #include <QtTest>
 
 #include <algorithm>
 
-namespace {
+using woxMake::quadripole;
 
-woxQuadripole quadripole(int a, int b, int m, int n, int spacing = 0, int level = 0)
-{
-    woxQuadripole q;
-    q.a = woxElectrode(a);
-    q.b = woxElectrode(b);
-    q.m = woxElectrode(m);
-    q.n = woxElectrode(n);
-    q.spacing = woxSpacing(spacing);
-    q.level = woxLevel(level);
-    return q;
-}
+namespace {
 
 woxChannelQuadripole channels(int m, int n)
 {
@@ -38,15 +30,6 @@ double weight(woxArrayType type, int a, int b, int m, int n)
     woxQuadripole q = quadripole(a, b, m, n);
     q.computeDepth(1.0f, type);
     return q.depth / woxPseudoDepthTable::current()->factor(type, 0, 0);
-}
-
-QByteArray written(const QVector<woxSetInfo> &sets)
-{
-    QByteArray bytes;
-    QDataStream stream(&bytes, QIODevice::WriteOnly);
-    stream.setVersion(QDataStream::Qt_4_8);
-    stream << sets;
-    return bytes;
 }
 
 } // namespace
@@ -255,10 +238,10 @@ private slots:
     void setListStream()
     {
         const QVector<woxSetInfo> one = {woxSetInfo(4, 40000)};
-        QCOMPARE(written(one), woxHex("00 00 00 01 04 9C 40"));
-        QCOMPARE(written({woxSetInfo(255, 65535), woxSetInfo(0, 0)}),
+        QCOMPARE(woxStreamed(one), woxHex("00 00 00 01 04 9C 40"));
+        QCOMPARE(woxStreamed(QVector<woxSetInfo>{woxSetInfo(255, 65535), woxSetInfo(0, 0)}),
                  woxHex("00 00 00 02 FF FF FF 00 00 00"));
-        QCOMPARE(written({}), woxHex("00 00 00 00"));
+        QCOMPARE(woxStreamed(QVector<woxSetInfo>()), woxHex("00 00 00 00"));
 
         QDataStream in(woxHex("00 00 00 02 FF FF FF 15 00 78"));
         in.setVersion(QDataStream::Qt_4_8);

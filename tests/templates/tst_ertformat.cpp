@@ -1,22 +1,11 @@
 #include "woxERTFormat.h"
 #include "woxERTLoader.h"
+#include "woxMake.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
 
-namespace {
-
-woxQuadripole quad(woxElectrode a, woxElectrode b, woxElectrode m, woxElectrode n)
-{
-    woxQuadripole q;
-    q.a = a;
-    q.b = b;
-    q.m = m;
-    q.n = n;
-    return q;
-}
-
-} // namespace
+using woxMake::quadripole;
 
 class tst_ertformat : public QObject
 {
@@ -52,8 +41,8 @@ private slots:
         electrodes.insert(1, woxElectrodePosition(0.0f, 0.0f, 0.0f));
         electrodes.insert(3, woxElectrodePosition(10.0f, 0.0f, 1.0f));
         electrodes.insert(2, woxElectrodePosition(5.0f, 0.0f, 0.5f));
-        const QList<woxQuadripole> rows = {quad(0, 3, 1, 2), quad(65535, 2, 0, 1),
-                                           quad(2, 0, 65534, 3)};
+        const QList<woxQuadripole> rows = {quadripole(0, 3, 1, 2), quadripole(65535, 2, 0, 1),
+                                           quadripole(2, 0, 65534, 3)};
         QCOMPARE(woxERTFormat::text(electrodes, rows),
                  QString("# X Y Z\n"
                          "1 0 0 0\n"
@@ -76,7 +65,8 @@ private slots:
         QMap<woxElectrode, woxElectrodePosition> electrodes;
         electrodes.insert(1, woxElectrodePosition(123.4567f, -0.00001f, 1250000.0f));
         electrodes.insert(64, woxElectrodePosition(0.1f, 2.0f, -3.5f));
-        const QList<woxQuadripole> rows = {quad(65535, 63, 65534, 0), quad(0, 63, 0, 63)};
+        const QList<woxQuadripole> rows = {quadripole(65535, 63, 65534, 0),
+                                           quadripole(0, 63, 0, 63)};
         QTemporaryDir dir;
         QFile file(dir.filePath("round.txt"));
         QVERIFY(file.open(QIODevice::WriteOnly));

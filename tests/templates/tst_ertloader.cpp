@@ -1,5 +1,6 @@
 #include "woxERTLoader.h"
-#include "woxDiagnostic.h"
+#include "woxDiagnosticCapture.h"
+#include "woxMake.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -16,17 +17,9 @@ struct Loaded
     QList<woxQuadripole> quadripoles;
 };
 
-woxQuadripole quad(woxElectrode a, woxElectrode b, woxElectrode m, woxElectrode n)
-{
-    woxQuadripole q;
-    q.a = a;
-    q.b = b;
-    q.m = m;
-    q.n = n;
-    return q;
-}
-
 } // namespace
+
+using woxMake::quadripole;
 
 class tst_ertloader : public QObject
 {
@@ -86,7 +79,7 @@ private slots:
         QCOMPARE(r.electrodes.keys(), QList<woxElectrode>({1, 2, 3, 4}));
         comparePosition(r.electrodes, 2, 5.0f, 0.0f, 0.5f);
         comparePosition(r.electrodes, 4, 15.0f, 0.0f, 1.5f);
-        compareQuadripoles(r.quadripoles, {quad(0, 3, 1, 2), quad(65535, 2, 0, 1)});
+        compareQuadripoles(r.quadripoles, {quadripole(0, 3, 1, 2), quadripole(65535, 2, 0, 1)});
     }
 
     void gapsCommasRemotesAndSeparators()
@@ -108,17 +101,19 @@ private slots:
         comparePosition(r.electrodes, 3, 10.5f, 0.0f, 0.25f);
         comparePosition(r.electrodes, 8, -2.5f, 10.0f, 3.0f);
         comparePosition(r.electrodes, 10, 7.0f, 8.0f, 9.0f);
-        compareQuadripoles(r.quadripoles, {quad(0, 2, 7, 9), quad(65535, 2, 0, 7),
-                                           quad(65535, 0, 65534, 7), quad(7, 9, 65534, 2),
-                                           quad(2, 0, 7, 9), quad(0, 2, 65534, 7)});
+        compareQuadripoles(r.quadripoles,
+                           {quadripole(0, 2, 7, 9), quadripole(65535, 2, 0, 7),
+                            quadripole(65535, 0, 65534, 7), quadripole(7, 9, 65534, 2),
+                            quadripole(2, 0, 7, 9), quadripole(0, 2, 65534, 7)});
     }
 
-    void remoteRowsOfThePartsExamples()
+    void remoteRowsOfTheWorkedExamples()
     {
         const Loaded r = load("# X Y Z\n1 0 0 0\n2 1 0 0\n3 2 0 0\n4 3 0 0\n# A B M N\n"
                               "2 1 0 3 4\n5 1 2 0 4\n");
         QVERIFY2(r.ok, qPrintable(r.error));
-        compareQuadripoles(r.quadripoles, {quad(65535, 0, 2, 3), quad(0, 1, 65534, 3)});
+        compareQuadripoles(r.quadripoles,
+                           {quadripole(65535, 0, 2, 3), quadripole(0, 1, 65534, 3)});
     }
 
     void headersOnlyIsValidAndEmpty()
@@ -233,19 +228,17 @@ private slots:
 
     void missingFileIsReportedOnStandardError()
     {
-        QStringList lines;
-        woxDiagnostic::setCapture(&lines);
+        woxDiagnosticCapture diagnostics;
         QString error;
         Electrodes electrodes;
         QList<woxQuadripole> quadripoles;
         const bool ok = woxERTLoader::load(dir.filePath("absent.txt"), &error, &electrodes, &quadripoles);
         const bool directory = woxERTLoader::load(dir.path(), &error, &electrodes, &quadripoles);
-        woxDiagnostic::setCapture(nullptr);
         QVERIFY(!ok);
         QVERIFY(!directory);
         QCOMPARE(error, QString("Can not open file for reading"));
-        QCOMPARE(lines.size(), 2);
-        QVERIFY2(lines.at(0).startsWith("File error: ") && lines.at(0).size() > 12, qPrintable(lines.at(0)));
+        QCOMPARE(diagnostics.lines().size(), 2);
+        QVERIFY2(diagnostics.lines().at(0).startsWith("File error: ") && diagnostics.lines().at(0).size() > 12, qPrintable(diagnostics.lines().at(0)));
     }
 };
 

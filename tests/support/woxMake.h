@@ -1,0 +1,27 @@
+#ifndef WOXMAKE_H
+#define WOXMAKE_H
+
+#include "woxCableConfiguration.h"
+#include "woxCoreQuadripole.h"
+#include "woxQuadripole.h"
+
+// Records that many tests start from, built in one place so that a test
+// names only the values it is about.
+namespace woxMake {
+
+// A quadripole on electrodes a, b, m, n from grid cell (spacing, level),
+// position and depth left unset.
+woxQuadripole quadripole(woxElectrode a, woxElectrode b, woxElectrode m, woxElectrode n,
+                         woxSpacing spacing = 0, woxLevel level = 0);
+
+// The core's form of a quadripole, read by `channel` (17: none).
+woxCoreQuadripole coreQuadripole(woxElectrode a, woxElectrode b, woxElectrode m, woxElectrode n,
+                                 quint8 channel = 17);
+
+// What the cable dialog stores for `cables` cables with every wire switched
+// on and none measured yet.
+woxCableConfiguration allWiresEnabled(int cables);
+
+} // namespace woxMake
+
+#endif

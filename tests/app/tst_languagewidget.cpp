@@ -1,25 +1,9 @@
-#include "woxConstants.h"
 #include "woxLanguageWidget.h"
+#include "woxStoredLanguage.h"
 #include "woxTranslator.h"
 
-#include <QSettings>
 #include <QSignalSpy>
 #include <QtTest>
-
-static QVariant storedLanguage()
-{
-    return QSettings(settingsOrganisation, QStringLiteral("woxTranslator"))
-        .value(QStringLiteral("language"));
-}
-
-static void storeLanguage(const QVariant &code)
-{
-    QSettings settings(settingsOrganisation, QStringLiteral("woxTranslator"));
-    if (code.isNull())
-        settings.remove(QStringLiteral("language"));
-    else
-        settings.setValue(QStringLiteral("language"), code);
-}
 
 static const QString russianAccept = QStringLiteral("\u041f\u0440\u0438\u043d\u044f\u0442\u044c");
 
@@ -31,7 +15,7 @@ private slots:
     void cleanup()
     {
         woxTranslator::destroy();
-        storeLanguage(QVariant());
+        woxStoredLanguage::store(QVariant());
     }
 
     void newUserGetsEnglishAndClosingStoresUk()
@@ -41,11 +25,11 @@ private slots:
         QCOMPARE(screen.groupBox->title(), QString("Language"));
         QCOMPARE(screen.ruPushButton->text(), QString("RU"));
         QCOMPARE(screen.ukPushButton->text(), QString("UK"));
-        QVERIFY(!storedLanguage().isValid());
+        QVERIFY(!woxStoredLanguage::value().isValid());
         QSignalSpy closed(&screen, &woxLanguageWidget::sendLanguageWidgetClose);
         screen.close();
         QCOMPARE(closed.count(), 1);
-        QCOMPARE(storedLanguage().toString(), QString("Uk"));
+        QCOMPARE(woxStoredLanguage::value().toString(), QString("Uk"));
     }
 
     void ruThenUkThenAcceptStoresUk()
@@ -53,10 +37,10 @@ private slots:
         woxLanguageWidget screen;
         screen.ruPushButton->click();
         QCOMPARE(woxTranslator::instance()->language(), QString("Ru"));
-        QVERIFY(!storedLanguage().isValid());   // stored only on close
+        QVERIFY(!woxStoredLanguage::value().isValid());   // stored only on close
         screen.ukPushButton->click();
         screen.pushButton->click();             // Accept closes the screen
-        QCOMPARE(storedLanguage().toString(), QString("Uk"));
+        QCOMPARE(woxStoredLanguage::value().toString(), QString("Uk"));
     }
 
     void ruTranslatesTheOpenScreenAndIsStored()
@@ -67,23 +51,23 @@ private slots:
         QCOMPARE(screen.groupBox->title(), QStringLiteral("\u042f\u0437\u044b\u043a"));
         QCOMPARE(screen.ruPushButton->text(), QString("RU"));
         screen.pushButton->click();
-        QCOMPARE(storedLanguage().toString(), QString("Ru"));
+        QCOMPARE(woxStoredLanguage::value().toString(), QString("Ru"));
     }
 
     void storedRussianIsShownFromTheStart()
     {
-        storeLanguage("Ru");
+        woxStoredLanguage::store("Ru");
         woxLanguageWidget screen;
         QCOMPARE(screen.pushButton->text(), russianAccept);
     }
 
     void unknownStoredCodeLeavesEnglishAndIsKept()
     {
-        storeLanguage("De");
+        woxStoredLanguage::store("De");
         woxLanguageWidget screen;
         QCOMPARE(screen.pushButton->text(), QString("Accept"));
         screen.close();
-        QCOMPARE(storedLanguage().toString(), QString("De"));
+        QCOMPARE(woxStoredLanguage::value().toString(), QString("De"));
     }
 
     void ownerMayDisposeOfTheScreenOnItsCloseSignal()
@@ -94,7 +78,7 @@ private slots:
         screen->pushButton->click();
         QVERIFY(screen);
         QTRY_VERIFY(screen.isNull());
-        QCOMPARE(storedLanguage().toString(), QString("Uk"));
+        QCOMPARE(woxStoredLanguage::value().toString(), QString("Uk"));
     }
 };
 

@@ -6,25 +6,16 @@
 #include "woxLanguageWidget.h"
 #include "woxMainWidget.h"
 #include "woxModal.h"
+#include "woxStoredLanguage.h"
 #include "woxTranslator.h"
 #include "woxUserMessage.h"
 #include "woxWarningDialog.h"
 
 #include <QDir>
-#include <QSettings>
 #include <QSignalSpy>
 #include <QtTest>
 
 #include <memory>
-
-static void storeLanguage(const QVariant &code)
-{
-    QSettings settings(settingsOrganisation, QStringLiteral("woxTranslator"));
-    if (code.isNull())
-        settings.remove(QStringLiteral("language"));
-    else
-        settings.setValue(QStringLiteral("language"), code);
-}
 
 static const QString russianMain = QStringLiteral("\u0413\u041b\u0410\u0412\u041d\u0410\u042f");
 
@@ -63,7 +54,7 @@ private slots:
         woxUserMessage::destroy();
         woxWarningDialog::closeInstance();
         woxTranslator::destroy();
-        storeLanguage(QVariant());
+        woxStoredLanguage::store(QVariant());
     }
 
     void windowHasFixedSizeFiveTabsAndStatusBar()
@@ -102,7 +93,7 @@ private slots:
 
     void storedRussianGivesRussianTabsAtConstruction()
     {
-        storeLanguage("Ru");
+        woxStoredLanguage::store("Ru");
         woxMainWidget window;
         QCOMPARE(window.tabWidget->tabText(0), russianMain);
         QCOMPARE(window.tabWidget->tabText(4),
@@ -111,7 +102,7 @@ private slots:
 
     void unknownStoredCodeLeavesEnglish()
     {
-        storeLanguage("Xx");
+        woxStoredLanguage::store("Xx");
         woxMainWidget window;
         QCOMPARE(window.tabWidget->tabText(0), QString("MAIN"));
     }

@@ -1,4 +1,5 @@
 #include "woxConstants.h"
+#include "woxStoredLanguage.h"
 #include "woxTranslator.h"
 
 #include <QSettings>
@@ -10,15 +11,6 @@ class tst_translator : public QObject
     Q_OBJECT
 
 private:
-    static void storeLanguage(const QVariant &code)
-    {
-        QSettings settings(settingsOrganisation, QStringLiteral("woxTranslator"));
-        if (code.isNull())
-            settings.remove(QStringLiteral("language"));
-        else
-            settings.setValue(QStringLiteral("language"), code);
-    }
-
     static QString yes()
     {
         return QCoreApplication::translate("woxWarningDialog", "Yes");
@@ -28,7 +20,7 @@ private slots:
     void cleanup()
     {
         woxTranslator::destroy();
-        storeLanguage(QVariant());
+        woxStoredLanguage::store(QVariant());
     }
 
     void emptySettingsGiveEnglish()
@@ -39,14 +31,14 @@ private slots:
 
     void storedRussianIsLoadedWithoutSignal()
     {
-        storeLanguage("Ru");
+        woxStoredLanguage::store("Ru");
         QCOMPARE(woxTranslator::instance()->language(), QString("Ru"));
         QCOMPARE(yes(), QStringLiteral("\u0414\u0430"));
     }
 
     void unknownStoredCodeKeepsEnglishAndReportsTheCode()
     {
-        storeLanguage("De");
+        woxStoredLanguage::store("De");
         QCOMPARE(woxTranslator::instance()->language(), QString("De"));
         QCOMPARE(yes(), QString("Yes"));
         // A later successful change still works.

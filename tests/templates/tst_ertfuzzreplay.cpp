@@ -3,7 +3,8 @@
 
 #include "../../fuzz/fuzz_ertloader.cpp"
 
-#include <QDir>
+#include "woxFuzzCorpus.h"
+
 #include <QtTest>
 
 class tst_ertfuzzreplay : public QObject
@@ -15,15 +16,10 @@ private slots:
     {
         const QString path = QFINDTESTDATA("ertcorpus");
         QVERIFY(!path.isEmpty());
-        const QFileInfoList files = QDir(path).entryInfoList(QDir::Files, QDir::Name);
-        QVERIFY(files.size() >= 10);
-        for (const QFileInfo &info : files) {
-            QFile file(info.filePath());
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            const QByteArray data = file.readAll();
-            LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t *>(data.constData()),
-                                   size_t(data.size()));
-        }
+        const woxFuzzCorpus corpus(path);
+        QVERIFY2(corpus.unreadable().isEmpty(), qPrintable(corpus.unreadable().join(", ")));
+        QVERIFY(corpus.inputs().size() >= 10);
+        corpus.replay(LLVMFuzzerTestOneInput);
     }
 };
 

@@ -4,7 +4,8 @@
 
 #include "../../fuzz/fuzz_templatefile.cpp"
 
-#include <QDir>
+#include "woxFuzzCorpus.h"
+
 #include <QtTest>
 
 class tst_templatefuzzreplay : public QObject
@@ -16,15 +17,12 @@ private slots:
     {
         const QString path = QFINDTESTDATA("templatecorpus");
         QVERIFY(!path.isEmpty());
-        const QFileInfoList files = QDir(path).entryInfoList(QDir::Files, QDir::Name);
-        QVERIFY(files.size() >= 10);
+        const woxFuzzCorpus corpus(path);
+        QVERIFY2(corpus.unreadable().isEmpty(), qPrintable(corpus.unreadable().join(", ")));
+        QVERIFY(corpus.inputs().size() >= 10);
+        corpus.replay(LLVMFuzzerTestOneInput);
         int accepted = 0;
-        for (const QFileInfo &info : files) {
-            QFile file(info.filePath());
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            const QByteArray data = file.readAll();
-            LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t *>(data.constData()),
-                                   size_t(data.size()));
+        for (const QByteArray &data : corpus.inputs()) {
             QDataStream stream(data);
             stream.setVersion(QDataStream::Qt_4_8);
             woxTemplateFile content;

@@ -1,0 +1,25 @@
+#include "woxFuzzCorpus.h"
+
+#include <QDir>
+#include <QFile>
+
+woxFuzzCorpus::woxFuzzCorpus(const QString &folder)
+{
+    // An unnamed folder would be the working directory, not a corpus.
+    if (folder.isEmpty())
+        return;
+    const QFileInfoList files = QDir(folder).entryInfoList(QDir::Files, QDir::Name);
+    for (const QFileInfo &info : files) {
+        QFile file(info.filePath());
+        if (file.open(QIODevice::ReadOnly))
+            contents.append(file.readAll());
+        else
+            failed.append(info.fileName());
+    }
+}
+
+void woxFuzzCorpus::replay(Target target) const
+{
+    for (const QByteArray &data : contents)
+        target(reinterpret_cast<const uint8_t *>(data.constData()), size_t(data.size()));
+}

@@ -1,0 +1,33 @@
+#ifndef WOXFUZZCORPUS_H
+#define WOXFUZZCORPUS_H
+
+#include <QByteArray>
+#include <QList>
+#include <QStringList>
+
+#include <cstddef>
+#include <cstdint>
+
+// The inputs of a fuzzing corpus folder, read in name order, so that an
+// ordinary sanitized test run replays what the fuzzer keeps without clang
+// or libFuzzer.
+class woxFuzzCorpus
+{
+public:
+    typedef int (*Target)(const uint8_t *data, size_t size);
+
+    explicit woxFuzzCorpus(const QString &folder);
+
+    const QList<QByteArray> &inputs() const { return contents; }
+    // Files of the folder that could not be read; their inputs are missing.
+    const QStringList &unreadable() const { return failed; }
+
+    // Feeds every input to the fuzz target, in order.
+    void replay(Target target) const;
+
+private:
+    QList<QByteArray> contents;
+    QStringList failed;
+};
+
+#endif

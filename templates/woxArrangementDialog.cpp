@@ -42,7 +42,10 @@ void woxArrangementDialog::setCableSpacing(woxCableSpacing metres)
     // Nearest decimetre, halves upwards, on the slider's usable stops 1 to
     // 100. Clamped before the conversion so that a damaged spacing (NaN,
     // huge) cannot overflow it, and never 0, which is no line at all.
-    double dm = 10.0 * double(metres) + 0.5;
+    // The product is taken in float: a stored half decimetre such as 0.35f
+    // lies just below 0.35, and only the float product lands on the half
+    // that then rounds upwards.
+    double dm = double(10.0f * metres) + 0.5;
     if (!(dm >= 1.0))
         dm = 1.0;
     dm = std::min(dm, double(cableSpacingHorizontalSlider->maximum()));

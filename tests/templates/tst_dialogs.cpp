@@ -46,6 +46,14 @@ private slots:
         QCOMPARE(dialog.cableSpacingHorizontalSlider->value(), 3);
         dialog.setCableSpacing(0.15f);   // a half decimetre rounds up
         QCOMPARE(dialog.cableSpacingHorizontalSlider->value(), 2);
+        // Half decimetres that a float holds just below the half still
+        // round upwards.
+        dialog.setCableSpacing(0.35f);
+        QCOMPARE(dialog.cableSpacingHorizontalSlider->value(), 4);
+        dialog.setCableSpacing(4.45f);
+        QCOMPARE(dialog.cableSpacingHorizontalSlider->value(), 45);
+        dialog.setCableSpacing(9.95f);
+        QCOMPARE(dialog.cableSpacingHorizontalSlider->value(), 100);
         dialog.setCableSpacing(25.0f);
         QCOMPARE(dialog.cableSpacingHorizontalSlider->value(), 100);
         QCOMPARE(dialog.cableSpacing(), 10.0f);

@@ -160,20 +160,21 @@ QMap<woxCurrentPair, woxRun> currentPairGroups(const woxMergeTable &merged)
 
 // The channel a record takes in the current pass, or -1 when it has to wait
 // for a later run. A record without a channel pair of its own (the remote
-// potential electrode) takes the lowest free channel.
+// potential electrode, 17) takes the lowest free channel; so does one whose
+// channels are no receiver channels at all, or it would wait for ever and
+// the packing would never end.
 int freeChannel(const woxChannelQuadripole &record, const bool busy[runChannels])
 {
-    const quint8 none = woxChannelQuadripole::noChannel;
-    if (record.channelM == none || record.channelN == none) {
+    if (record.channelM >= runChannels || record.channelN >= runChannels) {
         for (int channel = 0; channel < runChannels; ++channel) {
             if (!busy[channel])
                 return channel;
         }
         return -1;
     }
-    if (record.channelM < runChannels && !busy[record.channelM])
+    if (!busy[record.channelM])
         return record.channelM;
-    if (record.channelN < runChannels && !busy[record.channelN])
+    if (!busy[record.channelN])
         return record.channelN;
     return -1;
 }

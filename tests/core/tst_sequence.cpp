@@ -196,6 +196,24 @@ private slots:
         QCOMPARE(int(group.at(3).channel), 3);
     }
 
+    void recordsWithoutARealChannelStillPack()
+    {
+        // A record whose channels are not receiver channels must neither be
+        // skipped for ever nor leave a pass empty.
+        QList<woxChannelQuadripole> group;
+        woxChannelQuadripole odd = record(40, 60, 3, 4);
+        odd.channelM = 16;
+        odd.channelN = 200;
+        group << odd << record(40, 60, 0, 1);
+        QCOMPARE(generator()->packRuns(group), 1);
+        QCOMPARE(group.size(), 2);
+        QCOMPARE(int(group.at(0).m), 0);
+        QCOMPARE(int(group.at(0).channel), 0);
+        QCOMPARE(int(group.at(1).m), 3);
+        QCOMPARE(int(group.at(1).channel), 1);
+        QVERIFY(!group.at(1).chained);
+    }
+
     void potentialOnElectrodes()
     {
         const QList<woxChannelQuadripole> run = {record(0, 1, 5, 6), record(0, 1, 7, 8)};

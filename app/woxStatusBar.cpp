@@ -93,9 +93,12 @@ void woxStatusBar::onReportClock(const woxCoreReportClock report)
     if (!report.date.isValid() || !report.time.isValid())
         return;
     setComputerClock(report.date, report.time);
-    if (firstClockReport && report.date.year() < 2013)
-        woxWarningDialog::showOk(tr("System time seems to be invalid"));
+    // Cleared before the warning: another clock report handled while the
+    // warning waits for the operator must not warn a second time.
+    const bool first = firstClockReport;
     firstClockReport = false;
+    if (first && report.date.year() < 2013)
+        woxWarningDialog::showOk(tr("System time seems to be invalid"));
 }
 
 void woxStatusBar::setComputerClock(const QDate &date, const QTime &time)

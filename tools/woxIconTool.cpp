@@ -350,6 +350,20 @@ void drawPencil(QPainter &p, const QRectF &r)
     p.restore();
 }
 
+// The grip on a slider handle: three raised ridges across the handle, so the
+// handle reads as something to drag with a finger.
+void drawSliderGrip(QPainter &p, const QRectF &r)
+{
+    const qreal step = r.width() / 4.0;
+    for (int i = 1; i <= 3; ++i) {
+        const qreal x = r.left() + i * step;
+        p.setPen(QPen(QColor(130, 130, 130), 1.5));
+        p.drawLine(QPointF(x - 0.75, r.top() + 3), QPointF(x - 0.75, r.bottom() - 3));
+        p.setPen(QPen(QColor(255, 255, 255), 1.0));
+        p.drawLine(QPointF(x + 0.75, r.top() + 3), QPointF(x + 0.75, r.bottom() - 3));
+    }
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -374,6 +388,7 @@ int main(int argc, char *argv[])
     ok &= save(QStringLiteral("icons/book.png"), 32, 32, drawBook);
     ok &= save(QStringLiteral("icons/chip.png"), 32, 32, drawChip);
     ok &= save(QStringLiteral("icons/pencil.png"), 48, 48, drawPencil);
+    ok &= save(QStringLiteral("icons/slider.png"), 16, 16, drawSliderGrip);
     const int levels[] = {100, 80, 60, 40, 20, 0};
     for (int level : levels) {
         ok &= save(QStringLiteral("icons/battery.%1.png").arg(level), 40, 22,

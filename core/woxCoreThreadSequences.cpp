@@ -6,6 +6,9 @@
 
 #include "woxCoreThread.h"
 
+#include <cmath>
+#include <limits>
+
 #include <QtMath>
 
 namespace {
@@ -300,8 +303,16 @@ bool woxCoreThread::getChRDev(quint8 rx, float &deviation)
         if (!channelRatio(rx, qint8(run), ratios[run]))
             return false;
     }
-    // Only rises over the first run count; a comparison with no number keeps
-    // the deviation found so far.
+    // A run that gave no number (no voltage and no current: a dead channel)
+    // or a first run of 0 cannot show a small deviation: report the largest
+    // one, so the channel fails any threshold instead of passing with 0 %.
+    for (int run = 0; run < 5; ++run) {
+        if (!std::isfinite(ratios[run]) || ratios[0] == 0.0f) {
+            deviation = std::numeric_limits<float>::max();
+            return true;
+        }
+    }
+    // Only rises over the first run count.
     float largest = 0;
     for (int run = 1; run < 5; ++run) {
         const float rise = (ratios[run] - ratios[0]) / ratios[0] * 100.0f;

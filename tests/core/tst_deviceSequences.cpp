@@ -4,6 +4,8 @@
 
 #include <QtTest>
 
+#include <limits>
+
 #include <functional>
 
 typedef QList<QByteArray> Frames;
@@ -400,6 +402,29 @@ private slots:
         float deviation = -1;
         QVERIFY(thread->getChRDev(0, deviation));
         QCOMPARE(deviation, 0.0f);
+    }
+
+    void deadChannelFailsTheRatioCheck()
+    {
+        // Run 2 sees neither voltage nor current: its ratio is no number.
+        Script script(port);
+        const float currents[5] = {2, 2, 0, 2, 2};
+        for (int run = 0; run < 5; ++run)
+            ratioRun(script, run == 0, currents[run], 200 * currents[run] / 2);
+        float deviation = -1;
+        QVERIFY(thread->getChRDev(15, deviation));
+        QCOMPARE(deviation, std::numeric_limits<float>::max());
+    }
+
+    void zeroFirstRatioFailsTheRatioCheck()
+    {
+        Script script(port);
+        const float voltages[5] = {0, 200, 200, 200, 200};
+        for (int run = 0; run < 5; ++run)
+            ratioRun(script, run == 0, 2, voltages[run]);
+        float deviation = -1;
+        QVERIFY(thread->getChRDev(15, deviation));
+        QCOMPARE(deviation, std::numeric_limits<float>::max());
     }
 
     void channelRatioRefusal()

@@ -3,6 +3,7 @@
 #include "woxClock.h"
 #include "woxConstants.h"
 #include "woxCoreSerialPort.h"
+#include "woxDeviceBus.h"
 #include "woxDiagnostic.h"
 #include "woxRandom.h"
 
@@ -13,6 +14,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <limits>
 
 namespace {
 
@@ -625,27 +627,30 @@ void woxCoreThread::markElectrodesUsed(const QVector<woxElectrode> &electrodes,
 
 bool woxCoreThread::waitElectrodeRest(const QList<woxCoreQuadripole> &quadripoles)
 {
-    const qint64 needed = 6 * qint64(appliedOptions.pulseDuration);
-    qint64 rested = needed;
+    qint64 rested = std::numeric_limits<qint64>::max();
     for (const woxCoreQuadripole &quadripole : quadripoles) {
         rested = qMin(rested, electrodeTimers[quadripole.n].elapsed());
         rested = qMin(rested, electrodeTimers[quadripole.m].elapsed());
     }
-    if (rested >= needed)
-        return true;
-    woxDiagnostic::line(QStringLiteral("Wait %1 msec...").arg(needed - rested));
-    return delay(quint32(needed - rested));
+    return waitForRest(rested, QStringLiteral(" msec..."));
 }
 
 bool woxCoreThread::waitElectrodeRest(const QVector<woxElectrode> &electrodes)
 {
-    const qint64 needed = 6 * qint64(appliedOptions.pulseDuration);
-    qint64 rested = needed;
+    qint64 rested = std::numeric_limits<qint64>::max();
     for (const woxElectrode electrode : electrodes)
         rested = qMin(rested, electrodeTimers[electrode].elapsed());
+    return waitForRest(rested, QStringLiteral("msec..."));
+}
+
+// An electrode that carried current needs six pulse durations of rest before
+// it measures a potential again; only what is still missing is waited.
+bool woxCoreThread::waitForRest(qint64 rested, const QString &lineEnd)
+{
+    const qint64 needed = 6 * qint64(appliedOptions.pulseDuration);
     if (rested >= needed)
         return true;
-    woxDiagnostic::line(QStringLiteral("Wait %1msec...").arg(needed - rested));
+    woxDiagnostic::line(QStringLiteral("Wait ") + QString::number(needed - rested) + lineEnd);
     return delay(quint32(needed - rested));
 }
 
@@ -716,20 +721,22 @@ QByteArray woxCoreThread::readBytes(quint16 count)
 
 bool woxCoreThread::soundPlay(qint8 sound)
 {
-    return sendMessage(4, 50, QByteArray(1, char(sound)));
+    return sendMessage(woxDeviceBus::speaker, woxDeviceBus::soundCommand,
+                       QByteArray(1, char(sound)));
 }
 
 void woxCoreThread::stopAllDevices()
 {
     // Every step is tried even when one fails: the instrument must be left
     // quiet whatever happened before. A cancel does not cut this short.
-    sendMessage(7, 30, QByteArray(1, '\0'));
+    using namespace woxDeviceBus;
+    sendMessage(transmitter, stopCommand, QByteArray(1, '\0'));
     QThread::msleep(5);
-    sendCommand(6, 30);
+    sendCommand(referenceUnit, stopCommand);
     QThread::msleep(5);
-    sendCommand(255, 15);
+    sendCommand(allReceivers, resetCommand);
     QThread::msleep(5);
-    sendCommand(254, 60);
+    sendCommand(allSwitches, switchResetCommand);
     QThread::msleep(5);
     soundPlay(0);
 }

@@ -53,8 +53,8 @@ typedef quint8 woxCoreThreadJob;
 //
 // The facade (woxCore) stores one job through a setter while the thread is
 // idle and starts it; run() performs the job and emits exactly one report
-// (job 15 emits none). Jobs 1 to 14 are answered by emulation after a fixed
-// delay; job 15 writes the stop-all frames to the serial port.
+// (job 15 emits none). Jobs 1 to 14 are answered by emulation, most after a
+// fixed delay; job 15 writes the stop-all frames to the serial port.
 //
 // Everything below "worker thread only" runs inside a job on the worker
 // thread: the cancellable waits, the emulated workers, the sample arithmetic
@@ -280,7 +280,7 @@ protected:
 
 private:
     void storeJob(woxCoreThreadJob code);
-    bool waitForRest(qint64 rested, const QString &lineStart);
+    bool waitForRest(qint64 rested, const QString &lineEnd);
 
     // --- helpers of the device commands and measurement sequences ---
     bool refuse(const QString &text, qint64 value);

@@ -6,6 +6,7 @@
 
 #include "woxCoreThread.h"
 
+#include "woxDeviceBus.h"
 #include "woxDiagnostic.h"
 
 #include <QDataStream>
@@ -15,20 +16,9 @@
 
 namespace {
 
-const quint8 coreAddress = 0;
-const quint8 clockAddress = 5;
-const quint8 referenceUnit = 6;
-const quint8 transmitter = 7;
-const quint8 firstReceiver = 8;
-const quint8 lastReceiver = 25;
-const quint8 firstSwitch = 26;
-const quint8 lastSwitch = 42;
-const quint8 lastDevice = 42;
-const quint8 allSwitches = 254;
-const quint8 allReceivers = 255;
+using namespace woxDeviceBus;
 
 const quint16 maxSamples = 3000;
-const quint16 replyTimeoutMs = 500;
 const quint16 adjustTimeoutMs = 1000;
 const quint16 stopTimeoutMs = 1;
 const quint16 shortSettleMs = 5;
@@ -36,36 +26,6 @@ const quint16 startSettleMs = 35;
 const quint32 calibrateMsPerSample = 40;
 const quint32 longestDelayMs = 30000;
 const qint64 keepAlivePeriodMs = 60000;
-
-// Transmitter pulses and commands.
-const quint8 firstAdjustPulse = 31;
-const quint8 secondAdjustPulse = 32;
-const quint8 firstStartPulse = 33;
-const quint8 secondStartPulse = 34;
-const quint8 zeroPulse = 36;
-const quint8 stopCommand = 30;
-const quint8 readStateCommand = 35;
-
-// Receiver commands.
-const quint8 readCommand = 10;
-const quint8 startCommand = 12;
-const quint8 rangeCommand = 13;
-const quint8 inputCommand = 14;
-const quint8 resetCommand = 15;
-const quint8 firstCalibratePulse = 16;
-const quint8 lastCalibratePulse = 19;
-const quint8 calibrateDefaultCommand = 20;
-const quint8 clearCommand = 21;
-
-// Clock and switch commands.
-const quint8 clockGetCommand = 40;
-const quint8 clockSetCommand = 41;
-const quint8 switchResetCommand = 60;
-const quint8 lineOnPin0Command = 61;
-const quint8 lineOnPin1Command = 62;
-const quint8 remoteCurrentCommand = 63;
-const quint8 remotePotentialCommand = 66;
-const quint8 switchApplyCommand = 67;
 
 // 17 switches (26 to 42) answer a broadcast request, one byte each.
 const quint16 allSwitchesReplySize = 17;

@@ -6,6 +6,8 @@
 
 #include "woxCoreThread.h"
 
+#include "woxDeviceBus.h"
+
 #include <cmath>
 #include <limits>
 
@@ -13,14 +15,11 @@
 
 namespace {
 
+using namespace woxDeviceBus;
+
 const woxAddress internalBattery = 1;
 const woxAddress externalBattery = 2;
 const woxAddress moistureSensor = 3;
-const woxAddress outputVoltage = 24;
-const woxAddress outputCurrent = 25;
-const woxAddress transmitterSwitch = 42;
-const woxAddress allSwitches = 254;
-const woxAddress allReceivers = 255;
 const quint8 channels = 16;
 
 // Receiver and switch of each receiver channel.
@@ -29,10 +28,6 @@ const woxAddress channelReceiver[channels] = {8,  9,  10, 11, 12, 13, 14, 15,
 const woxAddress channelSwitch[channels] = {26, 27, 28, 29, 30, 31, 32, 33,
                                             34, 35, 36, 37, 38, 39, 40, 41};
 
-const quint8 firstAdjustPulse = 31;
-const quint8 secondAdjustPulse = 32;
-const quint8 firstStartPulse = 33;
-const quint8 secondStartPulse = 34;
 const quint16 pulseReadMs = 25;
 const quint16 ratioReadMs = 45;
 const float overloadLevel = 9000.0f;
@@ -43,12 +38,6 @@ const double openCircuitOhms = 100000.0;
 const float lowExternalBattery = 10500.0f;
 const float condensationPercent = 95.0f;
 const float fullMoisture = 100.0f;
-
-const quint8 lineOnPin0Command = 61;
-const quint8 lineOnPin1Command = 62;
-const quint8 remoteCurrentCommand = 63;
-const quint8 remotePotentialCommand = 66;
-const quint16 switchReplyTimeoutMs = 500;
 
 bool isLineElectrode(woxElectrode electrode)
 {
@@ -140,7 +129,7 @@ bool woxCoreThread::txStartCheck()
 bool woxCoreThread::checkSensors(float &internal, float &external, float &moisture)
 {
     float internalReading = 0, externalReading = 0, moistureReading = 0, state = 0;
-    if (!pingAll(QVector<quint8>{0, internalBattery, externalBattery, moistureSensor})
+    if (!pingAll(QVector<quint8>{coreAddress, internalBattery, externalBattery, moistureSensor})
         || !readOne(internalBattery, internalReading)
         || !readOne(externalBattery, externalReading)
         || !readOne(moistureSensor, moistureReading) || !txReadState(state))
@@ -229,12 +218,11 @@ bool woxCoreThread::swPhantom(woxAddress device)
 
 bool woxCoreThread::swGndRequest(quint8 command, woxElectrode electrode)
 {
-    // The remote electrodes travel as their signed byte (-2, -1) here.
-    if (!sendMessage(transmitterSwitch, command, QByteArray(1, char(qint8(electrode))))
-        || !receive(1, switchReplyTimeoutMs))
-        return false;
-    readBytes(1);
-    return true;
+    // The remote electrodes travel as their signed byte (-2, -1) here; the
+    // switch's acknowledgement byte carries nothing further.
+    QByteArray acknowledgement;
+    return exchange(transmitterSwitch, command, QByteArray(1, char(qint8(electrode))), 1,
+                    replyTimeoutMs, acknowledgement);
 }
 
 bool woxCoreThread::swGnd(woxElectrode electrode)

@@ -27,12 +27,11 @@ bool readWires(QDataStream &stream, QList<woxWireState> &wires)
     stream >> count;
     if (!woxStreamCount::accept(stream, count, wireBytes))
         return false;
-    for (quint32 i = 0; i < count && stream.status() == QDataStream::Ok; ++i) {
+    // Once accepted, every wire is on the stream: none can end early.
+    for (quint32 i = 0; i < count; ++i) {
         woxWireState wire;
         stream >> wire;
         wires.append(wire);
-        if (stream.atEnd())
-            break;
     }
     return true;
 }

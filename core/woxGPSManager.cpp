@@ -13,10 +13,7 @@ woxGPSManager* woxGPSManager::instance()
 
 void woxGPSManager::destroy()
 {
-    if (!self)
-        return;
-    self->stopRequested = true;
-    self->wait();
+    // The destructor waits for the thread to end.
     delete self;
     self = nullptr;
 }
@@ -29,9 +26,7 @@ woxGPSManager::woxGPSManager()
 
 woxGPSManager::~woxGPSManager()
 {
-    // Destroying a running QThread aborts the program; destroy() has waited already,
-    // this only guards a direct delete.
-    stopRequested = true;
+    // Destroying a running QThread aborts the program.
     wait();
 }
 

@@ -4,8 +4,6 @@
 #include <QMutex>
 #include <QThread>
 
-#include <atomic>
-
 #include "woxGPSFix.h"
 
 // Process-wide holder of the current GPS fix. No receiver is read in this build, so the
@@ -32,7 +30,6 @@ private:
 
     woxGPSFix currentFix;
     mutable QMutex mutex;
-    std::atomic<bool> stopRequested{false};
 
     static woxGPSManager* self;
 };

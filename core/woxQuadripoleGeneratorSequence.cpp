@@ -343,12 +343,12 @@ int woxQuadripoleGenerator::packRuns(QList<woxChannelQuadripole> &group) const
     QList<woxChannelQuadripole> output;
     int runs = 0;
     while (!group.isEmpty()) {
+        // Each placed record takes a channel of its own: a full run has every channel busy.
         bool busy[runChannels] = {};
-        int placed = 0;
         QList<woxChannelQuadripole> remaining;
         for (int i = 0; i < group.size(); ++i) {
             woxChannelQuadripole record = group.at(i);
-            const int channel = placed < runChannels ? freeChannel(record, busy) : -1;
+            const int channel = freeChannel(record, busy);
             if (channel < 0) {
                 remaining.append(record);
                 continue;
@@ -356,7 +356,6 @@ int woxQuadripoleGenerator::packRuns(QList<woxChannelQuadripole> &group) const
             busy[channel] = true;
             record.channel = quint8(channel);
             output.append(record);
-            ++placed;
         }
         output.last().chained = false;
         group = remaining;

@@ -33,28 +33,14 @@ bool readArrayCounts(QDataStream &stream, QMap<quint8, quint8> &counts)
     return true;
 }
 
-bool readSetDepths(QDataStream &stream, QVector<float> &depths)
-{
-    depths.clear();
-    qint32 size = 0;
-    stream >> size;
-    if (!woxStreamCount::accept(stream, size, 8))
-        return false;
-    depths.resize(size);
-    for (float &depth : depths)
-        stream >> depth;
-    return true;
-}
-
 } // namespace
 
 QDataStream &operator<<(QDataStream &stream, const woxFileSummary &summary)
 {
     stream << summary.cableSpacing << summary.cables << summary.quadripoles << summary.runs;
     writeArrayCounts(stream, summary.arrayCounts);
-    stream << summary.profileLength << qint32(summary.setDepths.size());
-    for (float depth : summary.setDepths)
-        stream << depth;
+    stream << summary.profileLength;
+    woxStreamCount::writeFloats(stream, summary.setDepths);
     return stream;
 }
 
@@ -66,6 +52,6 @@ QDataStream &operator>>(QDataStream &stream, woxFileSummary &summary)
         return stream;
     }
     stream >> summary.profileLength;
-    readSetDepths(stream, summary.setDepths);
+    woxStreamCount::readFloats(stream, summary.setDepths);
     return stream;
 }

@@ -19,4 +19,24 @@ bool accept(QDataStream &stream, qint64 count, qint64 itemBytes)
     return fits;
 }
 
+void writeFloats(QDataStream &stream, const QVector<float> &values)
+{
+    stream << qint32(values.size());
+    for (float value : values)
+        stream << value;
+}
+
+bool readFloats(QDataStream &stream, QVector<float> &values)
+{
+    values.clear();
+    qint32 count = 0;
+    stream >> count;
+    if (!accept(stream, count, 8))
+        return false;
+    values.resize(count);
+    for (float &value : values)
+        stream >> value;
+    return true;
+}
+
 } // namespace woxStreamCount

@@ -1,7 +1,7 @@
 #ifndef WOXSTREAMCOUNT_H
 #define WOXSTREAMCOUNT_H
 
-#include <QtGlobal>
+#include <QVector>
 
 class QDataStream;
 
@@ -13,6 +13,12 @@ namespace woxStreamCount {
 // count, or one that the bytes left could not hold, sets ReadCorruptData and gives false;
 // a stream that has already failed gives false and keeps its status.
 bool accept(QDataStream &stream, qint64 count, qint64 itemBytes);
+
+// A list of floats as the files hold it: a 32-bit count, then every value as the stream's
+// floating-point form (a double in our files). The reader empties the list first and
+// refuses a count as accept() does, leaving the list empty.
+void writeFloats(QDataStream &stream, const QVector<float> &values);
+bool readFloats(QDataStream &stream, QVector<float> &values);
 
 } // namespace woxStreamCount
 

@@ -201,8 +201,6 @@ private slots:
         QFETCH(QString, text);
         woxCoreError error;
         error.set(value);
-        QCOMPARE(error.code, quint8(value & 0xFF));
-        QCOMPARE(error.device, woxAddress(value >> 8));
         QCOMPARE(error.toString(), text);
     }
 

@@ -46,10 +46,7 @@ private slots:
                                "00 25 68 5A  00 00 05 DC"));
 
         woxGPSFix read;
-        QDataStream in(bytes);
-        in.setVersion(QDataStream::Qt_4_8);
-        in >> read;
-        QCOMPARE(in.status(), QDataStream::Ok);
+        QCOMPARE(woxReadBack(bytes, read), QDataStream::Ok);
         QVERIFY(read.valid && read.highQuality);
         QCOMPARE(read.latitude, 55.75f);
         QCOMPARE(read.longitude, -37.5f);

@@ -11,7 +11,6 @@
 #include "woxSetInfo.h"
 #include "woxTemplateContent.h"
 
-#include <QStandardItemModel>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -19,6 +18,7 @@
 #include <sys/resource.h>
 
 using woxMake::quadripole;
+using woxMake::templateSet;
 
 namespace {
 
@@ -33,19 +33,6 @@ woxChannelQuadripole record(woxElectrode a, woxElectrode b, woxElectrode m, woxE
     cq.setQuadripole(quadripole(a, b, m, n));
     cq.assignChannels();
     return cq;
-}
-
-woxTemplateSet templateSet(woxCable cables, woxCableSpacing spacing, woxArrayType type,
-                           const QList<QPair<int, int>> &cells)
-{
-    QStandardItemModel grid(woxTemplateSet::spacingRows, woxTemplateSet::levelColumns);
-    QModelIndexList indexes;
-    for (const QPair<int, int> &cell : cells)
-        indexes.append(grid.index(cell.first, cell.second));
-    woxTemplateSet set(cables, spacing);
-    set.setArrayType(type);
-    set.applyMainSelection(indexes);
-    return set;
 }
 
 QList<QPair<int, int>> everyCell()

@@ -3,11 +3,11 @@
 // file would show up here.
 #include "woxCableConfiguration.h"
 #include "woxFakeCommandRunner.h"
+#include "woxMake.h"
 #include "woxQuadripoleGenerator.h"
 #include "woxTemplateContent.h"
 
 #include <QProcess>
-#include <QStandardItemModel>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -17,16 +17,12 @@ const char *const writeOption = "--write-session";
 
 woxTemplateSet templateSet(woxArrayType type, int spacingStep, int levelStep)
 {
-    QStandardItemModel grid(woxTemplateSet::spacingRows, woxTemplateSet::levelColumns);
-    QModelIndexList cells;
+    QList<QPair<int, int>> cells;
     for (int s = 0; s < woxTemplateSet::spacingRows; s += spacingStep) {
         for (int l = 0; l < woxTemplateSet::levelColumns; l += levelStep)
-            cells.append(grid.index(s, l));
+            cells.append(qMakePair(s, l));
     }
-    woxTemplateSet set(2, 2.5f);
-    set.setArrayType(type);
-    set.applyMainSelection(cells);
-    return set;
+    return woxMake::templateSet(2, 2.5f, type, cells);
 }
 
 // Overlapping sets of several types on two cables, one electrode off.

@@ -1,6 +1,5 @@
 #include "woxTemplateContent.h"
 
-#include <QStandardItemModel>
 #include <QtTest>
 
 namespace {

@@ -1,5 +1,7 @@
 #include "woxMake.h"
 
+#include <QStandardItemModel>
+
 namespace woxMake {
 
 woxQuadripole quadripole(woxElectrode a, woxElectrode b, woxElectrode m, woxElectrode n,
@@ -37,6 +39,20 @@ woxCableConfiguration allWiresEnabled(int cables)
         configuration.wires.append(wire);
     }
     return configuration;
+}
+
+woxTemplateSet templateSet(woxCable cables, woxCableSpacing spacing, woxArrayType type,
+                           const QList<QPair<int, int>> &cells)
+{
+    // The selection arrives as indexes of the screen's grid model.
+    QStandardItemModel grid(woxTemplateSet::spacingRows, woxTemplateSet::levelColumns);
+    QModelIndexList indexes;
+    for (const QPair<int, int> &cell : cells)
+        indexes.append(grid.index(cell.first, cell.second));
+    woxTemplateSet set(cables, spacing);
+    set.setArrayType(type);
+    set.applyMainSelection(indexes);
+    return set;
 }
 
 } // namespace woxMake

@@ -4,6 +4,10 @@
 #include "woxCableConfiguration.h"
 #include "woxCoreQuadripole.h"
 #include "woxQuadripole.h"
+#include "woxTemplateSet.h"
+
+#include <QList>
+#include <QPair>
 
 // Records that many tests start from, built in one place so that a test
 // names only the values it is about.
@@ -21,6 +25,11 @@ woxCoreQuadripole coreQuadripole(woxElectrode a, woxElectrode b, woxElectrode m,
 // What the cable dialog stores for `cables` cables with every wire switched
 // on and none measured yet.
 woxCableConfiguration allWiresEnabled(int cables);
+
+// A set of `type` whose main grid has the (spacing row, level column) cells
+// selected, as the template screen builds it from a grid selection.
+woxTemplateSet templateSet(woxCable cables, woxCableSpacing spacing, woxArrayType type,
+                           const QList<QPair<int, int>> &cells);
 
 } // namespace woxMake
 

@@ -241,17 +241,25 @@ bool woxCoreThread::txKeepAlive()
     const qint64 passed = keepAliveTimer.restart();
     if (started && passed < keepAlivePeriodMs)
         return true;
+    // Every step runs whatever the one before it gave. Code 11 is the
+    // transmitter's report of a weak battery or shorted line, which the
+    // keep-alive accepts; any other fault (an overheat, a lost reply) must
+    // survive a later step that only reports code 11.
+    quint8 fault = 0;
+    const auto noteFault = [this, &fault]() {
+        if (fault == 0 && error.code != 0 && error.code != 11)
+            fault = error.code;
+    };
     intTxAdjust(firstAdjustPulse, -1);
+    noteFault();
     txStop();
+    noteFault();
     intTxAdjust(secondAdjustPulse, -1);
+    noteFault();
     txStop();
-    // Code 11 is the transmitter's report of a weak battery or shorted line;
-    // the keep-alive only wants it awake.
-    if (error.code == 0 || error.code == 11) {
-        error.code = 0;
-        return true;
-    }
-    return false;
+    noteFault();
+    error.code = fault;
+    return fault == 0;
 }
 
 // ---------------------------------------------------------------- receivers

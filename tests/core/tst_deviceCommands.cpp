@@ -168,6 +168,17 @@ private slots:
         QCOMPARE(thread->error.code, quint8(12));
     }
 
+    void keepAliveKeepsAnOverheatBehindALaterWeakBattery()
+    {
+        // Overheat on the first adjust, weak battery on the second: the
+        // overheat must not be turned into success.
+        for (const char *state : {"02", "00", "01", "00"})
+            port->queueReply(woxHex(state));
+        QVERIFY(!thread->txKeepAlive());
+        QCOMPARE(port->frames().size(), 4);
+        QCOMPARE(thread->error.code, quint8(12));
+    }
+
     void clockGetClampsTheYear_data()
     {
         QTest::addColumn<QByteArray>("reply");

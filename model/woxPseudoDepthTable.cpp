@@ -2,6 +2,7 @@
 
 #include "woxConstants.h"
 #include "woxDiagnostic.h"
+#include "woxStreamCount.h"
 
 #include <QDataStream>
 #include <QFile>
@@ -176,11 +177,9 @@ bool woxPseudoDepthTable::load(const QString &path)
 // expected sizes before anything is allocated.
 bool woxPseudoDepthTable::readMap(QDataStream &stream, woxDepthMap *map)
 {
-    quint32 count = 0;
-    stream >> count;
-    if (stream.status() != QDataStream::Ok || count != quint32(arrayTypes))
+    if (!woxStreamCount::expect(stream, arrayTypes))
         return false;
-    for (quint32 i = 0; i < count; ++i) {
+    for (int i = 0; i < arrayTypes; ++i) {
         quint8 type = 0;
         stream >> type;
         if (stream.status() != QDataStream::Ok || type >= arrayTypes || map->contains(type))
@@ -195,15 +194,11 @@ bool woxPseudoDepthTable::readMap(QDataStream &stream, woxDepthMap *map)
 
 bool woxPseudoDepthTable::readGrid(QDataStream &stream, woxDepthGrid *grid)
 {
-    quint32 rows = 0;
-    stream >> rows;
-    if (stream.status() != QDataStream::Ok || rows != quint32(spacingRows))
+    if (!woxStreamCount::expect(stream, spacingRows))
         return false;
     grid->resize(spacingRows);
     for (int s = 0; s < spacingRows; ++s) {
-        quint32 columns = 0;
-        stream >> columns;
-        if (stream.status() != QDataStream::Ok || columns != quint32(levelColumns))
+        if (!woxStreamCount::expect(stream, levelColumns))
             return false;
         QVector<float> &row = (*grid)[s];
         row.resize(levelColumns);

@@ -65,11 +65,6 @@ bool woxQuadripole::operator==(const woxQuadripole &other) const
     return a == other.a && b == other.b && m == other.m && n == other.n;
 }
 
-bool woxQuadripole::operator!=(const woxQuadripole &other) const
-{
-    return !(*this == other);
-}
-
 uint qHash(const woxQuadripole &quadripole, uint seed)
 {
     return qHash(QString("%1,%2,%3,%4")

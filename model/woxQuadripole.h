@@ -16,7 +16,6 @@ public:
     void computePosition(float cableSpacing, woxArrayType type);
 
     bool operator==(const woxQuadripole &other) const;
-    bool operator!=(const woxQuadripole &other) const;
 
     woxElectrode a;
     woxElectrode b;

@@ -39,4 +39,17 @@ bool readFloats(QDataStream &stream, QVector<float> &values)
     return true;
 }
 
+bool expect(QDataStream &stream, qint32 expected)
+{
+    qint32 count = 0;
+    stream >> count;
+    if (stream.status() != QDataStream::Ok)
+        return false;
+    if (count != expected) {
+        stream.setStatus(QDataStream::ReadCorruptData);
+        return false;
+    }
+    return true;
+}
+
 } // namespace woxStreamCount

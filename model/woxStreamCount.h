@@ -20,6 +20,10 @@ bool accept(QDataStream &stream, qint64 count, qint64 itemBytes);
 void writeFloats(QDataStream &stream, const QVector<float> &values);
 bool readFloats(QDataStream &stream, QVector<float> &values);
 
+// Reads a 32-bit count that the layout fixes and answers whether it is the expected one.
+// Any other count sets ReadCorruptData; a short stream keeps its own status.
+bool expect(QDataStream &stream, qint32 expected);
+
 } // namespace woxStreamCount
 
 #endif // WOXSTREAMCOUNT_H

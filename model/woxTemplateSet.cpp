@@ -1,6 +1,7 @@
 #include "woxTemplateSet.h"
 
 #include "woxQuadripoleGenerator.h"
+#include "woxStreamCount.h"
 
 #include <QDataStream>
 #include <QModelIndex>
@@ -199,24 +200,12 @@ void woxTemplateSet::writeGrid(QDataStream &stream, const woxSelectionGrid &grid
 // a damaged file and is refused before anything is allocated from it.
 bool woxTemplateSet::readGrid(QDataStream &stream, woxSelectionGrid *grid)
 {
-    qint32 rows = 0;
-    stream >> rows;
-    if (stream.status() != QDataStream::Ok)
+    if (!woxStreamCount::expect(stream, spacingRows))
         return false;
-    if (rows != spacingRows) {
-        stream.setStatus(QDataStream::ReadCorruptData);
-        return false;
-    }
     *grid = emptyGrid();
     for (int spacing = 0; spacing < spacingRows; ++spacing) {
-        qint32 cells = 0;
-        stream >> cells;
-        if (stream.status() != QDataStream::Ok)
+        if (!woxStreamCount::expect(stream, levelColumns))
             return false;
-        if (cells != levelColumns) {
-            stream.setStatus(QDataStream::ReadCorruptData);
-            return false;
-        }
         QVector<bool> &row = (*grid)[spacing];
         for (int level = 0; level < levelColumns; ++level)
             stream >> row[level];

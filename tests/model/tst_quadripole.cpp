@@ -1,6 +1,5 @@
 #include "woxBytes.h"
 #include "woxChannelQuadripole.h"
-#include "woxConstants.h"
 #include "woxElectrodePosition.h"
 #include "woxMake.h"
 #include "woxPseudoDepthTable.h"

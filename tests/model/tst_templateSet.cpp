@@ -60,15 +60,16 @@ QByteArray gridBytes(const QList<QPair<int, int>> &selected)
     return bytes;
 }
 
-QDataStream *reader(const QByteArray &bytes)
+// Reads the stream form into the set; the status tells whether the bytes were
+// complete and sound, atEnd whether the reader used them all.
+QDataStream::Status readInto(const QByteArray &bytes, woxTemplateSet &set, bool *atEnd = nullptr)
 {
-    static QByteArray held;
-    held = bytes;
-    static QDataStream *stream = nullptr;
-    delete stream;
-    stream = new QDataStream(held);
-    stream->setVersion(QDataStream::Qt_4_8);
-    return stream;
+    QDataStream in(bytes);
+    in.setVersion(QDataStream::Qt_4_8);
+    woxTemplateSet::readFrom(in, set);
+    if (atEnd)
+        *atEnd = in.atEnd();
+    return in.status();
 }
 
 } // namespace
@@ -256,10 +257,9 @@ private slots:
         s.setArrangement(2, 3.0f);
         s.setAuxCell(3, 11, true);
         woxTemplateSet back;
-        QDataStream *in = reader(written(s));
-        woxTemplateSet::readFrom(*in, back);
-        QCOMPARE(in->status(), QDataStream::Ok);
-        QVERIFY(in->atEnd());
+        bool atEnd = false;
+        QCOMPARE(readInto(written(s), back, &atEnd), QDataStream::Ok);
+        QVERIFY(atEnd);
         QCOMPARE(back.arrayType(), s.arrayType());
         QCOMPARE(back.mainGrid(), s.mainGrid());
         QCOMPARE(back.auxGrid(), s.auxGrid());
@@ -280,9 +280,7 @@ private slots:
     void readingReplacesEarlierQuadripoles()
     {
         woxTemplateSet target = set(0, {{0, 5}, {0, 0}});
-        QDataStream *in = reader(written(set(0, {{0, 0}})));
-        woxTemplateSet::readFrom(*in, target);
-        QCOMPARE(in->status(), QDataStream::Ok);
+        QCOMPARE(readInto(written(set(0, {{0, 0}})), target), QDataStream::Ok);
         QVERIFY(!target.mainGrid()[0][5]);
         QVERIFY(target.quadripoleMap().value(woxSpacingLevel(0, 5)).isEmpty());
         QCOMPARE(target.measurementCount(), 61);
@@ -295,9 +293,7 @@ private slots:
         const QByteArray bytes = woxHex("00") + gridBytes({{0, 10}, {0, 0}}) + gridBytes({{0, 10}})
                                  + woxHex("01 40 14 00 00 00 00 00 00");
         woxTemplateSet back;
-        QDataStream *in = reader(bytes);
-        woxTemplateSet::readFrom(*in, back);
-        QCOMPARE(in->status(), QDataStream::Ok);
+        QCOMPARE(readInto(bytes, back), QDataStream::Ok);
         QCOMPARE(back.cables(), woxCable(1));
         QVERIFY(!back.mainGrid()[0][10]);
         QVERIFY(!back.auxGrid()[0][10]);
@@ -335,9 +331,7 @@ private slots:
         woxTemplateSet target = set(3, {{1, 2}}, 1, 2.0f);
         target.setAuxCell(7, 7, true);
         const QByteArray before = written(target);
-        QDataStream *in = reader(bytes);
-        woxTemplateSet::readFrom(*in, target);
-        QVERIFY(in->status() != QDataStream::Ok);
+        QVERIFY(readInto(bytes, target) != QDataStream::Ok);
         QCOMPARE(written(target), before);   // the set is left as it was
         QCOMPARE(target.measurementCount(), 24);   // 32 electrodes, spread 8
         QCOMPARE(listedTotal(target), target.measurementCount());

@@ -5,11 +5,10 @@
 #include "woxTranslator.h"
 #include "woxWarningDialog.h"
 
-#include <cmath>
-
 namespace {
 
-// True until the first error-free clock report of the run has been seen.
+// True until the first error-free clock report of the run that carries a
+// date and a time has been handled.
 bool firstClockReport = true;
 
 // "date" returns at once; the limit only keeps a hung command from holding

@@ -17,8 +17,8 @@ class woxCore;
 // The bottom row of the main window: the operator's status line, and the
 // moisture inside the instrument and both battery voltages. Building it
 // creates the instrument core and asks for the instrument clock; every
-// error-free clock report sets the computer's clock and (re)starts the
-// 1000 ms sensor poll.
+// error-free clock report (re)starts the 1000 ms sensor poll, and one that
+// carries a date and a time also sets the computer's clock.
 class woxStatusBar : public QWidget, public Ui::mStatusBar
 {
     Q_OBJECT

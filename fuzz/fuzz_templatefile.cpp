@@ -37,7 +37,7 @@ bool contentIsSound(const woxTemplateFile &content)
         || (content.cables != 1 && content.cables != 2) || !spacingIsSound(content.cableSpacing))
         return false;
     for (const woxTemplateSet &set : content.sets) {
-        if ((set.arrayType() > 21 && set.arrayType() != woxNoArrayType)
+        if ((set.arrayType() >= woxArrayTypeCount && set.arrayType() != woxNoArrayType)
             || (set.cables() != 1 && set.cables() != 2) || !spacingIsSound(set.cableSpacing())
             || !gridIsSound(set.mainGrid()) || !gridIsSound(set.auxGrid())
             || set.measurementCount() < 0)

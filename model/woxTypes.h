@@ -21,5 +21,7 @@ typedef quint8 woxArrayType;
 const woxElectrode woxRemoteCurrentElectrode = 65535;
 const woxElectrode woxRemotePotentialElectrode = 65534;
 const woxArrayType woxNoArrayType = 255;
+// Number of electrode-array codes (0 to 21).
+const int woxArrayTypeCount = 22;
 
 #endif

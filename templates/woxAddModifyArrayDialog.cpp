@@ -5,17 +5,13 @@
 
 #include <QIcon>
 
-namespace {
-const int arrayTypeCount = 22;
-}
-
 woxAddModifyArrayDialog::woxAddModifyArrayDialog(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint)
 {
     setupUi(this);
     // The names are fixed in the language of the moment the dialog opens;
     // the dialog lives only for one question.
-    for (int code = 0; code < arrayTypeCount; ++code)
+    for (int code = 0; code < woxArrayTypeCount; ++code)
         arrayComboBox->addItem(QIcon(), arrayTypeName(woxArrayType(code)));
     arrayComboBox->setCurrentIndex(0);
     arrayComboBox->setMinimumSize(arrayComboBox->sizeHint().width(),

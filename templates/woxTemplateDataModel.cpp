@@ -23,8 +23,8 @@
 
 namespace {
 
-const int gridRows = 30;
-const int gridColumns = 99;
+const int gridRows = woxTemplateSet::spacingRows;
+const int gridColumns = woxTemplateSet::levelColumns;
 const int electrodesPerCable = 32;
 // The most measurements one set may hold per cable: 99 levels on each of
 // the cable's 32 electrodes.
@@ -350,8 +350,9 @@ bool woxTemplateDataModel::onSetModify()
 
 void woxTemplateDataModel::onSpacingLevelMainConfig(QModelIndexList modelIndexList)
 {
-    // Only cells of this grid are toggled: the set addresses its grids
-    // without a range check of its own.
+    // Only cells of this grid count: a selection without any (indices of
+    // another model or outside the grid) must not open the array dialog of
+    // a first set nor mark the template modified.
     QModelIndexList cells;
     for (const QModelIndex &cell : modelIndexList) {
         if (cell.model() == this && cellIsInGrid(cell.row(), cell.column()))

@@ -5,6 +5,7 @@
 #include "woxFileSummary.h"
 #include "woxQuadripole.h"
 #include "woxTemplateContent.h"
+#include "woxTemplateFile.h"
 #include "woxTemplateSet.h"
 #include "woxTypes.h"
 
@@ -27,7 +28,7 @@ class woxTemplateDataModel : public QAbstractTableModel
     Q_OBJECT
 
 public:
-    static constexpr int maxSets = 8;
+    static constexpr int maxSets = woxTemplateFile::maxSets;
 
     explicit woxTemplateDataModel(QObject *parent = nullptr);
     ~woxTemplateDataModel() override;

@@ -7,13 +7,12 @@
 
 namespace {
 
-const int gridRows = 30;
-const int gridColumns = 99;
+const int gridRows = woxTemplateSet::spacingRows;
+const int gridColumns = woxTemplateSet::levelColumns;
 const int gridBytes = 4 + gridRows * (4 + gridColumns);
-const quint8 lastArrayType = 21;
 // A template holds at most 8 sets, so its summary names at most 8 array
 // types and 8 set depths.
-const int maxSummaryEntries = 8;
+const int maxSummaryEntries = woxTemplateFile::maxSets;
 
 qint32 bigEndian32(const QByteArray &bytes, int offset)
 {
@@ -97,7 +96,7 @@ bool woxTemplateFile::readSet(QDataStream &stream, woxTemplateSet *set)
 bool woxTemplateFile::setLayoutIsSound(const QByteArray &bytes)
 {
     const quint8 type = quint8(bytes.at(0));
-    if (type > lastArrayType && type != woxNoArrayType)
+    if (type >= woxArrayTypeCount && type != woxNoArrayType)
         return false;
     if (!gridLayoutIsSound(bytes, 1) || !gridLayoutIsSound(bytes, 1 + gridBytes))
         return false;

@@ -1,13 +1,12 @@
 #include "woxKeyboardDialog.h"
 #include "woxFakeClock.h"
+#include "woxModal.h"
 #include "woxTranslator.h"
 #include "woxWarningDialog.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
 #include <QtTest>
 
 namespace {
@@ -32,11 +31,11 @@ QLineEdit *line(const woxKeyboardDialog &keyboard)
 QString enterAndReadMessage(woxKeyboardDialog &keyboard)
 {
     QString message;
-    QTimer::singleShot(0, [&message] {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (modal && modal->findChild<QLabel *>("messageLabel")) {
-            message = modal->findChild<QLabel *>("messageLabel")->text();
-            static_cast<QDialog *>(modal)->accept();
+    woxIfModal([&message](QDialog *modal) {
+        QLabel *label = modal ? modal->findChild<QLabel *>("messageLabel") : nullptr;
+        if (label) {
+            message = label->text();
+            modal->accept();
         }
     });
     tap(keyboard, "enterB");

@@ -1,8 +1,6 @@
-#include "woxConstants.h"
 #include "woxStoredLanguage.h"
 #include "woxTranslator.h"
 
-#include <QSettings>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -81,8 +79,7 @@ private slots:
     {
         woxTranslator::instance()->setLanguage("Ru");
         woxTranslator::destroy();
-        QSettings settings(settingsOrganisation, QStringLiteral("woxTranslator"));
-        QVERIFY(!settings.contains(QStringLiteral("language")));
+        QVERIFY(!woxStoredLanguage::value().isValid());
     }
 
     void destroyTwiceIsHarmless()

@@ -1,3 +1,4 @@
+#include "woxModal.h"
 #include "woxTranslator.h"
 #include "woxWarningDialog.h"
 
@@ -13,8 +14,7 @@
 // loop is running.
 static void whenShown(const std::function<void(QDialog *)> &action)
 {
-    QTimer::singleShot(0, [action]() {
-        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+    woxIfModal([action](QDialog *dialog) {
         QVERIFY(dialog);
         action(dialog);
     });

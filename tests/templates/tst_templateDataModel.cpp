@@ -122,6 +122,9 @@ private slots:
     {
         woxTemplateDataModel model;
         woxModalScript script;
+        // A selection without a cell of this grid asks nothing.
+        model.onSpacingLevelMainConfig(QModelIndexList() << QModelIndex());
+        QVERIFY(script.seen.isEmpty());
         script.cancel();
         // A first grid selection opens the array dialog; cancelling it
         // leaves the template without sets.

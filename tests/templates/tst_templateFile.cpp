@@ -3,6 +3,7 @@
 #include "woxDiagnosticCapture.h"
 #include "woxFakeCommandRunner.h"
 #include "woxModalScript.h"
+#include "woxStreamed.h"
 #include "woxTemplateDataModel.h"
 #include "woxTemplateFile.h"
 
@@ -117,10 +118,7 @@ void expectRefused(const QByteArray &bytes)
 
 void putDouble(QByteArray *bytes, int offset, double value)
 {
-    QByteArray raw;
-    QDataStream stream(&raw, QIODevice::WriteOnly);
-    stream << value;
-    bytes->replace(offset, 8, raw);
+    bytes->replace(offset, 8, woxStreamed(value));
 }
 
 // Offsets in the one-set file.

@@ -9,6 +9,7 @@
 #include "woxChannelQuadripole.h"
 #include "woxConstants.h"
 #include "woxDiagnostic.h"
+#include "woxFileSaver.h"
 #include "woxFileSummary.h"
 #include "woxGPSFix.h"
 #include "woxSessionDataUnit.h"
@@ -19,7 +20,6 @@
 #include <QHash>
 #include <QMap>
 #include <QPair>
-#include <QSaveFile>
 #include <QVector>
 
 #include <algorithm>
@@ -28,7 +28,6 @@
 namespace {
 
 const qint32 sessionMagic = 0x33114422;
-const int electrodesPerCable = 32;
 const int maxSets = 8;
 const int runChannels = 16;
 // Three runs of history: A and B of each.
@@ -85,7 +84,7 @@ woxFileSummary summaryHead(const woxTemplateContent &content)
     summary.cables = qint8(content.cables);
     summary.cableSpacing = content.cableSpacing;
     summary.arrayCounts = content.countSetsPerArrayType();
-    summary.profileLength = float((content.cables * electrodesPerCable - 1) * content.cableSpacing);
+    summary.profileLength = float((content.cables * woxElectrodesPerCable - 1) * content.cableSpacing);
     return summary;
 }
 
@@ -283,30 +282,14 @@ void writeSession(QDataStream &stream, const woxSessionContent &session,
 }
 
 // The file replaces the previous working copy only once it is complete, so
-// a failed write leaves the previous session whole.
+// a failed write leaves the previous session whole. A file that cannot be
+// opened is reported by the result alone.
 bool writeSessionFile(const QString &fileName, const woxSessionContent &session,
                       const woxCableConfiguration &configuration)
 {
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    QDataStream stream(&file);
-    stream.setVersion(QDataStream::Qt_4_8);
-    writeSession(stream, session, configuration);
-    // Every write error counts, not only the last flush's: the stream's
-    // status and an explicit flush are checked before the file is committed.
-    bool written = stream.status() == QDataStream::Ok && file.flush();
-    QString error = file.errorString();
-    if (written) {
-        written = file.commit();
-        error = file.errorString();
-    } else {
-        file.cancelWriting();
-    }
-    syncFileSystem();
-    if (!written)
-        woxDiagnostic::fileError(error);
-    return written;
+    return woxFileSaver::save(fileName, [&](QDataStream &stream) {
+               writeSession(stream, session, configuration);
+           }) == woxFileSaver::Saved;
 }
 
 } // namespace

@@ -1,12 +1,13 @@
 #include "woxPseudoDepthTable.h"
 
+#include "woxFileSaver.h"
+
 #include "woxConstants.h"
 #include "woxDiagnostic.h"
 #include "woxStreamCount.h"
 
 #include <QDataStream>
 #include <QFile>
-#include <QSaveFile>
 
 woxPseudoDepthTable *woxPseudoDepthTable::self = nullptr;
 
@@ -238,25 +239,15 @@ bool woxPseudoDepthTable::generate(const QString &path) const
     for (int type = 0; type < arrayTypes; ++type)
         map.insert(woxArrayType(type), computeGrid(woxArrayType(type)));
 
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        woxDiagnostic::fileError(file.errorString());
-        return false;
-    }
-    QDataStream stream(&file);
-    stream.setVersion(QDataStream::Qt_4_8);
-    stream << qint8(spacingRows) << qint8(levelColumns);
-    writeMap(stream, map);
-    if (stream.status() != QDataStream::Ok || !file.flush()) {
-        woxDiagnostic::fileError(file.errorString());
-        file.cancelWriting();
-        return false;
-    }
-    const bool committed = file.commit();
-    syncFileSystem();
-    if (!committed) {
-        woxDiagnostic::fileError(file.errorString());
-        return false;
-    }
-    return true;
+    QString openError;
+    const woxFileSaver::Result result = woxFileSaver::save(
+        path,
+        [&map](QDataStream &stream) {
+            stream << qint8(spacingRows) << qint8(levelColumns);
+            writeMap(stream, map);
+        },
+        &openError);
+    if (result == woxFileSaver::OpenFailed)
+        woxDiagnostic::fileError(openError);
+    return result == woxFileSaver::Saved;
 }

@@ -4,6 +4,7 @@
 #include "woxConstants.h"
 #include "woxDiagnostic.h"
 #include "woxERTLoader.h"
+#include "woxFileSaver.h"
 #include "woxKeyboardDialog.h"
 #include "woxNames.h"
 #include "woxQuadripoleGenerator.h"
@@ -17,7 +18,6 @@
 #include <QFile>
 #include <QIcon>
 #include <QLabel>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -25,7 +25,6 @@ namespace {
 
 const int gridRows = woxTemplateSet::spacingRows;
 const int gridColumns = woxTemplateSet::levelColumns;
-const int electrodesPerCable = 32;
 // The most measurements one set may hold per cable: 99 levels on each of
 // the cable's 32 electrodes.
 const uint measurementsPerCable = 3168;
@@ -249,11 +248,11 @@ void woxTemplateDataModel::updateInfoLabels()
 {
     const QString number = QStringLiteral("<font color=blue>%1</font>");
     const QString metres = QStringLiteral("<font color=blue>%1</font> %2");
-    const float length = float(lineCables * electrodesPerCable - 1) * lineSpacing;
+    const float length = float(lineCables * woxElectrodesPerCable - 1) * lineSpacing;
     if (cablesLabel)
         cablesLabel->setText(number.arg(lineCables));
     if (electrodesLabel)
-        electrodesLabel->setText(number.arg(lineCables * electrodesPerCable));
+        electrodesLabel->setText(number.arg(lineCables * woxElectrodesPerCable));
     if (spacingLabel)
         spacingLabel->setText(metres.arg(double(lineSpacing), 0, 'f', 1).arg(tr("m")));
     if (lengthLabel)
@@ -478,11 +477,8 @@ bool woxTemplateDataModel::save(QString &name)
 // one is complete on disk.
 bool woxTemplateDataModel::writeFile(const QString &path)
 {
-    QSaveFile file(path);
-    const bool nameIsPlain = !path.mid(templatesDir.size()).contains(QLatin1Char('/'));
-    if (!nameIsPlain || !file.open(QIODevice::WriteOnly)) {
-        woxDiagnostic::fileError(nameIsPlain ? file.errorString()
-                                             : QStringLiteral("File name holds a directory"));
+    if (path.mid(templatesDir.size()).contains(QLatin1Char('/'))) {
+        woxDiagnostic::fileError(QStringLiteral("File name holds a directory"));
         woxWarningDialog::showOk(tr("Can not open file for writing"));
         return false;
     }
@@ -492,18 +488,14 @@ bool woxTemplateDataModel::writeFile(const QString &path)
     content.cables = lineCables;
     content.cableSpacing = lineSpacing;
     content.sets = templateSets;
-    QDataStream stream(&file);
-    stream.setVersion(QDataStream::Qt_4_8);
-    content.write(stream);
-    // commit() does not notice a final flush that failed (a full disk): the
-    // buffered tail is flushed and checked first, and a failed save file is
-    // never committed, so the old template stays in place.
-    const bool written = stream.status() == QDataStream::Ok && file.flush() && file.commit();
-    if (!written) {
-        woxDiagnostic::fileError(file.errorString());
+    QString openError;
+    const woxFileSaver::Result result = woxFileSaver::save(
+        path, [&content](QDataStream &stream) { content.write(stream); }, &openError);
+    if (result == woxFileSaver::OpenFailed) {
+        woxDiagnostic::fileError(openError);
+        woxWarningDialog::showOk(tr("Can not open file for writing"));
+    } else if (result == woxFileSaver::WriteFailed) {
         woxWarningDialog::showOk(tr("Can not write data to file"));
-        return false;
     }
-    syncFileSystem();
-    return true;
+    return result == woxFileSaver::Saved;
 }

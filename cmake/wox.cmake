@@ -30,3 +30,19 @@ function(wox_add_tests subsystem)
              COMMAND sh ${CMAKE_SOURCE_DIR}/tests/run-test.sh $<TARGET_FILE:${target}>)
   endforeach()
 endfunction()
+
+# Embeds files that the build writes into the current binary folder (paths
+# relative to it) under the resource prefix "/system". The .qrc is rewritten
+# only when its text changes, so an unchanged tree compiles nothing again.
+function(wox_add_generated_qrc name)
+  set(text "<!DOCTYPE RCC><RCC version=\"1.0\">\n<qresource prefix=\"/system\">\n")
+  foreach(file ${ARGN})
+    string(APPEND text "    <file>${file}</file>\n")
+  endforeach()
+  string(APPEND text "</qresource>\n</RCC>\n")
+  file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/${name}.qrc.new "${text}")
+  configure_file(${CMAKE_CURRENT_BINARY_DIR}/${name}.qrc.new
+                 ${CMAKE_CURRENT_BINARY_DIR}/${name}.qrc COPYONLY)
+  qt5_add_resources(rcc_source ${CMAKE_CURRENT_BINARY_DIR}/${name}.qrc)
+  set(WOX_GENERATED_QRC ${WOX_GENERATED_QRC} ${rcc_source} PARENT_SCOPE)
+endfunction()

@@ -11,7 +11,6 @@ woxQuadripoleGenerator *woxQuadripoleGenerator::self = nullptr;
 
 namespace {
 
-const int electrodesPerCable = 32;
 const int remoteA = woxRemoteCurrentElectrode;
 const int remoteM = woxRemotePotentialElectrode;
 
@@ -154,7 +153,7 @@ bool woxQuadripoleGenerator::generateCell(woxCable cables, woxCableSpacing spaci
     if (!basePlacements(cell, type, &placements))
         return false;
 
-    const int electrodes = int(cables) * electrodesPerCable;
+    const int electrodes = int(cables) * woxElectrodesPerCable;
     bool fitted = false;
     for (const Placement &placement : placements) {
         if (placement.reach >= electrodes)

@@ -23,5 +23,7 @@ const woxElectrode woxRemotePotentialElectrode = 65534;
 const woxArrayType woxNoArrayType = 255;
 // Number of electrode-array codes (0 to 21).
 const int woxArrayTypeCount = 22;
+// Electrodes on one cable.
+const int woxElectrodesPerCable = 32;
 
 #endif

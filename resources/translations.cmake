@@ -6,11 +6,4 @@ set(wox_ts_files ${CMAKE_CURRENT_SOURCE_DIR}/Ru.ts ${CMAKE_CURRENT_SOURCE_DIR}/U
 set_source_files_properties(${wox_ts_files} PROPERTIES
                             OUTPUT_LOCATION ${CMAKE_CURRENT_BINARY_DIR}/system)
 qt5_add_translation(wox_qm_files ${wox_ts_files})
-file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/translations.qrc.new
-     "<!DOCTYPE RCC><RCC version=\"1.0\">\n<qresource prefix=\"/system\">\n"
-     "    <file>system/Ru.qm</file>\n    <file>system/Uk.qm</file>\n"
-     "</qresource>\n</RCC>\n")
-configure_file(${CMAKE_CURRENT_BINARY_DIR}/translations.qrc.new
-               ${CMAKE_CURRENT_BINARY_DIR}/translations.qrc COPYONLY)
-qt5_add_resources(wox_translations_rcc ${CMAKE_CURRENT_BINARY_DIR}/translations.qrc)
-list(APPEND WOX_GENERATED_QRC ${wox_translations_rcc})
+wox_add_generated_qrc(translations system/Ru.qm system/Uk.qm)

@@ -6,7 +6,7 @@
 set -eu
 cd "$(dirname "$0")/.."
 folders=""
-for folder in model core app templates options sessions engineer forms; do
+for folder in model core app options templates sessions engineer shell forms; do
     [ -d "$folder" ] && folders="$folders $folder"
 done
 # No source locations: they would change with every edit and make the

@@ -1,7 +1,6 @@
-// The measurement sequence of a whole template and the new session file.
-// It lives beside the core records it writes (session rows, measurement
-// results, the GPS fix), so the model library keeps depending on nothing
-// above it; the class itself is declared with the cell expansion.
+// The measurement sequence of a whole template and the new session file,
+// kept apart from the cell expansion in woxQuadripoleGenerator.cpp because it
+// also writes the session records (rows, measurement results, the GPS fix).
 
 #include "woxQuadripoleGenerator.h"
 

@@ -1,5 +1,6 @@
 #include "woxCore.h"
 
+#include "woxCoreRequestTap.h"
 #include "woxCoreTypes.h"
 
 woxCore *woxCore::self = nullptr;
@@ -64,6 +65,10 @@ void woxCore::startWorker()
 
 void woxCore::discover(int unused)
 {
+    if (woxCoreRequestTap *tap = woxCoreRequestTap::instance()) {
+        tap->discover(unused);
+        return;
+    }
     waitForWorker();
     worker.setJobDiscover(unused);
     startWorker();
@@ -71,6 +76,10 @@ void woxCore::discover(int unused)
 
 void woxCore::measureSignal(woxCoreQuadripole quadripole, woxMeasureOptions options)
 {
+    if (woxCoreRequestTap *tap = woxCoreRequestTap::instance()) {
+        tap->measureSignal(quadripole, options);
+        return;
+    }
     waitForWorker();
     worker.setJobSignal(quadripole, options);
     startWorker();
@@ -78,6 +87,10 @@ void woxCore::measureSignal(woxCoreQuadripole quadripole, woxMeasureOptions opti
 
 void woxCore::measureResistance(woxResistanceRequest request)
 {
+    if (woxCoreRequestTap *tap = woxCoreRequestTap::instance()) {
+        tap->measureResistance(request);
+        return;
+    }
     waitForWorker();
     worker.setJobResistance(request);
     startWorker();
@@ -85,6 +98,10 @@ void woxCore::measureResistance(woxResistanceRequest request)
 
 void woxCore::calibrate(woxCalibrateRequest request)
 {
+    if (woxCoreRequestTap *tap = woxCoreRequestTap::instance()) {
+        tap->calibrate(request);
+        return;
+    }
     waitForWorker();
     worker.setJobCalibrate(request);
     startWorker();
@@ -92,6 +109,10 @@ void woxCore::calibrate(woxCalibrateRequest request)
 
 void woxCore::measureET2D(woxET2DRequest request)
 {
+    if (woxCoreRequestTap *tap = woxCoreRequestTap::instance()) {
+        tap->measureET2D(request);
+        return;
+    }
     waitForWorker();
     worker.setJobET2D(request);
     startWorker();
@@ -99,6 +120,10 @@ void woxCore::measureET2D(woxET2DRequest request)
 
 void woxCore::measureVES(woxMeasureOptions options)
 {
+    if (woxCoreRequestTap *tap = woxCoreRequestTap::instance()) {
+        tap->measureVES(options);
+        return;
+    }
     waitForWorker();
     worker.setJobVES(options);
     startWorker();
@@ -106,6 +131,10 @@ void woxCore::measureVES(woxMeasureOptions options)
 
 void woxCore::readSensors(int unused)
 {
+    if (woxCoreRequestTap *tap = woxCoreRequestTap::instance()) {
+        tap->readSensors(unused);
+        return;
+    }
     if (worker.isRunning())
         return;
     worker.setJobSensor(unused);
@@ -114,6 +143,10 @@ void woxCore::readSensors(int unused)
 
 void woxCore::clock(woxClockRequest request)
 {
+    if (woxCoreRequestTap *tap = woxCoreRequestTap::instance()) {
+        tap->clock(request);
+        return;
+    }
     waitForWorker();
     worker.setJobClock(request);
     startWorker();
@@ -121,6 +154,10 @@ void woxCore::clock(woxClockRequest request)
 
 void woxCore::playSound(quint8 sound)
 {
+    if (woxCoreRequestTap *tap = woxCoreRequestTap::instance()) {
+        tap->playSound(sound);
+        return;
+    }
     worker.cancel();
     waitForWorker();
     worker.setJobSound(sound);
@@ -129,6 +166,10 @@ void woxCore::playSound(quint8 sound)
 
 void woxCore::runProduction(woxProductionRequest request)
 {
+    if (woxCoreRequestTap *tap = woxCoreRequestTap::instance()) {
+        tap->runProduction(request);
+        return;
+    }
     waitForWorker();
     worker.setJobProduction(request);
     startWorker();
@@ -136,6 +177,10 @@ void woxCore::runProduction(woxProductionRequest request)
 
 void woxCore::txAux(woxTxRequest request)
 {
+    if (woxCoreRequestTap *tap = woxCoreRequestTap::instance()) {
+        tap->txAux(request);
+        return;
+    }
     waitForWorker();
     worker.setJobTxAux(request);
     startWorker();
@@ -143,6 +188,10 @@ void woxCore::txAux(woxTxRequest request)
 
 void woxCore::swAux(woxSwRequest request)
 {
+    if (woxCoreRequestTap *tap = woxCoreRequestTap::instance()) {
+        tap->swAux(request);
+        return;
+    }
     waitForWorker();
     worker.setJobSwAux(request);
     startWorker();
@@ -150,6 +199,10 @@ void woxCore::swAux(woxSwRequest request)
 
 void woxCore::rxAux(woxRxRequest request)
 {
+    if (woxCoreRequestTap *tap = woxCoreRequestTap::instance()) {
+        tap->rxAux(request);
+        return;
+    }
     waitForWorker();
     worker.setJobRxAux(request);
     startWorker();
@@ -157,6 +210,10 @@ void woxCore::rxAux(woxRxRequest request)
 
 void woxCore::rxStress(woxStressRequest request)
 {
+    if (woxCoreRequestTap *tap = woxCoreRequestTap::instance()) {
+        tap->rxStress(request);
+        return;
+    }
     waitForWorker();
     worker.setJobRxStress(request);
     startWorker();
@@ -164,6 +221,10 @@ void woxCore::rxStress(woxStressRequest request)
 
 void woxCore::stopAll(int unused)
 {
+    if (woxCoreRequestTap *tap = woxCoreRequestTap::instance()) {
+        tap->stopAll(unused);
+        return;
+    }
     waitForWorker();
     worker.setJobStopAll(unused);
     startWorker();
@@ -171,6 +232,10 @@ void woxCore::stopAll(int unused)
 
 void woxCore::stop()
 {
+    if (woxCoreRequestTap *tap = woxCoreRequestTap::instance()) {
+        tap->stop();
+        return;
+    }
     worker.cancel();
 }
 

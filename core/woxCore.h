@@ -16,6 +16,10 @@
 // A request made while a job runs blocks until that job has ended, with two
 // exceptions: readSensors() does nothing at all while a job runs (the
 // status bar's poll must never block), and stop() only cancels.
+//
+// While a woxCoreRequestTap is installed (tests only), every request goes to
+// it instead and no job runs; reports then come only from whoever emits
+// these signals.
 class woxCore : public QObject
 {
     Q_OBJECT

@@ -1,0 +1,33 @@
+#include "woxERTTableDialog.h"
+
+#include "woxStyleSheet.h"
+#include "woxTranslator.h"
+
+#include <QScrollBar>
+
+woxERTTableDialog::woxERTTableDialog(const QStringList &names, QWidget *parent)
+    : QDialog(parent)
+{
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint);
+    setupUi(this);
+    listWidget->addItems(names);
+    listWidget->setCurrentRow(0);
+    woxStyleSheet::apply(listWidget->verticalScrollBar(),
+                         QStringLiteral(":/system/system/vScrollBar.qss"));
+    setFixedSize(1024, 600);
+    connect(woxTranslator::instance(), &woxTranslator::sendTranslate,
+            this, &woxERTTableDialog::onTranslate);
+    onTranslate();
+}
+
+QString woxERTTableDialog::selectedName() const
+{
+    const QListWidgetItem *item = listWidget->currentItem();
+    return item ? item->text() : QString();
+}
+
+void woxERTTableDialog::onTranslate()
+{
+    acceptPushButton->setText(tr("Accept"));
+    cancelPushButton->setText(tr("Cancel"));
+}

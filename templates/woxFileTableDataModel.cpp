@@ -36,9 +36,11 @@ woxFileTableDataModel::woxFileTableDataModel(bool session, QObject *parent)
 
 void woxFileTableDataModel::buildHeaders(bool session)
 {
-    headers << (session ? QCoreApplication::translate("QObject", "Session")
-                        : QCoreApplication::translate("QObject", "Template"))
-            << tr("Cbl") << QStringLiteral("%1[%2]").arg(tr("CS"), tr("m")) << tr("Qdps")
+    if (session)
+        headers << QCoreApplication::translate("QObject", "Session");
+    else
+        headers << QCoreApplication::translate("QObject", "Template");
+    headers << tr("Cbl") << QStringLiteral("%1[%2]").arg(tr("CS"), tr("m")) << tr("Qdps")
             << tr("Runs") << QStringLiteral("W%1").arg(QChar(0x03B1))
             << QStringLiteral("W%1").arg(QChar(0x03B2)) << QStringLiteral("W%1").arg(QChar(0x03B3))
             << QStringLiteral("Sch") << QStringLiteral("DD") << QStringLiteral("FPD")

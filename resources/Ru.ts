@@ -1,4 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
+<?xml version='1.0' encoding='utf-8'?>
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU">
 <context>
@@ -132,8 +132,8 @@
         <translation>Не удаётся принять данные</translation>
     </message>
     <message>
-        <source>Device &quot;%1&quot; does not respond</source>
-        <translation>Устройство &quot;%1&quot; не отвечает</translation>
+        <source>Device "%1" does not respond</source>
+        <translation>Устройство "%1" не отвечает</translation>
     </message>
     <message>
         <source>External battery is low</source>
@@ -178,6 +178,14 @@
     <message>
         <source>Device</source>
         <translation>Устройство</translation>
+    </message>
+    <message>
+        <source>Session</source>
+        <translation>Сессия</translation>
+    </message>
+    <message>
+        <source>Template</source>
+        <translation>Шаблон</translation>
     </message>
 </context>
 <context>
@@ -339,6 +347,51 @@
     <message>
         <source>(row: %1)</source>
         <translation>(строка: %1)</translation>
+    </message>
+</context>
+<context>
+    <name>woxERTTableDialog</name>
+    <message>
+        <source>Accept</source>
+        <translation>Принять</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>woxFileTableDataModel</name>
+    <message>
+        <source>Cbl</source>
+        <translation>Кбл</translation>
+    </message>
+    <message>
+        <source>CS</source>
+        <translation>РШ</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation>м</translation>
+    </message>
+    <message>
+        <source>Qdps</source>
+        <translation>Квдр</translation>
+    </message>
+    <message>
+        <source>Runs</source>
+        <translation>Запуски</translation>
+    </message>
+</context>
+<context>
+    <name>woxFileTableDialog</name>
+    <message>
+        <source>Accept</source>
+        <translation>Принять</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
     </message>
 </context>
 <context>

@@ -487,6 +487,69 @@
     </message>
 </context>
 <context>
+    <name>woxOptionsWidget</name>
+    <message>
+        <source>Pulses</source>
+        <translation>Импульсы</translation>
+    </message>
+    <message>
+        <source>Quality</source>
+        <translation>Качество</translation>
+    </message>
+    <message>
+        <source>Transmitter voltage</source>
+        <translation>Напряжение генератора</translation>
+    </message>
+    <message>
+        <source>Pulse duration</source>
+        <translation>Длительность импульса</translation>
+    </message>
+    <message>
+        <source>msec</source>
+        <translation>мс</translation>
+    </message>
+    <message>
+        <source>Pause duration</source>
+        <translation>Длительность паузы</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Частота</translation>
+    </message>
+    <message>
+        <source>Hz</source>
+        <translation>Гц</translation>
+    </message>
+    <message>
+        <source>Mode:</source>
+        <translation>Режим:</translation>
+    </message>
+    <message>
+        <source>Relative standart deviation</source>
+        <translation>Отн. стандартное отклонение</translation>
+    </message>
+    <message>
+        <source>Min cycles:</source>
+        <translation>Минимум циклов:</translation>
+    </message>
+    <message>
+        <source>Max cycles:</source>
+        <translation>Максимум циклов:</translation>
+    </message>
+    <message>
+        <source>V</source>
+        <translation>В</translation>
+    </message>
+    <message>
+        <source>RESISTIVITY</source>
+        <translation>УЭС</translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation>ВП</translation>
+    </message>
+</context>
+<context>
     <name>woxScaleDialog</name>
     <message>
         <source>Scale</source>

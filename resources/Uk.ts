@@ -498,6 +498,69 @@
     </message>
 </context>
 <context>
+    <name>woxOptionsWidget</name>
+    <message>
+        <source>Pulses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quality</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transmitter voltage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pulse duration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>msec</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pause duration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mode:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Relative standart deviation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Min cycles:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Max cycles:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>V</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RESISTIVITY</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>woxScaleDialog</name>
     <message>
         <source>Scale</source>

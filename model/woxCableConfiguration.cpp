@@ -19,14 +19,21 @@ namespace {
 // Each wire is a double and a byte on the stream.
 const qint64 wireBytes = 9;
 
-// The count comes from a file: it must never decide an allocation.
+// The count comes from a file: it must never decide an allocation. A
+// sequential device cannot tell how many bytes are left, so the most the
+// program writes is the bound that always holds.
 bool readWires(QDataStream &stream, QList<woxWireState> &wires)
 {
     wires.clear();
     quint32 count = 0;
     stream >> count;
+    if (stream.status() == QDataStream::Ok && count > quint32(woxCableConfiguration::maxWires)) {
+        stream.setStatus(QDataStream::ReadCorruptData);
+        return false;
+    }
     if (!woxStreamCount::accept(stream, count, wireBytes))
         return false;
+    wires.reserve(int(count));
     // Once accepted, every wire is on the stream: none can end early.
     for (quint32 i = 0; i < count; ++i) {
         woxWireState wire;

@@ -5,7 +5,7 @@
     <name>QObject</name>
     <message>
         <source>Ohm</source>
-        <translation type="vanished">Ω</translation>
+        <translation>Ω</translation>
     </message>
     <message>
         <source>Wenner</source>
@@ -189,6 +189,14 @@
     </message>
     <message>
         <source>Template</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>N / A</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>k</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

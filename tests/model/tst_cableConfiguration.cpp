@@ -40,8 +40,39 @@ private slots:
 
     void dialogRecordsOfOneAndTwoCables()
     {
-        QCOMPARE(woxStreamed(woxMake::allWiresEnabled(1)).size(), 310);
-        QCOMPARE(woxStreamed(woxMake::allWiresEnabled(2)).size(), 598);
+        const QByteArray notMeasuredEnabled = woxHex("BF F0 00 00 00 00 00 00 01");
+        const QByteArray one = woxStreamed(woxMake::allWiresEnabled(1));
+        QCOMPARE(one, woxHex("00 00 00 20") + notMeasuredEnabled.repeated(32) + QByteArray(18, 0));
+        const QByteArray two = woxStreamed(woxMake::allWiresEnabled(2));
+        QCOMPARE(two.size(), 598);
+        QCOMPARE(two.left(13), woxHex("00 00 00 40") + notMeasuredEnabled);
+    }
+
+    void valuesAsDoubles_data()
+    {
+        QTest::addColumn<float>("resistance");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("single precision") << 0.16543f << woxHex("3F C5 2C CF 60 00 00 00");
+        QTest::newRow("exact") << 1.25f << woxHex("3F F4 00 00 00 00 00 00");
+    }
+
+    void valuesAsDoubles()
+    {
+        QFETCH(float, resistance);
+        QFETCH(QByteArray, bytes);
+        woxCableConfiguration configuration;
+        woxWireState wire;
+        wire.resistance = resistance;
+        configuration.wires << wire;
+        configuration.remoteRxResistance = resistance;
+        configuration.remoteRxPresent = true;
+        const QByteArray streamed = woxStreamed(configuration);
+        QCOMPARE(streamed.mid(4, 8), bytes);
+        QCOMPARE(streamed.mid(22, 9), bytes + woxHex("01"));
+        woxCableConfiguration back;
+        QCOMPARE(woxReadBack(streamed, back), QDataStream::Ok);
+        QCOMPARE(back.wires.value(0).resistance, resistance);
+        QCOMPARE(back.remoteRxResistance, resistance);
     }
 
     void roundTripRestoresEveryField()
@@ -74,16 +105,24 @@ private slots:
         QVERIFY(back.wires.at(0).enabled);
     }
 
+    void damagedCountIsRefused_data()
+    {
+        const QByteArray one = woxStreamed(woxMake::allWiresEnabled(1));
+        QByteArray above = woxStreamed(woxMake::allWiresEnabled(3));
+        QTest::addColumn<QByteArray>("bytes");
+        // 65 wires whose bytes are all there: only the bound refuses them.
+        QTest::newRow("65") << woxHex("00 00 00 41") + above.mid(4);
+        QTest::newRow("7FFFFFFF") << woxHex("7F FF FF FF") + one.mid(4);
+        QTest::newRow("FFFFFFFF") << woxHex("FF FF FF FF") + one.mid(4);
+        QTest::newRow("cut after entry 3") << one.left(4 + 3 * 9);
+    }
+
     void damagedCountIsRefused()
     {
-        // A count far beyond the bytes that follow must not allocate or read.
-        QByteArray bytes = woxStreamed(woxMake::allWiresEnabled(1));
-        bytes[0] = char(0x7F);
+        QFETCH(QByteArray, bytes);
         woxCableConfiguration back = woxMake::allWiresEnabled(2);
         QCOMPARE(woxReadBack(bytes, back), QDataStream::ReadCorruptData);
         QVERIFY(back.wires.isEmpty());
-        bytes[0] = char(0xFF);
-        QCOMPARE(woxReadBack(bytes, back), QDataStream::ReadCorruptData);
     }
 
     void shortStreamReportsPastEnd()

@@ -1,0 +1,156 @@
+// Draws the pictures of the cable configuration dialog with QPainter: the
+// action icons (reset, check, disable, remote check) and the two wire
+// pictures. Run tools/draw-cable-icons.sh to rebuild them after a change.
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+using Painter = std::function<void(QPainter &, const QRectF &)>;
+
+QString outputRoot;
+
+bool save(const QString &name, int width, int height, const Painter &paint)
+{
+    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    paint(painter, QRectF(0, 0, width, height));
+    painter.end();
+    const QString path = outputRoot + QLatin1Char('/') + name;
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    if (!image.save(path, "PNG")) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    return true;
+}
+
+void roundFace(QPainter &p, const QRectF &r, const QColor &light, const QColor &dark)
+{
+    const QRectF face = r.adjusted(3, 3, -3, -3);
+    QLinearGradient gradient(face.topLeft(), face.bottomLeft());
+    gradient.setColorAt(0, light);
+    gradient.setColorAt(1, dark);
+    p.setPen(QPen(dark.darker(130), 2));
+    p.setBrush(gradient);
+    p.drawEllipse(face);
+}
+
+void drawRefresh(QPainter &p, const QRectF &r)
+{
+    roundFace(p, r, QColor(140, 200, 255), QColor(30, 90, 190));
+    const QRectF arc = r.adjusted(r.width() * 0.27, r.height() * 0.27, -r.width() * 0.27,
+                                  -r.height() * 0.27);
+    p.setPen(QPen(Qt::white, r.width() * 0.09, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    p.drawArc(arc, 100 * 16, 290 * 16);
+    // Arrow head at the open end of the arc.
+    QPolygonF head;
+    const qreal x = r.center().x() - r.width() * 0.02, y = arc.top();
+    head << QPointF(x + r.width() * 0.13, y) << QPointF(x - r.width() * 0.05, y - r.height() * 0.12)
+         << QPointF(x - r.width() * 0.05, y + r.height() * 0.12);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::white);
+    p.drawPolygon(head);
+}
+
+void drawPlay(QPainter &p, const QRectF &r)
+{
+    roundFace(p, r, QColor(120, 170, 255), QColor(20, 60, 200));
+    QPolygonF triangle;
+    triangle << QPointF(r.width() * 0.38, r.height() * 0.28)
+             << QPointF(r.width() * 0.74, r.height() * 0.5)
+             << QPointF(r.width() * 0.38, r.height() * 0.72);
+    p.setPen(QPen(Qt::white, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::white);
+    p.drawPolygon(triangle);
+}
+
+void drawDisable(QPainter &p, const QRectF &r)
+{
+    const QRectF ring = r.adjusted(r.width() * 0.12, r.height() * 0.12, -r.width() * 0.12,
+                                   -r.height() * 0.12);
+    p.setPen(QPen(QColor(210, 20, 20), r.width() * 0.13));
+    p.setBrush(Qt::white);
+    p.drawEllipse(ring);
+    const qreal d = ring.width() * 0.3535;
+    p.drawLine(QPointF(r.center().x() - d, r.center().y() - d),
+               QPointF(r.center().x() + d, r.center().y() + d));
+}
+
+void drawInfinity(QPainter &p, const QRectF &r)
+{
+    const QRectF square = r.adjusted(3, 3, -3, -3);
+    p.setPen(QPen(QColor(170, 130, 0), 2));
+    p.setBrush(QColor(255, 215, 40));
+    p.drawRoundedRect(square, 5, 5);
+    const qreal cx = r.center().x(), cy = r.center().y(), w = r.width() * 0.17;
+    QPainterPath path;
+    path.moveTo(cx, cy);
+    path.cubicTo(cx + w * 0.6, cy - w, cx + w * 2, cy - w, cx + w * 2, cy);
+    path.cubicTo(cx + w * 2, cy + w, cx + w * 0.6, cy + w, cx, cy);
+    path.cubicTo(cx - w * 0.6, cy - w, cx - w * 2, cy - w, cx - w * 2, cy);
+    path.cubicTo(cx - w * 2, cy + w, cx - w * 0.6, cy + w, cx, cy);
+    p.setPen(QPen(Qt::black, r.width() * 0.07, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(path);
+}
+
+// A horizontal orange wire across the picture's middle height.
+void drawWire(QPainter &p, const QRectF &r)
+{
+    const qreal y = r.center().y();
+    p.setPen(QPen(QColor(150, 70, 0), 7, Qt::SolidLine, Qt::FlatCap));
+    p.drawLine(QPointF(r.left(), y), QPointF(r.right(), y));
+    p.setPen(QPen(QColor(255, 140, 20), 5, Qt::SolidLine, Qt::FlatCap));
+    p.drawLine(QPointF(r.left(), y), QPointF(r.right(), y));
+    p.setPen(QPen(QColor(255, 200, 120), 1.5));
+    p.drawLine(QPointF(r.left(), y - 1), QPointF(r.right(), y - 1));
+}
+
+void drawEnabledWire(QPainter &p, const QRectF &r)
+{
+    drawWire(p, r);
+    // The electrode connector in the middle.
+    const QRectF connector(r.center().x() - 7, r.top() + 2, 14, r.height() - 4);
+    p.setPen(QPen(QColor(110, 110, 110), 1.5));
+    p.setBrush(QColor(225, 225, 225));
+    p.drawRoundedRect(connector, 3, 3);
+}
+
+void drawDisabledWire(QPainter &p, const QRectF &r)
+{
+    drawWire(p, r);
+    const QRectF cross = r.adjusted(r.width() * 0.2, 4, -r.width() * 0.2, -4);
+    p.setPen(QPen(QColor(230, 0, 0), 6, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(cross.topLeft(), cross.bottomRight());
+    p.drawLine(cross.bottomLeft(), cross.topRight());
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QGuiApplication application(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s <resources folder>\n", argv[0]);
+        return 2;
+    }
+    outputRoot = QString::fromLocal8Bit(argv[1]);
+    const bool ok = save("icons/refresh.png", 48, 48, drawRefresh)
+                    && save("icons/play.png", 48, 48, drawPlay)
+                    && save("icons/disable.png", 48, 48, drawDisable)
+                    && save("icons/infinity.png", 48, 48, drawInfinity)
+                    && save("wires/enabled.png", 63, 18, drawEnabledWire)
+                    && save("wires/disabled.png", 63, 55, drawDisabledWire);
+    return ok ? 0 : 1;
+}

@@ -577,6 +577,130 @@
     </message>
 </context>
 <context>
+    <name>woxSessionModeDialog</name>
+    <message>
+        <source>Session mode</source>
+        <translation>Режим сессии</translation>
+    </message>
+    <message>
+        <source>Full</source>
+        <translation>Полная</translation>
+    </message>
+    <message>
+        <source>Append</source>
+        <translation>Добавить</translation>
+    </message>
+    <message>
+        <source>Cable segment to append:</source>
+        <translation>Добавляемый сегмент кабеля:</translation>
+    </message>
+</context>
+<context>
+    <name>woxSignalWidget</name>
+    <message>
+        <source>Bad</source>
+        <translation>Брак</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>Принять</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Старт</translation>
+    </message>
+    <message>
+        <source>Input voltage</source>
+        <translation>Входное напряжение</translation>
+    </message>
+    <message>
+        <source>Output voltage</source>
+        <translation>Выходное напряжение</translation>
+    </message>
+    <message>
+        <source>Output current</source>
+        <translation>Выходной ток</translation>
+    </message>
+    <message>
+        <source>T i m e  [msec]</source>
+        <translation>В р е м я  [мс]</translation>
+    </message>
+    <message>
+        <source>Tx
+
+V
+o
+l
+t
+a
+g
+e
+
+[V]</source>
+        <translation>Tx
+
+Н
+а
+п
+р
+я
+ж
+е
+н
+и
+е
+
+[В]</translation>
+    </message>
+    <message>
+        <source>Tx
+
+C
+u
+r
+r
+e
+n
+t
+
+[mA]</source>
+        <translation>Tx
+
+Т
+о
+к
+
+[мА]</translation>
+    </message>
+    <message>
+        <source>Rx
+
+V
+o
+l
+t
+a
+g
+e
+
+[mV]</source>
+        <translation>Rx
+
+Н
+а
+п
+р
+я
+ж
+е
+н
+и
+е
+
+[мВ]</translation>
+    </message>
+</context>
+<context>
     <name>woxStatusBar</name>
     <message>
         <source>Moisture:</source>

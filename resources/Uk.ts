@@ -591,10 +591,102 @@
     </message>
 </context>
 <context>
+    <name>woxSessionModeDialog</name>
+    <message>
+        <source>Session mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Full</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Append</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cable segment to append:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>woxSessionWidget</name>
     <message>
         <source>Ohm</source>
         <translation type="vanished">Ω</translation>
+    </message>
+</context>
+<context>
+    <name>woxSignalWidget</name>
+    <message>
+        <source>Bad</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Input voltage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Output voltage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Output current</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>T i m e  [msec]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tx
+
+V
+o
+l
+t
+a
+g
+e
+
+[V]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tx
+
+C
+u
+r
+r
+e
+n
+t
+
+[mA]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rx
+
+V
+o
+l
+t
+a
+g
+e
+
+[mV]</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

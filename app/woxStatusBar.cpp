@@ -11,8 +11,8 @@ namespace {
 // date and a time has been handled.
 bool firstClockReport = true;
 
-// "date" returns at once; the limit only keeps a hung command from holding
-// the screen.
+// "date" is started, never waited for: a slow one cannot hold the screen.
+// Past this limit a hung one is killed.
 const int dateTimeoutMs = 5000;
 
 // Battery icon index for the volts: 0 full ... 5 empty; not a number is empty.
@@ -102,16 +102,18 @@ void woxStatusBar::onReportClock(const woxCoreReportClock report)
 
 void woxStatusBar::setComputerClock(const QDate &date, const QTime &time)
 {
-    // Seconds are not passed: the instrument clock is set to the minute.
-    const QString stamp = QStringLiteral("%1-%2-%3 %4:%5")
+    // Seconds are kept: a clock set to the minute would run up to a minute
+    // behind and step backwards at every report.
+    const QString stamp = QStringLiteral("%1-%2-%3 %4:%5:%6")
                               .arg(date.year())
                               .arg(date.month())
                               .arg(date.day())
                               .arg(time.hour())
-                              .arg(time.minute());
+                              .arg(time.minute())
+                              .arg(time.second());
     // Whether the command starts or succeeds is not reported.
-    woxCommandRunner::instance()->run(QStringLiteral("date"), {QStringLiteral("-s"), stamp},
-                                      dateTimeoutMs);
+    woxCommandRunner::instance()->start(QStringLiteral("date"), {QStringLiteral("-s"), stamp},
+                                        dateTimeoutMs);
 }
 
 void woxStatusBar::onSensorTimeout()

@@ -50,6 +50,12 @@ bool isLineElectrode(woxElectrode electrode)
 
 bool woxCoreThread::loadBandTest(float voltage, float current)
 {
+    // A reading that is not a number says nothing about the load: it must
+    // not pass as a sound one.
+    if (!std::isfinite(voltage) || !std::isfinite(current)) {
+        error.code = 10;
+        return false;
+    }
     // Both differences zero give no number and pass: nothing was driven.
     const double ohms = (double(voltage) * 0.5) / (double(current) * 0.5);
     if (ohms > openCircuitOhms) {
@@ -137,7 +143,9 @@ bool woxCoreThread::checkSensors(float &internal, float &external, float &moistu
     internal = qAbs(internalReading);
     external = qAbs(externalReading);
     moisture = qMin(qAbs(moistureReading), fullMoisture);
-    if (external < lowExternalBattery) {
+    // Not-a-number is never below the limit; a reading that says nothing
+    // counts as a low battery.
+    if (!(external >= lowExternalBattery)) {
         error.code = 6;
         return false;
     }

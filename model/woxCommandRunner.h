@@ -19,6 +19,12 @@ public:
     virtual woxCommandResult run(const QString &program, const QStringList &arguments,
                                  int timeoutMs);
 
+    // Starts the program and returns at once: the caller never waits for it.
+    // The process belongs to the application object, ends on its own or is
+    // killed once it runs past timeoutMs, and is deleted when it has ended.
+    // Needs a running event loop; what becomes of the command is not reported.
+    virtual void start(const QString &program, const QStringList &arguments, int timeoutMs);
+
     // The installed runner; the real one unless a test installed another.
     static woxCommandRunner *instance();
     // Not owned; nullptr restores the real runner.

@@ -5,20 +5,47 @@
 
 #include <QSaveFile>
 
+namespace {
+
+// A write cut short by a full disk or the file-size limit reports no error
+// of its own; the write of the rest then fails and carries the reason.
+bool writeAll(QSaveFile &file, const QByteArray &bytes)
+{
+    qint64 written = 0;
+    while (written < bytes.size()) {
+        const qint64 part = file.write(bytes.constData() + written, bytes.size() - written);
+        if (part <= 0)
+            return false;
+        written += part;
+    }
+    return true;
+}
+
+} // namespace
+
 woxFileSaver::Result woxFileSaver::save(const QString &path,
                                         const std::function<void(QDataStream &)> &write,
                                         QString *openError)
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         if (openError)
             *openError = file.errorString();
         return OpenFailed;
     }
-    QDataStream stream(&file);
+    // The bytes are put together first and written by writeAll(): a stream
+    // writing straight into the file goes on after a write that failed, and
+    // the system's reason is lost by the time the stream reports it.
+    QByteArray bytes;
+    QDataStream stream(&bytes, QIODevice::WriteOnly);
     stream.setVersion(QDataStream::Qt_4_8);
     write(stream);
-    if (stream.status() != QDataStream::Ok || !file.flush()) {
+    if (stream.status() != QDataStream::Ok) {
+        woxDiagnostic::fileError(QStringLiteral("Data could not be written"));
+        file.cancelWriting();
+        return WriteFailed;
+    }
+    if (!writeAll(file, bytes) || !file.flush()) {
         woxDiagnostic::fileError(file.errorString());
         file.cancelWriting();
         return WriteFailed;

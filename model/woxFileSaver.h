@@ -15,12 +15,13 @@ class woxFileSaver
 public:
     enum Result { Saved, OpenFailed, WriteFailed };
 
-    // Runs `write` on a Qt 4.8 stream over the new file. The stream status
-    // and an explicit flush are checked before the file is committed, since
-    // commit() does not notice a final flush that failed (a full disk).
-    // A write failure prints the file-error line; an open failure is left to
-    // the caller, with the reason in *openError when given. The file system
-    // is synced after a successful commit.
+    // Runs `write` on a Qt 4.8 stream and writes its bytes to the new file.
+    // The write and an explicit flush are checked before the file is
+    // committed, since commit() does not notice a final flush that failed (a
+    // full disk). A write failure prints the file-error line with the
+    // system's reason; an open failure is left to the caller, with the reason
+    // in *openError when given. The file system is synced after a successful
+    // commit.
     static Result save(const QString &path, const std::function<void(QDataStream &)> &write,
                        QString *openError = nullptr);
 };

@@ -281,14 +281,18 @@ void writeSession(QDataStream &stream, const woxSessionContent &session,
 }
 
 // The file replaces the previous working copy only once it is complete, so
-// a failed write leaves the previous session whole. A file that cannot be
-// opened is reported by the result alone.
+// a failed write leaves the previous session whole. Either failure leaves a
+// file-error line with the system's reason.
 bool writeSessionFile(const QString &fileName, const woxSessionContent &session,
                       const woxCableConfiguration &configuration)
 {
-    return woxFileSaver::save(fileName, [&](QDataStream &stream) {
-               writeSession(stream, session, configuration);
-           }) == woxFileSaver::Saved;
+    QString openError;
+    const woxFileSaver::Result result = woxFileSaver::save(
+        fileName, [&](QDataStream &stream) { writeSession(stream, session, configuration); },
+        &openError);
+    if (result == woxFileSaver::OpenFailed)
+        woxDiagnostic::fileError(openError);
+    return result == woxFileSaver::Saved;
 }
 
 } // namespace

@@ -6,6 +6,9 @@
 #include <QDataStream>
 #include <QModelIndex>
 
+#include <cfloat>
+#include <cmath>
+
 woxTemplateSet::woxTemplateSet(woxCable cables, woxCableSpacing spacing)
     : m_cables(cables), m_cableSpacing(spacing), m_measurementCount(0),
       m_arrayType(woxNoArrayType), m_mainGrid(emptyGrid()), m_auxGrid(emptyGrid())
@@ -169,6 +172,12 @@ QDataStream &woxTemplateSet::readFrom(QDataStream &stream, woxTemplateSet &set)
     stream >> cables >> spacing;
     if (stream.status() != QDataStream::Ok)
         return stream;
+    // The set is rebuilt from these fields at once: a damaged byte must not
+    // turn into a line of 255 cables and millions of quadripoles.
+    if (!fieldsAreSound(type, cables, spacing)) {
+        stream.setStatus(QDataStream::ReadCorruptData);
+        return stream;
+    }
 
     set.m_arrayType = woxArrayType(type);
     set.m_mainGrid = main;
@@ -179,6 +188,13 @@ QDataStream &woxTemplateSet::readFrom(QDataStream &stream, woxTemplateSet &set)
     set.m_quadripoleMap.clear();
     set.regenerate();
     return stream;
+}
+
+bool woxTemplateSet::fieldsAreSound(qint8 type, qint8 cables, float spacing)
+{
+    const int code = quint8(type);
+    return (code < woxArrayTypeCount || code == woxNoArrayType) && (cables == 1 || cables == 2)
+           && std::isfinite(spacing) && spacing >= FLT_MIN;
 }
 
 woxSelectionGrid woxTemplateSet::emptyGrid()

@@ -47,11 +47,13 @@ public:
     // 6198 bytes: type, MAIN grid, AUX grid, cables, spacing.
     static QDataStream &writeTo(QDataStream &stream, const woxTemplateSet &set);
     // Replaces the set's stored fields and rebuilds its quadripoles. A stream
-    // that is short or whose grids are not 30 x 99 leaves the set as it was
-    // and the stream in error.
+    // that is short, whose grids are not 30 x 99, or whose array type, cables
+    // (1 or 2) or spacing (finite, positive) is out of range leaves the set as
+    // it was and the stream in error.
     static QDataStream &readFrom(QDataStream &stream, woxTemplateSet &set);
 
 private:
+    static bool fieldsAreSound(qint8 type, qint8 cables, float spacing);
     static woxSelectionGrid emptyGrid();
     static void writeGrid(QDataStream &stream, const woxSelectionGrid &grid);
     static bool readGrid(QDataStream &stream, woxSelectionGrid *grid);

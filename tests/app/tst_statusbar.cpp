@@ -94,11 +94,11 @@ private slots:
         waitForClockReport();
         QTRY_COMPARE(shown, 1);
         QCOMPARE(text, QString("System time seems to be invalid"));
-        // The clock was set before the warning, seconds dropped; the report
+        // The clock was set before the warning, to the second; the report
         // handled during the warning set it once more.
         QCOMPARE(runner.calls.size(), 2);
         QCOMPARE(runner.calls[0].program, QString("date"));
-        QCOMPARE(runner.calls[0].arguments, QStringList({"-s", "2012-5-1 10:0"}));
+        QCOMPARE(runner.calls[0].arguments, QStringList({"-s", "2012-5-1 10:0:42"}));
 
         // A later report of the same kind sets the clock again but is silent.
         woxIfModal([&](QDialog *dialog) {
@@ -115,12 +115,13 @@ private slots:
 
     void clockReportSetsComputerClockThroughRunner()
     {
-        clock->current = QDateTime(QDate(2024, 3, 9), QTime(7, 5, 59));
+        clock->current = QDateTime(QDate(2024, 3, 9), QTime(7, 5, 9));
         woxStatusBar bar;
         waitForClockReport();
         QCOMPARE(runner.calls.size(), 1);
         QCOMPARE(runner.calls[0].program, QString("date"));
-        QCOMPARE(runner.calls[0].arguments, QStringList({"-s", "2024-3-9 7:5"}));
+        QCOMPARE(runner.calls[0].arguments, QStringList({"-s", "2024-3-9 7:5:9"}));
+        QVERIFY(!runner.calls[0].waited);
         QVERIFY(timer(bar, "sensorTimer")->isActive());
         QCOMPARE(timer(bar, "sensorTimer")->interval(), 1000);
     }

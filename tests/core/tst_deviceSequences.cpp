@@ -134,6 +134,12 @@ private slots:
         QTest::newRow("open") << QVector<float>{1000, 0.004f} << 0.0f << 0.0f << 10;
         QTest::newRow("no current") << QVector<float>{50, 7} << 40.0f << 7.0f << 10;
         QTest::newRow("nothing driven") << QVector<float>{50, 7} << 50.0f << 7.0f << 0;
+        const float nan = std::numeric_limits<float>::quiet_NaN();
+        const float inf = std::numeric_limits<float>::infinity();
+        QTest::newRow("NaN current") << QVector<float>{100, nan} << 0.0f << 0.0f << 10;
+        QTest::newRow("NaN voltage") << QVector<float>{100, 10} << nan << 0.0f << 10;
+        QTest::newRow("infinite voltage") << QVector<float>{inf, 10} << 0.0f << 0.0f << 10;
+        QTest::newRow("infinite current") << QVector<float>{100, 10} << 0.0f << -inf << 10;
     }
 
     void loadBand()
@@ -216,6 +222,9 @@ private slots:
                              << 7;
         QTest::newRow("low and wet") << QVector<float>{0, 10499, 120}
                                      << QVector<float>{0, 10499, 100} << 6;
+        const float nan = std::numeric_limits<float>::quiet_NaN();
+        QTest::newRow("NaN battery") << QVector<float>{3000, nan, 50}
+                                     << QVector<float>{3000, nan, 50} << 6;
     }
 
     void sensors()
@@ -231,7 +240,9 @@ private slots:
         float internal = -1, external = -1, moisture = -1;
         QCOMPARE(thread->checkSensors(internal, external, moisture), code == 0);
         QCOMPARE(int(thread->error.code), code);
-        QCOMPARE(QVector<float>({internal, external, moisture}), reported);
+        QCOMPARE(internal, reported[0]);
+        QCOMPARE(external, reported[1]);
+        QCOMPARE(moisture, reported[2]);
         QCOMPARE(port->frames(),
                  Frames({woxHex("00 00 00 01 00"), woxHex("00 00 00 01 01"),
                          woxHex("00 00 00 01 02"), woxHex("00 00 00 01 03"),

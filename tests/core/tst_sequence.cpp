@@ -424,12 +424,16 @@ private slots:
         setrlimit(RLIMIT_FSIZE, &saved);
 
         QCOMPARE(result, -1);
-        QCOMPARE(diagnostics.lines().size(), 1);
-        QVERIFY(diagnostics.lines().first().startsWith("File error: "));
+        QCOMPARE(diagnostics.lines(), QStringList{"File error: File too large"});
         QVERIFY(previous.open(QIODevice::ReadOnly));
         QCOMPARE(previous.readAll(), before);
         QCOMPARE(QDir(dir.path()).entryList(QStringList() << "working*", QDir::Files),
                  QStringList() << "working.woxSession");
+
+        diagnostics.clear();
+        QCOMPARE(generator()->generateSequence(content, &configuration, path("no/such.woxSession")),
+                 -1);
+        QCOMPARE(diagnostics.lines(), QStringList{"File error: No such file or directory"});
     }
 
     void goldenSessionFile()

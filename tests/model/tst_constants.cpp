@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QtTest>
 
 class tst_constants : public QObject
@@ -106,6 +107,18 @@ private slots:
         QCOMPARE(ok.status, woxCommandResult::Finished);
         QCOMPARE(ok.exitCode, 3);
         QCOMPARE(ok.output, QByteArray("hi\n"));
+    }
+
+    // A started command runs on after start() returns, is killed past its
+    // limit and disposed of; so is one that never starts.
+    void realRunnerStartsWithoutWaiting()
+    {
+        woxCommandRunner::instance()->start("sh", {"-c", "sleep 10"}, 300);
+        woxCommandRunner::instance()->start("/nonexistent/program", QStringList(), 300);
+        const QList<QProcess *> started = QCoreApplication::instance()->findChildren<QProcess *>();
+        QCOMPARE(started.size(), 2);
+        QVERIFY(started.first()->state() != QProcess::NotRunning);
+        QTRY_VERIFY_WITH_TIMEOUT(QCoreApplication::instance()->findChildren<QProcess *>().isEmpty(), 5000);
     }
 };
 

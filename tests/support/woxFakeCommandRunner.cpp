@@ -18,3 +18,9 @@ woxCommandResult woxFakeCommandRunner::run(const QString &program, const QString
     calls.append(Call{program, arguments, timeoutMs});
     return next;
 }
+
+void woxFakeCommandRunner::start(const QString &program, const QStringList &arguments,
+                                 int timeoutMs)
+{
+    calls.append(Call{program, arguments, timeoutMs, false});
+}

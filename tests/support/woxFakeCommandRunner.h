@@ -5,8 +5,9 @@
 
 #include <QList>
 
-// Records every command instead of running it; installs itself for its
-// lifetime. `next` is what each call answers.
+// Records every command instead of running it, both those run and waited
+// for and those only started; installs itself for its lifetime. `next` is
+// what each run answers.
 class woxFakeCommandRunner : public woxCommandRunner
 {
 public:
@@ -15,6 +16,7 @@ public:
         QString program;
         QStringList arguments;
         int timeoutMs;
+        bool waited = true;   // false for start(): the caller did not wait
     };
 
     woxFakeCommandRunner();
@@ -22,6 +24,7 @@ public:
 
     woxCommandResult run(const QString &program, const QStringList &arguments,
                          int timeoutMs) override;
+    void start(const QString &program, const QStringList &arguments, int timeoutMs) override;
 
     QList<Call> calls;
     woxCommandResult next;

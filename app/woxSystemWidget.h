@@ -1,26 +1,91 @@
 #ifndef WOXSYSTEMWIDGET_H
 #define WOXSYSTEMWIDGET_H
 
+#include "ui_mSystemWidget.h"
+
 #include <QWidget>
 
-// The SYSTEM page of the main window. An empty page until the system menu
-// is built; its activity flag and power-off signal already exist for the
-// main window and the session screen.
-class woxSystemWidget : public QWidget
+#include <functional>
+
+class woxClockWidget;
+class woxDeviceTableWidget;
+class woxGPSWidget;
+class woxLanguageWidget;
+class woxReleaseWidget;
+class woxUpdateWidget;
+
+// The page of the SYSTEM tab: nine buttons, seven of which open a screen in
+// place of the buttons; USB switches the instrument's storage to the USB port
+// and back, Exit ends the program. At most one screen exists at a time: on
+// its close signal the menu takes it out and shows the buttons again.
+//
+// Engineer mode lives in a library above this one, so the menu cannot name
+// its classes. Whoever builds the menu's window installs an engineer opener
+// with setEngineerOpener(): a function that runs the access-code keypad and,
+// when the keypad is accepted, returns the engineer screen built without a
+// parent for the keypad's access level (nullptr when the keypad was
+// cancelled). The screen must declare the signal sendEngineerWidgetClose(),
+// emitted as the last step of its close handling; the menu connects it by
+// name and disposes of the screen on it. Without an opener the Engineer
+// button does nothing.
+class woxSystemWidget : public QWidget, public Ui::mSystemWidget
 {
     Q_OBJECT
 
 public:
     explicit woxSystemWidget(QWidget *parent = nullptr);
 
+    typedef std::function<QWidget *()> EngineerOpener;
+    void setEngineerOpener(const EngineerOpener &opener);
+
     // Set while a measurement runs (true from Start until measuring stops).
+    // Exit, Engineer, Update and USB refuse to act while it is set.
     static void setActivity(bool active);
+
+    // How long each USB storage program may run.
+    static const int usbTimeoutMs = 30000;
 
 signals:
     // The operator confirmed Exit; the main window closes on it.
     void sendPowerOff();
 
+public slots:
+    void onTranslate();
+    void onExit();
+    void onUsb();
+    void onDevices();
+    void onEngineer();
+    void onLanguage();
+    void onGPS();
+    void onRelease();
+    void onUpdate();
+    void onClock();
+    void onEngineerWidgetClose();
+    void onLanguageWidgetClose();
+    void onDeviceTableWidgetClose();
+    void onGPSWidgetClose();
+    void onReleaseWidgetClose();
+    void onUpdateWidgetClose();
+    void onClockWidgetClose();
+
 private:
+    void setButtonsVisible(bool visible);
+    void placeScreen(QWidget *screen);
+    void systemError(void (woxSystemWidget::*closeSlot)());
+    template <class Screen, class Signal>
+    void openScreen(Screen *&member, Signal closeSignal, void (woxSystemWidget::*closeSlot)());
+    template <class Screen>
+    void closeScreen(Screen *&member);
+
+    QWidget *engineerWidget;
+    woxDeviceTableWidget *deviceTableWidget;
+    woxGPSWidget *gpsWidget;
+    woxLanguageWidget *languageWidget;
+    woxReleaseWidget *releaseWidget;
+    woxUpdateWidget *updateWidget;
+    woxClockWidget *clockWidget;
+    EngineerOpener engineerOpener;
+
     static bool activity;
 };
 

@@ -36,6 +36,12 @@ woxGPSFix woxGPSManager::fix() const
     return currentFix;
 }
 
+void woxGPSManager::setFix(const woxGPSFix &newFix)
+{
+    QMutexLocker locker(&mutex);
+    currentFix = newFix;
+}
+
 void woxGPSManager::run()
 {
     // No GPS receiver is attached to this build: the fix keeps its initial values.

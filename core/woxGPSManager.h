@@ -20,6 +20,9 @@ public:
 
     // A copy taken under the mutex, so a half-written fix never leaves the holder.
     woxGPSFix fix() const;
+    // Replaces the fix under the mutex: the receiver's entry point, and how
+    // tests give the screens a position.
+    void setFix(const woxGPSFix &newFix);
 
 protected:
     void run() override;

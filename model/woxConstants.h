@@ -5,6 +5,10 @@
 
 // Texts shared by the whole program. They are built before main runs and
 // never change afterwards, so any thread may read them.
+// The program's own version: shown with the release notes and compared with
+// the version the update server offers.
+constexpr int programVersion = 7;
+
 extern const QString pulseDurationList;
 extern const QString pauseDurationList;
 extern const QString deviationList;

@@ -1,4 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
+<?xml version='1.0' encoding='utf-8'?>
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU">
 <context>
@@ -132,8 +132,8 @@
         <translation>Не удаётся принять данные</translation>
     </message>
     <message>
-        <source>Device &quot;%1&quot; does not respond</source>
-        <translation>Устройство &quot;%1&quot; не отвечает</translation>
+        <source>Device "%1" does not respond</source>
+        <translation>Устройство "%1" не отвечает</translation>
     </message>
     <message>
         <source>External battery is low</source>
@@ -201,6 +201,83 @@
     </message>
 </context>
 <context>
+    <name>mClockWidget</name>
+    <message>
+        <source>Clock</source>
+        <translation>Часы</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Год</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Месяц</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>День</translation>
+    </message>
+    <message>
+        <source>Hour</source>
+        <translation>Час</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>Мин</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>Принять</translation>
+    </message>
+</context>
+<context>
+    <name>mDeviceTableWidget</name>
+    <message>
+        <source>Refresh</source>
+        <translation>Обновить</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+</context>
+<context>
+    <name>mGPSWidget</name>
+    <message>
+        <source>GPS</source>
+        <translation>GPS</translation>
+    </message>
+    <message>
+        <source>Latitude:</source>
+        <translation>Широта:</translation>
+    </message>
+    <message>
+        <source>N/A</source>
+        <translation>Н/Д</translation>
+    </message>
+    <message>
+        <source>Longitude:</source>
+        <translation>Долгота:</translation>
+    </message>
+    <message>
+        <source>Quality:</source>
+        <translation>Качество:</translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <translation>Время:</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation>Дата:</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>Принять</translation>
+    </message>
+</context>
+<context>
     <name>mLanguageWidget</name>
     <message>
         <source>Language</source>
@@ -235,6 +312,21 @@
     </message>
 </context>
 <context>
+    <name>mReleaseWidget</name>
+    <message>
+        <source>Release</source>
+        <translation>Версия</translation>
+    </message>
+    <message>
+        <source>Current version: XXX</source>
+        <translation>Текущая версия: XXX</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>Принять</translation>
+    </message>
+</context>
+<context>
     <name>mStatusBar</name>
     <message>
         <source>Moisture:</source>
@@ -247,6 +339,52 @@
     <message>
         <source>Int. battery:</source>
         <translation>Внут. батарея:</translation>
+    </message>
+</context>
+<context>
+    <name>mSystemWidget</name>
+    <message>
+        <source>Language</source>
+        <translation>Язык</translation>
+    </message>
+    <message>
+        <source>Devices</source>
+        <translation>Устройства</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Обновление</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>Часы</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>Версия</translation>
+    </message>
+    <message>
+        <source>Engineer</source>
+        <translation>Инженер</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Выход</translation>
+    </message>
+</context>
+<context>
+    <name>mUpdateWidget</name>
+    <message>
+        <source>Update</source>
+        <translation>Обновление</translation>
+    </message>
+    <message>
+        <source>Download, install, restart</source>
+        <translation>Загрузить, установить, перезапустить</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>Принять</translation>
     </message>
 </context>
 <context>
@@ -308,6 +446,52 @@
     <message>
         <source>m</source>
         <translation>м</translation>
+    </message>
+</context>
+<context>
+    <name>woxClockWidget</name>
+    <message>
+        <source>Accept</source>
+        <translation>Принять</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>Часы</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Год</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Месяц</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>День</translation>
+    </message>
+    <message>
+        <source>Hour</source>
+        <translation>Час</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>Мин</translation>
+    </message>
+</context>
+<context>
+    <name>woxDeviceTableWidget</name>
+    <message>
+        <source>Refresh</source>
+        <translation>Обновить</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Please wait...</source>
+        <translation>Пожалуйста, подождите...</translation>
     </message>
 </context>
 <context>
@@ -404,6 +588,45 @@
     <message>
         <source>Cancel</source>
         <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>woxGPSWidget</name>
+    <message>
+        <source>Accept</source>
+        <translation>Принять</translation>
+    </message>
+    <message>
+        <source>Latitude:</source>
+        <translation>Широта:</translation>
+    </message>
+    <message>
+        <source>Longitude:</source>
+        <translation>Долгота:</translation>
+    </message>
+    <message>
+        <source>Quality:</source>
+        <translation>Качество:</translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <translation>Время:</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation>Дата:</translation>
+    </message>
+    <message>
+        <source>N/A</source>
+        <translation>Н/Д</translation>
+    </message>
+    <message>
+        <source>high</source>
+        <translation>высокое</translation>
+    </message>
+    <message>
+        <source>low</source>
+        <translation>низкое</translation>
     </message>
 </context>
 <context>
@@ -559,6 +782,25 @@
     <message>
         <source>IP</source>
         <translation>ВП</translation>
+    </message>
+</context>
+<context>
+    <name>woxReleaseWidget</name>
+    <message>
+        <source>Accept</source>
+        <translation>Принять</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>Версия</translation>
+    </message>
+    <message>
+        <source>Current version</source>
+        <translation>Текущая версия</translation>
+    </message>
+    <message>
+        <source>Uk</source>
+        <translation>Ru</translation>
     </message>
 </context>
 <context>
@@ -724,6 +966,69 @@ e
     </message>
 </context>
 <context>
+    <name>woxSystemWidget</name>
+    <message>
+        <source>Exit</source>
+        <translation>Выход</translation>
+    </message>
+    <message>
+        <source>Devices</source>
+        <translation>Устройства</translation>
+    </message>
+    <message>
+        <source>Engineer</source>
+        <translation>Инженер</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Язык</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Обновление</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>Версия</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>Часы</translation>
+    </message>
+    <message>
+        <source>System error</source>
+        <translation>Системная ошибка</translation>
+    </message>
+    <message>
+        <source>Stop all activities to exit</source>
+        <translation>Остановите все процессы для выхода</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to exit?</source>
+        <translation>Вы уверены, что хотите выйти?</translation>
+    </message>
+    <message>
+        <source>Stop all activities to enter USB storage mode</source>
+        <translation>Остановите все процессы для входа в режим USB-накопителя</translation>
+    </message>
+    <message>
+        <source>Press OK to leave USB storage mode</source>
+        <translation>Нажмите OK для выхода из режима USB-накопителя</translation>
+    </message>
+    <message>
+        <source>Please wait...</source>
+        <translation>Пожалуйста, подождите...</translation>
+    </message>
+    <message>
+        <source>Stop all activities to enter engineer mode</source>
+        <translation>Остановите все процессы для входа в инженерный режим</translation>
+    </message>
+    <message>
+        <source>Stop all activities to update</source>
+        <translation>Остановите все процессы для обновления</translation>
+    </message>
+</context>
+<context>
     <name>woxTemplateDataModel</name>
     <message>
         <source>Template contains too many measurements</source>
@@ -780,6 +1085,21 @@ e
     <message>
         <source>Can not write data to file</source>
         <translation>Невозможно записать данные в файл</translation>
+    </message>
+</context>
+<context>
+    <name>woxUpdateWidget</name>
+    <message>
+        <source>Update</source>
+        <translation>Обновление</translation>
+    </message>
+    <message>
+        <source>Download, install, restart</source>
+        <translation>Загрузить, установить, перезапустить</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
     </message>
 </context>
 <context>

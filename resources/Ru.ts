@@ -1088,6 +1088,25 @@ e
     </message>
 </context>
 <context>
+    <name>woxTemplatePlot</name>
+    <message>
+        <source>Grounding is not checked yet, are you sure you want to continue?</source>
+        <translation>Заземление ещё не проверено, вы уверены, что хотите продолжить?</translation>
+    </message>
+    <message>
+        <source>This quadripole contains disabled electrode</source>
+        <translation>Этот квадриполь содержит отключённый электрод</translation>
+    </message>
+    <message>
+        <source>Signals</source>
+        <translation>Сигналы</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
     <name>woxUpdateWidget</name>
     <message>
         <source>Update</source>

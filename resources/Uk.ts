@@ -1077,6 +1077,25 @@ e
     </message>
 </context>
 <context>
+    <name>woxTemplatePlot</name>
+    <message>
+        <source>Grounding is not checked yet, are you sure you want to continue?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This quadripole contains disabled electrode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Signals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>woxUpdateWidget</name>
     <message>
         <source>Update</source>

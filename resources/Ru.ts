@@ -312,6 +312,61 @@
     </message>
 </context>
 <context>
+    <name>mPasswordDialog</name>
+    <message>
+        <source>Enter password</source>
+        <translation type="unfinished">Введите пароль</translation>
+    </message>
+    <message>
+        <source>1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>2</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>3</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>4</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>5</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>6</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>7</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>8</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>9</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Отмена</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation type="unfinished">Ввод</translation>
+    </message>
+</context>
+<context>
     <name>mReleaseWidget</name>
     <message>
         <source>Release</source>
@@ -557,6 +612,239 @@
     </message>
 </context>
 <context>
+    <name>woxEngineerWidget</name>
+    <message>
+        <source>Setup and testing</source>
+        <translation>Настройка и проверка</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Стоп</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Выход</translation>
+    </message>
+    <message>
+        <source>Please remove everything (except supply) connected to device sockets before starting every operation!</source>
+        <translation>Перед началом каждой операции отключите от гнёзд прибора всё, кроме питания!</translation>
+    </message>
+    <message>
+        <source>Save log?</source>
+        <translation>Сохранить журнал?</translation>
+    </message>
+    <message>
+        <source>Can not write data to file</source>
+        <translation>Невозможно записать данные в файл</translation>
+    </message>
+    <message>
+        <source>Are you ready to continue?</source>
+        <translation>Готовы продолжить?</translation>
+    </message>
+    <message>
+        <source>Did USB drive appear?</source>
+        <translation>Появился ли USB-диск?</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>Принять</translation>
+    </message>
+    <message>
+        <source>Adjust Rx channels</source>
+        <translation>Настройка каналов Rx</translation>
+    </message>
+    <message>
+        <source>Check Rx channels adjustment</source>
+        <translation>Проверка настройки каналов Rx</translation>
+    </message>
+    <message>
+        <source>Check A and B sockets and Rx channels for Tx monitoring</source>
+        <translation>Проверка гнёзд A и B и каналов Rx контроля Tx</translation>
+    </message>
+    <message>
+        <source>Check Tx and Rx switches interconnections</source>
+        <translation>Проверка соединений коммутаторов Tx и Rx</translation>
+    </message>
+    <message>
+        <source>Check M and N sockets</source>
+        <translation>Проверка гнёзд M и N</translation>
+    </message>
+    <message>
+        <source>Check Tx%1 and Rx%1 sockets</source>
+        <translation>Проверка гнёзд Tx%1 и Rx%1</translation>
+    </message>
+    <message>
+        <source>Check 1...32 cable socket</source>
+        <translation>Проверка разъёма кабеля 1...32</translation>
+    </message>
+    <message>
+        <source>Check 33...64 cable socket</source>
+        <translation>Проверка разъёма кабеля 33...64</translation>
+    </message>
+    <message>
+        <source>Check USB</source>
+        <translation>Проверка USB</translation>
+    </message>
+    <message>
+        <source>Check LAN</source>
+        <translation>Проверка LAN</translation>
+    </message>
+    <message>
+        <source>Check Tx low supply voltage protection</source>
+        <translation>Проверка защиты Tx от низкого напряжения питания</translation>
+    </message>
+    <message>
+        <source>Check Tx short circuit protection</source>
+        <translation>Проверка защиты Tx от короткого замыкания</translation>
+    </message>
+    <message>
+        <source>Check Tx output power</source>
+        <translation>Проверка выходной мощности Tx</translation>
+    </message>
+    <message>
+        <source>Check Tx output voltage</source>
+        <translation>Проверка выходного напряжения Tx</translation>
+    </message>
+    <message>
+        <source>Check 1...32 cable isolation</source>
+        <translation>Проверка изоляции кабеля 1...32</translation>
+    </message>
+    <message>
+        <source>Check 33...64 cable isolation</source>
+        <translation>Проверка изоляции кабеля 33...64</translation>
+    </message>
+    <message>
+        <source>Check Tx operability (1 hour)</source>
+        <translation>Проверка работоспособности Tx (1 час)</translation>
+    </message>
+    <message>
+        <source>Check Rx channels polarity</source>
+        <translation>Проверка полярности каналов Rx</translation>
+    </message>
+    <message>
+        <source>Check Tx output current</source>
+        <translation>Проверка выходного тока Tx</translation>
+    </message>
+    <message>
+        <source>Check GPS</source>
+        <translation>Проверка GPS</translation>
+    </message>
+    <message>
+        <source>Check Tx overheat protection</source>
+        <translation>Проверка защиты Tx от перегрева</translation>
+    </message>
+    <message>
+        <source>Check Rx channels reproducibility</source>
+        <translation>Проверка повторяемости каналов Rx</translation>
+    </message>
+    <message>
+        <source>Please connect A and B sockets with resistor:</source>
+        <translation>Подключите к гнёздам A и B резистор:</translation>
+    </message>
+    <message>
+        <source>Please connect M and N sockets with resistor:</source>
+        <translation>Подключите к гнёздам M и N резистор:</translation>
+    </message>
+    <message>
+        <source>Please connect Tx%1 and Rx%1 sockets with resistor:</source>
+        <translation>Подключите к гнёздам Tx%1 и Rx%1 резистор:</translation>
+    </message>
+    <message>
+        <source>resistance: %1 kOhm %2 %3 %,</source>
+        <translation>сопротивление: %1 кОм %2 %3 %,</translation>
+    </message>
+    <message>
+        <source>resistance: %1 kOhm %2 %3 % or more,</source>
+        <translation>сопротивление: %1 кОм %2 %3 % или более,</translation>
+    </message>
+    <message>
+        <source>resistance: %1 Ohm %2 %3 %,</source>
+        <translation>сопротивление: %1 Ом %2 %3 %,</translation>
+    </message>
+    <message>
+        <source>resistance: %1 Ohm %2 %3 % or more,</source>
+        <translation>сопротивление: %1 Ом %2 %3 % или более,</translation>
+    </message>
+    <message>
+        <source>max. power: %1 W or more,</source>
+        <translation>макс. мощность: %1 Вт или более,</translation>
+    </message>
+    <message>
+        <source>max power: %1 W or more.</source>
+        <translation>макс. мощность: %1 Вт или более.</translation>
+    </message>
+    <message>
+        <source>max voltage: %1 V or more.</source>
+        <translation>макс. напряжение: %1 В или более.</translation>
+    </message>
+    <message>
+        <source>Rx channels are going to be adjusted.</source>
+        <translation>Каналы Rx будут настроены.</translation>
+    </message>
+    <message>
+        <source>Rx channels are going to be tested.</source>
+        <translation>Каналы Rx будут проверены.</translation>
+    </message>
+    <message>
+        <source>Please connect checking module to 1...32 socket.</source>
+        <translation>Подключите проверочный модуль к разъёму 1...32.</translation>
+    </message>
+    <message>
+        <source>Please connect checking module to 33...64 socket.</source>
+        <translation>Подключите проверочный модуль к разъёму 33...64.</translation>
+    </message>
+    <message>
+        <source>Please connect USB sockets of this device and
+powered-on computer with USB cable.</source>
+        <translation>Соедините USB-кабелем гнёзда USB этого прибора
+и включённого компьютера.</translation>
+    </message>
+    <message>
+        <source>Please connect LAN sockets of this device and
+local network with patch cord and wait for 20 seconds.</source>
+        <translation>Соедините патч-кордом гнездо LAN этого прибора
+с локальной сетью и подождите 20 секунд.</translation>
+    </message>
+    <message>
+        <source>Please make supply voltage less than %1 V.</source>
+        <translation>Сделайте напряжение питания меньше %1 В.</translation>
+    </message>
+    <message>
+        <source>Please connect A and B sockets with a wire to
+make short circuit.</source>
+        <translation>Соедините гнёзда A и B проводом,
+чтобы сделать короткое замыкание.</translation>
+    </message>
+    <message>
+        <source>Please connect multi-electrode cable to 1...32 socket.</source>
+        <translation>Подключите многоэлектродный кабель к разъёму 1...32.</translation>
+    </message>
+    <message>
+        <source>Please connect multi-electrode cable to 33...64 socket.</source>
+        <translation>Подключите многоэлектродный кабель к разъёму 33...64.</translation>
+    </message>
+    <message>
+        <source>GPS receiver is going to be tested.</source>
+        <translation>Приёмник GPS будет проверен.</translation>
+    </message>
+    <message>
+        <source>Please start heating Tx.</source>
+        <translation>Начните нагрев Tx.</translation>
+    </message>
+    <message>
+        <source>Please connect reference voltage source (%1 %2 mV) to A and B sockets.</source>
+        <translation>Подключите к гнёздам A и B источник опорного напряжения (%1 %2 мВ).</translation>
+    </message>
+    <message>
+        <source>IPv4/IPv6 address: %1</source>
+        <translation>Адрес IPv4/IPv6: %1</translation>
+    </message>
+    <message>
+        <source>Detecting USB appearance</source>
+        <translation>Обнаружение USB</translation>
+    </message>
+</context>
+<context>
     <name>woxFileTableDataModel</name>
     <message>
         <source>Cbl</source>
@@ -782,6 +1070,21 @@
     <message>
         <source>IP</source>
         <translation>ВП</translation>
+    </message>
+</context>
+<context>
+    <name>woxPasswordDialog</name>
+    <message>
+        <source>Enter password</source>
+        <translation>Введите пароль</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Ввод</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
     </message>
 </context>
 <context>

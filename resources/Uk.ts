@@ -312,6 +312,61 @@
     </message>
 </context>
 <context>
+    <name>mPasswordDialog</name>
+    <message>
+        <source>Enter password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>6</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>7</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>8</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>9</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>mReleaseWidget</name>
     <message>
         <source>Release</source>
@@ -564,6 +619,236 @@
     </message>
 </context>
 <context>
+    <name>woxEngineerWidget</name>
+    <message>
+        <source>Setup and testing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please remove everything (except supply) connected to device sockets before starting every operation!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save log?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can not write data to file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Are you ready to continue?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Did USB drive appear?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Adjust Rx channels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check Rx channels adjustment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check A and B sockets and Rx channels for Tx monitoring</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check Tx and Rx switches interconnections</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check M and N sockets</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check Tx%1 and Rx%1 sockets</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check 1...32 cable socket</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check 33...64 cable socket</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check USB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check LAN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check Tx low supply voltage protection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check Tx short circuit protection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check Tx output power</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check Tx output voltage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check 1...32 cable isolation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check 33...64 cable isolation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check Tx operability (1 hour)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check Rx channels polarity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check Tx output current</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check GPS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check Tx overheat protection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check Rx channels reproducibility</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please connect A and B sockets with resistor:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please connect M and N sockets with resistor:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please connect Tx%1 and Rx%1 sockets with resistor:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>resistance: %1 kOhm %2 %3 %,</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>resistance: %1 kOhm %2 %3 % or more,</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>resistance: %1 Ohm %2 %3 %,</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>resistance: %1 Ohm %2 %3 % or more,</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>max. power: %1 W or more,</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>max power: %1 W or more.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>max voltage: %1 V or more.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rx channels are going to be adjusted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rx channels are going to be tested.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please connect checking module to 1...32 socket.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please connect checking module to 33...64 socket.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please connect USB sockets of this device and
+powered-on computer with USB cable.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please connect LAN sockets of this device and
+local network with patch cord and wait for 20 seconds.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please make supply voltage less than %1 V.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please connect A and B sockets with a wire to
+make short circuit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please connect multi-electrode cable to 1...32 socket.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please connect multi-electrode cable to 33...64 socket.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GPS receiver is going to be tested.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please start heating Tx.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please connect reference voltage source (%1 %2 mV) to A and B sockets.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IPv4/IPv6 address: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Detecting USB appearance</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>woxFileTableDataModel</name>
     <message>
         <source>Cbl</source>
@@ -788,6 +1073,21 @@
     </message>
     <message>
         <source>IP</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>woxPasswordDialog</name>
+    <message>
+        <source>Enter password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

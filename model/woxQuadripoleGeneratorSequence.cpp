@@ -10,8 +10,8 @@
 #include "woxDiagnostic.h"
 #include "woxFileSaver.h"
 #include "woxFileSummary.h"
-#include "woxGPSFix.h"
 #include "woxSessionDataUnit.h"
+#include "woxSessionFile.h"
 #include "woxSetInfo.h"
 #include "woxTemplateContent.h"
 
@@ -26,7 +26,6 @@
 
 namespace {
 
-const qint32 sessionMagic = 0x33114422;
 const int maxSets = 8;
 const int runChannels = 16;
 // Three runs of history: A and B of each.
@@ -261,35 +260,14 @@ QVector<woxSetInfo> setList(const woxTemplateContent &content, const QVector<int
     return infos;
 }
 
-struct woxSessionContent
-{
-    woxFileSummary summary;
-    QVector<woxSetInfo> sets;
-    woxElectrodeMap electrodes;
-    QList<woxSessionDataUnit> rows;
-};
-
-void writeSession(QDataStream &stream, const woxSessionContent &session,
-                  const woxCableConfiguration &configuration)
-{
-    stream << sessionMagic << session.summary << session.sets << configuration;
-    writeElectrodeMap(stream, session.electrodes);
-    stream << qint32(session.rows.size());
-    for (const woxSessionDataUnit &row : session.rows)
-        stream << row;
-    stream << woxGPSFix();
-}
-
 // The file replaces the previous working copy only once it is complete, so
 // a failed write leaves the previous session whole. Either failure leaves a
 // file-error line with the system's reason.
-bool writeSessionFile(const QString &fileName, const woxSessionContent &session,
-                      const woxCableConfiguration &configuration)
+bool writeSessionFile(const QString &fileName, const woxSessionFile &session)
 {
     QString openError;
     const woxFileSaver::Result result = woxFileSaver::save(
-        fileName, [&](QDataStream &stream) { writeSession(stream, session, configuration); },
-        &openError);
+        fileName, [&session](QDataStream &stream) { session.write(stream); }, &openError);
     if (result == woxFileSaver::OpenFailed)
         woxDiagnostic::fileError(openError);
     return result == woxFileSaver::Saved;
@@ -303,7 +281,7 @@ int woxQuadripoleGenerator::generateSequence(const woxTemplateContent &content,
                                              quint16 fromElectrode) const
 {
     const QSet<woxElectrode> disabled = disabledElectrodes(configuration);
-    woxSessionContent session;
+    woxSessionFile session;
     session.summary = summaryHead(content);
     const woxExpansion expansion = expand(content, disabled, fromElectrode, &session.summary);
 
@@ -315,10 +293,11 @@ int woxQuadripoleGenerator::generateSequence(const woxTemplateContent &content,
         return session.summary.runs;
 
     const woxRun ordered = orderRuns(splitRuns(groups));
-    session.rows = buildRows(content.cableSpacing, ordered, content.isVarnex());
+    session.units = buildRows(content.cableSpacing, ordered, content.isVarnex());
     session.sets = setList(content, expansion.setCounts, &session.summary);
-    session.electrodes = content.varnexElectrodes;
-    if (!writeSessionFile(fileName, session, *configuration))
+    session.electrodePositions = content.varnexElectrodes;
+    session.cableConfiguration = *configuration;
+    if (!writeSessionFile(fileName, session))
         return -1;
     return session.summary.runs;
 }

@@ -2,6 +2,7 @@
 
 #include "woxChannelQuadripole.h"
 #include "woxDiagnostic.h"
+#include "woxStreamCount.h"
 
 #include <QDataStream>
 
@@ -14,6 +15,8 @@ namespace {
 const double remoteCurrentPosition = -1.0e6;
 const double remotePotentialPosition = 1.0e6;
 const float twoPi = 6.2831855f;
+// A row without decay samples; longer rows only make a count less likely.
+const qint64 smallestRowBytes = 113;
 
 double position(woxElectrode electrode, double spacing)
 {
@@ -80,4 +83,30 @@ QDataStream &operator>>(QDataStream &stream, woxSessionDataUnit &unit)
     stream >> unit.x >> unit.y >> unit.k >> unit.resistivity >> unit.sets >> unit.chained
            >> unit.marked >> unit.quadripole >> unit.result;
     return stream;
+}
+
+void writeSessionRows(QDataStream &stream, const QList<woxSessionDataUnit> &rows)
+{
+    stream << qint32(rows.size());
+    for (const woxSessionDataUnit &row : rows)
+        stream << row;
+}
+
+void readSessionRows(QDataStream &stream, QList<woxSessionDataUnit> *rows)
+{
+    rows->clear();
+    qint32 count = 0;
+    stream >> count;
+    if (!woxStreamCount::accept(stream, count, smallestRowBytes))
+        return;
+    QList<woxSessionDataUnit> read;
+    read.reserve(count);
+    for (qint32 i = 0; i < count; ++i) {
+        woxSessionDataUnit row;
+        stream >> row;
+        if (stream.status() != QDataStream::Ok)
+            return;
+        read.append(row);
+    }
+    *rows = read;
 }

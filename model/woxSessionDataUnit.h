@@ -6,6 +6,8 @@
 #include "woxMeasureResult.h"
 #include "woxTypes.h"
 
+#include <QList>
+
 class QDataStream;
 
 // One row of a measurement session: its point in the pseudo-section, its
@@ -39,5 +41,12 @@ public:
 // 113 + 8 x decay samples bytes.
 QDataStream &operator<<(QDataStream &stream, const woxSessionDataUnit &unit);
 QDataStream &operator>>(QDataStream &stream, woxSessionDataUnit &unit);
+
+// The rows of a session file: a 32-bit count, then the rows in table order.
+void writeSessionRows(QDataStream &stream, const QList<woxSessionDataUnit> &rows);
+// Replaces the list. A count that is negative or more than the bytes left
+// could hold, or a row that does not read whole, leaves it empty and the
+// stream in error.
+void readSessionRows(QDataStream &stream, QList<woxSessionDataUnit> *rows);
 
 #endif // WOXSESSIONDATAUNIT_H

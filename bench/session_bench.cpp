@@ -1,0 +1,186 @@
+// Times the session file with the largest session the templates allow
+// (8 sets of 6,336 rows, every row measured with a 10-value decay): the
+// working copy's save with and without the file-system sync, its load, and a
+// plain write of the same bytes with fsync for comparison.
+//
+// The bench restarts itself with a scratch home folder, so the working copy
+// it writes never replaces a real one.
+#include "woxCommandRunner.h"
+#include "woxConstants.h"
+#include "woxSessionDataModel.h"
+#include "woxSessionFile.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <unistd.h>
+
+namespace {
+
+const int setCount = 8;
+const int rowsPerSet = 6336;
+const int runLength = 16;
+const int rounds = 5;
+
+// Peak resident memory of the process in kB (VmHWM).
+qint64 peakMemoryKb()
+{
+    QFile status("/proc/self/status");
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (QByteArray line = status.readLine(); !line.isEmpty(); line = status.readLine()) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').first().toLongLong();
+    }
+    return -1;
+}
+
+// Answers every command at once: the save without the file-system sync.
+class woxNoCommands : public woxCommandRunner
+{
+public:
+    woxCommandResult run(const QString &, const QStringList &, int) override
+    {
+        woxCommandResult result;
+        result.status = woxCommandResult::Finished;
+        result.exitCode = 0;
+        return result;
+    }
+};
+
+woxSessionDataUnit measuredRow(int index)
+{
+    woxSessionDataUnit row;
+    const int set = index / rowsPerSet;
+    row.x = float(index % 64) * 5.0f;
+    row.y = float(index % 30) * 2.5f;
+    row.k = 94.25f;
+    row.sets = qint8(1 << set);
+    row.chained = (index + 1) % runLength != 0 && index + 1 < setCount * rowsPerSet;
+    row.marked = (index / runLength) % 2 == 0;
+    row.quadripole.a = quint16(index % 60);
+    row.quadripole.b = quint16(index % 60 + 1);
+    row.quadripole.m = quint16(index % 60 + 2);
+    row.quadripole.n = quint16(index % 60 + 3);
+    row.quadripole.channel = quint8(index % runLength);
+    row.result.txVoltage = -840.0f;
+    row.result.txCurrent = 250.0f;
+    row.result.rxVoltage = 12.5f + index % 7;
+    row.result.chargeability = 3.5f;
+    row.result.quality = 0.5f;
+    row.result.valid = true;
+    for (int i = 0; i < 10; ++i)
+        row.result.decay.append(10.0f / (i + 1));
+    row.computeResistivity();
+    return row;
+}
+
+woxSessionFile largestSession()
+{
+    woxSessionFile session;
+    session.summary.quadripoles = setCount * rowsPerSet;
+    session.summary.runs = setCount * rowsPerSet / runLength;
+    session.summary.profileLength = 315.0f;
+    for (int set = 0; set < setCount; ++set) {
+        session.summary.arrayCounts[quint8(set)] = 1;
+        session.summary.setDepths.append(30.0f + set);
+        session.sets.append(woxSetInfo(woxArrayType(set), rowsPerSet));
+    }
+    for (int i = 0; i < 64; ++i)
+        session.cableConfiguration.wires.append(woxWireState{-1.0f, true});
+    for (int i = 0; i < setCount * rowsPerSet; ++i)
+        session.units.append(measuredRow(i));
+    return session;
+}
+
+// Mean milliseconds of `rounds` calls.
+double meanMs(const std::function<void()> &work)
+{
+    QElapsedTimer timer;
+    timer.start();
+    for (int round = 0; round < rounds; ++round)
+        work();
+    return timer.nsecsElapsed() / 1e6 / rounds;
+}
+
+// A plain write of `bytes` bytes in one call, then fsync: what the disk costs.
+double rawWriteMs(const QString &path, qint64 bytes)
+{
+    const QByteArray block(int(bytes), '\x5a');
+    return meanMs([&] {
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(block) != bytes || !file.flush()
+            || fsync(file.handle()) != 0)
+            std::printf("  raw write failed: %s\n", qPrintable(file.errorString()));
+    });
+}
+
+void benchSessionFile()
+{
+    const QString path = systemDir + lastSessionFileName;
+    QDir().mkpath(systemDir);
+    {
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || !largestSession().write(file)) {
+            std::printf("cannot write %s\n", qPrintable(path));
+            return;
+        }
+    }
+    const qint64 bytes = QFileInfo(path).size();
+    woxSessionDataModel model;
+    const double loadMs = meanMs([&] { model.load(path); });
+    woxNoCommands noSync;
+    woxCommandRunner::install(&noSync);
+    const double saveMs = meanMs([&] { model.save(QString(), true); });
+    woxCommandRunner::install(nullptr);
+    const double syncedMs = meanMs([&] { model.save(QString(), true); });
+    const double rawMs = rawWriteMs(systemDir + QStringLiteral("raw"), bytes);
+    const double megabytes = bytes / 1e6;
+    std::printf("session file, %d rows (%d sets x %d), all measured, 10-value decays:\n",
+                model.unitCount(), setCount, rowsPerSet);
+    std::printf("  file %lld bytes (%.2f MB); mean of %d rounds\n", bytes, megabytes, rounds);
+    std::printf("  plain QFile write + fsync: %8.1f ms  %7.1f MB/s\n", rawMs, megabytes / rawMs * 1e3);
+    std::printf("  save, no sync:             %8.1f ms  %7.1f MB/s  %5.2f x raw\n", saveMs,
+                megabytes / saveMs * 1e3, saveMs / rawMs);
+    std::printf("  save with /bin/sync:       %8.1f ms  %7.1f MB/s  %5.2f x raw\n", syncedMs,
+                megabytes / syncedMs * 1e3, syncedMs / rawMs);
+    std::printf("  load:                      %8.1f ms  %7.1f MB/s  %5.2f x raw\n", loadMs,
+                megabytes / loadMs * 1e3, loadMs / rawMs);
+}
+
+// Runs the bench again in a scratch home folder (the data folders follow the
+// home), and removes that folder afterwards.
+int restartInScratchHome(char *argv[])
+{
+    char folder[] = "/tmp/wox-session-bench.XXXXXX";
+    if (!mkdtemp(folder))
+        return 1;
+    setenv("HOME", folder, 1);
+    setenv("WOX_BENCH_SCRATCH", folder, 1);
+    setenv("XDG_RUNTIME_DIR", folder, 1);
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    execv(argv[0], argv);
+    return 1;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (!getenv("WOX_BENCH_SCRATCH"))
+        return restartInScratchHome(argv);
+    {
+        QApplication application(argc, argv);
+        benchSessionFile();
+        std::printf("peak memory %lld kB\n", peakMemoryKb());
+        std::fflush(stdout);
+    }
+    QDir(QString::fromLocal8Bit(getenv("WOX_BENCH_SCRATCH"))).removeRecursively();
+    return 0;
+}

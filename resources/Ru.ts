@@ -1122,6 +1122,33 @@ make short circuit.</source>
     </message>
 </context>
 <context>
+    <name>woxSessionDataModel</name>
+    <message>
+        <source>Can not open file for reading</source>
+        <translation>Невозможно открыть файл для чтения</translation>
+    </message>
+    <message>
+        <source>Can not read data from file</source>
+        <translation>Невозможно прочитать данные из файла</translation>
+    </message>
+    <message>
+        <source>Session is corrupted</source>
+        <translation>Сессия повреждена</translation>
+    </message>
+    <message>
+        <source>File exists, do you want to overwrite it?</source>
+        <translation>Файл существует, перезаписать его?</translation>
+    </message>
+    <message>
+        <source>Can not write data to file</source>
+        <translation>Невозможно записать данные в файл</translation>
+    </message>
+    <message>
+        <source>Can not open file for writing</source>
+        <translation>Невозможно открыть файл для записи</translation>
+    </message>
+</context>
+<context>
     <name>woxSessionModeDialog</name>
     <message>
         <source>Session mode</source>

@@ -1131,6 +1131,30 @@ make short circuit.</source>
         <source>Ohm</source>
         <translation type="vanished">Ω</translation>
     </message>
+    <message>
+        <source>Can not open file for reading</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can not read data from file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Session is corrupted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File exists, do you want to overwrite it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can not write data to file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can not open file for writing</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>woxSessionModeDialog</name>

@@ -8,6 +8,7 @@
 #include "woxFileSaver.h"
 #include "woxGPSManager.h"
 #include "woxNetworkAddresses.h"
+#include "woxPasswordDialog.h"
 #include "woxProductionTests.h"
 #include "woxTranslator.h"
 #include "woxWarningDialog.h"
@@ -68,6 +69,14 @@ woxEngineerWidget::woxEngineerWidget(int level, QWidget *parent)
 }
 
 woxEngineerWidget::~woxEngineerWidget() = default;
+
+QWidget *woxEngineerWidget::openFromKeypad()
+{
+    woxPasswordDialog keypad;
+    if (keypad.exec() != QDialog::Accepted)
+        return nullptr;
+    return new woxEngineerWidget(keypad.accessLevel());
+}
 
 const QVector<QString> &woxEngineerWidget::productionLogs() const
 {

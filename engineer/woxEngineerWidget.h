@@ -30,6 +30,10 @@ public:
     explicit woxEngineerWidget(int level, QWidget *parent = nullptr);
     ~woxEngineerWidget() override;
 
+    // The system menu's way in: runs the access-code keypad and builds the
+    // screen, without parent, for the level it grants; nullptr on Cancel.
+    static QWidget *openFromKeypad();
+
     // The HTML log of each self-test, by test number; empty until it reported.
     const QVector<QString> &productionLogs() const;
 

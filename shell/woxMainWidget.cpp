@@ -2,6 +2,7 @@
 
 #include "woxConstants.h"
 #include "woxCore.h"
+#include "woxEngineerWidget.h"
 #include "woxGPSManager.h"
 #include "woxPseudoDepthTable.h"
 #include "woxQuadripoleGenerator.h"
@@ -29,6 +30,7 @@ woxMainWidget::woxMainWidget(QWidget *parent)
     verticalLayout_7->addWidget(&systemWidget);
 
     connect(&systemWidget, &woxSystemWidget::sendPowerOff, this, &QWidget::close);
+    systemWidget.setEngineerOpener(&woxEngineerWidget::openFromKeypad);
     connect(woxTranslator::instance(), &woxTranslator::sendTranslate, this,
             &woxMainWidget::onTranslate);
     userMessage = woxUserMessage::instance();

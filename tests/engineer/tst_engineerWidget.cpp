@@ -8,6 +8,7 @@
 #include "woxGPSManager.h"
 #include "woxModalScript.h"
 #include "woxProductionTests.h"
+#include "woxSystemWidget.h"
 #include "woxWarningDialog.h"
 
 #include <QDir>
@@ -410,6 +411,45 @@ private slots:
             core.deliver(answer);
         }
         QCOMPARE(script.seen, shown);
+    }
+
+    void screenshot()
+    {
+        woxCoreDouble core;
+        woxEngineerWidget screen(0);
+        core.deliver(report(2));
+        woxCoreReportProduction failed = report(21);
+        failed.passed = false;
+        core.deliver(failed);
+        core.deliver(report(13, 13));
+        screen.resize(1018, 520);
+        const QString path = qEnvironmentVariable("WOX_SCREENSHOT_DIR", QDir::tempPath());
+        QVERIFY(screen.grab().save(path + "/engineer-production.png"));
+    }
+
+    void openedAndClosedThroughTheSystemMenu()
+    {
+        woxSystemWidget menu;
+        menu.setEngineerOpener(&woxEngineerWidget::openFromKeypad);
+        const QList<QToolButton *> buttons = menu.findChildren<QToolButton *>();
+        QCOMPARE(buttons.size(), 9);
+        woxModalScript script;
+        script.then([](QDialog *keypad) {
+            for (const char *digit : {"5", "8", "0", "3", "1"})
+                keypad->findChild<QPushButton *>(QStringLiteral("pushButton") + digit)->click();
+            keypad->findChild<QPushButton *>("enterPushButton")->click();
+        });
+        menu.findChild<QToolButton *>("engineerToolButton")->click();
+        QCOMPARE(script.seen, QStringList("woxPasswordDialog"));
+        QPointer<woxEngineerWidget> screen = menu.findChild<woxEngineerWidget *>();
+        QVERIFY(screen);
+        QCOMPARE(screen->findChild<QTabWidget *>("tabWidget")->count(), 10);
+        for (QToolButton *button : buttons)
+            QVERIFY(button->isHidden());
+        screen->findChild<QPushButton *>("proExitPushButton")->click();
+        QTRY_VERIFY(screen.isNull());
+        for (QToolButton *button : buttons)
+            QVERIFY(!button->isHidden());
     }
 };
 

@@ -6,6 +6,7 @@
 #include "woxLanguageWidget.h"
 #include "woxMainWidget.h"
 #include "woxModal.h"
+#include "woxModalScript.h"
 #include "woxStoredLanguage.h"
 #include "woxTranslator.h"
 #include "woxUserMessage.h"
@@ -139,6 +140,15 @@ private slots:
         QCOMPARE(statusBarOf(window)->statusLabel->text(), QString("Saved"));
         woxUserMessage::instance()->messageForever("Measuring");
         QCOMPARE(statusBarOf(window)->statusLabel->text(), QString("Measuring"));
+    }
+
+    void engineerButtonAsksForTheAccessCode()
+    {
+        woxMainWidget window;
+        woxModalScript script;
+        script.cancel();
+        window.findChild<QToolButton *>("engineerToolButton")->click();
+        QCOMPARE(script.seen, QStringList("woxPasswordDialog"));
     }
 
     void powerOffClosesTheWindow()

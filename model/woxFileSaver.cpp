@@ -21,6 +21,30 @@ bool writeAll(QSaveFile &file, const QByteArray &bytes)
     return true;
 }
 
+woxFileSaver::Result writeAndCommit(QSaveFile &file, const QByteArray &bytes)
+{
+    if (!writeAll(file, bytes) || !file.flush()) {
+        woxDiagnostic::fileError(file.errorString());
+        file.cancelWriting();
+        return woxFileSaver::WriteFailed;
+    }
+    if (!file.commit()) {
+        woxDiagnostic::fileError(file.errorString());
+        return woxFileSaver::WriteFailed;
+    }
+    syncFileSystem();
+    return woxFileSaver::Saved;
+}
+
+bool openForSaving(QSaveFile &file, QString *openError)
+{
+    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return true;
+    if (openError)
+        *openError = file.errorString();
+    return false;
+}
+
 } // namespace
 
 woxFileSaver::Result woxFileSaver::save(const QString &path,
@@ -28,11 +52,8 @@ woxFileSaver::Result woxFileSaver::save(const QString &path,
                                         QString *openError)
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        if (openError)
-            *openError = file.errorString();
+    if (!openForSaving(file, openError))
         return OpenFailed;
-    }
     // The bytes are put together first and written by writeAll(): a stream
     // writing straight into the file goes on after a write that failed, and
     // the system's reason is lost by the time the stream reports it.
@@ -45,15 +66,14 @@ woxFileSaver::Result woxFileSaver::save(const QString &path,
         file.cancelWriting();
         return WriteFailed;
     }
-    if (!writeAll(file, bytes) || !file.flush()) {
-        woxDiagnostic::fileError(file.errorString());
-        file.cancelWriting();
-        return WriteFailed;
-    }
-    if (!file.commit()) {
-        woxDiagnostic::fileError(file.errorString());
-        return WriteFailed;
-    }
-    syncFileSystem();
-    return Saved;
+    return writeAndCommit(file, bytes);
+}
+
+woxFileSaver::Result woxFileSaver::saveBytes(const QString &path, const QByteArray &bytes,
+                                             QString *openError)
+{
+    QSaveFile file(path);
+    if (!openForSaving(file, openError))
+        return OpenFailed;
+    return writeAndCommit(file, bytes);
 }

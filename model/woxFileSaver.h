@@ -24,6 +24,9 @@ public:
     // commit.
     static Result save(const QString &path, const std::function<void(QDataStream &)> &write,
                        QString *openError = nullptr);
+    // The same for bytes the caller has put together (a text file).
+    static Result saveBytes(const QString &path, const QByteArray &bytes,
+                            QString *openError = nullptr);
 };
 
 #endif

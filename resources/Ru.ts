@@ -612,6 +612,81 @@
     </message>
 </context>
 <context>
+    <name>woxERTTemplateWidget</name>
+    <message>
+        <source>Move</source>
+        <translation>Сдвиг</translation>
+    </message>
+    <message>
+        <source>Scale</source>
+        <translation>Масштаб</translation>
+    </message>
+    <message>
+        <source>Estimate duration</source>
+        <translation>Оценить длительность</translation>
+    </message>
+    <message>
+        <source>Close template</source>
+        <translation>Закрыть шаблон</translation>
+    </message>
+    <message>
+        <source>Save template</source>
+        <translation>Сохранить шаблон</translation>
+    </message>
+    <message>
+        <source>X [m]</source>
+        <translation>X [м]</translation>
+    </message>
+    <message>
+        <source>Y [m]</source>
+        <translation>Y [м]</translation>
+    </message>
+    <message>
+        <source>Z [m]</source>
+        <translation>Z [м]</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Таблица</translation>
+    </message>
+    <message>
+        <source>Graphics</source>
+        <translation>Графика</translation>
+    </message>
+    <message>
+        <source>Electrode</source>
+        <translation>Электрод</translation>
+    </message>
+    <message>
+        <source>Measurements:</source>
+        <translation>Измерений:</translation>
+    </message>
+    <message>
+        <source>runs:</source>
+        <translation>запусков:</translation>
+    </message>
+    <message>
+        <source>duration:</source>
+        <translation>длительность:</translation>
+    </message>
+    <message>
+        <source>File exists, do you want to overwrite it?</source>
+        <translation>Файл существует, перезаписать его?</translation>
+    </message>
+    <message>
+        <source>Can not open file for writing</source>
+        <translation>Не удаётся открыть файл для записи</translation>
+    </message>
+    <message>
+        <source>Can not write data to file</source>
+        <translation>Не удаётся записать данные в файл</translation>
+    </message>
+    <message>
+        <source>Do you want to save this template?</source>
+        <translation>Сохранить этот шаблон?</translation>
+    </message>
+</context>
+<context>
     <name>woxEngineerWidget</name>
     <message>
         <source>Setup and testing</source>

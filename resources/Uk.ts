@@ -619,6 +619,81 @@
     </message>
 </context>
 <context>
+    <name>woxERTTemplateWidget</name>
+    <message>
+        <source>Move</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scale</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Estimate duration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close template</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save template</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>X [m]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Y [m]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Z [m]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Graphics</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Electrode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Measurements:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>runs:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>duration:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File exists, do you want to overwrite it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can not open file for writing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can not write data to file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you want to save this template?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>woxEngineerWidget</name>
     <message>
         <source>Setup and testing</source>

@@ -73,8 +73,12 @@ private slots:
     // The emulated core sends 25 % transmitter level, 153125 mV.
     void measurementDrawsEveryPlot()
     {
+        QFont font;
+        font.setPixelSize(15);
+        QApplication::setFont(font);
         woxSignalWidget window;
         woxSignalWidget other;
+        window.resize(904, 627);
         window.setQuadripole(quadripole(0, 3, 1, 2));
         window.startPushButton->click();
         QCOMPARE(buttonsEnabled(window), QList<bool>({false, false, false}));
@@ -93,6 +97,12 @@ private slots:
             QCOMPARE(plot(*w, "rxVoltageFrame").curve(woxSignalPlot::Connector2).sample(2),
                      QPointF(200, 0));
         }
+        // The picture for the documentation, when asked:
+        // WOX_SCREENSHOT=docs/signal-window.png
+        const QString path = qEnvironmentVariable("WOX_SCREENSHOT");
+        window.tabWidget->setCurrentIndex(1);
+        if (!path.isEmpty())
+            QVERIFY(window.grab().save(path));
     }
 
     // The invisible point at the origin keeps 0 on both axes.

@@ -1,0 +1,41 @@
+#include "woxPlotPick.h"
+
+#include <qwt_plot.h>
+#include <qwt_plot_curve.h>
+
+#include <QIcon>
+#include <QMenu>
+
+namespace {
+
+const double pickDistance = 10.0;
+
+} // namespace
+
+int woxPlotPick::pointAt(const QwtPlot &plot, const QwtPlotCurve &curve,
+                         const QPoint &plotPosition)
+{
+    const QPoint onCanvas = plot.canvas()->mapFrom(&plot, plotPosition);
+    double distance = pickDistance;
+    const int index = curve.closestPoint(onCanvas, &distance);
+    if (index < 0 || !(distance < pickDistance))
+        return -1;
+    return index;
+}
+
+void woxPlotPick::runMenu(QObject *receiver, const QPoint &globalPosition,
+                          const QString &goToText, const QString &deleteText,
+                          const QString &cancelText, const std::function<void()> &goTo,
+                          const std::function<void()> &remove,
+                          const std::function<void()> &cleared)
+{
+    QMenu menu;
+    QObject::connect(&menu, &QObject::destroyed, receiver, cleared);
+    menu.move(globalPosition + QPoint(10, 10));
+    QObject::connect(menu.addAction(QIcon(QStringLiteral(":/icons/icons/play.png")), goToText),
+                     &QAction::triggered, receiver, goTo);
+    QObject::connect(menu.addAction(QIcon(QStringLiteral(":/icons/icons/eraser.png")), deleteText),
+                     &QAction::triggered, receiver, remove);
+    menu.addAction(QIcon(QStringLiteral(":/icons/icons/close.png")), cancelText);
+    menu.exec(globalPosition + QPoint(10, 10));
+}

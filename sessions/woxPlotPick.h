@@ -1,0 +1,32 @@
+#ifndef WOXPLOTPICK_H
+#define WOXPLOTPICK_H
+
+#include <QPoint>
+#include <QString>
+
+#include <functional>
+
+class QObject;
+class QwtPlot;
+class QwtPlotCurve;
+
+// Picking a measurement on a session plot: the point of a curve under a
+// click, and the small Go to / Delete / Cancel menu shown for it.
+class woxPlotPick
+{
+public:
+    // Index of the curve's point nearest to a click at `plotPosition` (in
+    // the plot widget's coordinates), or -1 when none lies closer than 10
+    // pixels. The canvas's own mapping is used, frame and margins included.
+    static int pointAt(const QwtPlot &plot, const QwtPlotCurve &curve, const QPoint &plotPosition);
+
+    // Runs the menu modally just below and right of the click. `goTo` and
+    // `remove` run for their entries; `cleared` runs when the menu is gone,
+    // whatever was chosen. All three run in the receiver's context.
+    static void runMenu(QObject *receiver, const QPoint &globalPosition, const QString &goToText,
+                        const QString &deleteText, const QString &cancelText,
+                        const std::function<void()> &goTo, const std::function<void()> &remove,
+                        const std::function<void()> &cleared);
+};
+
+#endif

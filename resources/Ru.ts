@@ -1163,6 +1163,25 @@ make short circuit.</source>
     </message>
 </context>
 <context>
+    <name>woxPseudoSectionPlot</name>
+    <message>
+        <source>Go to</source>
+        <translation>Перейти</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete selected measurement?</source>
+        <translation>Вы уверены, что хотите удалить выбранное измерение?</translation>
+    </message>
+</context>
+<context>
     <name>woxReleaseWidget</name>
     <message>
         <source>Accept</source>
@@ -1345,6 +1364,25 @@ e
 е
 
 [мВ]</translation>
+    </message>
+</context>
+<context>
+    <name>woxSoundingCurvePlot</name>
+    <message>
+        <source>Go to</source>
+        <translation>Перейти</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete selected measurement?</source>
+        <translation>Вы уверены, что хотите удалить выбранное измерение?</translation>
     </message>
 </context>
 <context>

@@ -1167,6 +1167,25 @@ make short circuit.</source>
     </message>
 </context>
 <context>
+    <name>woxPseudoSectionPlot</name>
+    <message>
+        <source>Go to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete selected measurement?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>woxReleaseWidget</name>
     <message>
         <source>Accept</source>
@@ -1327,6 +1346,25 @@ g
 e
 
 [mV]</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>woxSoundingCurvePlot</name>
+    <message>
+        <source>Go to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete selected measurement?</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -106,8 +106,10 @@ public:
     // --- worker thread only ---
 
     // Cancellable wait. Hides QThread::wait inside this class: code that
-    // waits for the thread to finish calls QThread::wait explicitly.
-    bool wait(quint16 msec);
+    // waits for the thread to finish calls QThread::wait explicitly. Every
+    // settle time and job delay passes through here; virtual so a test probe
+    // can see the durations asked for without timing them.
+    virtual bool wait(quint16 msec);
     // Validated cancellable wait: 0 passes at once, above 30000 ms is refused
     // with code 14. The duration is taken whole, so a long product of
     // samples and milliseconds is refused rather than cut to 16 bits.

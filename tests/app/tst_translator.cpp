@@ -81,14 +81,6 @@ private slots:
         woxTranslator::destroy();
         QVERIFY(!woxStoredLanguage::value().isValid());
     }
-
-    void destroyTwiceIsHarmless()
-    {
-        woxTranslator::instance();
-        woxTranslator::destroy();
-        woxTranslator::destroy();
-        QCOMPARE(yes(), QString("Yes"));
-    }
 };
 
 QTEST_MAIN(tst_translator)

@@ -42,6 +42,21 @@ private slots:
 
     void cleanup() { diagnostics.reset(); }
 
+    // First: the sensor phase is program-wide and never reset, so the first
+    // sensor job of the program starts at phase 0; a second worker shares it.
+    void sensorPhaseAdvancesFromJobToJob()
+    {
+        woxCoreThreadProbe first;
+        const woxCoreReportSensor one = first.doSensor();
+        QCOMPARE(one.values, (QMap<woxAddress, float>{{1, 12000.0f}, {2, 13000.0f}, {3, 50.0f}}));
+        QCOMPARE(one.error.code, quint8(0));
+        woxCoreThreadProbe second;
+        const woxCoreReportSensor two = second.doSensor();
+        QVERIFY(qAbs(two.values.value(1) - 12099.833f) < 1e-3f);
+        QVERIFY(qAbs(two.values.value(2) - 12995.004f) < 1e-3f);
+        QVERIFY(qAbs(two.values.value(3) - 53.993f) < 1e-3f);
+    }
+
     void discoverListsTheWholeBus()
     {
         woxCoreThreadProbe thread;
@@ -302,6 +317,10 @@ private slots:
         QCOMPARE(thread.doRxStress().text, QStringLiteral("OK"));
         QCOMPARE(thread.doSound().error.code, quint8(0));
         QCOMPARE(thread.doCalibrate().error.code, quint8(0));
+        thread.waits.clear();
+        QCOMPARE(thread.doTxAux().error.code, quint8(0));
+        QCOMPARE(thread.doSwAux().error.code, quint8(0));
+        QCOMPARE(thread.waits, QList<quint16>({1000, 1000}));
     }
 
     void rxAuxReadAndStart()

@@ -1,19 +1,13 @@
 #include "woxBytes.h"
-#include "woxCalibrateRequest.h"
 #include "woxCoreError.h"
 #include "woxCoreQuadripole.h"
 #include "woxCoreReportET2D.h"
-#include "woxCoreReportProduction.h"
-#include "woxCoreReportTxAux.h"
 #include "woxCoreTypes.h"
 #include "woxMake.h"
 #include "woxMeasureOptions.h"
 #include "woxMeasureResult.h"
 #include "woxNames.h"
-#include "woxProductionRequest.h"
-#include "woxResistanceRequest.h"
 #include "woxStreamed.h"
-#include "woxSwRequest.h"
 
 #include <QtTest>
 
@@ -46,100 +40,46 @@ class tst_coreValues : public QObject
     Q_OBJECT
 
 private slots:
-    void defaultOptionsStreamSixteenBytes()
+    // Stream forms written out by hand; a read-back streams to the same bytes,
+    // which catches a reader whose fields differ from the writer's.
+    void goldenStreamForms()
     {
-        QCOMPARE(woxStreamed(woxMeasureOptions()),
-                 woxHex("00 02  00  00 00  3F F0 00 00 00 00 00 00  03  05  19"));
-    }
-
-    void optionsReadKeepsUnstreamedFields()
-    {
-        woxMeasureOptions written;
-        written.pulseCode = 48;
-        written.ipEnabled = true;
-        written.pauseCode = 23;
-        written.deviation = 0.25f;
-        written.minStacking = 1;
-        written.maxStacking = 9;
-        written.transmitterPercent = 100;
-        written.pulseDuration = 200;
-        written.spare1 = 7;
-        QCOMPARE(woxStreamed(written),
-                 woxHex("00 30  01  00 17  3F D0 00 00 00 00 00 00  01  09  64"));
+        woxMeasureOptions options;
+        QCOMPARE(woxStreamed(options), woxHex("00 02  00  00 00  3F F0 00 00 00 00 00 00  03  05  19"));
+        options.pulseCode = 48;
+        options.ipEnabled = true;
+        options.pauseCode = 23;
+        options.deviation = 0.25f;
+        options.minStacking = 1;
+        options.maxStacking = 9;
+        options.transmitterPercent = 100;
+        options.pulseDuration = 200;   // not streamed: read back as the default
+        const QByteArray bytes = woxHex("00 30  01  00 17  3F D0 00 00 00 00 00 00  01  09  64");
+        QCOMPARE(woxStreamed(options), bytes);
         woxMeasureOptions read;
-        QCOMPARE(woxReadBack(woxStreamed(written), read), QDataStream::Ok);
-        QCOMPARE(read.pulseCode, quint16(48));
-        QVERIFY(read.ipEnabled);
-        QCOMPARE(read.pauseCode, quint16(23));
-        QCOMPARE(read.deviation, 0.25f);
-        QCOMPARE(read.minStacking, quint8(1));
-        QCOMPARE(read.maxStacking, quint8(9));
-        QCOMPARE(read.transmitterPercent, quint8(100));
-        QCOMPARE(read.pulseDuration, quint16(80));
-        QCOMPARE(read.spare1, quint16(20));
-    }
-
-    void quadripoleStartsDefined()
-    {
-        const woxCoreQuadripole quadripole;
-        QCOMPARE(quadripole.a, woxElectrode(0));
-        QCOMPARE(quadripole.b, woxElectrode(0));
-        QCOMPARE(quadripole.m, woxElectrode(0));
-        QCOMPARE(quadripole.n, woxElectrode(0));
-        QCOMPARE(quadripole.channel, quint8(17));
-        QCOMPARE(woxStreamed(quadripole), woxHex("00 00 00 00 00 00 00 00 11"));
-    }
-
-    void quadripoleWithRemoteElectrodes()
-    {
-        const woxCoreQuadripole quadripole = woxMake::coreQuadripole(
-            woxRemoteCurrentElectrode, 3, woxRemotePotentialElectrode, 300, 12);
-        const QByteArray bytes = woxStreamed(quadripole);
-        QCOMPARE(bytes, woxHex("FF FF  00 03  FF FE  01 2C  0C"));
-        woxCoreQuadripole read;
         QCOMPARE(woxReadBack(bytes, read), QDataStream::Ok);
-        QCOMPARE(read.a, woxElectrode(65535));
-        QCOMPARE(read.b, woxElectrode(3));
-        QCOMPARE(read.m, woxElectrode(65534));
-        QCOMPARE(read.n, woxElectrode(300));
-        QCOMPARE(read.channel, quint8(12));
-    }
+        QCOMPARE(woxStreamed(read), bytes);
+        QCOMPARE(read.pulseDuration, quint16(80));
 
-    void resultWithEmptyDecayIs69Bytes()
-    {
-        const QByteArray bytes = woxStreamed(sampleResult());
-        QCOMPARE(bytes.size(), 69);
-        QCOMPARE(bytes, woxHex(QString(resultHead) + "00 00 00 00" + resultTail));
-        QCOMPARE(woxStreamed(woxMeasureResult()).size(), 69);
-    }
+        QCOMPARE(woxStreamed(woxCoreQuadripole()), woxHex("00 00 00 00 00 00 00 00 11"));
+        const QByteArray quadripole = woxHex("FF FF  00 03  FF FE  01 2C  0C");
+        QCOMPARE(woxStreamed(woxMake::coreQuadripole(woxRemoteCurrentElectrode, 3,
+                                                     woxRemotePotentialElectrode, 300, 12)),
+                 quadripole);
+        woxCoreQuadripole readQuadripole;
+        QCOMPARE(woxReadBack(quadripole, readQuadripole), QDataStream::Ok);
+        QCOMPARE(woxStreamed(readQuadripole), quadripole);
 
-    void resultWithDecay()
-    {
         woxMeasureResult result = sampleResult();
+        QCOMPARE(woxStreamed(result), woxHex(QString(resultHead) + "00 00 00 00" + resultTail));
         result.decay << 0.25f << 3.0f;
-        QCOMPARE(woxStreamed(result),
-                 woxHex(QString(resultHead) + "00 00 00 02"
-                        "3F D0 00 00 00 00 00 00  40 08 00 00 00 00 00 00" + resultTail));
-    }
-
-    void resultRoundTrip()
-    {
-        woxMeasureResult written = sampleResult();
-        written.decay << 0.125f << -7.5f << 1e-3f;
-        written.options.pulseDuration = 200;
-        written.options.pulseCode = 8;
-        woxMeasureResult read;
-        QCOMPARE(woxReadBack(woxStreamed(written), read), QDataStream::Ok);
-        QCOMPARE(read.txVoltage, written.txVoltage);
-        QCOMPARE(read.txCurrent, written.txCurrent);
-        QCOMPARE(read.rxVoltage, written.rxVoltage);
-        QCOMPARE(read.rxS, written.rxS);
-        QCOMPARE(read.chargeability, written.chargeability);
-        QCOMPARE(read.decay, written.decay);
-        QCOMPARE(read.quality, written.quality);
-        QCOMPARE(read.valid, true);
-        QCOMPARE(read.options.pulseCode, quint16(8));
-        QCOMPARE(read.options.pulseDuration, quint16(80));
+        const QByteArray withDecay = woxHex(QString(resultHead) + "00 00 00 02"
+                                            "3F D0 00 00 00 00 00 00  40 08 00 00 00 00 00 00"
+                                            + resultTail);
+        QCOMPARE(woxStreamed(result), withDecay);
+        woxMeasureResult readResult;
+        QCOMPARE(woxReadBack(withDecay, readResult), QDataStream::Ok);
+        QCOMPARE(woxStreamed(readResult), withDecay);
     }
 
     void damagedDecayCount_data()
@@ -204,35 +144,9 @@ private slots:
         QCOMPARE(error.toString(), text);
     }
 
-    void errorSetSplitsWord()
-    {
-        woxCoreError error;
-        QCOMPARE(error.code, quint8(0));
-        QCOMPARE(error.device, woxAddress(0));
-        error.set(0x0705);
-        QCOMPARE(error.code, quint8(5));
-        QCOMPARE(error.device, woxAddress(7));
-        QCOMPARE(error.toString(), QString("Device \"Internal transmitter\" does not respond"));
-    }
-
-    void recordDefaults()
-    {
-        QCOMPARE(woxCalibrateRequest().samples, quint16(40));
-        QCOMPARE(woxResistanceRequest().parameter3, quint16(1));
-        QCOMPARE(woxProductionRequest().test, quint8(255));
-        const woxSwRequest sw;
-        QVERIFY(sw.enable && !sw.set && !sw.pairMB);
-        QCOMPARE(sw.electrode, woxElectrode(0));
-        const woxCoreReportProduction production;
-        QVERIFY(production.passed);
-        QCOMPARE(production.test, quint8(255));
-        QCOMPARE(woxCoreReportTxAux().temperature, -298.0f);
-    }
-
     void reportsTravelAsMetaTypes()
     {
         woxRegisterCoreTypes();
-        woxRegisterCoreTypes();   // a second call is harmless
         const char *const names[] = {
             "woxCoreReportDiscover", "woxCoreReportSignal", "woxCoreReportResistance",
             "woxCoreReportCalibrate", "woxCoreReportET2D", "woxCoreReportVES",

@@ -291,6 +291,10 @@ private slots:
                          woxHex("19 14 00 00"), woxHex("08 15 00 00"), woxHex("29 3C 00 00"),
                          woxHex("FE 3C 00 00"), woxHex("2A 43 00 00")}));
         QVERIFY(rig->diagnostics.lines().isEmpty());
+        // Clearing every receiver settles longer than clearing one.
+        thread->waits.clear();
+        QVERIFY(thread->rxClear(8) && thread->rxClear(255));
+        QCOMPARE(thread->waits, QList<quint16>({25, 450}));
     }
 
     void simpleRefusals()

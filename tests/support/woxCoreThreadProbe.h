@@ -25,6 +25,15 @@ public:
     using woxCoreThread::run;
 
     bool cancelPending() const { return cancelFlag.load(); }
+
+    // Every wait asked for, in order, in milliseconds. Written by the thread
+    // running the job: read it only after the job has finished.
+    QList<quint16> waits;
+    bool wait(quint16 msec) override
+    {
+        waits.append(msec);
+        return woxCoreThread::wait(msec);
+    }
 };
 
 #endif

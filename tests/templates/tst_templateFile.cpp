@@ -116,21 +116,17 @@ void expectRefused(const QByteArray &bytes)
     QVERIFY(model.flagByte());
 }
 
-void putDouble(QByteArray *bytes, int offset, double value)
+// The one-set file with `hex` written over it at `offset`.
+QByteArray patched(int offset, const char *hex)
 {
-    bytes->replace(offset, 8, woxStreamed(value));
+    const QByteArray patch = woxHex(hex);
+    return oneSetTemplate().replace(offset, patch.size(), patch);
 }
 
-// Offsets in the one-set file.
-const int summaryOffset = 4;
-const int cablesOffset = 39;
-const int spacingOffset = 40;
-const int setCountOffset = 48;
-const int setOffset = 52;
-const int mainOffset = 53;
-const int auxOffset = 53 + 3094;
-const int setCablesOffset = 6241;
-const int setSpacingOffset = 6242;
+QByteArray patchedDouble(int offset, double value)
+{
+    return oneSetTemplate().replace(offset, 8, woxStreamed(value));
+}
 
 } // namespace
 
@@ -159,56 +155,49 @@ private slots:
 
     void goldenOneSetTemplate()
     {
-        const QByteArray expected = oneSetTemplate();
-        QCOMPARE(expected.size(), 6250);
-        QCOMPARE(expected.mid(0, 4), woxHex("88 99 33 66"));
-        QCOMPARE(expected.mid(summaryOffset, 8), woxHex("40 14 00 00 00 00 00 00"));
-        QCOMPARE(expected.mid(setCountOffset, 4), woxHex("00 00 00 01"));
-        QCOMPARE(expected.mid(mainOffset, 9), woxHex("00 00 00 1E 00 00 00 63 01"));
-        QCOMPARE(expected.mid(auxOffset, 9), woxHex("00 00 00 1E 00 00 00 63 00"));
-
         woxTemplateDataModel model;
         addCell(model, 0, 0, 0);
         QVERIFY(model.flagByte());
         QVERIFY(saveAs(model, "plan"));
         QVERIFY(!model.flagByte());
-        const QByteArray written = readBytes(templatePath("plan"));
-        QCOMPARE(written.size(), 6250);
-        QCOMPARE(written.mid(0, setOffset), expected.mid(0, setOffset));
-        QCOMPARE(written.mid(mainOffset, 3094), expected.mid(mainOffset, 3094));
-        QCOMPARE(written.mid(auxOffset, 3094), expected.mid(auxOffset, 3094));
-        QCOMPARE(written, expected);
+        QCOMPARE(readBytes(templatePath("plan")), oneSetTemplate());
         QCOMPARE(runner.calls.size(), 1);
         QCOMPARE(runner.calls.at(0).program, QString("/bin/sync"));
     }
 
-    void loadThenSaveGivesTheSameBytes()
+    // What is loaded is saved again byte for byte: a plain file and one whose
+    // summary holds a profile length and two depths; a set saved before its
+    // type was chosen reads back as such.
+    void loadThenSaveGivesTheSameBytes_data()
     {
-        writeBytes(templatePath("plan"), oneSetTemplate());
-        woxTemplateDataModel model;
-        QVERIFY(model.load(templatePath("plan"), false));
-        QVERIFY(!model.flagByte());
-        QCOMPARE(model.numberOfSets(), 1);
-        QCOMPARE(model.totalQuadripoles(), 61);
-        QVERIFY(saveAs(model, "copy"));
-        QCOMPARE(readBytes(templatePath("copy")), oneSetTemplate());
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("quadripoles");
+        QTest::newRow("one set") << oneSetTemplate() << 61;
+        QTest::newRow("length and depths")
+            << oneSetTemplate().replace(27, 12, woxHex("40 73 B0 00 00 00 00 00  00 00 00 02"
+                                                       "40 00 00 00 00 00 00 00"
+                                                       "40 08 00 00 00 00 00 00"))
+            << 61;
+        QTest::newRow("no type") << patched(52, "FF") << 0;
     }
 
-    void summaryKeepsLoadedLengthAndDepths()
+    void loadThenSaveGivesTheSameBytes()
     {
-        // A summary with a profile length and two depths survives a load and save.
-        QByteArray bytes = oneSetTemplate();
-        const QByteArray tail = woxHex("40 73 B0 00 00 00 00 00  00 00 00 02"
-                                       "40 00 00 00 00 00 00 00  40 08 00 00 00 00 00 00");
-        bytes.replace(27, 12, tail);
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, quadripoles);
         writeBytes(templatePath("plan"), bytes);
         woxTemplateDataModel model;
         QVERIFY(model.load(templatePath("plan"), true));
+        QVERIFY(!model.flagByte());
+        QCOMPARE(model.numberOfSets(), 1);
+        QCOMPARE(model.totalQuadripoles(), quadripoles);
+        if (quadripoles == 0)
+            return;   // nothing to measure: refused as empty, not saved
         QVERIFY(saveAs(model, "copy"));
         QCOMPARE(readBytes(templatePath("copy")), bytes);
     }
 
-    void arrayCountsHighestTypeFirst()
+    void arrayCountsHighestTypeFirstAndEightSetsReadBack()
     {
         woxTemplateDataModel model;
         addCell(model, 3, 0, 0);
@@ -218,87 +207,47 @@ private slots:
         const QByteArray bytes = readBytes(templatePath("three"));
         QCOMPARE(bytes.size(), 4 + 33 + 2 * 2 + 1 + 8 + 4 + 3 * 6198);
         QCOMPARE(bytes.mid(21, 10), woxHex("00 00 00 02  03 02  00 01  00 00"));
+        for (int set = 3; set < 8; ++set)
+            addCell(model, 0, 0, set);
+        QVERIFY(saveAs(model, "eight"));
+        woxTemplateDataModel back;
+        QVERIFY(back.load(templatePath("eight"), false));
+        QCOMPARE(back.numberOfSets(), 8);
     }
 
     void refusedFiles_data()
     {
         QTest::addColumn<QByteArray>("bytes");
         const QByteArray good = oneSetTemplate();
-        QByteArray bytes = good;
-        bytes[0] = char(0x89);
-        QTest::newRow("bad magic") << bytes;
+        QTest::newRow("bad magic") << patched(0, "89");
         QTest::newRow("empty") << QByteArray();
-        QTest::newRow("magic only") << good.left(4);
         QTest::newRow("cut in summary") << good.left(20);
-        QTest::newRow("cut before sets") << good.left(setOffset);
+        QTest::newRow("cut before sets") << good.left(52);
         QTest::newRow("cut in grid") << good.left(3000);
         QTest::newRow("cut at the end") << good.left(good.size() - 1);
-        for (const char *count : {"7F FF FF FF", "FF FF FF FF", "80 00 00 00", "00 00 00 09",
-                                  "00 00 00 02"}) {
-            bytes = good;
-            bytes.replace(setCountOffset, 4, woxHex(count));
-            QTest::newRow(qPrintable(QString("set count %1").arg(count))) << bytes;
-        }
-        bytes = good;
-        bytes.replace(mainOffset, 4, woxHex("00 00 00 1F"));
-        QTest::newRow("31 rows") << bytes;
-        bytes = good;
-        bytes.replace(mainOffset, 4, woxHex("7F FF FF FF"));
-        QTest::newRow("huge row count") << bytes;
-        bytes = good;
-        bytes.replace(auxOffset + 4 + 29 * 103, 4, woxHex("00 00 00 62"));
-        QTest::newRow("98 columns") << bytes;
-        bytes = good;
-        bytes.replace(auxOffset + 4, 4, woxHex("FF FF FF FF"));
-        QTest::newRow("negative columns") << bytes;
-        bytes = good;
-        bytes[setOffset] = 22;
-        QTest::newRow("array type 22") << bytes;
-        bytes = good;
-        bytes[cablesOffset] = 3;
-        QTest::newRow("three cables") << bytes;
-        bytes = good;
-        bytes[setCablesOffset] = 0;
-        QTest::newRow("set without cables") << bytes;
-        bytes = good;
-        putDouble(&bytes, spacingOffset, 0.0);
-        QTest::newRow("zero spacing") << bytes;
-        bytes = good;
-        putDouble(&bytes, spacingOffset, -5.0);
-        QTest::newRow("negative spacing") << bytes;
-        bytes = good;
-        putDouble(&bytes, setSpacingOffset, std::numeric_limits<double>::quiet_NaN());
-        QTest::newRow("set spacing NaN") << bytes;
-        bytes = good;
-        putDouble(&bytes, setSpacingOffset, 1e300);
-        QTest::newRow("set spacing beyond float") << bytes;
-        bytes = good;
-        bytes.replace(21, 4, woxHex("7F FF FF FF"));
-        QTest::newRow("huge array-type count") << bytes;
-        bytes = good;
-        bytes.replace(21, 4, woxHex("FF FF FF F0"));
-        QTest::newRow("negative array-type count") << bytes;
-        bytes = good;
-        bytes.replace(35, 4, woxHex("00 00 10 00"));
-        QTest::newRow("huge depth count") << bytes;
+        for (const char *count : {"7F FF FF FF", "FF FF FF FF", "00 00 00 09", "00 00 00 02"})
+            QTest::addRow("set count %s", count) << patched(48, count);
+        QTest::newRow("31 rows") << patched(53, "00 00 00 1F");
+        QTest::newRow("huge row count") << patched(53, "7F FF FF FF");
+        QTest::newRow("98 columns") << patched(53 + 3094 + 4 + 29 * 103, "00 00 00 62");
+        QTest::newRow("negative columns") << patched(53 + 3094 + 4, "FF FF FF FF");
+        QTest::newRow("array type 22") << patched(52, "16");
+        QTest::newRow("three cables") << patched(39, "03");
+        QTest::newRow("set without cables") << patched(6241, "00");
+        QTest::newRow("zero spacing") << patchedDouble(40, 0.0);
+        QTest::newRow("negative spacing") << patchedDouble(40, -5.0);
+        QTest::newRow("set spacing NaN")
+            << patchedDouble(6242, std::numeric_limits<double>::quiet_NaN());
+        QTest::newRow("set spacing beyond float") << patchedDouble(6242, 1e300);
+        QTest::newRow("huge array-type count") << patched(21, "7F FF FF FF");
+        QTest::newRow("negative array-type count") << patched(21, "FF FF FF F0");
+        QTest::newRow("huge depth count") << patched(35, "00 00 10 00");
     }
 
     void refusedFiles()
     {
         QFETCH(QByteArray, bytes);
         expectRefused(bytes);
-    }
-
-    void noTypeChosenStillLoads()
-    {
-        // A set saved before its type was chosen reads back as such.
-        QByteArray bytes = oneSetTemplate();
-        bytes[setOffset] = char(0xFF);
-        writeBytes(templatePath("plan"), bytes);
-        woxTemplateDataModel model;
-        QVERIFY(model.load(templatePath("plan"), false));
-        QCOMPARE(model.arrayTypeOfSet(0), woxArrayType(255));
-        QCOMPARE(model.totalQuadripoles(), 0);
     }
 
     void loadKeepsTheCurrentSetInsideTheList()
@@ -321,52 +270,37 @@ private slots:
         script.answer(1);
         QVERIFY(!model.load(templatePath("absent"), false));
         QCOMPARE(script.seen, QStringList("woxWarningDialog: Can not open file for reading"));
-        QCOMPARE(diagnostics.lines().size(), 1);
-        QVERIFY(diagnostics.lines().at(0).startsWith("File error: "));
+        QCOMPARE(diagnostics.lines(), QStringList("File error: No such file or directory"));
     }
 
-    void saveRefusesAFaultyTemplateWithoutKeyboard()
+    // An empty template is refused before the keyboard; a cancelled keyboard
+    // or a "No" to overwriting saves nothing and leaves the template unsaved.
+    void nothingIsSavedWithoutConsent()
     {
         woxTemplateDataModel model;
-        woxModalScript script;
-        script.answer(1);
         QString name = "old";
+        woxModalScript empty;
+        empty.answer(1);
         QVERIFY(!model.save(name));
-        QCOMPARE(script.seen, QStringList("woxWarningDialog: Template is empty"));
-        QCOMPARE(name, QString("old"));
-    }
-
-    void cancelledKeyboardKeepsTheName()
-    {
-        woxTemplateDataModel model;
+        QCOMPARE(empty.seen, QStringList("woxWarningDialog: Template is empty"));
         addCell(model, 0, 0, 0);
-        woxModalScript script;
-        script.cancel();
-        QString name = "old";
+        woxModalScript cancel;
+        cancel.cancel();
         QVERIFY(!model.save(name));
         QCOMPARE(name, QString("old"));
-        QVERIFY(model.flagByte());
-        QVERIFY(runner.calls.isEmpty());
-    }
 
-    void overwriteNeedsYes()
-    {
         writeBytes(templatePath("plan"), "previous");
-        woxTemplateDataModel model;
-        addCell(model, 0, 0, 0);
         QStringList seen;
         QVERIFY(!saveAs(model, "plan", &seen, {0}));
         QCOMPARE(seen, QStringList({"woxKeyboardDialog",
                                     "woxWarningDialog: File exists, do you want to overwrite it?"}));
         QCOMPARE(readBytes(templatePath("plan")), QByteArray("previous"));
         QVERIFY(model.flagByte());
-
-        QString name = "old";
-        woxModalScript script;
-        script.type("plan").answer(0);
+        QVERIFY(runner.calls.isEmpty());
+        woxModalScript no;
+        no.type("plan").answer(0);
         QVERIFY(!model.save(name));
         QCOMPARE(name, QString("plan"));   // the typed name stays
-
         QVERIFY(saveAs(model, "plan", &seen, {1}));
         QCOMPARE(readBytes(templatePath("plan")), oneSetTemplate());
     }
@@ -393,7 +327,7 @@ private slots:
         QCOMPARE(readBytes(templatePath("plan")), QByteArray("previous"));
         QCOMPARE(QDir(templatesDir).entryList(QDir::Files), QStringList("plan.woxTemplate"));
         QVERIFY(model.flagByte());
-        QCOMPARE(diagnostics.lines().size(), 1);
+        QCOMPARE(diagnostics.lines(), QStringList("File error: File too large"));
         QVERIFY(runner.calls.isEmpty());
     }
 

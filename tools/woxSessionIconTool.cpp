@@ -1,5 +1,6 @@
 // Draws the session pictures with QPainter: the Full and Append pictures
-// of the session mode dialog and the eraser of the plots' pick menu. Run
+// of the session mode dialog, the eraser of the plots' pick menu, and the
+// buttons of the session and data menus. Run
 // tools/draw-session-icons.sh to rebuild them after a change.
 
 #include <QDir>
@@ -89,6 +90,80 @@ void drawAppend(QPainter &p, const QRectF &r)
     p.drawPolygon(head);
 }
 
+// A sheet of measurement rows: the template list a new session starts from;
+// a green play mark says it will be measured.
+void drawListTwo(QPainter &p, const QRectF &r)
+{
+    const qreal w = r.width();
+    p.setPen(QPen(QColor(80, 80, 80), 3));
+    p.setBrush(QColor(250, 250, 245));
+    p.drawRoundedRect(QRectF(w * 0.16, w * 0.08, w * 0.56, w * 0.78), 6, 6);
+    p.setPen(QPen(QColor(40, 70, 200), 5, Qt::SolidLine, Qt::RoundCap));
+    for (int i = 0; i < 5; ++i) {
+        const qreal y = w * (0.22 + 0.12 * i);
+        p.drawLine(QPointF(w * 0.26, y), QPointF(w * 0.62, y));
+    }
+    p.setPen(QPen(QColor(20, 110, 20), 2));
+    p.setBrush(QColor(40, 170, 40));
+    QPolygonF play;
+    play << QPointF(w * 0.6, w * 0.58) << QPointF(w * 0.92, w * 0.76) << QPointF(w * 0.6, w * 0.94);
+    p.drawPolygon(play);
+}
+
+// A closed folder: the stored session.
+void drawFolderBody(QPainter &p, const QRectF &r)
+{
+    const qreal w = r.width();
+    p.setPen(QPen(QColor(120, 80, 10), 3));
+    p.setBrush(QColor(230, 170, 50));
+    QPolygonF tab;
+    tab << QPointF(w * 0.08, w * 0.22) << QPointF(w * 0.38, w * 0.22) << QPointF(w * 0.46, w * 0.3)
+        << QPointF(w * 0.08, w * 0.3);
+    p.drawPolygon(tab);
+    p.setBrush(QColor(245, 195, 70));
+    p.drawRoundedRect(QRectF(w * 0.08, w * 0.3, w * 0.84, w * 0.52), 6, 6);
+}
+
+void drawFolderTwo(QPainter &p, const QRectF &r)
+{
+    drawFolderBody(p, r);
+}
+
+// The same folder with a red mark: the previous session was not finished.
+void drawFolderThree(QPainter &p, const QRectF &r)
+{
+    drawFolderBody(p, r);
+    const qreal w = r.width();
+    p.setPen(QPen(QColor(120, 0, 0), 3));
+    p.setBrush(QColor(220, 30, 30));
+    p.drawEllipse(QPointF(w * 0.5, w * 0.56), w * 0.17, w * 0.17);
+    p.setPen(QPen(Qt::white, w * 0.05, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(w * 0.5, w * 0.46), QPointF(w * 0.5, w * 0.58));
+    p.drawPoint(QPointF(w * 0.5, w * 0.66));
+}
+
+// An open book: the stored sessions to look at.
+void drawBook(QPainter &p, const QRectF &r)
+{
+    const qreal w = r.width();
+    p.setPen(QPen(QColor(40, 50, 110), 3));
+    p.setBrush(QColor(245, 245, 250));
+    QPolygonF left;
+    left << QPointF(w * 0.5, w * 0.28) << QPointF(w * 0.1, w * 0.2) << QPointF(w * 0.1, w * 0.78)
+         << QPointF(w * 0.5, w * 0.86);
+    QPolygonF right;
+    right << QPointF(w * 0.5, w * 0.28) << QPointF(w * 0.9, w * 0.2) << QPointF(w * 0.9, w * 0.78)
+          << QPointF(w * 0.5, w * 0.86);
+    p.drawPolygon(left);
+    p.drawPolygon(right);
+    p.setPen(QPen(QColor(90, 110, 200), 3, Qt::SolidLine, Qt::RoundCap));
+    for (int i = 0; i < 4; ++i) {
+        const qreal y = w * (0.36 + 0.11 * i);
+        p.drawLine(QPointF(w * 0.18, y - w * 0.04), QPointF(w * 0.42, y));
+        p.drawLine(QPointF(w * 0.58, y), QPointF(w * 0.82, y - w * 0.04));
+    }
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -101,6 +176,10 @@ int main(int argc, char *argv[])
     outputRoot = QString::fromLocal8Bit(argv[1]);
     const bool ok = save("icons/full.png", 128, 64, drawFull)
                     && save("icons/append.png", 192, 64, drawAppend)
-                    && save("icons/eraser.png", 48, 48, drawEraser);
+                    && save("icons/eraser.png", 48, 48, drawEraser)
+                    && save("icons/listTwo.png", 128, 128, drawListTwo)
+                    && save("icons/folderTwo.png", 160, 160, drawFolderTwo)
+                    && save("icons/folderThree.png", 160, 160, drawFolderThree)
+                    && save("icons/book.02.png", 128, 128, drawBook);
     return ok ? 0 : 1;
 }

@@ -1262,6 +1262,17 @@ make short circuit.</source>
     </message>
 </context>
 <context>
+    <name>woxSessionWidget</name>
+    <message>
+        <source>Left:</source>
+        <translation>Осталось:</translation>
+    </message>
+    <message>
+        <source>too long</source>
+        <translation>слишком долго</translation>
+    </message>
+</context>
+<context>
     <name>woxSignalWidget</name>
     <message>
         <source>Bad</source>

@@ -1275,6 +1275,14 @@ make short circuit.</source>
         <source>Ohm</source>
         <translation type="vanished">Ω</translation>
     </message>
+    <message>
+        <source>Left:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>too long</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>woxSignalWidget</name>

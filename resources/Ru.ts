@@ -1574,6 +1574,42 @@ e
         <source>Close</source>
         <translation>Закрыть</translation>
     </message>
+    <message>
+        <source>System error</source>
+        <translation>Системная ошибка</translation>
+    </message>
+    <message>
+        <source>Connecting to server...</source>
+        <translation>Соединение с сервером...</translation>
+    </message>
+    <message>
+        <source>Downloading...</source>
+        <translation>Загрузка...</translation>
+    </message>
+    <message>
+        <source>Closing...</source>
+        <translation>Завершение...</translation>
+    </message>
+    <message>
+        <source>Network error</source>
+        <translation>Ошибка сети</translation>
+    </message>
+    <message>
+        <source>Update is available</source>
+        <translation>Доступно обновление</translation>
+    </message>
+    <message>
+        <source>There is no update yet</source>
+        <translation>Обновлений пока нет</translation>
+    </message>
+    <message>
+        <source>Downloaded update is corrupted</source>
+        <translation>Загруженное обновление повреждено</translation>
+    </message>
+    <message>
+        <source>Restarting...</source>
+        <translation>Перезапуск...</translation>
+    </message>
 </context>
 <context>
     <name>woxWarningDialog</name>

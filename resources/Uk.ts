@@ -1554,6 +1554,42 @@ e
         <source>Close</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>System error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connecting to server...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Downloading...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Closing...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Network error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update is available</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no update yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Downloaded update is corrupted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restarting...</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>woxWarningDialog</name>

@@ -1241,6 +1241,58 @@ make short circuit.</source>
         <source>Can not open file for writing</source>
         <translation>Невозможно открыть файл для записи</translation>
     </message>
+    <message>
+        <source>N / A</source>
+        <translation>Н / Д</translation>
+    </message>
+    <message>
+        <source>Ohm</source>
+        <translation>Ом</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation>м</translation>
+    </message>
+    <message>
+        <source>Rx</source>
+        <translation>Пр</translation>
+    </message>
+    <message>
+        <source>mA</source>
+        <translation>мА</translation>
+    </message>
+    <message>
+        <source>V</source>
+        <translation>В</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>Вт</translation>
+    </message>
+    <message>
+        <source>mV</source>
+        <translation>мВ</translation>
+    </message>
+    <message>
+        <source>mV/V</source>
+        <translation>мВ/В</translation>
+    </message>
+    <message>
+        <source>IP options were changed since last session. Change back?</source>
+        <translation>Параметры ВП изменились с прошлой сессии. Вернуть прежние?</translation>
+    </message>
+    <message>
+        <source>IP options of this session can not be restored</source>
+        <translation>Параметры ВП этой сессии невозможно восстановить</translation>
+    </message>
+    <message>
+        <source>Measurement center:</source>
+        <translation>Центр измерения:</translation>
+    </message>
+    <message>
+        <source>Pseudo depth:</source>
+        <translation>Псевдоглубина:</translation>
+    </message>
 </context>
 <context>
     <name>woxSessionModeDialog</name>

@@ -1223,7 +1223,7 @@ make short circuit.</source>
     <name>woxSessionDataModel</name>
     <message>
         <source>Ohm</source>
-        <translation type="vanished">Ω</translation>
+        <translation>Ω</translation>
     </message>
     <message>
         <source>Can not open file for reading</source>
@@ -1247,6 +1247,54 @@ make short circuit.</source>
     </message>
     <message>
         <source>Can not open file for writing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>N / A</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rx</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mA</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>V</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mV/V</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IP options were changed since last session. Change back?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IP options of this session can not be restored</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Measurement center:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pseudo depth:</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -1,7 +1,8 @@
 // Times the session file with the largest session the templates allow
 // (8 sets of 6,336 rows, every row measured with a 10-value decay): the
 // working copy's save with and without the file-system sync, its load, and a
-// plain write of the same bytes with fsync for comparison.
+// plain write of the same bytes with fsync for comparison; then one replot
+// of the pseudo-section and of the sounding curves over all its rows.
 //
 // The bench restarts itself with a scratch home folder, so the working copy
 // it writes never replaces a real one.
@@ -9,12 +10,18 @@
 #include "woxConstants.h"
 #include "woxSessionDataModel.h"
 #include "woxSessionFile.h"
+#include "woxPseudoSectionPlot.h"
+#include "woxSoundingCurvePlot.h"
+
+#include <qwt_plot_renderer.h>
 
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
+#include <QPainter>
 
 #include <cstdio>
 #include <cstdlib>
@@ -154,6 +161,46 @@ void benchSessionFile()
                 megabytes / loadMs * 1e3, loadMs / rawMs);
 }
 
+// Mean milliseconds of one replot of the plot into an 850 x 450 image.
+double replotMs(QwtPlot &plot)
+{
+    QImage image(850, 450, QImage::Format_ARGB32_Premultiplied);
+    plot.resize(image.size());
+    QwtPlotRenderer renderer;
+    return meanMs([&] {
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        renderer.render(&plot, &painter, QRectF(image.rect()));
+    });
+}
+
+// The first `count` rows of the largest session on each plot at once. The
+// plots show one set at a time; all rows together is an upper bound.
+void benchPlots(const woxSessionFile &session, int count)
+{
+    QVector<QPointF> xy;
+    QVector<QPointF> sounding;
+    QVector<float> values;
+    QVector<quint32> rows;
+    for (int i = 0; i < count; ++i) {
+        const woxSessionDataUnit &row = session.units.at(i);
+        xy.append(QPointF(row.x, row.y));
+        sounding.append(QPointF(row.y, row.resistivity));
+        values.append(row.resistivity);
+        rows.append(quint32(i));
+    }
+    woxPseudoSectionPlot section;
+    section.setPitch(5.0f);
+    section.onPlotUpdate(xy, values, rows);
+    woxSoundingCurvePlot curves;
+    curves.onPlotUpdate(sounding, rows);
+    curves.onPlotUpdate(sounding.mid(0, 30));
+    std::printf("plots, %d points each, one replot into an 850 x 450 image; mean of %d rounds:\n",
+                count, rounds);
+    std::printf("  pseudo-section:  %8.1f ms\n", replotMs(section));
+    std::printf("  sounding curves: %8.1f ms\n", replotMs(curves));
+}
+
 // Runs the bench again in a scratch home folder (the data folders follow the
 // home), and removes that folder afterwards.
 int restartInScratchHome(char *argv[])
@@ -178,6 +225,9 @@ int main(int argc, char *argv[])
     {
         QApplication application(argc, argv);
         benchSessionFile();
+        const woxSessionFile session = largestSession();
+        benchPlots(session, rowsPerSet);
+        benchPlots(session, setCount * rowsPerSet);
         std::printf("peak memory %lld kB\n", peakMemoryKb());
         std::fflush(stdout);
     }

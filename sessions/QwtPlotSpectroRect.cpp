@@ -151,10 +151,12 @@ void QwtPlotSpectroRect::drawRects(QPainter *painter, const QwtScaleMap &xMap,
         }
         if (testPaintAttribute(ClipPoints) && !canvasRect.contains(xi, yi))
             continue;
-        const QColor colour = QColor::fromRgba(colourOf(sample.z()));
-        painter->setPen(QPen(QBrush(colour), 1.0, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
-        painter->setBrush(QBrush(colour));
-        QwtPainter::drawRect(painter, QRectF(xi - width / 2, yi - height / 2, width, height));
+        // The one-pixel border of the cell's own colour is part of the fill:
+        // filling the outer rectangle covers the same pixels as stroking and
+        // filling it, at a fraction of the cost.
+        painter->fillRect(QRectF(xi - width / 2 - 0.5, yi - height / 2 - 0.5, width + 1.0,
+                                 height + 1.0),
+                          QColor::fromRgba(colourOf(sample.z())));
     }
     colorTable.clear();
 }

@@ -381,6 +381,47 @@ private slots:
         QCOMPARE(curveWithSymbol(plot, 6)->dataSize(), size_t(0));
         QCOMPARE(axis(plot, QwtPlot::yLeft), QwtInterval(1, 10));
     }
+
+    // Pictures for the documentation, when asked (WOX_SCREENSHOT_DIR=docs):
+    // a Wenner survey over two cables of 32 electrodes 5 m apart, with a
+    // conductive body under the middle of the line.
+    void screenshots()
+    {
+        Points xy;
+        Values rho;
+        Rows rows;
+        for (int n = 1; n <= 21; ++n) {
+            for (int a = 0; a + 3 * n < 64; ++a) {
+                const double x = (a + 1.5 * n) * 5.0;
+                const double z = n * 2.5;
+                xy << QPointF(x, z);
+                rho << float(300.0 - 250.0 * std::exp(-std::pow(x - 160, 2) / 900 - std::pow(z - 15, 2) / 60));
+                rows << quint32(rows.size());
+            }
+        }
+        woxPseudoSectionPlot section;
+        section.resize(850, 450);
+        section.onPlotUpdate(xy, rho, rows);
+        woxSoundingCurvePlot curves;
+        curves.resize(850, 450);
+        Points sounding;
+        Points line;
+        for (int i = 0; i < xy.size(); ++i) {
+            sounding << QPointF(xy.at(i).y(), rho.at(i));
+            if (xy.at(i).x() == 160.0)
+                line << sounding.last();
+        }
+        curves.onPlotUpdate(sounding, rows);
+        curves.onPlotUpdate(line);
+        const QString dir = qEnvironmentVariable("WOX_SCREENSHOT_DIR");
+        for (QwtPlot *plot : {static_cast<QwtPlot *>(&section), static_cast<QwtPlot *>(&curves)}) {
+            const QPixmap picture = plot->grab();
+            QCOMPARE(picture.size(), QSize(850, 450));
+            if (!dir.isEmpty())
+                QVERIFY(picture.save(dir + (plot == &section ? "/pseudo-section.png"
+                                                              : "/sounding-curves.png")));
+        }
+    }
 };
 
 QTEST_MAIN(tst_sessionPlots)

@@ -4,10 +4,14 @@
 #include "woxCommandRunner.h"
 #include "woxConstants.h"
 #include "woxCore.h"
+#include "woxDeviceBus.h"
 #include "woxDiagnostic.h"
+#include "woxEngineerAddresses.h"
+#include "woxEngineerReadouts.h"
 #include "woxFileSaver.h"
 #include "woxGPSManager.h"
 #include "woxNetworkAddresses.h"
+#include "woxOptionsWidget.h"
 #include "woxPasswordDialog.h"
 #include "woxProductionTests.h"
 #include "woxTranslator.h"
@@ -45,7 +49,11 @@ void applyStyleSheet(QWidget *widget, const QString &path)
 } // namespace
 
 woxEngineerWidget::woxEngineerWidget(int level, QWidget *parent)
-    : QWidget(parent), core(nullptr), gpsManager(nullptr), proLogs(woxProductionTests::Count)
+    : QWidget(parent)
+    , core(nullptr)
+    , gpsManager(nullptr)
+    , proLogs(woxProductionTests::Count)
+    , stressRunning(false)
 {
     // The fix holder exists while the screen is open; closing destroys it.
     woxGPSManager::instance();
@@ -56,15 +64,17 @@ woxEngineerWidget::woxEngineerWidget(int level, QWidget *parent)
     samplesFont.setPointSize(8);
     rxSamplesTextEdit->setFont(samplesFont);
     core = woxCore::instance();
+    signalVerticalLayout->addWidget(&signalWidget);
     connect(woxTranslator::instance(), &woxTranslator::sendTranslate,
             this, &woxEngineerWidget::onTranslate);
     proButtons = {proToolButton00, proToolButton01, proToolButton02, proToolButton03, proToolButton04, proToolButton05, proToolButton06, proToolButton07, proToolButton08, proToolButton09, proToolButton10, proToolButton11, proToolButton12, proToolButton13, proToolButton14, proToolButton15, proToolButton16, proToolButton17, proToolButton18, proToolButton19, proToolButton20, proToolButton21};
     proNames = woxProductionTests::names();
     proInstructions = woxProductionTests::instructions();
     connectProduction();
-    connect(core, &woxCore::sendReportSwAux, this, &woxEngineerWidget::onReportSwAux);
-    connect(core, &woxCore::sendReportCalibrate, this, &woxEngineerWidget::onReportCalibrate);
-    repeatTimer.setSingleShot(true);
+    connectTransmitter();
+    connectReceivers();
+    connectSwitches();
+    connectOtherPages();
     onTranslate();
 }
 
@@ -137,6 +147,89 @@ void woxEngineerWidget::connectProduction()
     connect(core, &woxCore::sendReportProduction, this, &woxEngineerWidget::onReportProduction);
 }
 
+void woxEngineerWidget::connectTransmitter()
+{
+    connect(txPowerHorizontalSlider, &QSlider::valueChanged, this,
+            &woxEngineerWidget::onPowerValueChanged);
+    connect(txDurationHorizontalSlider, &QSlider::valueChanged, this,
+            &woxEngineerWidget::onDurationValueChanged);
+    const std::pair<QPushButton *, void (woxEngineerWidget::*)()> buttons[] = {
+        {txAdjustPulseFirstPushButton, &woxEngineerWidget::onAdjustPulseFirst},
+        {txAdjustPulseSecondPushButton, &woxEngineerWidget::onAdjustPulseSecond},
+        {txPulseFirstPushButton, &woxEngineerWidget::onPulseFirst},
+        {txPulseSecondPushButton, &woxEngineerWidget::onPulseSecond},
+        {txStopPushButton, &woxEngineerWidget::onTxStop},
+        {txPulseZeroPushButton, &woxEngineerWidget::onPulseZero},
+    };
+    for (const auto &button : buttons)
+        connect(button.first, &QPushButton::clicked, this, button.second);
+    connect(core, &woxCore::sendReportTxAux, this, &woxEngineerWidget::onReportTxAux);
+}
+
+void woxEngineerWidget::connectReceivers()
+{
+    const std::pair<QPushButton *, void (woxEngineerWidget::*)()> buttons[] = {
+        {rxRepeatPushButton, &woxEngineerWidget::onMsrRepeat},
+        {rxMsrStartPushButton, &woxEngineerWidget::onMsrStart},
+        {rxStopPushButton, &woxEngineerWidget::onStop},
+        {rxMsrGetPushButton, &woxEngineerWidget::onMsrGet},
+        {rxMsrClearPushButton, &woxEngineerWidget::onMsrClear},
+        {rxRxResetPushButton, &woxEngineerWidget::onRxReset},
+        {rxClbInputPushButton, &woxEngineerWidget::onClbInput},
+        {rxMsrInputPushButton, &woxEngineerWidget::onMsrInput},
+        {rxLowRangePushButton, &woxEngineerWidget::onLowRange},
+        {rxHighRangePushButton, &woxEngineerWidget::onHighRange},
+        {rxSensorsPushButton, &woxEngineerWidget::onSensors},
+    };
+    for (const auto &button : buttons)
+        connect(button.first, &QPushButton::clicked, this, button.second);
+    connect(core, &woxCore::sendReportRxAux, this, &woxEngineerWidget::onReportRxAux);
+    connect(core, &woxCore::sendReportSensor, this, &woxEngineerWidget::onReportSensor);
+    repeatTimer.setSingleShot(true);
+    connect(&repeatTimer, &QTimer::timeout, this, &woxEngineerWidget::onMsrRepeat);
+}
+
+void woxEngineerWidget::connectSwitches()
+{
+    const std::pair<QPushButton *, void (woxEngineerWidget::*)()> buttons[] = {
+        {swSwSetNAPushButton, &woxEngineerWidget::onSwSetNA},
+        {swSwSetMBPushButton, &woxEngineerWidget::onSwSetMB},
+        {swSwResetPushButton, &woxEngineerWidget::onSwReset},
+        {swAllPushButton, &woxEngineerWidget::onAll},
+        {swGroundingPushButton, &woxEngineerWidget::onGrounding},
+        {swPhantomPushButton, &woxEngineerWidget::onPhantom},
+    };
+    for (const auto &button : buttons)
+        connect(button.first, &QPushButton::clicked, this, button.second);
+    connect(core, &woxCore::sendReportSwAux, this, &woxEngineerWidget::onReportSwAux);
+}
+
+void woxEngineerWidget::connectOtherPages()
+{
+    const std::pair<QPushButton *, void (woxEngineerWidget::*)()> buttons[] = {
+        {calibrateCalibratePushButton, &woxEngineerWidget::onCalibrate},
+        {calibrateDefaultPushButton, &woxEngineerWidget::onDefault},
+        {stressRxStartPushButton, &woxEngineerWidget::onStressRxStart},
+        {miscSoundAlertPushButton, &woxEngineerWidget::onSoundAlert},
+        {miscTimeSetPushButton, &woxEngineerWidget::onTimeSet},
+        {miscTimeGetPushButton, &woxEngineerWidget::onTimeGet},
+        {miscStartGPSPushButton, &woxEngineerWidget::onStartGPS},
+        {miscStopGPSPushButton, &woxEngineerWidget::onStopGPS},
+        {miscPanicPushButton, &woxEngineerWidget::onPanic},
+        {miscPingPushButton, &woxEngineerWidget::onPing},
+        {signalSetQuadripolePushButton, &woxEngineerWidget::onSetQuadripole},
+        {vesPushButton, &woxEngineerWidget::onVes},
+        {et2dPushButton, &woxEngineerWidget::onET2D},
+    };
+    for (const auto &button : buttons)
+        connect(button.first, &QPushButton::clicked, this, button.second);
+    connect(core, &woxCore::sendReportCalibrate, this, &woxEngineerWidget::onReportCalibrate);
+    connect(core, &woxCore::sendReportRxStress, this, &woxEngineerWidget::onReportRxStress);
+    connect(core, &woxCore::sendReportClock, this, &woxEngineerWidget::onReportClock);
+    connect(core, &woxCore::sendReportVES, this, &woxEngineerWidget::onReportVES);
+    connect(core, &woxCore::sendReportET2D, this, &woxEngineerWidget::onReportET2D);
+}
+
 void woxEngineerWidget::onTranslate()
 {
     tabWidget->setTabText(tabWidget->indexOf(proTab), tr("Setup and testing"));
@@ -157,6 +250,7 @@ void woxEngineerWidget::onTranslate()
 void woxEngineerWidget::closeEvent(QCloseEvent *event)
 {
     core->stop();
+    stopStressRuns();
     const bool noLog = std::all_of(proLogs.cbegin(), proLogs.cend(),
                                    [](const QString &log) { return log.isEmpty(); });
     if (noLog) {
@@ -198,11 +292,13 @@ void woxEngineerWidget::finishClose(QCloseEvent *event)
 void woxEngineerWidget::onStop()
 {
     core->stop();
+    stopStressRuns();
 }
 
 void woxEngineerWidget::onProStop()
 {
     core->stop();
+    stopStressRuns();
 }
 
 // ---------------------------------------------------------------- production
@@ -319,12 +415,306 @@ void woxEngineerWidget::onLog20() { onShowLog(20); }
 void woxEngineerWidget::onPro21() { onStartPro(21); }
 void woxEngineerWidget::onLog21() { onShowLog(21); }
 
-// ---------------------------------------------------------------- answers
+// ---------------------------------------------------------------- transmitter
+
+woxAddress woxEngineerWidget::TxDevice(int index)
+{
+    return woxEngineerAddresses::transmitter(index);
+}
+
+void woxEngineerWidget::onPowerValueChanged(int value)
+{
+    txPowerLabel->setText(QString::number(value));
+}
+
+void woxEngineerWidget::onDurationValueChanged(int value)
+{
+    txDurationLabel->setText(QString::number(value));
+}
+
+qint8 woxEngineerWidget::txPower() const
+{
+    // -1 asks the transmitter for the grounding check's power.
+    return txCheckGroundingPowerCheckBox->isChecked() ? qint8(-1)
+                                                       : qint8(txPowerHorizontalSlider->value());
+}
+
+void woxEngineerWidget::sendTx(woxTxRequest request)
+{
+    core->txAux(request);
+}
+
+void woxEngineerWidget::onAdjustPulseFirst()
+{
+    woxTxRequest request;
+    request.adjust = true;
+    request.device = woxDeviceBus::transmitter;
+    request.command = woxDeviceBus::firstAdjustPulse;
+    request.level = txPower();
+    sendTx(request);
+}
+
+void woxEngineerWidget::onAdjustPulseSecond()
+{
+    woxTxRequest request;
+    request.adjust = true;
+    request.device = woxDeviceBus::transmitter;
+    request.command = woxDeviceBus::secondAdjustPulse;
+    request.level = txPower();
+    sendTx(request);
+}
+
+void woxEngineerWidget::onPulseFirst()
+{
+    woxTxRequest request;
+    request.pulse = true;
+    request.device = TxDevice(txDeviceComboBox->currentIndex());
+    request.command = woxDeviceBus::firstStartPulse;
+    request.duration = quint16(txDurationHorizontalSlider->value());
+    sendTx(request);
+}
+
+void woxEngineerWidget::onPulseSecond()
+{
+    woxTxRequest request;
+    request.pulse = true;
+    request.device = TxDevice(txDeviceComboBox->currentIndex());
+    request.command = woxDeviceBus::secondStartPulse;
+    request.duration = quint16(txDurationHorizontalSlider->value());
+    sendTx(request);
+}
+
+void woxEngineerWidget::onTxStop()
+{
+    woxTxRequest request;
+    request.stop = true;
+    request.device = TxDevice(txDeviceComboBox->currentIndex());
+    sendTx(request);
+}
+
+void woxEngineerWidget::onPulseZero()
+{
+    woxTxRequest request;
+    request.pulse = true;
+    request.device = woxDeviceBus::referenceUnit;
+    request.command = woxDeviceBus::zeroPulse;
+    request.duration = quint16(txDurationHorizontalSlider->value());
+    request.level = txPower();
+    sendTx(request);
+}
+
+void woxEngineerWidget::onReportTxAux(const woxCoreReportTxAux report)
+{
+    if (report.error.code != 0)
+        woxWarningDialog::showOk(report.error.toString());
+    txTempLabel->setText(woxEngineerReadouts::temperature(report.temperature));
+}
+
+// ---------------------------------------------------------------- receivers
+
+woxAddress woxEngineerWidget::RxDevice(int index)
+{
+    return woxEngineerAddresses::receiver(index);
+}
+
+void woxEngineerWidget::sendRx(woxRxRequest request)
+{
+    request.device = RxDevice(rxDeviceComboBox->currentIndex());
+    core->rxAux(request);
+}
+
+void woxEngineerWidget::onMsrRepeat()
+{
+    if (!rxRepeatPushButton->isChecked()) {
+        repeatTimer.stop();
+        return;
+    }
+    repeatTimer.start(400);
+    onMsrGet();
+    // The spin box keeps the count at its maximum.
+    rxSamplesToRunSpinBox->setValue(rxSamplesToRunSpinBox->value() + 1);
+}
+
+void woxEngineerWidget::onMsrStart()
+{
+    woxRxRequest request;
+    request.start = true;
+    request.samples = quint16(rxSamplesToRunSpinBox->value());
+    sendRx(request);
+}
+
+void woxEngineerWidget::onMsrGet()
+{
+    // All receivers cannot answer one read at once.
+    if (RxDevice(rxDeviceComboBox->currentIndex()) == woxDeviceBus::allReceivers)
+        return;
+    woxRxRequest request;
+    request.read = true;
+    request.samples = quint16(rxSamplesToRunSpinBox->value());
+    sendRx(request);
+}
+
+void woxEngineerWidget::onMsrClear()
+{
+    woxRxRequest request;
+    request.clear = true;
+    sendRx(request);
+}
+
+void woxEngineerWidget::onRxReset()
+{
+    woxRxRequest request;
+    request.reset = true;
+    sendRx(request);
+}
+
+void woxEngineerWidget::onClbInput()
+{
+    woxRxRequest request;
+    request.calibrationInput = true;
+    sendRx(request);
+}
+
+void woxEngineerWidget::onMsrInput()
+{
+    woxRxRequest request;
+    request.measurementInput = true;
+    sendRx(request);
+}
+
+void woxEngineerWidget::onLowRange()
+{
+    woxRxRequest request;
+    request.lowRange = true;
+    sendRx(request);
+}
+
+void woxEngineerWidget::onHighRange()
+{
+    woxRxRequest request;
+    request.highRange = true;
+    sendRx(request);
+}
+
+void woxEngineerWidget::onSensors()
+{
+    core->readSensors(0);
+}
+
+void woxEngineerWidget::onReportRxAux(const woxCoreReportRxAux report)
+{
+    if (report.error.code != 0)
+        woxWarningDialog::showOk(report.error.toString());
+    // One edit for the whole report, so thousands of samples do not redo
+    // the layout line by line.
+    rxSamplesTextEdit->textCursor().insertText(woxEngineerReadouts::samples(report.samples));
+}
+
+void woxEngineerWidget::onReportSensor(const woxCoreReportSensor report)
+{
+    if (report.error.code != 0)
+        woxWarningDialog::showOk(report.error.toString());
+    const std::pair<woxAddress, QLabel *> labels[] = {
+        {1, rxIntBatLabel}, {2, rxExtBatLabel}, {3, rxMoistureLabel},
+        {woxDeviceBus::transmitter, txTempLabel},
+    };
+    for (const auto &label : labels)
+        label.second->setText(
+            woxEngineerReadouts::value(woxEngineerReadouts::sensorValue(report, label.first)));
+}
+
+// ---------------------------------------------------------------- switches
+
+woxAddress woxEngineerWidget::SwDevice(int index)
+{
+    return woxEngineerAddresses::switchDevice(index);
+}
+
+woxElectrode woxEngineerWidget::SwElectrode(int value)
+{
+    return woxEngineerAddresses::electrode(value);
+}
+
+void woxEngineerWidget::sendSw(woxSwRequest request)
+{
+    core->swAux(request);
+}
+
+void woxEngineerWidget::onSwSetNA()
+{
+    woxSwRequest request;
+    request.device = SwDevice(swDeviceComboBox->currentIndex());
+    request.set = true;
+    request.enable = swApplyCheckBox->isChecked();
+    request.pairMB = false;
+    request.electrode = SwElectrode(swElectrodeSpinBox->value());
+    sendSw(request);
+}
+
+void woxEngineerWidget::onSwSetMB()
+{
+    woxSwRequest request;
+    request.device = SwDevice(swDeviceComboBox->currentIndex());
+    request.set = true;
+    request.enable = swApplyCheckBox->isChecked();
+    request.pairMB = true;
+    request.electrode = SwElectrode(swElectrodeSpinBox->value());
+    sendSw(request);
+}
+
+void woxEngineerWidget::onSwReset()
+{
+    woxSwRequest request;
+    request.device = SwDevice(swDeviceComboBox->currentIndex());
+    request.reset = true;
+    sendSw(request);
+}
+
+void woxEngineerWidget::onGrounding()
+{
+    // Grounding names the electrode alone; no switch is addressed.
+    woxSwRequest request;
+    request.ground = true;
+    request.electrode = SwElectrode(swElectrodeSpinBox->value());
+    sendSw(request);
+}
+
+void woxEngineerWidget::onAll()
+{
+    woxSwRequest request;
+    request.device = SwDevice(swDeviceComboBox->currentIndex());
+    request.all = true;
+    sendSw(request);
+}
+
+void woxEngineerWidget::onPhantom()
+{
+    woxSwRequest request;
+    request.device = SwDevice(swDeviceComboBox->currentIndex());
+    request.phantom = true;
+    sendSw(request);
+}
 
 void woxEngineerWidget::onReportSwAux(const woxCoreReportSwAux report)
 {
     if (report.error.code != 0)
         woxWarningDialog::showOk(report.error.toString());
+}
+
+// ---------------------------------------------------------------- calibration
+
+void woxEngineerWidget::onCalibrate()
+{
+    woxCalibrateRequest request;
+    request.samples = quint16(calibrateSamplesSpinBox->value());
+    core->calibrate(request);
+}
+
+void woxEngineerWidget::onDefault()
+{
+    woxCalibrateRequest request;
+    request.restoreDefaults = 1;
+    core->calibrate(request);
 }
 
 void woxEngineerWidget::onReportCalibrate(const woxCoreReportCalibrate report)
@@ -333,13 +723,187 @@ void woxEngineerWidget::onReportCalibrate(const woxCoreReportCalibrate report)
                                                     : QStringLiteral("Success"));
 }
 
-// ---------------------------------------------------------------- GPS readout
+// ---------------------------------------------------------------- receiver stress
+
+void woxEngineerWidget::sendStress(const woxStressRequest &request, StressAsker asker)
+{
+    stressAskers.append(asker);
+    core->rxStress(request);
+}
+
+void woxEngineerWidget::stopStressRuns()
+{
+    stressRunning = false;
+}
+
+void woxEngineerWidget::onStressRxStart()
+{
+    stressRunning = true;
+    stressRxStatusLabel->clear();
+    woxStressRequest request;
+    request.device = woxEngineerAddresses::stressReceiver(stressRxChannelSpinBox->value());
+    request.samples = quint16(stressRxSamplesSpinBox->value());
+    request.pause = stressRxPauseSpinBox->value();
+    sendStress(request, StressRun);
+}
+
+void woxEngineerWidget::onReportRxStress(const woxCoreReportRxStress report)
+{
+    // An answer nobody on this screen asked for is shown on the stress page
+    // but never starts a run.
+    const StressAsker asker = stressAskers.isEmpty() ? StressRun : stressAskers.takeFirst();
+    QLabel *label = asker == PingRun ? miscPingLabel : stressRxStatusLabel;
+    if (report.error.code != 0) {
+        if (asker == StressRun)
+            stopStressRuns();
+        woxWarningDialog::showOk(report.error.toString());
+        label->setText(QStringLiteral("N/A"));
+        return;
+    }
+    label->setText(report.text);
+    if (asker == PingRun)
+        return;
+    if (stressRunning && report.text == QLatin1String("OK"))
+        onStressRxStart();
+    else
+        stopStressRuns();
+}
+
+// ---------------------------------------------------------------- misc
+
+void woxEngineerWidget::onSoundAlert()
+{
+    core->playSound(quint8(miscSoundSampleSpinBox->value()));
+}
+
+void woxEngineerWidget::onTimeSet()
+{
+    woxClockRequest request;
+    request.set = true;
+    // Month or day 0 make no date; the request then carries a null one.
+    const QDate date(miscYearSpinBox->value(), miscMonthSpinBox->value(), miscDaySpinBox->value());
+    request.date = date.isValid() ? date : QDate();
+    request.time = QTime(miscHourSpinBox->value(), miscMinuteSpinBox->value(),
+                         miscSecondSpinBox->value(), 0);
+    core->clock(request);
+}
+
+void woxEngineerWidget::onTimeGet()
+{
+    core->clock(woxClockRequest());
+}
+
+void woxEngineerWidget::onStartGPS()
+{
+    gpsManager = woxGPSManager::instance();
+    connect(&gpsTimer, &QTimer::timeout, this, &woxEngineerWidget::onGPSTimer,
+            Qt::UniqueConnection);
+    gpsTimer.start(1000);
+}
 
 void woxEngineerWidget::onStopGPS()
 {
     gpsTimer.stop();
-    QObject::disconnect(&gpsTimer, &QTimer::timeout, this, nullptr);
+    disconnect(&gpsTimer, &QTimer::timeout, this, &woxEngineerWidget::onGPSTimer);
     woxGPSManager::destroy();
     gpsManager = nullptr;
     miscListWidget->clear();
+}
+
+void woxEngineerWidget::onGPSTimer()
+{
+    // Asked anew on every tick: Stop GPS destroys the holder.
+    const QString line = woxEngineerReadouts::gpsLine(woxGPSManager::instance()->fix());
+    if (miscListWidget->count() == 10)
+        miscListWidget->clear();
+    miscListWidget->addItem(line);
+}
+
+void woxEngineerWidget::onPanic()
+{
+    stopStressRuns();
+    core->stopAll(0);
+}
+
+void woxEngineerWidget::onPing()
+{
+    woxStressRequest request;
+    request.device = woxAddress(miscPingDeviceSpinBox->value());
+    request.pause = miscPingMsSpinBox->value();
+    sendStress(request, PingRun);
+    miscPingLabel->clear();
+}
+
+void woxEngineerWidget::onReportClock(const woxCoreReportClock report)
+{
+    if (report.error.code != 0) {
+        woxWarningDialog::showOk(report.error.toString());
+        return;
+    }
+    if (report.set)
+        return;
+    // Each spin box clamps a value outside its range to its nearest end.
+    miscYearSpinBox->setValue(report.date.year());
+    miscMonthSpinBox->setValue(report.date.month());
+    miscDaySpinBox->setValue(report.date.day());
+    miscHourSpinBox->setValue(report.time.hour());
+    miscMinuteSpinBox->setValue(report.time.minute());
+    miscSecondSpinBox->setValue(report.time.second());
+}
+
+// ---------------------------------------------------------------- signal, VES, ET2D
+
+void woxEngineerWidget::onSetQuadripole()
+{
+    woxQuadripole quadripole;
+    quadripole.a = woxElectrode(signalASpinBox->value());
+    quadripole.b = woxElectrode(signalBSpinBox->value());
+    quadripole.m = woxElectrode(signalMSpinBox->value());
+    quadripole.n = woxElectrode(signalNSpinBox->value());
+    signalWidget.setQuadripole(quadripole);
+    // Accept in the signal window closes (hides) it; a new quadripole brings it back.
+    signalWidget.show();
+}
+
+void woxEngineerWidget::onVes()
+{
+    vesListWidget->clear();
+    core->measureVES(woxOptionsWidget::measurementSettings());
+}
+
+void woxEngineerWidget::onReportVES(const woxCoreReportVES report)
+{
+    if (report.error.code != 0) {
+        woxWarningDialog::showOk(report.error.toString());
+        return;
+    }
+    vesListWidget->addItems(woxEngineerReadouts::vesLines(report.result));
+}
+
+void woxEngineerWidget::onET2D()
+{
+    woxET2DRequest request;
+    request.options = woxOptionsWidget::measurementSettings();
+    woxCoreQuadripole quadripole;
+    quadripole.a = 0;
+    quadripole.b = 1;
+    quadripole.m = 1;
+    quadripole.n = 0;
+    quadripole.channel = 0;
+    request.quadripoles.append(quadripole);
+    et2dInListWidget->clear();
+    for (const woxCoreQuadripole &sent : qAsConst(request.quadripoles))
+        et2dInListWidget->addItem(woxEngineerReadouts::quadripoleLine(sent));
+    core->measureET2D(request);
+}
+
+void woxEngineerWidget::onReportET2D(const woxCoreReportET2D report)
+{
+    et2dOutListWidget->clear();
+    if (report.error.code != 0) {
+        woxWarningDialog::showOk(report.error.toString());
+        return;
+    }
+    for (const woxMeasureResult &result : report.results)
+        et2dOutListWidget->addItem(woxEngineerReadouts::et2dLine(result));
 }

@@ -3,10 +3,24 @@
 
 #include "ui_mEngineerWidget.h"
 
-#include "woxCoreReportCalibrate.h"
-#include "woxCoreReportProduction.h"
-#include "woxCoreReportSwAux.h"
+#include "woxRxRequest.h"
+#include "woxStressRequest.h"
+#include "woxSwRequest.h"
+#include "woxTxRequest.h"
 
+#include "woxCoreReportCalibrate.h"
+#include "woxCoreReportClock.h"
+#include "woxCoreReportET2D.h"
+#include "woxCoreReportProduction.h"
+#include "woxCoreReportRxAux.h"
+#include "woxCoreReportRxStress.h"
+#include "woxCoreReportSensor.h"
+#include "woxCoreReportSwAux.h"
+#include "woxCoreReportTxAux.h"
+#include "woxCoreReportVES.h"
+#include "woxSignalWidget.h"
+
+#include <QList>
 #include <QStringList>
 #include <QTimer>
 #include <QVector>
@@ -93,18 +107,81 @@ public slots:
     void onLog21();
     void onProStop();
     void onReportProduction(const woxCoreReportProduction report);
+    woxAddress TxDevice(int index);
+    void onPowerValueChanged(int value);
+    void onDurationValueChanged(int value);
+    void onAdjustPulseFirst();
+    void onAdjustPulseSecond();
+    void onPulseFirst();
+    void onPulseSecond();
+    void onTxStop();
+    void onPulseZero();
+    void onReportTxAux(const woxCoreReportTxAux report);
+    woxAddress RxDevice(int index);
+    void onMsrRepeat();
+    void onMsrStart();
+    void onMsrGet();
+    void onMsrClear();
+    void onRxReset();
+    void onClbInput();
+    void onMsrInput();
+    void onLowRange();
+    void onHighRange();
+    void onSensors();
+    void onReportRxAux(const woxCoreReportRxAux report);
+    void onReportSensor(const woxCoreReportSensor report);
+    woxAddress SwDevice(int index);
+    woxElectrode SwElectrode(int value);
+    void onSwSetNA();
+    void onSwSetMB();
+    void onSwReset();
+    void onGrounding();
+    void onAll();
+    void onPhantom();
     void onReportSwAux(const woxCoreReportSwAux report);
+    void onCalibrate();
+    void onDefault();
     void onReportCalibrate(const woxCoreReportCalibrate report);
+    void onStressRxStart();
+    void onReportRxStress(const woxCoreReportRxStress report);
+    void onSoundAlert();
+    void onTimeSet();
+    void onTimeGet();
+    void onStartGPS();
     void onStopGPS();
+    void onGPSTimer();
+    void onPanic();
+    void onPing();
+    void onReportClock(const woxCoreReportClock report);
+    void onSetQuadripole();
+    void onVes();
+    void onReportVES(const woxCoreReportVES report);
+    void onET2D();
+    void onReportET2D(const woxCoreReportET2D report);
 
 private:
+    // What a receiver-stress answer belongs to: both the stress page and
+    // Ping ask the same job, and the answers come back in request order.
+    enum StressAsker { StressRun, PingRun };
+
     void removePages(int level);
     void connectProduction();
+    void connectTransmitter();
+    void connectReceivers();
+    void connectSwitches();
+    void connectOtherPages();
+    void sendTx(woxTxRequest request);
+    void sendRx(woxRxRequest request);
+    void sendSw(woxSwRequest request);
+    void sendStress(const woxStressRequest &request, StressAsker asker);
+    qint8 txPower() const;
+    void stopStressRuns();
     void runUsbTest();
     bool saveLog();
     void finishClose(QCloseEvent *event);
 
     woxCore *core;
+    woxSignalWidget signalWidget;
     woxGPSManager *gpsManager;
     QTimer gpsTimer;
     QTimer repeatTimer;
@@ -112,6 +189,9 @@ private:
     QStringList proNames;
     QStringList proInstructions;
     QVector<QString> proLogs;
+    // Set by Start on the stress page; only then does an "OK" start the next run.
+    bool stressRunning;
+    QList<StressAsker> stressAskers;
 };
 
 #endif

@@ -31,7 +31,6 @@ void woxPlotPick::runMenu(QObject *receiver, const QPoint &globalPosition,
 {
     QMenu menu;
     QObject::connect(&menu, &QObject::destroyed, receiver, cleared);
-    menu.move(globalPosition + QPoint(10, 10));
     QObject::connect(menu.addAction(QIcon(QStringLiteral(":/icons/icons/play.png")), goToText),
                      &QAction::triggered, receiver, goTo);
     QObject::connect(menu.addAction(QIcon(QStringLiteral(":/icons/icons/eraser.png")), deleteText),

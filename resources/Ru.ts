@@ -315,55 +315,55 @@
     <name>mPasswordDialog</name>
     <message>
         <source>Enter password</source>
-        <translation type="unfinished">Введите пароль</translation>
+        <translation>Введите пароль</translation>
     </message>
     <message>
         <source>1</source>
-        <translation type="unfinished" />
+        <translation>1</translation>
     </message>
     <message>
         <source>2</source>
-        <translation type="unfinished" />
+        <translation>2</translation>
     </message>
     <message>
         <source>3</source>
-        <translation type="unfinished" />
+        <translation>3</translation>
     </message>
     <message>
         <source>4</source>
-        <translation type="unfinished" />
+        <translation>4</translation>
     </message>
     <message>
         <source>5</source>
-        <translation type="unfinished" />
+        <translation>5</translation>
     </message>
     <message>
         <source>6</source>
-        <translation type="unfinished" />
+        <translation>6</translation>
     </message>
     <message>
         <source>7</source>
-        <translation type="unfinished" />
+        <translation>7</translation>
     </message>
     <message>
         <source>8</source>
-        <translation type="unfinished" />
+        <translation>8</translation>
     </message>
     <message>
         <source>9</source>
-        <translation type="unfinished" />
+        <translation>9</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Отмена</translation>
+        <translation>Отмена</translation>
     </message>
     <message>
         <source>0</source>
-        <translation type="unfinished" />
+        <translation>0</translation>
     </message>
     <message>
         <source>Enter</source>
-        <translation type="unfinished">Ввод</translation>
+        <translation>Ввод</translation>
     </message>
 </context>
 <context>

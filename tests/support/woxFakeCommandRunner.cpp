@@ -1,6 +1,7 @@
 #include "woxFakeCommandRunner.h"
 
 woxFakeCommandRunner::woxFakeCommandRunner()
+    : previous(woxCommandRunner::instance())
 {
     next.status = woxCommandResult::Finished;
     next.exitCode = 0;
@@ -9,7 +10,7 @@ woxFakeCommandRunner::woxFakeCommandRunner()
 
 woxFakeCommandRunner::~woxFakeCommandRunner()
 {
-    woxCommandRunner::install(nullptr);
+    woxCommandRunner::install(previous);
 }
 
 woxCommandResult woxFakeCommandRunner::run(const QString &program, const QStringList &arguments,

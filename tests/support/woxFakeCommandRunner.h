@@ -6,8 +6,8 @@
 #include <QList>
 
 // Records every command instead of running it, both those run and waited
-// for and those only started; installs itself for its lifetime. `next` is
-// what each run answers.
+// for and those only started; installs itself for its lifetime and then
+// puts back the runner it replaced. `next` is what each run answers.
 class woxFakeCommandRunner : public woxCommandRunner
 {
 public:
@@ -28,6 +28,9 @@ public:
 
     QList<Call> calls;
     woxCommandResult next;
+
+private:
+    woxCommandRunner *previous;
 };
 
 #endif

@@ -1,4 +1,4 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU">
 <context>
@@ -132,8 +132,8 @@
         <translation>Не удаётся принять данные</translation>
     </message>
     <message>
-        <source>Device "%1" does not respond</source>
-        <translation>Устройство "%1" не отвечает</translation>
+        <source>Device &quot;%1&quot; does not respond</source>
+        <translation>Устройство &quot;%1&quot; не отвечает</translation>
     </message>
     <message>
         <source>External battery is low</source>
@@ -501,6 +501,89 @@
     <message>
         <source>m</source>
         <translation>м</translation>
+    </message>
+</context>
+<context>
+    <name>woxCableConfigDialog</name>
+    <message>
+        <source>Actions</source>
+        <translation>Действия</translation>
+    </message>
+    <message>
+        <source>Current cable</source>
+        <translation>Текущий кабель</translation>
+    </message>
+    <message>
+        <source>Cable configuration</source>
+        <translation>Конфигурация кабеля</translation>
+    </message>
+    <message>
+        <source>Grounding check</source>
+        <translation>Проверка заземления</translation>
+    </message>
+    <message>
+        <source>Remote</source>
+        <translation>Удалённые</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>Принять</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Сброс</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Предыдущий</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Следующий</translation>
+    </message>
+    <message>
+        <source>Check cable</source>
+        <translation>Проверить кабель</translation>
+    </message>
+    <message>
+        <source>Disable failed</source>
+        <translation>Отключить плохие</translation>
+    </message>
+    <message>
+        <source>Check remote</source>
+        <translation>Проверить удалённые</translation>
+    </message>
+    <message>
+        <source>Automatic advance</source>
+        <translation>Автопереход</translation>
+    </message>
+    <message>
+        <source>Stop if failed</source>
+        <translation>Стоп при отказе</translation>
+    </message>
+    <message>
+        <source>Fail grounding</source>
+        <translation>Порог заземления</translation>
+    </message>
+    <message>
+        <source>k</source>
+        <translation>к</translation>
+    </message>
+    <message>
+        <source>Ohm</source>
+        <translation>Ом</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset current configuration?</source>
+        <translation>Вы уверены, что хотите сбросить текущую конфигурацию?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to disable failed electrodes?</source>
+        <translation>Вы уверены, что хотите отключить плохие электроды?</translation>
     </message>
 </context>
 <context>

@@ -452,7 +452,83 @@
     <name>woxCableConfigDialog</name>
     <message>
         <source>Ohm</source>
-        <translation type="vanished">Ω</translation>
+        <translation>Ω</translation>
+    </message>
+    <message>
+        <source>Actions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current cable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cable configuration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grounding check</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remote</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check cable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disable failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check remote</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Automatic advance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop if failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fail grounding</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>k</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset current configuration?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Are you sure you want to disable failed electrodes?</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -45,8 +45,10 @@ void woxCore::destroy()
         // The job being ended must not report to a facade that is going away.
         QObject::disconnect(&worker, nullptr, nullptr, nullptr);
         worker.cancel();
-        worker.waitForJob();
     }
+    // Also after a job that has just ended: the wait orders everything the
+    // worker wrote before the delete, in a way ThreadSanitizer can follow.
+    worker.waitForJob();
     delete self;
     self = nullptr;
 }

@@ -14,7 +14,9 @@ here=$(cd "$(dirname "$0")" && pwd)
 ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1}"
 LSAN_OPTIONS="${LSAN_OPTIONS:-suppressions=$here/lsan.supp:print_suppressions=0}"
 UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
+TSAN_OPTIONS="${TSAN_OPTIONS:-suppressions=$here/tsan.supp}"
 export HOME XDG_CONFIG_HOME XDG_RUNTIME_DIR QT_QPA_PLATFORM ASAN_OPTIONS LSAN_OPTIONS UBSAN_OPTIONS
+export TSAN_OPTIONS
 "$@"
 status=$?
 rm -rf "$dir"

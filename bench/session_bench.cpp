@@ -1,21 +1,23 @@
-// Times the session file with the largest session the templates allow
-// (8 sets of 6,336 rows, every row measured with a 10-value decay): the
-// working copy's save with and without the file-system sync, its load, and a
-// plain write of the same bytes with fsync for comparison; then one replot
-// of the pseudo-section and of the sounding curves over all its rows.
+// Times the largest session the templates allow (8 sets of 6,336 rows, every
+// row measured with a 10-value decay): the working copy's save with and
+// without the file-system sync, its load, and a plain write of the same
+// bytes with fsync for comparison; then the session table's cells, the plot
+// series of each kind and the results of one 16-row run coming in; then one
+// replot of the pseudo-section and of the sounding curves over all its rows.
 //
 // The bench restarts itself with a scratch home folder, so the working copy
 // it writes never replaces a real one.
 #include "woxCommandRunner.h"
 #include "woxConstants.h"
+#include "woxPseudoSectionPlot.h"
 #include "woxSessionDataModel.h"
 #include "woxSessionFile.h"
-#include "woxPseudoSectionPlot.h"
 #include "woxSoundingCurvePlot.h"
 
 #include <qwt_plot_renderer.h>
 
 #include <QApplication>
+#include <QBrush>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -128,7 +130,7 @@ double rawWriteMs(const QString &path, qint64 bytes)
     });
 }
 
-void benchSessionFile()
+void benchSessionFile(woxSessionDataModel &model)
 {
     const QString path = systemDir + lastSessionFileName;
     QDir().mkpath(systemDir);
@@ -140,7 +142,6 @@ void benchSessionFile()
         }
     }
     const qint64 bytes = QFileInfo(path).size();
-    woxSessionDataModel model;
     const double loadMs = meanMs([&] { model.load(path); });
     woxNoCommands noSync;
     woxCommandRunner::install(&noSync);
@@ -159,6 +160,34 @@ void benchSessionFile()
                 megabytes / syncedMs * 1e3, syncedMs / rawMs);
     std::printf("  load:                      %8.1f ms  %7.1f MB/s  %5.2f x raw\n", loadMs,
                 megabytes / loadMs * 1e3, loadMs / rawMs);
+}
+
+void benchModel(woxSessionDataModel &model)
+{
+    qint64 characters = 0;
+    const double cellsMs = meanMs([&] {
+        for (int row = 0; row < model.rowCount(); ++row) {
+            for (int column = 0; column < model.columnCount(); ++column) {
+                const QModelIndex index = model.index(row, column);
+                characters += model.data(index, Qt::DisplayRole).toString().size();
+                characters += qvariant_cast<QBrush>(model.data(index, Qt::BackgroundRole)).style();
+            }
+        }
+    });
+    std::printf("session table, %d x %d cells, display and background roles:\n",
+                model.rowCount(), model.columnCount());
+    std::printf("  data() over every cell: %8.1f ms (%lld)\n", cellsMs, characters);
+    for (quint8 kind = 0; kind < 3; ++kind) {
+        model.setPlotKind(kind);
+        const double plotMs = meanMs([&] { model.updatePlots(); });
+        std::printf("  updatePlots, kind %d:     %8.1f ms\n", kind, plotMs);
+    }
+    woxCoreReportET2D report;
+    for (int i = 0; i < runLength; ++i)
+        report.results.append(measuredRow(i).result);
+    // The run last sent is the table's first.
+    const double resultMs = meanMs([&] { model.setResult(report); });
+    std::printf("  setResult, 16 results:  %8.3f ms\n", resultMs);
 }
 
 // Mean milliseconds of one replot of the plot into an 850 x 450 image.
@@ -224,7 +253,9 @@ int main(int argc, char *argv[])
         return restartInScratchHome(argv);
     {
         QApplication application(argc, argv);
-        benchSessionFile();
+        woxSessionDataModel model;
+        benchSessionFile(model);
+        benchModel(model);
         const woxSessionFile session = largestSession();
         benchPlots(session, rowsPerSet);
         benchPlots(session, setCount * rowsPerSet);

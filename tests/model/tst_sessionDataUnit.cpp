@@ -57,10 +57,10 @@ private slots:
         woxSessionDataUnit unit;
         unit.configure(5.0f, record(65535, 0, 1, 2));
         unit.resistivity = 42.5f;
-        unit.result.decay = {1.0f, -2.5f};
+        unit.result.decay = {1.0f, -2.5f, 0.125f};
         unit.result.valid = true;
         const QByteArray bytes = woxStreamed(unit);
-        QCOMPARE(bytes.size(), 113 + 16);
+        QCOMPARE(bytes.size(), 137);
         woxSessionDataUnit back;
         QDataStream in(bytes);
         in.setVersion(QDataStream::Qt_4_8);

@@ -48,6 +48,14 @@ private:
         return lines;
     }
 
+    static QString fields(std::initializer_list<int> values)
+    {
+        QStringList texts;
+        for (int value : values)
+            texts << QString::number(value);
+        return texts.join(' ');
+    }
+
     // The one request the last action sent.
     woxCoreDouble::Request only(woxCoreDouble::Kind kind)
     {
@@ -73,25 +81,22 @@ private slots:
         woxWarningDialog::closeInstance();
     }
 
+    // Fields in order: pulse, adjust, stop, device, command, duration, level.
     void transmitterRequests_data()
     {
         QTest::addColumn<QString>("button");
         QTest::addColumn<bool>("grounding");
         QTest::addColumn<int>("transmitter");
-        QTest::addColumn<QString>("flags");   // pulse, adjust, stop
-        QTest::addColumn<int>("device");
-        QTest::addColumn<int>("command");
-        QTest::addColumn<int>("duration");
-        QTest::addColumn<int>("level");
-        QTest::newRow("adjust first, grounding") << "txAdjustPulseFirstPushButton" << true << 1 << "010" << 7 << 31 << 0 << -1;
-        QTest::newRow("adjust second, grounding") << "txAdjustPulseSecondPushButton" << true << 1 << "010" << 7 << 32 << 0 << -1;
-        QTest::newRow("adjust first, power") << "txAdjustPulseFirstPushButton" << false << 0 << "010" << 7 << 31 << 0 << 40;
-        QTest::newRow("pulse first, RefTx") << "txPulseFirstPushButton" << true << 1 << "100" << 6 << 33 << 500 << 0;
-        QTest::newRow("pulse second, IntTx") << "txPulseSecondPushButton" << false << 0 << "100" << 7 << 34 << 500 << 0;
-        QTest::newRow("stop, RefTx") << "txStopPushButton" << false << 1 << "001" << 6 << 0 << 0 << 0;
-        QTest::newRow("stop, IntTx") << "txStopPushButton" << true << 0 << "001" << 7 << 0 << 0 << 0;
-        QTest::newRow("zero pulse, grounding") << "txPulseZeroPushButton" << true << 0 << "100" << 6 << 36 << 500 << -1;
-        QTest::newRow("zero pulse, power") << "txPulseZeroPushButton" << false << 0 << "100" << 6 << 36 << 500 << 40;
+        QTest::addColumn<QString>("sent");
+        QTest::newRow("adjust first, grounding") << "txAdjustPulseFirstPushButton" << true << 1 << "0 1 0 7 31 0 -1";
+        QTest::newRow("adjust second, grounding") << "txAdjustPulseSecondPushButton" << true << 1 << "0 1 0 7 32 0 -1";
+        QTest::newRow("adjust first, power") << "txAdjustPulseFirstPushButton" << false << 0 << "0 1 0 7 31 0 40";
+        QTest::newRow("pulse first, RefTx") << "txPulseFirstPushButton" << true << 1 << "1 0 0 6 33 500 0";
+        QTest::newRow("pulse second, IntTx") << "txPulseSecondPushButton" << false << 0 << "1 0 0 7 34 500 0";
+        QTest::newRow("stop, RefTx") << "txStopPushButton" << false << 1 << "0 0 1 6 0 0 0";
+        QTest::newRow("stop, IntTx") << "txStopPushButton" << true << 0 << "0 0 1 7 0 0 0";
+        QTest::newRow("zero pulse, grounding") << "txPulseZeroPushButton" << true << 0 << "1 0 0 6 36 500 -1";
+        QTest::newRow("zero pulse, power") << "txPulseZeroPushButton" << false << 0 << "1 0 0 6 36 500 40";
     }
 
     void transmitterRequests()
@@ -99,24 +104,15 @@ private slots:
         QFETCH(QString, button);
         QFETCH(bool, grounding);
         QFETCH(int, transmitter);
-        QFETCH(QString, flags);
-        QFETCH(int, device);
-        QFETCH(int, command);
-        QFETCH(int, duration);
-        QFETCH(int, level);
+        QFETCH(QString, sent);
         find<QCheckBox>("txCheckGroundingPowerCheckBox")->setChecked(grounding);
         find<QComboBox>("txDeviceComboBox")->setCurrentIndex(transmitter);
         find<QSlider>("txPowerHorizontalSlider")->setValue(40);
         find<QSlider>("txDurationHorizontalSlider")->setValue(500);
-        QCOMPARE(text("txPowerLabel"), QString("40"));
-        QCOMPARE(text("txDurationLabel"), QString("500"));
+        QCOMPARE(text("txPowerLabel") + " " + text("txDurationLabel"), QString("40 500"));
         click(button);
-        const woxTxRequest sent = only(woxCoreDouble::TxAux).tx;
-        QCOMPARE(QString("%1%2%3").arg(int(sent.pulse)).arg(int(sent.adjust)).arg(int(sent.stop)), flags);
-        QCOMPARE(int(sent.device), device);
-        QCOMPARE(int(sent.command), command);
-        QCOMPARE(int(sent.duration), duration);
-        QCOMPARE(int(sent.level), level);
+        const woxTxRequest tx = only(woxCoreDouble::TxAux).tx;
+        QCOMPARE(fields({tx.pulse, tx.adjust, tx.stop, tx.device, tx.command, tx.duration, tx.level}), sent);
     }
 
     void durationSliderEnds()
@@ -147,44 +143,38 @@ private slots:
         QCOMPARE(text("txTempLabel"), QString("-298  o C"));
     }
 
+    // Fields in order: device, samples, then the one flag raised.
     void receiverRequests_data()
     {
         QTest::addColumn<QString>("button");
         QTest::addColumn<int>("index");
-        QTest::addColumn<QString>("flag");
-        QTest::addColumn<int>("device");
-        QTest::addColumn<int>("samples");
-        QTest::newRow("start 0") << "rxMsrStartPushButton" << 0 << "start" << 8 << 77;
-        QTest::newRow("get 1") << "rxMsrGetPushButton" << 1 << "read" << 9 << 77;
-        QTest::newRow("clear 15") << "rxMsrClearPushButton" << 15 << "clear" << 23 << 0;
-        QTest::newRow("reset TxVoltage") << "rxRxResetPushButton" << 16 << "reset" << 24 << 0;
-        QTest::newRow("calibration input TxCurrent") << "rxClbInputPushButton" << 17 << "calibrationInput" << 25 << 0;
-        QTest::newRow("measurement input broadcast") << "rxMsrInputPushButton" << 18 << "measurementInput" << 255 << 0;
-        QTest::newRow("low range 3") << "rxLowRangePushButton" << 3 << "lowRange" << 11 << 0;
-        QTest::newRow("high range 4") << "rxHighRangePushButton" << 4 << "highRange" << 12 << 0;
-        QTest::newRow("start broadcast") << "rxMsrStartPushButton" << 18 << "start" << 255 << 77;
+        QTest::addColumn<QString>("sent");
+        QTest::newRow("start 0") << "rxMsrStartPushButton" << 0 << "8 77 start";
+        QTest::newRow("get 1") << "rxMsrGetPushButton" << 1 << "9 77 read";
+        QTest::newRow("clear 15") << "rxMsrClearPushButton" << 15 << "23 0 clear";
+        QTest::newRow("reset TxVoltage") << "rxRxResetPushButton" << 16 << "24 0 reset";
+        QTest::newRow("calibration input TxCurrent") << "rxClbInputPushButton" << 17 << "25 0 calibrationInput";
+        QTest::newRow("measurement input all") << "rxMsrInputPushButton" << 18 << "255 0 measurementInput";
+        QTest::newRow("low range 3") << "rxLowRangePushButton" << 3 << "11 0 lowRange";
+        QTest::newRow("high range 4") << "rxHighRangePushButton" << 4 << "12 0 highRange";
+        QTest::newRow("start all") << "rxMsrStartPushButton" << 18 << "255 77 start";
     }
 
     void receiverRequests()
     {
         QFETCH(QString, button);
         QFETCH(int, index);
-        QFETCH(QString, flag);
-        QFETCH(int, device);
-        QFETCH(int, samples);
+        QFETCH(QString, sent);
         QCOMPARE(find<QComboBox>("rxDeviceComboBox")->currentIndex(), 1);
         find<QComboBox>("rxDeviceComboBox")->setCurrentIndex(index);
         setSpin("rxSamplesToRunSpinBox", 77);
         click(button);
-        const woxRxRequest sent = only(woxCoreDouble::RxAux).rx;
-        QCOMPARE(int(sent.device), device);
-        QCOMPARE(int(sent.samples), samples);
+        const woxRxRequest rx = only(woxCoreDouble::RxAux).rx;
         const QMap<QString, bool> flags = {
-            {"start", sent.start}, {"reset", sent.reset}, {"read", sent.read},
-            {"lowRange", sent.lowRange}, {"highRange", sent.highRange},
-            {"calibrationInput", sent.calibrationInput}, {"measurementInput", sent.measurementInput},
-            {"clear", sent.clear}};
-        QCOMPARE(flags.keys(true), QStringList(flag));
+            {"start", rx.start}, {"reset", rx.reset}, {"read", rx.read}, {"lowRange", rx.lowRange},
+            {"highRange", rx.highRange}, {"calibrationInput", rx.calibrationInput},
+            {"measurementInput", rx.measurementInput}, {"clear", rx.clear}};
+        QCOMPARE(fields({rx.device, rx.samples}) + " " + flags.keys(true).join(" "), sent);
     }
 
     void repeatCountsUpToTheEnd()
@@ -246,24 +236,21 @@ private slots:
                  QString("5.5700\n-0.0000\n5.5700\n-0.0000\n"));
     }
 
+    // Fields in order: device, apply, pairMB, electrode, then the one flag raised.
     void switchRequests_data()
     {
         QTest::addColumn<QString>("button");
         QTest::addColumn<int>("index");
         QTest::addColumn<int>("electrode");
         QTest::addColumn<bool>("apply");
-        QTest::addColumn<QString>("flag");
-        QTest::addColumn<int>("device");
-        QTest::addColumn<bool>("enable");
-        QTest::addColumn<bool>("pairMB");
-        QTest::addColumn<int>("sentElectrode");
-        QTest::newRow("set NA 0") << "swSwSetNAPushButton" << 0 << 5 << false << "set" << 26 << false << false << 5;
-        QTest::newRow("set MB 15") << "swSwSetMBPushButton" << 15 << -1 << false << "set" << 41 << false << true << 65534;
-        QTest::newRow("set MB Tx") << "swSwSetMBPushButton" << 16 << -2 << true << "set" << 42 << true << true << 65535;
-        QTest::newRow("grounding") << "swGroundingPushButton" << 17 << 63 << false << "ground" << 0 << true << false << 63;
-        QTest::newRow("all broadcast") << "swAllPushButton" << 17 << 9 << false << "all" << 254 << true << false << 0;
-        QTest::newRow("phantom 3") << "swPhantomPushButton" << 3 << 9 << false << "phantom" << 29 << true << false << 0;
-        QTest::newRow("reset Tx") << "swSwResetPushButton" << 16 << 9 << false << "reset" << 42 << true << false << 0;
+        QTest::addColumn<QString>("sent");
+        QTest::newRow("set NA 0") << "swSwSetNAPushButton" << 0 << 5 << false << "26 0 0 5 set";
+        QTest::newRow("set MB 15") << "swSwSetMBPushButton" << 15 << -1 << false << "41 0 1 65534 set";
+        QTest::newRow("set MB Tx") << "swSwSetMBPushButton" << 16 << -2 << true << "42 1 1 65535 set";
+        QTest::newRow("grounding") << "swGroundingPushButton" << 17 << 63 << false << "0 1 0 63 ground";
+        QTest::newRow("all, every switch") << "swAllPushButton" << 17 << 9 << false << "254 1 0 0 all";
+        QTest::newRow("phantom 3") << "swPhantomPushButton" << 3 << 9 << false << "29 1 0 0 phantom";
+        QTest::newRow("reset Tx") << "swSwResetPushButton" << 16 << 9 << false << "42 1 0 0 reset";
     }
 
     void switchRequests()
@@ -272,24 +259,17 @@ private slots:
         QFETCH(int, index);
         QFETCH(int, electrode);
         QFETCH(bool, apply);
-        QFETCH(QString, flag);
-        QFETCH(int, device);
-        QFETCH(bool, enable);
-        QFETCH(bool, pairMB);
-        QFETCH(int, sentElectrode);
+        QFETCH(QString, sent);
         find<QComboBox>("swDeviceComboBox")->setCurrentIndex(index);
         setSpin("swElectrodeSpinBox", electrode);
         find<QCheckBox>("swApplyCheckBox")->setChecked(apply);
         click(button);
-        const woxSwRequest sent = only(woxCoreDouble::SwAux).sw;
-        QCOMPARE(int(sent.device), device);
-        QCOMPARE(sent.enable, enable);
-        QCOMPARE(sent.pairMB, pairMB);
-        QCOMPARE(int(sent.electrode), sentElectrode);
-        const QMap<QString, bool> flags = {{"set", sent.set}, {"reset", sent.reset},
-                                           {"ground", sent.ground}, {"all", sent.all},
-                                           {"phantom", sent.phantom}};
-        QCOMPARE(flags.keys(true), QStringList(flag));
+        const woxSwRequest sw = only(woxCoreDouble::SwAux).sw;
+        const QMap<QString, bool> flags = {{"set", sw.set}, {"reset", sw.reset},
+                                           {"ground", sw.ground}, {"all", sw.all},
+                                           {"phantom", sw.phantom}};
+        QCOMPARE(fields({sw.device, sw.enable, sw.pairMB, sw.electrode}) + " " + flags.keys(true).join(" "),
+                 sent);
     }
 
     void calibrationRequests()

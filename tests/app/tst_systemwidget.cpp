@@ -1,14 +1,8 @@
-#include "woxClockWidget.h"
 #include "woxCore.h"
-#include "woxDeviceTableWidget.h"
 #include "woxFakeCommandRunner.h"
-#include "woxGPSWidget.h"
-#include "woxLanguageWidget.h"
 #include "woxModalScript.h"
-#include "woxReleaseWidget.h"
 #include "woxSystemWidget.h"
 #include "woxTranslator.h"
-#include "woxUpdateWidget.h"
 #include "woxWarningDialog.h"
 
 #include <QSignalSpy>
@@ -18,10 +12,6 @@
 class tst_engineerScreen : public QWidget
 {
     Q_OBJECT
-
-public:
-    explicit tst_engineerScreen(int level) : accessLevel(level) {}
-    const int accessLevel;
 
 signals:
     void sendEngineerWidgetClose();
@@ -34,8 +24,7 @@ protected:
     }
 };
 
-// Records each USB program together with what the shared dialog shows at
-// that moment, so the order of programs and messages can be checked.
+// Records each program with the message the shared dialog shows meanwhile.
 class tst_usbRunner : public woxFakeCommandRunner
 {
 public:
@@ -45,9 +34,7 @@ public:
                          int timeoutMs) override
     {
         woxWarningDialog *dialog = woxWarningDialog::existingInstance();
-        log << QStringLiteral("%1 %2 %3 [%4]")
-                   .arg(program, arguments.join(QLatin1Char(',')))
-                   .arg(timeoutMs)
+        log << QStringLiteral("%1 %2 %3 [%4]").arg(program, arguments.join(',')).arg(timeoutMs)
                    .arg(dialog && dialog->isVisible() ? dialog->messageLabel->text() : QString());
         return woxFakeCommandRunner::run(program, arguments, timeoutMs);
     }
@@ -58,26 +45,20 @@ class tst_systemwidget : public QObject
     Q_OBJECT
 
 private:
-    static QList<QToolButton *> buttons(woxSystemWidget &menu)
+    static void verifyMenu(woxSystemWidget &menu)
     {
-        return menu.findChildren<QToolButton *>();
-    }
-
-    static void verifyMenuState(woxSystemWidget &menu)
-    {
-        QCOMPARE(buttons(menu).size(), 9);
-        for (QToolButton *button : buttons(menu))
+        const QList<QToolButton *> buttons = menu.findChildren<QToolButton *>();
+        QCOMPARE(buttons.size(), 9);
+        for (QToolButton *button : buttons)
             QVERIFY2(!button->isHidden(), qPrintable(button->objectName()));
         QCOMPARE(menu.verticalLayout->contentsMargins(), QMargins(6, 6, 6, 6));
         QCOMPARE(menu.verticalLayout->count(), 3);
     }
 
-    // The one screen in the menu's layout, or nullptr.
     static QWidget *shownScreen(woxSystemWidget &menu)
     {
-        if (menu.verticalLayout->count() != 4)
-            return nullptr;
-        return menu.verticalLayout->itemAt(3)->widget();
+        QLayoutItem *item = menu.verticalLayout->itemAt(3);
+        return item ? item->widget() : nullptr;
     }
 
 private slots:
@@ -93,10 +74,10 @@ private slots:
     {
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("message");
-        QTest::newRow("exit") << "exitToolButton" << "Stop all activities to exit";
-        QTest::newRow("engineer") << "engineerToolButton" << "Stop all activities to enter engineer mode";
-        QTest::newRow("update") << "updateToolButton" << "Stop all activities to update";
-        QTest::newRow("usb") << "usbToolButton" << "Stop all activities to enter USB storage mode";
+        QTest::newRow("exit") << "exitToolButton" << "to exit";
+        QTest::newRow("engineer") << "engineerToolButton" << "to enter engineer mode";
+        QTest::newRow("update") << "updateToolButton" << "to update";
+        QTest::newRow("usb") << "usbToolButton" << "to enter USB storage mode";
     }
 
     void activityRefusesFourButtons()
@@ -112,16 +93,13 @@ private slots:
         woxModalScript script;
         script.answer(1);
         menu.findChild<QToolButton *>(button)->click();
-        QCOMPARE(script.seen, QStringList() << "woxWarningDialog: " + message);
-        verifyMenuState(menu);
-        QCOMPARE(powerOff.count(), 0);
-        QCOMPARE(opened, 0);
-        QVERIFY(runner.calls.isEmpty());
+        QCOMPARE(script.seen, QStringList("woxWarningDialog: Stop all activities " + message));
+        verifyMenu(menu);
+        QVERIFY(powerOff.isEmpty() && opened == 0 && runner.calls.isEmpty());
     }
 
-    // Every screen, flag set or not where it may open: twenty rounds of open
-    // and close, each close bringing the menu back at once and the screen
-    // disposed of once control has left its close handling.
+    // Twenty rounds of each screen: every close brings the menu back at once
+    // and the screen is disposed of once its close handling has returned.
     void screensOpenAndCloseCleanly_data()
     {
         QTest::addColumn<QString>("button");
@@ -142,20 +120,18 @@ private slots:
         QFETCH(QString, screenClass);
         QFETCH(bool, activity);
         woxSystemWidget menu;
-        menu.setEngineerOpener([]() { return new tst_engineerScreen(0); });
+        menu.setEngineerOpener([]() { return new tst_engineerScreen; });
         woxSystemWidget::setActivity(activity);
         for (int round = 0; round < 20; ++round) {
             menu.findChild<QToolButton *>(button)->click();
             QPointer<QWidget> screen = shownScreen(menu);
-            QVERIFY(screen);
+            QVERIFY(screen && screen->parentWidget() == &menu);
             QCOMPARE(QString(screen->metaObject()->className()), screenClass);
-            QCOMPARE(screen->parentWidget(), &menu);
             QCOMPARE(menu.verticalLayout->contentsMargins(), QMargins(0, 0, 0, 0));
-            for (QToolButton *each : buttons(menu))
-                QVERIFY(each->isHidden());
+            QVERIFY(menu.exitToolButton->isHidden() && menu.gpsToolButton->isHidden());
             QVERIFY(screen->close());
-            verifyMenuState(menu);
-            QVERIFY(screen);   // still inside its close handling
+            verifyMenu(menu);
+            QVERIFY(screen);
             QTRY_VERIFY(screen.isNull());
         }
     }
@@ -170,9 +146,8 @@ private slots:
         QCOMPARE(powerOff.count(), 0);
         menu.exitToolButton->click();
         QCOMPARE(powerOff.count(), 1);
-        QCOMPARE(script.seen, QStringList() << "woxWarningDialog: Are you sure you want to exit?"
-                                            << "woxWarningDialog: Are you sure you want to exit?");
-        verifyMenuState(menu);
+        const QString question = "woxWarningDialog: Are you sure you want to exit?";
+        QCOMPARE(script.seen, QStringList() << question << question);
     }
 
     void usbRunsBothProgramsAroundTheMessage_data()
@@ -192,64 +167,57 @@ private slots:
         woxModalScript script;
         script.answer(1);
         menu.usbToolButton->click();
-        QCOMPARE(script.seen, QStringList() << "woxWarningDialog: Press OK to leave USB storage mode");
+        QCOMPARE(script.seen, QStringList("woxWarningDialog: Press OK to leave USB storage mode"));
         QCOMPARE(runner.log, QStringList() << "usb_start  30000 []"
                                            << "usb_stop  30000 [Please wait...]");
         QVERIFY(!woxWarningDialog::existingInstance());
     }
 
-    void engineerKeypadDecidesWhatOpens()
+    // The opener runs the keypad: nullptr is Cancel. No second keypad while
+    // an engineer screen is shown; a screen without the close signal is
+    // refused.
+    void engineerOpenerDecidesWhatOpens()
     {
-        QList<int> levels = {-1, 3, 0};   // -1: the keypad was cancelled
+        QList<QWidget *> answers = {nullptr, new tst_engineerScreen, nullptr};
+        QPointer<QWidget> plain = new QWidget;
+        answers << plain;
         woxSystemWidget menu;
-        menu.setEngineerOpener([&levels]() -> QWidget * {
-            const int level = levels.takeFirst();
-            return level < 0 ? nullptr : new tst_engineerScreen(level);
-        });
+        menu.setEngineerOpener([&answers]() { return answers.takeFirst(); });
         menu.engineerToolButton->click();
-        verifyMenuState(menu);
+        verifyMenu(menu);
         menu.engineerToolButton->click();
-        auto *screen = qobject_cast<tst_engineerScreen *>(shownScreen(menu));
-        QVERIFY(screen);
-        QCOMPARE(screen->accessLevel, 3);
-        menu.onEngineer();   // a second engineer screen is never asked for
-        QCOMPARE(levels.size(), 1);
+        QWidget *screen = shownScreen(menu);
+        QVERIFY(qobject_cast<tst_engineerScreen *>(screen));
+        menu.onEngineer();
+        QCOMPARE(answers.size(), 2);
         screen->close();
-        verifyMenuState(menu);
-    }
-
-    void screenWithoutCloseSignalIsRefused()
-    {
-        woxSystemWidget menu;
-        QPointer<QWidget> screen;
-        menu.setEngineerOpener([&screen]() { return screen = new QWidget; });
+        verifyMenu(menu);
+        answers.takeFirst();
         woxModalScript script;
         script.answer(1);
         menu.engineerToolButton->click();
-        QCOMPARE(script.seen, QStringList() << "woxWarningDialog: System error");
-        verifyMenuState(menu);
-        QTRY_VERIFY(screen.isNull());
+        QCOMPARE(script.seen, QStringList("woxWarningDialog: System error"));
+        verifyMenu(menu);
+        QTRY_VERIFY(plain.isNull());
     }
 
     void russianChangesSevenButtonTexts()
     {
         woxSystemWidget menu;
-        QMap<QString, QString> english;
-        for (QToolButton *button : buttons(menu))
-            english[button->objectName()] = button->text();
+        QMap<QToolButton *, QString> english;
+        for (QToolButton *button : menu.findChildren<QToolButton *>())
+            english[button] = button->text();
         woxTranslator::instance()->setLanguage("Ru");
         QStringList unchanged;
-        for (QToolButton *button : buttons(menu)) {
+        for (QToolButton *button : english.keys()) {
             QVERIFY(!button->text().isEmpty());
-            if (button->text() == english[button->objectName()])
+            if (button->text() == english[button])
                 unchanged << button->text();
         }
-        std::sort(unchanged.begin(), unchanged.end());
+        unchanged.sort();
         QCOMPARE(unchanged, QStringList() << "GPS" << "USB");
-
-        // The SYSTEM page as the tab shows it.
+        menu.resize(1018, 520);   // the SYSTEM page as the tab shows it
         const QString path = qEnvironmentVariable("WOX_SCREENSHOT_DIR", QDir::tempPath());
-        menu.resize(1018, 520);
         QVERIFY(menu.grab().save(path + "/system-menu-ru.png"));
     }
 };

@@ -469,7 +469,7 @@ void woxCableConfigDialog::storeWire(woxElectrode electrode, float resistance, f
     if (stillSelected && !failed && nextCheckWire() && checkCablePushButton->isChecked()) {
         onCableWireCheck();
         if (currentElectrode / woxElectrodesPerCable != before / woxElectrodesPerCable)
-            onNextCable();
+            showCableOfSelection();
         return;
     }
     endCableCheck(before);
@@ -481,7 +481,19 @@ void woxCableConfigDialog::endCableCheck(quint16 before)
     checkCablePushButton->setChecked(false);
     checking = false;
     if (currentElectrode / woxElectrodesPerCable != before / woxElectrodesPerCable)
-        onNextCable();
+        showCableOfSelection();
+}
+
+void woxCableConfigDialog::showCableOfSelection()
+{
+    // The check turns the page without selecting the page's first wire: when
+    // a run of switched-off electrodes has already ended the check, that
+    // would move the selection back from the last electrode.
+    const quint8 cable = quint8(currentElectrode / woxElectrodesPerCable);
+    if (cable == page)
+        return;
+    page = cable;
+    onUpdate();
 }
 
 // ---------------------------------------------------------------- switches

@@ -133,6 +133,7 @@ private:
     void storeRemoteTx(float resistance, float threshold);
     void storeWire(woxElectrode electrode, float resistance, float threshold);
     void endCableCheck(quint16 before);
+    void showCableOfSelection();
     void setNumberButtonPalette(quint16 electrode, const QPalette &palette);
 
     QList<QLabel *> wireLabels;

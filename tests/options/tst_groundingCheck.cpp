@@ -173,6 +173,8 @@ private slots:
         QVERIFY(dialog.actionsGroupBox->isEnabled());
         QTest::qWait(300);
         QVERIFY(reports.isEmpty());
+        QCOMPARE(page(dialog), 1);
+        QCOMPARE(selected(dialog), 63);
         for (int cell = 0; cell < 32; ++cell)
             QCOMPARE(cellText(dialog, cell), QString("N / A\n "));
         for (const woxWireState &wire : dialog.configuration().wires) {

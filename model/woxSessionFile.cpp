@@ -8,6 +8,10 @@
 
 namespace {
 
+// Far beyond any session the templates allow (about 10 MB with 10-value
+// decays), and well within what one block of memory can hold.
+const qint64 largestFileBytes = qint64(1) << 30;
+
 bool intact(const QDataStream &stream)
 {
     return stream.status() == QDataStream::Ok;
@@ -52,7 +56,9 @@ bool woxSessionFile::read(QIODevice &device)
 {
     // One read and a stream over memory: far quicker than thousands of small
     // reads through the device, and the counts are checked against the bytes
-    // actually there.
+    // actually there. A file too large to be a session is never read.
+    if (device.bytesAvailable() > largestFileBytes)
+        return false;
     const QByteArray content = device.readAll();
     QDataStream stream(content);
     stream.setVersion(QDataStream::Qt_4_8);

@@ -180,11 +180,16 @@ private slots:
         woxDiagnosticCapture diagnostics;
         woxSessionDataModel model;
         woxModalScript script;
-        script.answer(1).answer(1);
+        script.answer(1).answer(1).answer(1);
         QVERIFY(!model.load(named("missing")));
         QVERIFY(!model.load("/proc/self/mem"));   // opens, but no read succeeds
+        QFile huge(named("huge"));                // too large to be read at all
+        QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize((qint64(1) << 30) + 1));
+        huge.close();
+        QVERIFY(!model.load(huge.fileName()));
         QCOMPARE(script.seen, QStringList({"woxWarningDialog: Can not open file for reading",
-                                           "woxWarningDialog: Can not read data from file"}));
+                                           "woxWarningDialog: Can not read data from file",
+                                           "woxWarningDialog: Session is corrupted"}));
         QCOMPARE(diagnostics.lines().size(), 2);
         QCOMPARE(model.rowCount(), 0);
     }

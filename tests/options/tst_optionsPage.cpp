@@ -4,6 +4,7 @@
 #include "woxFakeCommandRunner.h"
 #include "woxGuiStyle.h"
 #include "woxMainWidget.h"
+#include "woxOptionsChoice.h"
 #include "woxOptionsWidget.h"
 #include "woxTranslator.h"
 #include "woxUserMessage.h"
@@ -14,15 +15,21 @@
 #include <QSignalSpy>
 #include <QtTest>
 
-// The options page: its form, the stored choices and the read-outs.
+#include <memory>
+
+typedef QList<int> Ints;
+
+// The options page: its form, the stored choices, the read-outs and the
+// settings record that measurements read from the registered page.
 class tst_optionsPage : public QObject
 {
     Q_OBJECT
 
 private:
     static QSettings store() { return QSettings(settingsOrganisation, "woxOptionsWidget"); }
-
     static QString blue(const QString &text) { return "<font color=BLUE>" + text + "</font>"; }
+    static QString volts(const QString &v) { return "<font color=blue>" + v + "</font> V"; }
+    static woxMeasureOptions record() { return woxOptionsWidget::measurementSettings(); }
 
     static void choose(QComboBox *list, const QString &text)
     {
@@ -30,14 +37,27 @@ private:
         QCOMPARE(list->currentText(), text);
     }
 
-    static QImage picture(const QLabel *label)
+    static QImage image(const QPixmap &pixmap)
     {
-        return label->pixmap(Qt::ReturnByValue).toImage().convertToFormat(QImage::Format_ARGB32);
+        return pixmap.toImage().convertToFormat(QImage::Format_ARGB32);
+    }
+    static QImage image(const QLabel *label) { return image(label->pixmap(Qt::ReturnByValue)); }
+    static QImage image(const QString &file) { return image(QPixmap(file)); }
+
+    // Every field in order, the deviation in whole hundredths.
+    static Ints fields(const woxMeasureOptions &o)
+    {
+        return {o.pulseCode,   o.ipEnabled,   o.pauseCode,          qRound(o.deviation * 100),
+                o.minStacking, o.maxStacking, o.transmitterPercent, o.pulseDuration,
+                o.spare1,      o.spare2,      o.spare3};
     }
 
-    static QImage resource(const QString &name)
+    static Ints estimate()
     {
-        return QImage(":/pulses/pulses/" + name).convertToFormat(QImage::Format_ARGB32);
+        int minimum = -1;
+        int maximum = -1;
+        woxOptionsWidget::measurementDuration(&minimum, &maximum);
+        return {minimum, maximum};
     }
 
 private slots:
@@ -49,20 +69,13 @@ private slots:
 
     void formRightAfterSetup()
     {
-        QWidget named;
-        named.setObjectName("kept");
-        Ui::mOptionsWidget form;
-        form.setupUi(&named);
-        QCOMPARE(named.objectName(), QString("kept"));
         QWidget widget;
+        Ui::mOptionsWidget form;
         form.setupUi(&widget);
-        QCOMPARE(widget.objectName(), QString("mOptionsWidget"));
-        for (QComboBox *list :
-             {form.pulseDurationComboBox, form.pauseDurationComboBox, form.deviationComboBox})
-            QCOMPARE(list->count(), 0);
-        QCOMPARE(form.minStackingSlider->value(), 1);
-        QCOMPARE(form.maxStackingSlider->value(), 24);
-        QCOMPARE(form.transmitterDial->value(), 0);
+        QCOMPARE(form.pulseDurationComboBox->count() + form.pauseDurationComboBox->count()
+                     + form.deviationComboBox->count(), 0);
+        QCOMPARE(Ints({form.minStackingSlider->value(), form.maxStackingSlider->value(),
+                       form.transmitterDial->value()}), Ints({1, 24, 0}));
         QCOMPARE(QStringList({form.minStackingLabel->text(), form.maxStackingLabel->text(),
                               form.pulsePosLabel->text(), form.pausePosLabel->text(),
                               form.pulseNegLabel->text(), form.pauseNegLabel->text(),
@@ -70,7 +83,6 @@ private slots:
                               form.transmitterLabel->text()}),
                  QStringList({"0", "0", "100 msec", "100 msec", "100 msec", "100 msec", "5.00",
                               "RESISTIVITY", "500 V"}));
-
         const QColor grey(120, 120, 120);
         QCOMPARE(form.pauseDurationComboBox->palette().color(QPalette::Text), QColor(Qt::blue));
         form.pauseDurationComboBox->setEnabled(false);
@@ -84,17 +96,14 @@ private slots:
     }
 
     // Expected after loading: dial, pulse, pause, deviation, minimum, maximum.
-    static void row(const char *name, const QString &key, const QVariant &stored,
-                    const QString &expected)
-    {
-        QTest::newRow(name) << key << stored << expected.split(' ');
-    }
-
     void loading_data()
     {
         QTest::addColumn<QString>("key");
         QTest::addColumn<QVariant>("stored");
-        QTest::addColumn<QStringList>("expected");
+        QTest::addColumn<QString>("expected");
+        const auto row = [](const char *name, const char *key, const QVariant &v, const char *e) {
+            QTest::newRow(name) << QString(key) << v << QString(e);
+        };
         row("empty store", "", QVariant(), "25 80 20 1.00 3 5");
         row("dial 150", "transmitterDial", 150, "100 80 20 1.00 3 5");
         row("dial text", "transmitterDial", "high", "0 80 20 1.00 3 5");
@@ -116,124 +125,164 @@ private slots:
     {
         QFETCH(QString, key);
         QFETCH(QVariant, stored);
-        QFETCH(QStringList, expected);
+        QFETCH(QString, expected);
         if (!key.isEmpty())
             store().setValue(key, stored);
         woxOptionsWidget page;
+        const QStringList e = expected.split(' ');
         QCOMPARE(QStringList({QString::number(page.transmitterDial->value()),
                               page.pulseDurationComboBox->currentText(),
                               page.pauseDurationComboBox->currentText(),
                               page.deviationComboBox->currentText(),
                               QString::number(page.minStackingSlider->value()),
-                              QString::number(page.maxStackingSlider->value())}),
-                 expected);
-        QCOMPARE(page.minStackingLabel->text(), blue(expected[4]));
-        QCOMPARE(page.maxStackingLabel->text(), blue(expected[5]));
+                              QString::number(page.maxStackingSlider->value())}), e);
+        QCOMPARE(page.minStackingLabel->text(), blue(e[4]));
+        QCOMPARE(page.maxStackingLabel->text(), blue(e[5]));
         if (key.isEmpty())
-            QCOMPARE(page.transmitterLabel->text(), QString("<font color=blue>153</font> V"));
+            QCOMPARE(page.transmitterLabel->text(), volts("153"));
     }
 
-    void savingStoresIndexes()
+    // Every control reaches its own key and its own field of the record.
+    void savingAndRecord()
     {
         {
             woxOptionsWidget page;
+            QCOMPARE(fields(record()), Ints({2, 0, 0, 100, 3, 5, 25, 80, 20, 20, 20}));
             choose(page.pulseDurationComboBox, "1000");
             choose(page.pauseDurationComboBox, "60");
+            choose(page.deviationComboBox, "10.0");
+            QCOMPARE(record().deviation, 10.0f);
+            choose(page.deviationComboBox, "0.10");
+            QCOMPARE(record().deviation, 0.1f);
             choose(page.deviationComboBox, "0.25");
             page.transmitterDial->setValue(61);
             page.maxStackingSlider->setValue(12);
             page.minStackingSlider->setValue(8);
+            QCOMPARE(page.transmitterLabel->text(), volts("320"));
+            QCOMPARE(fields(record()), Ints({48, 1, 1, 25, 8, 12, 61, 1000, 20, 20, 20}));
             page.saveSettings();
         }
-        const QSettings settings = store();
-        QList<int> stored;
+        Ints stored;
         for (const char *key : {"transmitterDial", "pulseDurationComboBox", "pauseDurationComboBox",
                                 "deviationComboBox", "minStackingSlider", "maxStackingSlider"})
-            stored << settings.value(key).toInt();
-        QCOMPARE(stored, QList<int>({61, 10, 1, 1, 8, 12}));
+            stored << store().value(key).toInt();
+        QCOMPARE(stored, Ints({61, 10, 1, 1, 8, 12}));
     }
 
-    void pulseReadouts_data()
+    // Each pulse and pause entry to its code; a stored record brings the
+    // pause entry back, also while the list is locked.
+    void codes_data()
+    {
+        QTest::addColumn<QString>("duration");
+        QTest::addColumn<int>("code");
+        const QStringList ms = QString("20 60 80 100 200 300 400 500 600 700 800 900 1000 1200 "
+                                       "1400 1600 1800 2000 2500 3000 3500 4000").split(' ');
+        const Ints codes = {0,  1,  2,  3,  8,  13, 18, 23,  28,  33,  38,
+                            43, 48, 58, 68, 78, 88, 98, 123, 148, 173, 198};
+        for (int i = 0; i < ms.size(); ++i)
+            QTest::newRow(qPrintable(ms[i])) << ms[i] << codes[i];
+    }
+
+    void codes()
+    {
+        QFETCH(QString, duration);
+        QFETCH(int, code);
+        woxOptionsWidget page;
+        if (duration.toInt() >= 80) {   // the pulse list starts at 80
+            choose(page.pulseDurationComboBox, duration);
+            QCOMPARE(Ints({record().pulseCode, record().pulseDuration}),
+                     Ints({code, duration.toInt()}));
+        }
+        choose(page.pauseDurationComboBox, duration);
+        const woxMeasureOptions options = record();
+        QCOMPARE(Ints({options.ipEnabled, options.pauseCode}), Ints({duration != "20", code}));
+        choose(page.pauseDurationComboBox, duration == "500" ? "80" : "500");
+        woxOptionsWidget::setPauseDisabled(true);
+        QVERIFY(woxOptionsWidget::selectPause(options));
+        QCOMPARE(page.pauseDurationComboBox->currentText(), duration);
+        QVERIFY(!page.pauseDurationComboBox->isEnabled());
+        QCOMPARE(int(record().pauseCode), code);
+    }
+
+    // Frequency, labels, mode, pictures and the duration estimate.
+    void readouts_data()
     {
         QTest::addColumn<QString>("pulse");
         QTest::addColumn<QString>("pause");
+        QTest::addColumn<int>("fewest");
+        QTest::addColumn<int>("most");
         QTest::addColumn<QString>("frequency");
-        QTest::addColumn<bool>("ip");
-        QTest::newRow("80/20") << "80" << "20" << "5.00" << false;
-        QTest::newRow("80/60") << "80" << "60" << "3.57" << true;
-        QTest::newRow("100/20") << "100" << "20" << "4.17" << false;
-        QTest::newRow("4000/4000") << "4000" << "4000" << "0.06" << true;
+        QTest::addColumn<Ints>("durations");
+        QTest::newRow("80/20") << "80" << "20" << 3 << 5 << "5.00" << Ints({905, 1305});
+        QTest::newRow("80/60") << "80" << "60" << 3 << 5 << "3.57" << Ints({1145, 1705});
+        QTest::newRow("100/20") << "100" << "20" << 3 << 5 << "4.17" << Ints({1025, 1505});
+        QTest::newRow("4000/4000") << "4000" << "4000" << 1 << 24 << "0.06"
+                                   << Ints({16305, 384305});
         // 3.125 exactly: Qt 5 rounds the half away from zero.
-        QTest::newRow("80/80") << "80" << "80" << "3.13" << true;
+        QTest::newRow("80/80") << "80" << "80" << 3 << 5 << "3.13" << Ints({1265, 1905});
+        QTest::newRow("1000/500") << "1000" << "500" << 3 << 10 << "0.33" << Ints({9305, 30305});
     }
 
-    void pulseReadouts()
+    void readouts()
     {
         QFETCH(QString, pulse);
         QFETCH(QString, pause);
-        QFETCH(bool, ip);
+        QFETCH(int, fewest);
+        QFETCH(int, most);
         woxOptionsWidget page;
         choose(page.pauseDurationComboBox, "2000");
-        choose(page.pulseDurationComboBox, pulse);
-        choose(page.pauseDurationComboBox, pause);
+        woxChooseDurations(page, pulse, pause, fewest, most);
         QTEST(page.frequencyLabel->text(), "frequency");
-        QCOMPARE(page.pulsePosLabel->text(), blue(pulse) + " msec");
-        QCOMPARE(page.pulseNegLabel->text(), blue(pulse) + " msec");
-        QCOMPARE(page.pausePosLabel->text(), blue(pause) + " msec");
-        QCOMPARE(page.pauseNegLabel->text(), blue(pause) + " msec");
+        QTEST(estimate(), "durations");
+        const QString p = blue(pulse) + " msec";
+        const QString q = blue(pause) + " msec";
+        QCOMPARE(QStringList({page.pulsePosLabel->text(), page.pulseNegLabel->text(),
+                              page.pausePosLabel->text(), page.pauseNegLabel->text()}),
+                 QStringList({p, p, q, q}));
+        const bool ip = pause != "20";
         QCOMPARE(page.modeLabel->text(),
                  ip ? blue("RESISTIVITY") + " + " + blue("IP") : blue("RESISTIVITY"));
-        const QString kind = ip ? "resIp" : "res";
-        QCOMPARE(picture(page.posPixLabel), resource(kind + "Pos.png"));
-        QCOMPARE(picture(page.negPixLabel), resource(kind + "Neg.png"));
-    }
-
-    void voltage_data()
-    {
-        QTest::addColumn<int>("percent");
-        QTest::addColumn<QString>("volts");
-        const QList<int> levels = {0, 1, 8, 24, 25, 50, 99, 100, -5, 150};
-        const QStringList shown = QString("38 42 75 149 153 269 495 500 38 500").split(' ');
-        for (int i = 0; i < levels.size(); ++i)
-            QTest::newRow(qPrintable(QString::number(levels[i]))) << levels[i] << shown[i];
+        const QString kind = ":/pulses/pulses/" + QString(ip ? "resIp" : "res");
+        QCOMPARE(image(page.posPixLabel), image(kind + "Pos.png"));
+        QCOMPARE(image(page.negPixLabel), image(kind + "Neg.png"));
     }
 
     void voltage()
     {
-        QFETCH(int, percent);
-        QFETCH(QString, volts);
         woxOptionsWidget page;
-        QMetaObject::invokeMethod(&page, "onTransmitterLabelUpdate", Q_ARG(int, percent));
-        QCOMPARE(page.transmitterLabel->text(), "<font color=blue>" + volts + "</font> V");
-        page.transmitterDial->setValue(percent);
-        QCOMPARE(page.transmitterLabel->text(), "<font color=blue>" + volts + "</font> V");
+        const Ints levels = {0, 1, 8, 24, 25, 50, 99, 100, -5, 150};
+        const QStringList shown = QString("38 42 75 149 153 269 495 500 38 500").split(' ');
+        for (int i = 0; i < levels.size(); ++i) {
+            QMetaObject::invokeMethod(&page, "onTransmitterLabelUpdate", Q_ARG(int, levels[i]));
+            QCOMPARE(page.transmitterLabel->text(), volts(shown[i]));
+        }
     }
 
     void stackingLimits()
     {
         woxOptionsWidget page;
+        const auto labels = [&page]() {
+            return QStringList({page.minStackingLabel->text(), page.maxStackingLabel->text()});
+        };
+        const auto values = [&page]() {
+            return Ints({page.minStackingSlider->value(), page.maxStackingSlider->value()});
+        };
         page.maxStackingSlider->setValue(10);
         page.minStackingSlider->setValue(7);
         page.maxStackingSlider->setValue(3);
-        QCOMPARE(page.maxStackingSlider->value(), 7);
-        QCOMPARE(page.maxStackingLabel->text(), blue("7"));
-        QCOMPARE(page.minStackingSlider->value(), 7);
         page.minStackingSlider->setValue(9);
-        QCOMPARE(page.minStackingSlider->value(), 7);
-        QCOMPARE(page.minStackingLabel->text(), blue("7"));
+        QCOMPARE(values(), Ints({7, 7}));
+        QCOMPARE(labels(), QStringList({blue("7"), blue("7")}));
 
         page.minStackingSlider->setValue(5);
         page.maxStackingSlider->setValue(5);
         page.incMinStackingToolButton->click();
         page.decMaxStackingToolButton->click();
-        QCOMPARE(page.minStackingSlider->value(), 5);
-        QCOMPARE(page.maxStackingSlider->value(), 5);
-        QCOMPARE(page.minStackingLabel->text(), blue("5"));
-        QCOMPARE(page.maxStackingLabel->text(), blue("5"));
+        QCOMPARE(values(), Ints({5, 5}));
+        QCOMPARE(labels(), QStringList({blue("5"), blue("5")}));
         page.decMinStackingToolButton->click();
         page.incMaxStackingToolButton->click();
-        QCOMPARE(page.minStackingLabel->text(), blue("4"));
-        QCOMPARE(page.maxStackingLabel->text(), blue("6"));
+        QCOMPARE(labels(), QStringList({blue("4"), blue("6")}));
 
         page.minStackingSlider->setValue(1);
         page.maxStackingSlider->setValue(24);
@@ -242,7 +291,7 @@ private slots:
         page.decMinStackingToolButton->click();
         page.incMaxStackingToolButton->click();
         QCOMPARE(minimum.count() + maximum.count(), 0);
-        QCOMPARE(page.minStackingLabel->text(), blue("1"));
+        QCOMPARE(labels(), QStringList({blue("1"), blue("24")}));
     }
 
     void russian()
@@ -251,14 +300,40 @@ private slots:
         choose(page.pauseDurationComboBox, "60");
         const QString frequency = page.frequencyLabel->text();
         woxTranslator::instance()->setLanguage("Ru");
-        QCOMPARE(page.pulsesGroupBox->title(), QString("Импульсы"));
-        QCOMPARE(page._pulseDurationLabel->text(), QString("Длительность импульса [мс]:"));
-        QCOMPARE(page._deviationLabel->text(), QString("Отн. стандартное отклонение [%]:"));
-        QCOMPARE(page.modeLabel->text(), blue("УЭС") + " + " + blue("ВП"));
-        QCOMPARE(page.transmitterLabel->text(), QString("<font color=blue>153</font> В"));
-        QCOMPARE(page.pulsePosLabel->text(), blue("80") + " мс");
-        QCOMPARE(page.frequencyLabel->text(), frequency);
-        QCOMPARE(page.minStackingLabel->text(), blue("3"));
+        QCOMPARE(QStringList({page.pulsesGroupBox->title(), page._pulseDurationLabel->text(),
+                              page._deviationLabel->text(), page.modeLabel->text(),
+                              page.transmitterLabel->text(), page.pulsePosLabel->text(),
+                              page.frequencyLabel->text(), page.minStackingLabel->text()}),
+                 QStringList({"Импульсы", "Длительность импульса [мс]:",
+                              "Отн. стандартное отклонение [%]:", blue("УЭС") + " + " + blue("ВП"),
+                              "<font color=blue>153</font> В", blue("80") + " мс", frequency,
+                              blue("3")}));
+    }
+
+    // Only the first page is registered; without one the statics fall back.
+    void registration()
+    {
+        auto first = std::make_unique<woxOptionsWidget>();
+        choose(first->pauseDurationComboBox, "300");
+        woxMeasureOptions unknown;
+        unknown.pauseCode = 4;
+        QVERIFY(!woxOptionsWidget::selectPause(unknown));
+        QCOMPARE(first->pauseDurationComboBox->currentText(), QString("300"));
+        {
+            woxOptionsWidget second;
+            choose(second.pulseDurationComboBox, "4000");
+            QCOMPARE(int(record().pulseCode), 2);
+            woxOptionsWidget::setPauseDisabled(true);
+            QVERIFY(second.pauseDurationComboBox->isEnabled());
+            QVERIFY(!first->pauseDurationComboBox->isEnabled());
+        }
+        choose(first->pulseDurationComboBox, "100");
+        QCOMPARE(int(record().pulseCode), 3);
+        first.reset();
+        QCOMPARE(fields(record()), Ints({2, 0, 0, 100, 3, 5, 25, 80, 20, 20, 20}));
+        QCOMPARE(estimate(), Ints({0, 0}));
+        woxOptionsWidget::setPauseDisabled(true);
+        QVERIFY(!woxOptionsWidget::selectPause(woxMeasureOptions()));
     }
 
     void grabs()

@@ -113,39 +113,40 @@ private slots:
         QCOMPARE(runner.calls.size(), 3);
     }
 
+    // The clock is set to the second, and "date" is only started: with a
+    // date command that would take 10 s the report still returns at once
+    // and the poll ticks on.
     void clockReportSetsComputerClockThroughRunner()
     {
         clock->current = QDateTime(QDate(2024, 3, 9), QTime(7, 5, 9));
+        runner.runMs = 10000;
         woxStatusBar bar;
         waitForClockReport();
+        runner.runMs = 0;
         QCOMPARE(runner.calls.size(), 1);
         QCOMPARE(runner.calls[0].program, QString("date"));
         QCOMPARE(runner.calls[0].arguments, QStringList({"-s", "2024-3-9 7:5:9"}));
         QVERIFY(!runner.calls[0].waited);
-        QVERIFY(timer(bar, "sensorTimer")->isActive());
+        QSignalSpy tick(timer(bar, "sensorTimer"), &QTimer::timeout);
+        QVERIFY(tick.wait(5000));
         QCOMPARE(timer(bar, "sensorTimer")->interval(), 1000);
     }
 
-    void setAnswerWithoutDateRunsNoCommandButStartsPoll()
+    // Nothing to copy without a date and a time; a failed report does not
+    // even start the poll.
+    void clockReportsThatSetNothing()
     {
         woxStatusBar bar;
         // Handled before the core's own answer to the bar is delivered.
         bar.onReportClock(clockReport(QDate(), QTime(), true));
-        QVERIFY(runner.calls.isEmpty());
         QVERIFY(timer(bar, "sensorTimer")->isActive());
         bar.onReportClock(clockReport(QDate(2024, 1, 1), QTime()));
-        QVERIFY(runner.calls.isEmpty());
-        waitForClockReport();
-    }
-
-    void clockReportWithErrorChangesNothing()
-    {
-        woxStatusBar bar;
+        woxStatusBar failing;
         woxCoreReportClock report = clockReport(QDate(2024, 3, 9), QTime(7, 5));
         report.error.code = 5;
-        bar.onReportClock(report);
+        failing.onReportClock(report);
+        QVERIFY(!timer(failing, "sensorTimer")->isActive());
         QVERIFY(runner.calls.isEmpty());
-        QVERIFY(!timer(bar, "sensorTimer")->isActive());
         waitForClockReport();
     }
 
@@ -168,6 +169,8 @@ private slots:
         QVERIFY(!timer(bar, "sensorTimer")->isActive());
     }
 
+    // Internal battery from reading 1, external from reading 2 (fixed at
+    // 11.05 V: "11.1", second-lowest icon).
     void batteryThresholds_data()
     {
         QTest::addColumn<float>("millivolts");
@@ -192,25 +195,11 @@ private slots:
         woxStatusBar bar;
         woxCoreReportSensor report;
         report.values.insert(1, millivolts);
-        report.values.insert(2, millivolts);
-        bar.onReportSensor(report);
-        QCOMPARE(bar.intBatVoltageLabel->text(), text);
-        QCOMPARE(bar.extBatVoltageLabel->text(), text);
-        QCOMPARE(imageOf(bar.intBatIconLabel), icon(iconName));
-        QCOMPARE(imageOf(bar.extBatIconLabel), icon(iconName));
-        waitForClockReport();
-    }
-
-    void eachBatteryFromItsOwnReading()
-    {
-        woxStatusBar bar;
-        woxCoreReportSensor report;
-        report.values.insert(1, 12500.0f);
         report.values.insert(2, 11050.0f);
         bar.onReportSensor(report);
-        QCOMPARE(bar.intBatVoltageLabel->text(), QString("<font color=blue>12.5</font> V"));
+        QCOMPARE(bar.intBatVoltageLabel->text(), text);
+        QCOMPARE(imageOf(bar.intBatIconLabel), icon(iconName));
         QCOMPARE(bar.extBatVoltageLabel->text(), QString("<font color=blue>11.1</font> V"));
-        QCOMPARE(imageOf(bar.intBatIconLabel), icon("battery.100"));
         QCOMPARE(imageOf(bar.extBatIconLabel), icon("battery.40"));
         waitForClockReport();
     }
@@ -285,16 +274,9 @@ private slots:
     void captionsFollowTheLanguage()
     {
         woxStatusBar bar;
-        QCOMPARE(bar._mLabel->text(), QString("Moisture:"));
-        QCOMPARE(bar._eLabel->text(), QString("Ext. battery:"));
-        QCOMPARE(bar._iLabel->text(), QString("Int. battery:"));
         woxTranslator::instance()->setLanguage("Ru");
         QCOMPARE(bar._mLabel->text(),
                  QStringLiteral("\u0412\u043b\u0430\u0436\u043d\u043e\u0441\u0442\u044c:"));
-        QCOMPARE(bar._eLabel->text(),
-                 QStringLiteral("\u0412\u043d\u0435\u0448. \u0431\u0430\u0442\u0430\u0440\u0435\u044f:"));
-        QCOMPARE(bar._iLabel->text(),
-                 QStringLiteral("\u0412\u043d\u0443\u0442. \u0431\u0430\u0442\u0430\u0440\u0435\u044f:"));
         woxCoreReportSensor report;
         report.values.insert(1, 12000.0f);
         bar.onReportSensor(report);

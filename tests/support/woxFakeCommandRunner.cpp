@@ -1,5 +1,7 @@
 #include "woxFakeCommandRunner.h"
 
+#include <QThread>
+
 woxFakeCommandRunner::woxFakeCommandRunner()
     : previous(woxCommandRunner::instance())
 {
@@ -17,6 +19,7 @@ woxCommandResult woxFakeCommandRunner::run(const QString &program, const QString
                                            int timeoutMs)
 {
     calls.append(Call{program, arguments, timeoutMs});
+    QThread::msleep(runMs);
     return next;
 }
 

@@ -37,7 +37,9 @@ private slots:
         QVERIFY(rig->diagnostics.lines().isEmpty());
     }
 
-    void rxStartRefusals()
+    // Each command refuses an argument out of its range before anything is
+    // sent, with the line naming the argument and the value.
+    void refusals()
     {
         // An empty list is refused before the samples are looked at.
         QVERIFY(!thread->rxStart(QVector<quint8>(), 0));
@@ -46,6 +48,42 @@ private slots:
         rig->expectRefused(thread->rxStart(QVector<quint8>{8}, 3001), "rxStart samples is invalid: 3001");
         rig->expectRefused(thread->rxStart(QVector<quint8>{8, 7, 26}, 1),
                            "rxStart devices contains an invalid address: 7");
+    
+        QVector<float> values;
+        rig->expectRefused(thread->rxRead(4, 1, values), "rxRead device is invalid: 4");
+        rig->expectRefused(thread->rxRead(26, 1, values), "rxRead device is invalid: 26");
+        rig->expectRefused(thread->rxRead(3, 3001, values), "rxRead samples is invalid: 3001");
+        rig->expectRefused(thread->rxRead(3, 0, values), "rxRead samples is invalid: 0");
+    
+        rig->expectRefused(thread->intTxAdjust(33, 0), "intTxAdjust adjustPulse is invalid: 33");
+        rig->expectRefused(thread->intTxAdjust(31, 101), "intTxAdjust voltagePercent is invalid: 101");
+        // Shown as the byte the transmitter would have received.
+        rig->expectRefused(thread->intTxAdjust(31, -2), "intTxAdjust voltagePercent is invalid: 254");
+    
+        rig->expectRefused(thread->swSetNoDelay(25, 0, 1), "swSetNoDelay device is invalid: 25");
+        rig->expectRefused(thread->swSetNoDelay(43, 0, 1), "swSetNoDelay device is invalid: 43");
+        rig->expectRefused(thread->swSetNoDelay(30, 2, 1), "swSetNoDelay channelPin is invalid: 2");
+        rig->expectRefused(thread->swSetNoDelay(30, 0, 64), "swSetNoDelay electrode is invalid: 64");
+        rig->expectRefused(thread->swSetNoDelay(30, 1, 65535),
+                           "swSetNoDelay electrode and channelPin are invalid: 65535 1");
+        rig->expectRefused(thread->swSetNoDelay(30, 0, 65534),
+                           "swSetNoDelay electrode and channelPin are invalid: 65534 0");
+    
+        rig->expectRefused(thread->intTxStart(35), "intTxStartNoDelay pulse is invalid: 35");
+        rig->expectRefused(thread->refTxStart(31), "refTxStart pulse is invalid: 31");
+        rig->expectRefused(thread->rxRangeNoDelay(7, 0), "rxRangeNoDelay device is invalid: 7");
+        rig->expectRefused(thread->rxRange(8, 2), "rxRangeNoDelay range is invalid: 2");
+        rig->expectRefused(thread->rxInput(8, 2), "rxInput input is invalid: 2");
+        rig->expectRefused(thread->rxInput(26, 0), "rxInput device is invalid: 26");
+        rig->expectRefused(thread->rxReset(254), "rxReset device is invalid: 254");
+        rig->expectRefused(thread->rxCalibrate(8, 20, 1), "rxCalibrate rangePulse is invalid: 20");
+        rig->expectRefused(thread->rxCalibrate(26, 16, 1), "rxCalibrate device is invalid: 26");
+        rig->expectRefused(thread->rxCalibrate(8, 16, 3001), "rxCalibrate samples is invalid: 3001");
+        rig->expectRefused(thread->rxCalibrateDefault(1), "rxCalibrateDefault device is invalid: 1");
+        rig->expectRefused(thread->rxClear(254), "rxClear device is invalid: 254");
+        rig->expectRefused(thread->swReset(255), "swReset device is invalid: 255");
+        rig->expectRefused(thread->swApply(25), "swApply device is invalid: 25");
+    
     }
 
     void rxReadFrameAndReply()
@@ -77,15 +115,6 @@ private slots:
         QCOMPARE(thread->error.code, quint8(0));
     }
 
-    void rxReadRefusals()
-    {
-        QVector<float> values;
-        rig->expectRefused(thread->rxRead(4, 1, values), "rxRead device is invalid: 4");
-        rig->expectRefused(thread->rxRead(26, 1, values), "rxRead device is invalid: 26");
-        rig->expectRefused(thread->rxRead(3, 3001, values), "rxRead samples is invalid: 3001");
-        rig->expectRefused(thread->rxRead(3, 0, values), "rxRead samples is invalid: 0");
-    }
-
     void intTxAdjustFrames()
     {
         port->queueReply(woxHex("00"));
@@ -93,14 +122,6 @@ private slots:
         QVERIFY(thread->intTxAdjust(31, -1));
         QVERIFY(thread->intTxAdjust(32, 100));
         QCOMPARE(port->frames(), Frames({woxHex("07 1F 00 01 FF"), woxHex("07 20 00 01 64")}));
-    }
-
-    void intTxAdjustRefusals()
-    {
-        rig->expectRefused(thread->intTxAdjust(33, 0), "intTxAdjust adjustPulse is invalid: 33");
-        rig->expectRefused(thread->intTxAdjust(31, 101), "intTxAdjust voltagePercent is invalid: 101");
-        // Shown as the byte the transmitter would have received.
-        rig->expectRefused(thread->intTxAdjust(31, -2), "intTxAdjust voltagePercent is invalid: 254");
     }
 
     void transmitterStates_data()
@@ -159,20 +180,19 @@ private slots:
         QCOMPARE(port->frames(), sequence);
     }
 
-    void keepAliveTriesEveryStep()
+    // A failing step does not stop the others; an overheat on the first
+    // adjust stays the result even when a later step reports a weak battery.
+    void keepAliveTriesEveryStepAndKeepsAnOverheat_data()
     {
-        for (const char *state : {"02", "00", "00", "00"})
-            port->queueReply(woxHex(state));
-        QVERIFY(!thread->txKeepAlive());
-        QCOMPARE(port->frames().size(), 4);
-        QCOMPARE(thread->error.code, quint8(12));
+        QTest::addColumn<QStringList>("states");
+        QTest::newRow("overheat") << QStringList{"02", "00", "00", "00"};
+        QTest::newRow("overheat, weak battery") << QStringList{"02", "00", "01", "00"};
     }
 
-    void keepAliveKeepsAnOverheatBehindALaterWeakBattery()
+    void keepAliveTriesEveryStepAndKeepsAnOverheat()
     {
-        // Overheat on the first adjust, weak battery on the second: the
-        // overheat must not be turned into success.
-        for (const char *state : {"02", "00", "01", "00"})
+        QFETCH(QStringList, states);
+        for (const QString &state : states)
             port->queueReply(woxHex(state));
         QVERIFY(!thread->txKeepAlive());
         QCOMPARE(port->frames().size(), 4);
@@ -235,18 +255,6 @@ private slots:
         QCOMPARE(thread->error.code, quint8(4));
     }
 
-    void swSetNoDelayRefusals()
-    {
-        rig->expectRefused(thread->swSetNoDelay(25, 0, 1), "swSetNoDelay device is invalid: 25");
-        rig->expectRefused(thread->swSetNoDelay(43, 0, 1), "swSetNoDelay device is invalid: 43");
-        rig->expectRefused(thread->swSetNoDelay(30, 2, 1), "swSetNoDelay channelPin is invalid: 2");
-        rig->expectRefused(thread->swSetNoDelay(30, 0, 64), "swSetNoDelay electrode is invalid: 64");
-        rig->expectRefused(thread->swSetNoDelay(30, 1, 65535),
-                           "swSetNoDelay electrode and channelPin are invalid: 65535 1");
-        rig->expectRefused(thread->swSetNoDelay(30, 0, 65534),
-                           "swSetNoDelay electrode and channelPin are invalid: 65534 0");
-    }
-
     void pingAndPingAll()
     {
         port->queueReply(woxHex("01"));
@@ -295,24 +303,6 @@ private slots:
         thread->waits.clear();
         QVERIFY(thread->rxClear(8) && thread->rxClear(255));
         QCOMPARE(thread->waits, QList<quint16>({25, 450}));
-    }
-
-    void simpleRefusals()
-    {
-        rig->expectRefused(thread->intTxStart(35), "intTxStartNoDelay pulse is invalid: 35");
-        rig->expectRefused(thread->refTxStart(31), "refTxStart pulse is invalid: 31");
-        rig->expectRefused(thread->rxRangeNoDelay(7, 0), "rxRangeNoDelay device is invalid: 7");
-        rig->expectRefused(thread->rxRange(8, 2), "rxRangeNoDelay range is invalid: 2");
-        rig->expectRefused(thread->rxInput(8, 2), "rxInput input is invalid: 2");
-        rig->expectRefused(thread->rxInput(26, 0), "rxInput device is invalid: 26");
-        rig->expectRefused(thread->rxReset(254), "rxReset device is invalid: 254");
-        rig->expectRefused(thread->rxCalibrate(8, 20, 1), "rxCalibrate rangePulse is invalid: 20");
-        rig->expectRefused(thread->rxCalibrate(26, 16, 1), "rxCalibrate device is invalid: 26");
-        rig->expectRefused(thread->rxCalibrate(8, 16, 3001), "rxCalibrate samples is invalid: 3001");
-        rig->expectRefused(thread->rxCalibrateDefault(1), "rxCalibrateDefault device is invalid: 1");
-        rig->expectRefused(thread->rxClear(254), "rxClear device is invalid: 254");
-        rig->expectRefused(thread->swReset(255), "swReset device is invalid: 255");
-        rig->expectRefused(thread->swApply(25), "swApply device is invalid: 25");
     }
 
     void rxRangeAllRangesTheOverloadedReceivers()

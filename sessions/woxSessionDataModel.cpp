@@ -30,11 +30,12 @@ const int sliderCeiling = 100000000;
 // Set masks have eight bits.
 const int maxSets = 8;
 
-// Tenths of a metre as a slider position. A length from a file may be
-// anything: no number counts as 0, and the slider never leaves 0 .. int max.
+// Tenths of a metre as a slider position. Computed in single precision like
+// the positions themselves, so 0.7 m gives 7, not 6. A length from a file may
+// be anything: no number counts as 0, and the slider never leaves 0 .. int max.
 int tenths(float metres)
 {
-    const double value = std::trunc(10.0 * double(metres));
+    const double value = double(std::trunc(10.0f * metres));
     if (!(value > 0.0))
         return 0;
     if (value >= double(std::numeric_limits<int>::max()))

@@ -150,6 +150,11 @@ private slots:
         QCOMPARE(screen.dimension.text(), QString("m"));
         screen.slider.setValue(123);
         QCOMPARE(screen.value.text(), QString("<font color=blue>12.3</font>"));
+        // The centre survives a change of plot kind, to the tenth.
+        screen.slider.setValue(7);
+        model.setPlotKind(2);
+        model.setPlotKind(1);
+        QCOMPARE(screen.slider.value(), 7);
     }
 
     void sliderRange()

@@ -188,8 +188,12 @@ private slots:
         woxModalScript script;
         script.answer(1);
         woxCableConfigDialog dialog(nullptr, 2, false, false);
+        dialog.show();
         dialog.checkCablePushButton->click();
         QVERIFY(!dialog.actionsGroupBox->isEnabled());
+        // Escape is Cancel, and Cancel is locked while the check runs.
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+        QVERIFY(dialog.isVisible());
         dialog.checkCablePushButton->click();
         QVERIFY(dialog.actionsGroupBox->isEnabled());
         QVERIFY(dialog.currentCableGroupBox->isEnabled());
@@ -198,6 +202,8 @@ private slots:
         QCOMPARE(script.seen, QStringList("woxWarningDialog: Canceled by user"));
         QCOMPARE(reports.size(), 1);
         QCOMPARE(dialog.configuration().wires.at(0).resistance, -1.0f);
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+        QVERIFY(!dialog.isVisible());
     }
 
     void lateValueLandsOnTheMeasuredElectrode()
@@ -304,22 +310,6 @@ private slots:
         QCOMPARE(selected(kept), 36);
         for (const woxWireState &wire : kept.configuration().wires)
             QCOMPARE(wire.resistance, -1.0f);
-    }
-
-    void escapeIsIgnoredWhileChecking()
-    {
-        woxModalScript script;
-        script.answer(1);
-        woxCableConfigDialog dialog(nullptr, 1, false, false);
-        dialog.show();
-        dialog.checkCablePushButton->click();
-        QTest::keyClick(&dialog, Qt::Key_Escape);
-        QVERIFY(dialog.isVisible());
-        dialog.checkCablePushButton->click();
-        QTRY_COMPARE_WITH_TIMEOUT(reports.size(), 1, longWait);
-        QCOMPARE(script.seen, QStringList("woxWarningDialog: Canceled by user"));
-        QTest::keyClick(&dialog, Qt::Key_Escape);
-        QVERIFY(!dialog.isVisible());
     }
 
     void grabMidCheck()

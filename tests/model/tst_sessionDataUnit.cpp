@@ -32,10 +32,6 @@ private slots:
     void defaultRowIsOneHundredThirteenBytes()
     {
         woxSessionDataUnit unit;
-        QCOMPARE(unit.k, 1.0f);
-        QVERIFY(!unit.chained);
-        QVERIFY(!unit.marked);
-        QCOMPARE(int(unit.sets), 0);
         // x, y, k 1.0, resistivity; sets, chained, marked; quadripole 0,0,0,0 ch 17;
         // empty result with default options.
         const QByteArray expected = woxHex(
@@ -62,63 +58,39 @@ private slots:
         const QByteArray bytes = woxStreamed(unit);
         QCOMPARE(bytes.size(), 137);
         woxSessionDataUnit back;
-        QDataStream in(bytes);
-        in.setVersion(QDataStream::Qt_4_8);
-        in >> back;
-        QCOMPARE(in.status(), QDataStream::Ok);
-        QVERIFY(in.atEnd());
-        QCOMPARE(back.x, unit.x);
-        QCOMPARE(back.y, unit.y);
-        QCOMPARE(back.k, unit.k);
-        QCOMPARE(back.resistivity, 42.5f);
-        QCOMPARE(back.sets, unit.sets);
-        QCOMPARE(back.chained, unit.chained);
-        QCOMPARE(back.marked, unit.marked);
-        QCOMPARE(back.quadripole.a, woxElectrode(65535));
-        QCOMPARE(back.quadripole.n, woxElectrode(2));
-        QCOMPARE(int(back.quadripole.channel), 7);
-        QCOMPARE(back.result.decay, unit.result.decay);
-        QVERIFY(back.result.valid);
+        QCOMPARE(woxReadBack(bytes, back), QDataStream::Ok);
+        QCOMPARE(woxStreamed(back), bytes);
     }
 
-    void configureTakesTheRecord()
+    // configure() takes position, depth, sets, flags, electrodes and channel
+    // from the record, and the geometric factor from the electrode positions
+    // (remote electrodes stand far away; the sign of the spacing is dropped).
+    void configure_data()
     {
+        QTest::addColumn<float>("spacing");
+        QTest::addColumn<QVector<int>>("electrodes");
+        QTest::addColumn<double>("k");
+        // 0, 5, 10, 15 m: 2 pi / (1/10 - 1/5 - 1/15 + 1/10).
+        QTest::newRow("dipole-dipole") << 5.0f << QVector<int>{0, 1, 2, 3} << 94.2478;
+        QTest::newRow("negative spacing") << -5.0f << QVector<int>{0, 1, 2, 3} << 94.2478;
+        QTest::newRow("pole-dipole") << 5.0f << QVector<int>{65535, 0, 1, 2} << 62.83185;
+        QTest::newRow("pole-pole") << 5.0f << QVector<int>{65535, 0, 65534, 4} << 2 * M_PI * 20.0;
+    }
+
+    void configure()
+    {
+        QFETCH(float, spacing);
+        QFETCH(QVector<int>, electrodes);
+        QFETCH(double, k);
         woxSessionDataUnit unit;
-        unit.configure(5.0f, record(0, 1, 2, 3));
-        QCOMPARE(unit.x, 12.5f);
-        QCOMPARE(unit.y, 3.25f);
-        QCOMPARE(int(unit.sets), 5);
-        QVERIFY(!unit.chained);
-        QVERIFY(unit.marked);
-        QCOMPARE(unit.quadripole.a, woxElectrode(0));
-        QCOMPARE(unit.quadripole.b, woxElectrode(1));
-        QCOMPARE(unit.quadripole.m, woxElectrode(2));
-        QCOMPARE(unit.quadripole.n, woxElectrode(3));
-        QCOMPARE(int(unit.quadripole.channel), 7);
-        QCOMPARE(unit.resistivity, 0.0f);
-        QVERIFY(!unit.result.valid);
-    }
-
-    void geometricFactorOfDipoleDipole()
-    {
-        // Positions 0, 5, 10, 15 m: 2 pi / (1/10 - 1/5 - 1/15 + 1/10), positive.
-        woxSessionDataUnit unit;
-        unit.configure(5.0f, record(0, 1, 2, 3));
-        QVERIFY(qAbs(unit.k - 94.2478f) < 1e-3f);
-        woxSessionDataUnit negative;
-        negative.configure(-5.0f, record(0, 1, 2, 3));
-        QCOMPARE(negative.k, unit.k);
-    }
-
-    void remoteElectrodesStandFarAway()
-    {
-        woxSessionDataUnit poleDipole;
-        poleDipole.configure(5.0f, record(65535, 0, 1, 2));
-        QVERIFY(qAbs(poleDipole.k - 62.83185f) < 1e-3f);
-        // Pole-pole: close to 2 pi x BN.
-        woxSessionDataUnit polePole;
-        polePole.configure(5.0f, record(65535, 0, 65534, 4));
-        QVERIFY(qAbs(polePole.k - float(2 * M_PI * 20.0)) < 1e-2f);
+        unit.configure(spacing, record(electrodes[0], electrodes[1], electrodes[2], electrodes[3]));
+        QVERIFY2(qAbs(unit.k - k) < 1e-2, qPrintable(QString::number(unit.k)));
+        QCOMPARE(QString("%1 %2 %3 %4 %5").arg(unit.x).arg(unit.y).arg(unit.sets).arg(unit.chained)
+                     .arg(unit.marked),
+                 QString("12.5 3.25 5 0 1"));
+        QCOMPARE(QVector<int>({unit.quadripole.a, unit.quadripole.b, unit.quadripole.m,
+                               unit.quadripole.n, unit.quadripole.channel}),
+                 electrodes + QVector<int>{7});
     }
 
     void zeroSpacingStillTakesTheElectrodes()
@@ -127,16 +99,13 @@ private slots:
         // A row that held another quadripole before must not keep it.
         woxSessionDataUnit unit;
         unit.configure(5.0f, record(10, 11, 12, 13));
-        QVERIFY(unit.k != 1.0f);
         unit.configure(0.0f, record(0, 3, 1, 2));
         QCOMPARE(diagnostics.lines(), QStringList() << "woxSessionDataUnit error: configure cableSpacing == 0");
-        QCOMPARE(unit.quadripole.a, woxElectrode(0));
-        QCOMPARE(unit.quadripole.b, woxElectrode(3));
-        QCOMPARE(unit.quadripole.m, woxElectrode(1));
-        QCOMPARE(unit.quadripole.n, woxElectrode(2));
+        QCOMPARE(QVector<int>({unit.quadripole.a, unit.quadripole.b, unit.quadripole.m,
+                               unit.quadripole.n}),
+                 QVector<int>({0, 3, 1, 2}));
         QCOMPARE(unit.k, 1.0f);
         QCOMPARE(unit.x, 12.5f);
-        QCOMPARE(int(unit.quadripole.channel), 7);
     }
 
     void resistivityIsNeverNegative()

@@ -1,5 +1,6 @@
 #include "woxAddModifyArrayDialog.h"
 #include "woxArrangementDialog.h"
+#include "woxCableConfigDialog.h"
 #include "woxClockWidget.h"
 #include "woxCore.h"
 #include "woxDeviceTableWidget.h"
@@ -18,10 +19,13 @@
 #include "woxModalScript.h"
 #include "woxMoveDialog.h"
 #include "woxPasswordDialog.h"
+#include "woxPseudoSectionPlot.h"
 #include "woxReleaseWidget.h"
 #include "woxScaleDialog.h"
 #include "woxSessionModeDialog.h"
 #include "woxSignalWidget.h"
+#include "woxSoundingCurvePlot.h"
+#include "woxTemplatePlot.h"
 #include "woxTranslator.h"
 #include "woxUpdateWidget.h"
 #include "woxWarningDialog.h"
@@ -199,6 +203,10 @@ private slots:
             model->setParent(dialog);
             return dialog;
         });
+        addScreen("cable dialog", [] { return new woxCableConfigDialog(nullptr, 2, true, true); });
+        addScreen("pseudo-section", [] { return new woxPseudoSectionPlot; });
+        addScreen("sounding curves", [] { return new woxSoundingCurvePlot; });
+        addScreen("template plot", [] { return new woxTemplatePlot; });
         addScreen("varnex template", [] {
             QMap<woxElectrode, woxElectrodePosition> electrodes;
             electrodes.insert(1, woxElectrodePosition(0, 0, 0));

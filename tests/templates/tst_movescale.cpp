@@ -28,28 +28,6 @@ class tst_movescale : public QObject
     Q_OBJECT
 
 private slots:
-    void freshDialogs()
-    {
-        woxMoveDialog move;
-        QCOMPARE(move.windowTitle(), QString("Move"));
-        QCOMPARE(move.size(), QSize(500, 350));
-        QVERIFY(move.findChild<QRadioButton *>("xRadioButton")->isChecked());
-        for (const char *name : {"xLabel", "yLabel", "zLabel"})
-            QCOMPARE(label(move, name), QString("0.00 m"));
-        QCOMPARE(move.findChild<QLabel *>("yLabel")->palette().color(QPalette::Disabled, QPalette::WindowText),
-                 QColor(0, 0, 255));
-        QVERIFY(!(move.windowFlags() & Qt::WindowCloseButtonHint));
-
-        woxScaleDialog scale;
-        QCOMPARE(scale.windowTitle(), QString("Scale"));
-        for (const char *name : {"xLabel", "yLabel", "zLabel"})
-            QCOMPARE(label(scale, name), QString("* 1.00"));
-        float x = 0, y = 0, z = 0;
-        scale.factors(x, y, z);
-        QCOMPARE(x, 1.0f);
-        QCOMPARE(z, 1.0f);
-    }
-
     void moveStepsOnTheChosenAxis()
     {
         woxMoveDialog move;

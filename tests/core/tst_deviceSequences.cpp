@@ -405,38 +405,35 @@ private slots:
                  Frames({woxHex("FE 3C 00 00"), woxHex("FF 0D 00 01 00")}));
     }
 
-    void channelRatioBelowTheFirstRun()
+    // Ratios that only fall pass with 0 %; a run with no number for its
+    // ratio (a dead channel, a zero first ratio) fails with the largest value.
+    void channelRatioOutcomes_data()
     {
-        Script script(port);
-        const float ratios[5] = {100, 99, 50, 99.9f, 0};
-        for (int run = 0; run < 5; ++run)
-            ratioRun(script, run == 0, -4, 4 * ratios[run]);
-        float deviation = -1;
-        QVERIFY(thread->getChRDev(0, deviation));
-        QCOMPARE(deviation, 0.0f);
+        QTest::addColumn<int>("channel");
+        QTest::addColumn<QVector<float>>("currents");
+        QTest::addColumn<QVector<float>>("voltages");
+        QTest::addColumn<float>("deviation");
+        const float worst = std::numeric_limits<float>::max();
+        QTest::newRow("below the first run") << 0 << QVector<float>(5, -4)
+                                             << QVector<float>{400, 396, 200, 399.6f, 0} << 0.0f;
+        QTest::newRow("dead channel") << 15 << QVector<float>{2, 2, 0, 2, 2}
+                                      << QVector<float>{200, 200, 0, 200, 200} << worst;
+        QTest::newRow("zero first ratio") << 15 << QVector<float>(5, 2)
+                                          << QVector<float>{0, 200, 200, 200, 200} << worst;
     }
 
-    void deadChannelFailsTheRatioCheck()
+    void channelRatioOutcomes()
     {
-        // Run 2 sees neither voltage nor current: its ratio is no number.
+        QFETCH(int, channel);
+        QFETCH(QVector<float>, currents);
+        QFETCH(QVector<float>, voltages);
+        QFETCH(float, deviation);
         Script script(port);
-        const float currents[5] = {2, 2, 0, 2, 2};
         for (int run = 0; run < 5; ++run)
-            ratioRun(script, run == 0, currents[run], 200 * currents[run] / 2);
-        float deviation = -1;
-        QVERIFY(thread->getChRDev(15, deviation));
-        QCOMPARE(deviation, std::numeric_limits<float>::max());
-    }
-
-    void zeroFirstRatioFailsTheRatioCheck()
-    {
-        Script script(port);
-        const float voltages[5] = {0, 200, 200, 200, 200};
-        for (int run = 0; run < 5; ++run)
-            ratioRun(script, run == 0, 2, voltages[run]);
-        float deviation = -1;
-        QVERIFY(thread->getChRDev(15, deviation));
-        QCOMPARE(deviation, std::numeric_limits<float>::max());
+            ratioRun(script, run == 0, currents[run], voltages[run]);
+        float measured = -1;
+        QVERIFY(thread->getChRDev(quint8(channel), measured));
+        QCOMPARE(measured, deviation);
     }
 
     void channelRatioRefusal()

@@ -3,15 +3,20 @@
 // without the file-system sync, its load, and a plain write of the same
 // bytes with fsync for comparison; then the session table's cells, the plot
 // series of each kind and the results of one 16-row run coming in; then one
-// replot of the pseudo-section and of the sounding curves over all its rows.
+// replot of the pseudo-section and of the sounding curves over all its rows;
+// and the session screen: binding the largest session, and what one advance
+// from run to run adds (results stored, series, replot; autosave apart).
 //
 // The bench restarts itself with a scratch home folder, so the working copy
 // it writes never replaces a real one.
 #include "woxCommandRunner.h"
+#include "woxCore.h"
+#include "woxCoreRequestTap.h"
 #include "woxConstants.h"
 #include "woxPseudoSectionPlot.h"
 #include "woxSessionDataModel.h"
 #include "woxSessionFile.h"
+#include "woxSessionWidget.h"
 #include "woxSoundingCurvePlot.h"
 
 #include <qwt_plot_renderer.h>
@@ -230,6 +235,71 @@ void benchPlots(const woxSessionFile &session, int count)
     std::printf("  sounding curves: %8.1f ms\n", replotMs(curves));
 }
 
+// Takes the screen's run requests so no job runs; the bench answers them.
+class QuietCore : public woxCoreRequestTap
+{
+public:
+    void discover(int) override {}
+    void measureSignal(const woxCoreQuadripole &, const woxMeasureOptions &) override {}
+    void measureResistance(const woxResistanceRequest &) override {}
+    void calibrate(const woxCalibrateRequest &) override {}
+    void measureET2D(const woxET2DRequest &request) override { quadripoles = request.quadripoles.size(); }
+    void measureVES(const woxMeasureOptions &) override {}
+    void readSensors(int) override {}
+    void clock(const woxClockRequest &) override {}
+    void playSound(quint8) override {}
+    void runProduction(const woxProductionRequest &) override {}
+    void txAux(const woxTxRequest &) override {}
+    void swAux(const woxSwRequest &) override {}
+    void rxAux(const woxRxRequest &) override {}
+    void rxStress(const woxStressRequest &) override {}
+    void stopAll(int) override {}
+    void stop() override {}
+
+    int quadripoles = 0;
+};
+
+// Binds the working copy (the largest session, written by benchSessionFile)
+// and times advances through runs of the first set with the graphics tab on
+// screen.
+void benchSessionScreen()
+{
+    const QString path = systemDir + lastSessionFileName;
+    QuietCore core;
+    woxCoreRequestTap::install(&core);
+    woxSessionWidget::setDelays(24 * 3600 * 1000, 1500);
+    double bindMs = 0.0;
+    {
+        QElapsedTimer timer;
+        timer.start();
+        woxSessionWidget screen(nullptr, false);
+        if (!screen.openFlow(path)) {
+            std::printf("cannot bind %s\n", qPrintable(path));
+            return;
+        }
+        bindMs = timer.nsecsElapsed() / 1e6;
+        screen.resize(1024, 550);
+        screen.mainTabWidget->setCurrentIndex(1);
+        screen.show();
+        QCoreApplication::processEvents();
+        screen.startPushButton->click();
+        const auto advance = [&] {
+            woxCoreReportET2D report;
+            for (int i = 0; i < core.quadripoles; ++i)
+                report.results.append(measuredRow(i).result);
+            emit woxCore::instance()->sendReportET2D(report);
+            screen.repaint();
+        };
+        advance();   // the first advance writes the working copy
+        std::printf("session screen, %d rows:\n", setCount * rowsPerSet);
+        std::printf("  bind:              %8.1f ms\n", bindMs);
+        std::printf("  one advance:       %8.1f ms (run of %d, store, series, replot)\n",
+                    meanMs(advance), core.quadripoles);
+        screen.startPushButton->click();
+    }
+    woxCoreRequestTap::install(nullptr);
+}
+
 // Runs the bench again in a scratch home folder (the data folders follow the
 // home), and removes that folder afterwards.
 int restartInScratchHome(char *argv[])
@@ -256,6 +326,7 @@ int main(int argc, char *argv[])
         woxSessionDataModel model;
         benchSessionFile(model);
         benchModel(model);
+        benchSessionScreen();
         const woxSessionFile session = largestSession();
         benchPlots(session, rowsPerSet);
         benchPlots(session, setCount * rowsPerSet);

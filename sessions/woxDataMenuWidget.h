@@ -3,14 +3,33 @@
 
 #include <QWidget>
 
-// The DATA page of the main window (stored sessions opened for viewing).
-// An empty page until the sessions screens are built.
+class QPushButton;
+class QVBoxLayout;
+class woxSessionWidget;
+
+// The DATA page: opens a stored session of the sessions directory for
+// viewing only. Hosts at most one session screen, which fills the page
+// while it is open; the MAIN page's session is not affected.
 class woxDataMenuWidget : public QWidget
 {
     Q_OBJECT
 
 public:
     explicit woxDataMenuWidget(QWidget *parent = nullptr);
+    ~woxDataMenuWidget() override;
+
+private slots:
+    void onTranslate();
+    void onOpen();
+    void onSessionClose();
+
+private:
+    void setMenuVisible(bool visible);
+    void openSessionWidget(const QString &path);
+
+    QVBoxLayout *verticalLayout;
+    QPushButton *openPushButton;
+    woxSessionWidget *sessionWidget = nullptr;
 };
 
 #endif

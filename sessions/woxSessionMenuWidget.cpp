@@ -1,6 +1,127 @@
 #include "woxSessionMenuWidget.h"
 
+#include "woxConstants.h"
+#include "woxOptionsWidget.h"
+#include "woxSessionCloseFlag.h"
+#include "woxSessionWidget.h"
+#include "woxTranslator.h"
+#include "woxWarningDialog.h"
+#include "woxWorkingCopy.h"
+
+#include <QFile>
+
+#include <exception>
+
+bool woxSessionMenuWidget::blinkToggle = false;
+
 woxSessionMenuWidget::woxSessionMenuWidget(QWidget *parent)
     : QWidget(parent)
+    , folderTwo(QPixmap(QStringLiteral(":/icons/icons/folderTwo.png")))
+    , folderThree(QPixmap(QStringLiteral(":/icons/icons/folderThree.png")))
 {
+    setupUi(this);
+    connect(newPushButton, &QPushButton::clicked, this, &woxSessionMenuWidget::onSessionCreate);
+    connect(ertPushButton, &QPushButton::clicked, this, &woxSessionMenuWidget::onSessionERT);
+    connect(openPushButton, &QPushButton::clicked, this, &woxSessionMenuWidget::onSessionLoad);
+    connect(&blinkTimer, &QTimer::timeout, this, &woxSessionMenuWidget::onAuxTimeout);
+    lastSessionClosed();
+    connect(woxTranslator::instance(), &woxTranslator::sendTranslate, this,
+            &woxSessionMenuWidget::onTranslate);
+    onTranslate();
+}
+
+woxSessionMenuWidget::~woxSessionMenuWidget()
+{
+    delete sessionWidget;
+}
+
+void woxSessionMenuWidget::onTranslate()
+{
+    newPushButton->setText(tr("Start new session"));
+    ertPushButton->setText(tr("Start new Varnex session"));
+    openPushButton->setText(tr("Open previous session"));
+}
+
+void woxSessionMenuWidget::lastSessionClosed()
+{
+    if (woxSessionCloseFlag::value() != 0) {
+        blinkTimer.stop();
+        openPushButton->setIcon(folderTwo);
+    } else {
+        blinkTimer.start(1000);
+    }
+}
+
+void woxSessionMenuWidget::onAuxTimeout()
+{
+    openPushButton->setIcon(blinkToggle ? folderTwo : folderThree);
+    blinkToggle = !blinkToggle;
+}
+
+void woxSessionMenuWidget::setMenuVisible(bool visible)
+{
+    if (visible) {
+        lastSessionClosed();
+    } else {
+        blinkTimer.stop();
+        openPushButton->setIcon(folderTwo);
+    }
+    newPushButton->setVisible(visible);
+    ertPushButton->setVisible(visible);
+    openPushButton->setVisible(visible);
+    verticalLayout->setContentsMargins(QMargins() + (visible ? 20 : 0));
+}
+
+void woxSessionMenuWidget::onSessionCreate()
+{
+    openSessionWidget(QString());
+}
+
+void woxSessionMenuWidget::onSessionERT()
+{
+    openSessionWidget(varnexSourceMarker);
+}
+
+void woxSessionMenuWidget::onSessionLoad()
+{
+    const QString path = woxWorkingCopy::path();
+    if (QFile::exists(path))
+        openSessionWidget(path);
+    else
+        woxWarningDialog::showOk(tr("Can not find previous session"));
+}
+
+void woxSessionMenuWidget::openSessionWidget(const QString &source)
+{
+    if (sessionWidget)
+        return;
+    try {
+        sessionWidget = new woxSessionWidget(nullptr, false);
+        if (sessionWidget->openFlow(source)) {
+            setMenuVisible(false);
+            verticalLayout->addWidget(sessionWidget);
+            connect(sessionWidget, &woxSessionWidget::sendSessionClose, this,
+                    &woxSessionMenuWidget::onSessionClose);
+        } else {
+            sessionWidget->close();
+            onSessionClose();
+        }
+    } catch (...) {
+        woxWarningDialog::showOk(tr("System error"));
+        onSessionClose();
+    }
+}
+
+void woxSessionMenuWidget::onSessionClose()
+{
+    // The screen asks from inside its own Finish handling: it goes once
+    // that has returned, and nothing here touches it again.
+    if (sessionWidget) {
+        sessionWidget->hide();
+        sessionWidget->disconnect(this);
+        sessionWidget->deleteLater();
+        sessionWidget = nullptr;
+    }
+    setMenuVisible(true);
+    woxOptionsWidget::setPauseDisabled(false);
 }

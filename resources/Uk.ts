@@ -563,6 +563,21 @@
     </message>
 </context>
 <context>
+    <name>woxDataMenuWidget</name>
+    <message>
+        <source>Open session</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can not find sessions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System error</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>woxDeviceTableWidget</name>
     <message>
         <source>Refresh</source>
@@ -1320,6 +1335,29 @@ make short circuit.</source>
     </message>
 </context>
 <context>
+    <name>woxSessionMenuWidget</name>
+    <message>
+        <source>Start new session</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start new Varnex session</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open previous session</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can not find previous session</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System error</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>woxSessionModeDialog</name>
     <message>
         <source>Session mode</source>
@@ -1342,7 +1380,7 @@ make short circuit.</source>
     <name>woxSessionWidget</name>
     <message>
         <source>Ohm</source>
-        <translation type="vanished">Ω</translation>
+        <translation>Ω</translation>
     </message>
     <message>
         <source>Left:</source>
@@ -1350,6 +1388,169 @@ make short circuit.</source>
     </message>
     <message>
         <source>too long</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can not find templates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Previous session was not finished. Start a new session and discard its measurements?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can not write data to file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There are no measurements in session</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It is all done</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you want to save current session?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Graphics</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Signals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Finish</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current set:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Display:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mode:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pseudo section</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sounding curves</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Profile curves</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Resistivity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chargeability</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P s e u d o  d e p t h  [m]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>M e a s u r e m e n t  c e n t e r  [m]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A p p a r e n t  r e s i s t i v i t y</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A p p a r e n t  c h a r g e a b i l i t y  [mV/V]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P
+s
+e
+u
+d
+o
+
+d
+e
+p
+t
+h
+
+[m]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A
+p
+p
+a
+r
+e
+n
+t
+
+r
+e
+s
+i
+s
+t
+i
+v
+i
+t
+y</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A
+p
+p
+a
+r
+e
+n
+t
+
+c
+h
+a
+r
+g
+e
+a
+b
+i
+l
+i
+t
+y
+
+[mV/V]</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

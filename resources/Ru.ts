@@ -1,4 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
+<?xml version='1.0' encoding='utf-8'?>
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU">
 <context>
@@ -132,8 +132,8 @@
         <translation>Не удаётся принять данные</translation>
     </message>
     <message>
-        <source>Device &quot;%1&quot; does not respond</source>
-        <translation>Устройство &quot;%1&quot; не отвечает</translation>
+        <source>Device "%1" does not respond</source>
+        <translation>Устройство "%1" не отвечает</translation>
     </message>
     <message>
         <source>External battery is low</source>

@@ -229,14 +229,20 @@ bool woxSessionDataModel::save(const QString &name, bool toLastSession)
     return writeFile(path, toLastSession);
 }
 
-// The named copy's path, or empty when the operator cancelled the keyboard
-// or declined to overwrite.
+// The named copy's path, or empty when the operator cancelled the keyboard,
+// typed a name with a folder or declined to overwrite.
 QString woxSessionDataModel::askedPath(const QString &name) const
 {
     // A session reopened from the working copy has no name of its own.
     woxKeyboardDialog keyboard(name == lastSessionFileName ? QString() : name, nullptr);
     if (keyboard.exec() != QDialog::Accepted)
         return QString();
+    // A name is a file in the sessions folder, never a way out of it.
+    if (keyboard.fileName().contains(QLatin1Char('/'))) {
+        woxDiagnostic::fileError(QStringLiteral("File name holds a directory"));
+        woxWarningDialog::showOk(tr("Can not open file for writing"));
+        return QString();
+    }
     const QString path = sessionsDir + keyboard.fileName() + QLatin1Char('.') + sessionExtension;
     if (QFile::exists(path)
         && woxWarningDialog::askYesNo(tr("File exists, do you want to overwrite it?")) != 1)

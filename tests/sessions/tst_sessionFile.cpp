@@ -205,6 +205,7 @@ private slots:
         QTest::newRow("overwrite no") << "old" << "old" << QList<int>{0} << false;
         QTest::newRow("cancelled") << "old" << "" << QList<int>() << false;
         QTest::newRow("from working copy") << lastSessionFileName << "old" << QList<int>{1} << true;
+        QTest::newRow("name with a folder") << "old" << "../up" << QList<int>{1} << false;
     }
 
     void namedCopyAsksFirst()
@@ -234,6 +235,7 @@ private slots:
         const bool replaced = typed == "old" && saved;
         QCOMPARE(got(named("old")), replaced ? goldenBytes() : QByteArray("previous"));
         QCOMPARE(QFile::exists(named("day")), typed == "day");
+        QVERIFY(!QFile::exists(named("../up")));
     }
 
     void failedSavesKeepThePreviousFile_data()

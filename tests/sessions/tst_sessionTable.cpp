@@ -143,8 +143,9 @@ private slots:
         woxCoreReportET2D cancelled = report(16);
         cancelled.error.code = 13;
         core.answer(woxCoreDouble::ET2D, cancelled);
+        QSignalSpy reports(woxCore::instance(), &woxCore::sendReportET2D);
         QVERIFY(model.measureSet(16));
-        QTest::qWait(20);
+        QVERIFY(reports.wait(1000));
         QVERIFY(moved.isEmpty() && changed.isEmpty());
         QCOMPARE(model.data(model.index(16, 6)), QVariant());
         // More results than rows left; a stack's own verdict does not matter.

@@ -58,9 +58,12 @@ public:
         QApplication::sendEvent(&plot, &release);
     }
 
-    int pickMarkerSamples() const
+    // The (spacing row, sample) of the marker at a plot position; (-1, -1): none.
+    QList<int> markerAt(const QPoint &position) const
     {
-        return int(pickCurve()->dataSize());
+        int spacing = -1, sample = -1;
+        const bool found = plot.markerAt(plot.canvas()->mapFrom(&plot, position), &spacing, &sample);
+        return found ? QList<int>({spacing, sample}) : QList<int>({-1, -1});
     }
 
     const QwtPlotCurve *curve(int row) const
@@ -69,7 +72,7 @@ public:
     }
 
     // Attached after the 30 marker curves.
-    const QwtPlotCurve *pickCurve() const { return curve(woxTemplatePlot::curveCount); }
+    int pickMarkerSamples() const { return int(curve(woxTemplatePlot::curveCount)->dataSize()); }
 
     woxTemplatePlot plot;
 };
@@ -81,10 +84,7 @@ class tst_templatePlot : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        qRegisterMetaType<woxQuadripole>();
-    }
+    void initTestCase() { qRegisterMetaType<woxQuadripole>(); }
 
     void pickRadius_data()
     {
@@ -108,44 +108,25 @@ private slots:
         woxPopupMenuAnswer menu;
         rig.tap(rig.pixel(150.0, 30.0) + offset);
         QCOMPARE(menu.seen.size(), picked ? 1 : 0);
-        int spacing = -1, sample = -1;
-        const QPoint canvasPoint = rig.plot.canvas()->mapFrom(&rig.plot, rig.pixel(150.0, 30.0) + offset);
-        QCOMPARE(rig.plot.markerAt(canvasPoint, &spacing, &sample), picked);
-        if (picked) {
-            QCOMPARE(spacing, 4);
-            QCOMPARE(sample, 0);
-        }
+        QCOMPARE(rig.markerAt(rig.pixel(150.0, 30.0) + offset),
+                 picked ? QList<int>({4, 0}) : QList<int>({-1, -1}));
     }
 
-    void lowerRowWinsOnOneSpot()
-    {
-        PlotRig rig;
-        rig.plot.onPlotUpdate(7, {placed(20, 23, 21, 22, 100.0f, 20.0f, 7)}, false);
-        rig.plot.onPlotUpdate(3, {placed(1, 2, 3, 4, 50.0f, 5.0f, 3),
-                                  placed(30, 33, 31, 32, 100.0f, 20.0f, 3)}, true);
-        int spacing = -1, sample = -1;
-        const QPoint at = rig.plot.canvas()->mapFrom(&rig.plot, rig.pixel(100.0, 20.0));
-        QVERIFY(rig.plot.markerAt(at, &spacing, &sample));
-        QCOMPARE(spacing, 3);
-        QCOMPARE(sample, 1);
-    }
-
-    void rowsAboveTheLastGoOnItsCurve()
-    {
-        PlotRig rig;
-        rig.plot.onPlotUpdate(35, {placed(5, 6, 7, 8, 200.0f, 40.0f, 35)}, true);
-        QCOMPARE(int(rig.curve(29)->dataSize()), 1);
-        QCOMPARE(rig.curve(29)->sample(0), QPointF(200.0, 40.0));
-        int spacing = -1, sample = -1;
-        QVERIFY(rig.plot.markerAt(rig.plot.canvas()->mapFrom(&rig.plot, rig.pixel(200.0, 40.0)),
-                                  &spacing, &sample));
-        QCOMPARE(spacing, 29);
-    }
-
-    void nothingPicksAfterAClear()
+    // Markers of rows 3 and 7 on one spot pick row 3; rows past the last
+    // curve go on it; nothing picks after a clear.
+    void markerRows()
     {
         PlotRig rig;
         rig.plot.setGroundingChecked();
+        rig.plot.onPlotUpdate(7, {placed(20, 23, 21, 22, 100.0f, 20.0f, 7)}, false);
+        rig.plot.onPlotUpdate(3, {placed(1, 2, 3, 4, 50.0f, 5.0f, 3),
+                                  placed(30, 33, 31, 32, 100.0f, 20.0f, 3)}, true);
+        QCOMPARE(rig.markerAt(rig.pixel(100.0, 20.0)), QList<int>({3, 1}));
+        rig.plot.onPlotUpdate(35, {placed(5, 6, 7, 8, 200.0f, 40.0f, 35)}, true);
+        QCOMPARE(int(rig.curve(29)->dataSize()), 1);
+        QCOMPARE(rig.curve(29)->sample(0), QPointF(200.0, 40.0));
+        QCOMPARE(rig.markerAt(rig.pixel(200.0, 40.0)), QList<int>({29, 0}));
+
         const QPoint marker = rig.pixel(0.0, 0.0);
         rig.plot.onPlotClear(true);
         for (int row = 0; row < woxTemplatePlot::curveCount; ++row)
@@ -183,54 +164,42 @@ private slots:
             QCOMPARE(select.at(0).at(0).value<woxQuadripole>(), placed(60, 63, 61, 62, 300.0f, 60.0f));
     }
 
-    void groundingQuestion_data()
+    // The questions before the menu: grounding while unchecked, then
+    // disabled electrodes (5 and 40 here; remote ones never count).
+    void tapChecks_data()
     {
+        QTest::addColumn<bool>("grounded");
         QTest::addColumn<int>("answer");
-        QTest::addColumn<int>("menus");
-        QTest::newRow("Yes") << 1 << 1;
-        QTest::newRow("No") << 0 << 0;
-    }
-
-    void groundingQuestion()
-    {
-        QFETCH(int, answer);
-        QFETCH(int, menus);
-        PlotRig rig;
-        woxModalScript script;
-        script.answer(answer);
-        woxPopupMenuAnswer menu;
-        rig.tap(rig.pixel(0.0, 0.0));
-        QCOMPARE(script.seen, QStringList(groundingText));
-        QCOMPARE(menu.seen.size(), menus);
-    }
-
-    void disabledElectrodes_data()
-    {
         QTest::addColumn<woxQuadripole>("quadripole");
         QTest::addColumn<QStringList>("messages");
         QTest::addColumn<int>("menus");
-        QTest::newRow("remote A and B") << placed(65535, 65534, 1, 2, 150.0f, 30.0f)
+        const woxQuadripole usable = placed(1, 2, 3, 4, 150.0f, 30.0f);
+        QTest::newRow("grounding, Yes") << false << 1 << usable << QStringList(groundingText) << 1;
+        QTest::newRow("grounding, No") << false << 0 << usable << QStringList(groundingText) << 0;
+        QTest::newRow("remote A and B") << true << 1 << placed(65535, 65534, 1, 2, 150.0f, 30.0f)
                                         << QStringList() << 1;
-        QTest::newRow("disabled A") << placed(5, 65534, 1, 2, 150.0f, 30.0f)
+        QTest::newRow("disabled A") << true << 1 << placed(5, 65534, 1, 2, 150.0f, 30.0f)
                                     << QStringList(disabledMessage) << 0;
-        QTest::newRow("disabled N") << placed(1, 2, 3, 5, 150.0f, 30.0f)
+        QTest::newRow("disabled N") << true << 1 << placed(1, 2, 3, 5, 150.0f, 30.0f)
                                     << QStringList(disabledMessage) << 0;
     }
 
-    void disabledElectrodes()
+    void tapChecks()
     {
+        QFETCH(bool, grounded);
+        QFETCH(int, answer);
         QFETCH(woxQuadripole, quadripole);
-        QFETCH(QStringList, messages);
         QFETCH(int, menus);
         PlotRig rig;
         rig.plot.setDisabledElectrodes({5, 40});
-        rig.plot.setGroundingChecked();
+        if (grounded)
+            rig.plot.setGroundingChecked();
         rig.plot.onPlotUpdate(2, {quadripole}, true);
         woxModalScript script;
-        script.answer(1);
+        script.answer(answer);
         woxPopupMenuAnswer menu;
         rig.tap(rig.pixel(150.0, 30.0));
-        QCOMPARE(script.seen, messages);
+        QTEST(script.seen, "messages");
         QCOMPARE(menu.seen.size(), menus);
         QCOMPARE(rig.pickMarkerSamples(), 0);
     }

@@ -47,36 +47,17 @@ private slots:
 
         woxGPSFix read;
         QCOMPARE(woxReadBack(bytes, read), QDataStream::Ok);
-        QVERIFY(read.valid && read.highQuality);
-        QCOMPARE(read.latitude, 55.75f);
-        QCOMPARE(read.longitude, -37.5f);
-        QCOMPARE(read.date, fix.date);
-        QCOMPARE(read.time, fix.time);
+        QCOMPARE(woxStreamed(read), bytes);
 
         read.clear();
         verifyInitial(read);
     }
 
-    void freshManagerHandsOutInitialFix()
+    void managerHandsOutTheInitialFix()
     {
         woxGPSManager *manager = woxGPSManager::instance();
-        QVERIFY(manager);
-        QCOMPARE(woxGPSManager::instance(), manager);
-        verifyInitial(manager->fix());
-        woxGPSManager::destroy();
-    }
-
-    void destroyIsHarmlessAndInstanceComesBack()
-    {
-        woxGPSManager::destroy();
-        woxGPSManager::destroy();
-        woxGPSManager *manager = woxGPSManager::instance();
-        QVERIFY(manager);
         QVERIFY(manager->wait());   // the thread body has nothing to do and ends
         verifyInitial(manager->fix());
-        woxGPSManager::destroy();
-        woxGPSManager::destroy();
-        verifyInitial(woxGPSManager::instance()->fix());
         woxGPSManager::destroy();
     }
 };

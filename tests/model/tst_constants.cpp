@@ -25,53 +25,29 @@ private slots:
         QDir(QDir::homePath() + "/wox_0").removeRecursively();
     }
 
-    void foldersLiveUnderTheHomeDirectory()
+    // The first line of the port file names the port, blanks removed and a
+    // tab kept; no file, or a blank first line, gives the default port.
+    void portFiles_data()
     {
-        const QString root = QDir::homePath() + "/wox_0";
-        QCOMPARE(templatesDir, root + "/templates/");
-        QCOMPARE(varnexDir, root + "/varnex/");
-        QCOMPARE(sessionsDir, root + "/sessions/");
-        QCOMPARE(systemDir, root + "/system/");
-        QCOMPARE(tmpDir, root + "/tmp/");
+        QTest::addColumn<QString>("file");   // "gps.txt" or "core.txt"
+        QTest::addColumn<QByteArray>("content");   // no file when empty
+        QTest::addColumn<QString>("port");
+        QTest::newRow("blanks") << "core.txt" << QByteArray("  COM 3 \nCOM9\n") << "COM3";
+        QTest::newRow("tab") << "core.txt" << QByteArray("COM\t4\r\n") << "COM\t4";
+        QTest::newRow("blank line") << "core.txt" << QByteArray("   \nCOM9\n") << "COM1";
+        QTest::newRow("gps blank line") << "gps.txt" << QByteArray("\nCOM9\n") << "COM2";
+        QTest::newRow("no core file") << "core.txt" << QByteArray() << "COM1";
+        QTest::newRow("no gps file") << "gps.txt" << QByteArray() << "COM2";
     }
 
-    void composedConstants()
+    void portFiles()
     {
-        QCOMPARE(lastSessionFileName.size(), 31);   // 32-character template, "%1" -> "7"
-        QVERIFY(lastSessionFileName.endsWith('7'));
-        QCOMPARE(passedMark, QString("   <font color=blue>") + QChar(0x2713) + "</font> <br> ");
-        QCOMPARE(failedMark, QString("   <font color=red>") + QChar(0x2717) + "</font> <br> ");
-        QCOMPARE(gpsSerialSettings, QString("9600  , 8, N, 1, off"));
-        QCOMPARE(pulseDurationList.split(',').size(), 20);
-        QCOMPARE(pauseDurationList.split(',').size(), 22);
-        QCOMPARE(deviationList.split(',').last(), QString("10.0"));
-        QVERIFY(defaultFtpHost.endsWith(".invalid"));
-    }
-
-    void portFileBlanksAreRemoved()
-    {
-        writePortFile("core.txt", "  COM 3 \nCOM9\n");
-        QCOMPARE(corePortName(), QString("COM3"));
-    }
-
-    void emptyFirstLineGivesTheDefault()
-    {
-        writePortFile("core.txt", "   \nCOM9\n");
-        QCOMPARE(corePortName(), QString("COM1"));
-        writePortFile("gps.txt", "\nCOM9\n");
-        QCOMPARE(gpsPortName(), QString("COM2"));
-    }
-
-    void tabIsKept()
-    {
-        writePortFile("core.txt", "COM\t4\r\n");
-        QCOMPARE(corePortName(), QString("COM\t4"));
-    }
-
-    void missingFileGivesTheDefault()
-    {
-        QCOMPARE(corePortName(), QString("COM1"));
-        QCOMPARE(gpsPortName(), QString("COM2"));
+        QFETCH(QString, file);
+        QFETCH(QByteArray, content);
+        QFETCH(QString, port);
+        if (!content.isEmpty())
+            writePortFile(file, content);
+        QCOMPARE(file == "gps.txt" ? gpsPortName() : corePortName(), port);
     }
 
     void syncRunsOnceWithItsTimeout()

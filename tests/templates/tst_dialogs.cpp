@@ -17,9 +17,6 @@ private slots:
         for (int code = 0; code < 22; ++code)
             QCOMPARE(dialog.arrayComboBox->itemText(code), arrayTypeName(woxArrayType(code)));
         QCOMPARE(dialog.arrayType(), 0);
-        QCOMPARE(dialog.windowTitle(), QString("Add / modify array"));
-        QCOMPARE(dialog.arrayLabel->text(), QString("Array:"));
-        QVERIFY(!(dialog.windowFlags() & Qt::WindowCloseButtonHint));
     }
 
     void arrayDialogPresetAndResult()
@@ -98,10 +95,6 @@ private slots:
         QCOMPARE(dialog.cables(), woxCable(2));
         dialog.setCables(1);
         QCOMPARE(dialog.cables(), woxCable(1));
-        QCOMPARE(dialog.size(), QSize(500, 200));
-        QCOMPARE(dialog.windowTitle(), QString("Edit arrangement"));
-        QCOMPARE(dialog._cablesLabel->text(), QString("Cables:"));
-        QCOMPARE(dialog._cableSpacingLabel->text(), QString("Cable spacing:"));
     }
 
     void languageChangeRetranslatesOpenDialogs()

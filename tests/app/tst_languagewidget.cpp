@@ -22,9 +22,6 @@ private slots:
     {
         woxLanguageWidget screen;
         QCOMPARE(screen.pushButton->text(), QString("Accept"));
-        QCOMPARE(screen.groupBox->title(), QString("Language"));
-        QCOMPARE(screen.ruPushButton->text(), QString("RU"));
-        QCOMPARE(screen.ukPushButton->text(), QString("UK"));
         QVERIFY(!woxStoredLanguage::value().isValid());
         QSignalSpy closed(&screen, &woxLanguageWidget::sendLanguageWidgetClose);
         screen.close();
@@ -48,8 +45,6 @@ private slots:
         woxLanguageWidget screen;
         screen.ruPushButton->click();
         QCOMPARE(screen.pushButton->text(), russianAccept);
-        QCOMPARE(screen.groupBox->title(), QStringLiteral("\u042f\u0437\u044b\u043a"));
-        QCOMPARE(screen.ruPushButton->text(), QString("RU"));
         screen.pushButton->click();
         QCOMPARE(woxStoredLanguage::value().toString(), QString("Ru"));
     }

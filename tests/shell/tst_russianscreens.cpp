@@ -23,6 +23,7 @@
 #include "woxReleaseWidget.h"
 #include "woxScaleDialog.h"
 #include "woxSessionModeDialog.h"
+#include "woxSessionWidget.h"
 #include "woxSignalWidget.h"
 #include "woxSoundingCurvePlot.h"
 #include "woxTemplatePlot.h"
@@ -203,6 +204,8 @@ private slots:
             model->setParent(dialog);
             return dialog;
         });
+        addScreen("session", [] { return new woxSessionWidget(nullptr, false); });
+        addScreen("stored session", [] { return new woxSessionWidget(nullptr, true); });
         addScreen("cable dialog", [] { return new woxCableConfigDialog(nullptr, 2, true, true); });
         addScreen("pseudo-section", [] { return new woxPseudoSectionPlot; });
         addScreen("sounding curves", [] { return new woxSoundingCurvePlot; });

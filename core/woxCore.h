@@ -85,6 +85,10 @@ private slots:
     void onReportRxAux(const woxCoreReportRxAux report);
     void onReportRxStress(const woxCoreReportRxStress report);
 
+protected:
+    // Waits for the worker before any queued relay is dispatched.
+    bool event(QEvent *event) override;
+
 private:
     woxCore();
     ~woxCore() override;

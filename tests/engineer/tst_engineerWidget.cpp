@@ -158,10 +158,11 @@ private slots:
             QVERIFY(!line->displayText().contains(digit));
     }
 
-    void keypadFollowsTheLanguageWhileOpen()
+    void keypadAndScreenFollowTheLanguageWhileOpen()
     {
         woxPasswordDialog dialog;
         dialog.show();
+        woxEngineerWidget screen(1);
         for (const char *language : {"Ru", "Uk"}) {
             woxTranslator::instance()->setLanguage(language);
             const bool ru = QString(language) == "Ru";
@@ -169,6 +170,11 @@ private slots:
             QCOMPARE(button(dialog, "enterPushButton")->text(), QString(ru ? "Ввод" : "Enter"));
             QCOMPARE(button(dialog, "cancelPushButton")->text(), QString(ru ? "Отмена" : "Cancel"));
             QCOMPARE(button(dialog, "pushButton7")->text(), QString("7"));
+            QCOMPARE(screen.findChild<QTabWidget *>("tabWidget")->tabText(0),
+                     QString(ru ? "Настройка и проверка" : "Setup and testing"));
+            QCOMPARE(button(screen, "proStopPushButton")->text(), QString(ru ? "Стоп" : "Stop"));
+            // The test names keep the language the screen was built in.
+            QCOMPARE(testButton(screen, 9)->text(), QString("Check LAN"));
         }
     }
 

@@ -18,32 +18,66 @@
 
 namespace {
 
-QString workingCopy()
-{
-    return systemDir + lastSessionFileName;
-}
+typedef QList<int> Ints;
 
-bool writeSession(const woxSessionFile &session, const QString &path)
+// A working copy of runs of the given lengths, bound on a new screen.
+struct Rig
 {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && session.write(file);
-}
-
-// Runs of the given lengths, one after another.
-woxSessionFile runs(const QList<int> &lengths)
-{
-    int rows = 0;
-    for (int length : lengths)
-        rows += length;
-    woxSessionFile session = woxSessionFixture::session(rows, 1);
-    int row = 0;
-    for (int length : lengths) {
-        for (int i = 0; i < length; ++i, ++row)
-            session.units[row].chained = i + 1 < length;
+    explicit Rig(const Ints &lengths, bool viewOnly = false,
+                 const std::function<void(woxSessionFile &)> &edit = nullptr)
+        : screen(nullptr, viewOnly)
+    {
+        int rows = 0;
+        for (int length : lengths)
+            rows += length;
+        woxSessionFile session = woxSessionFixture::session(rows);
+        for (int row = 0, run = 0; run < lengths.size(); ++run) {
+            for (int i = 0; i < lengths.at(run); ++i, ++row)
+                session.units[row].chained = i + 1 < lengths.at(run);
+        }
+        if (edit)
+            edit(session);
+        QDir().mkpath(systemDir);
+        QFile file(systemDir + lastSessionFileName);
+        bound = file.open(QIODevice::WriteOnly) && session.write(file) && (file.close(), true)
+                && screen.openFlow(file.fileName());
     }
-    return session;
-}
+
+    int syncs() const
+    {
+        int count = 0;
+        for (const woxFakeCommandRunner::Call &call : runner.calls)
+            count += call.program == QLatin1String("/bin/sync");
+        return count;
+    }
+
+    int selected() const
+    {
+        const QModelIndexList rows = screen.sessionTableView->selectionModel()->selectedRows();
+        return rows.isEmpty() ? -1 : rows.first().row();
+    }
+
+    bool valid(int row)
+    {
+        auto *model = qobject_cast<woxSessionDataModel *>(screen.sessionTableView->model());
+        return model->unitAt(row)->result.valid;
+    }
+
+    // First electrode and size of every run sent.
+    QList<QPair<int, int>> runs() const
+    {
+        QList<QPair<int, int>> sent;
+        for (const woxCoreDouble::Request &request : core.of(woxCoreDouble::ET2D))
+            sent << qMakePair(int(request.et2d.quadripoles.value(0).a),
+                              request.et2d.quadripoles.size());
+        return sent;
+    }
+
+    woxFakeCommandRunner runner;
+    woxCoreDouble core;
+    woxSessionWidget screen;
+    bool bound = false;
+};
 
 woxCoreReportET2D report(int results, quint8 error = 0)
 {
@@ -68,39 +102,12 @@ bool activitySet()
     return script.seen.value(0).contains(QLatin1String("Stop all activities"));
 }
 
-int syncs(const woxFakeCommandRunner &runner)
+QStringList dialogs(const woxCoreReportET2D &sent)
 {
-    int count = 0;
-    for (const woxFakeCommandRunner::Call &call : runner.calls)
-        count += call.program == QLatin1String("/bin/sync");
-    return count;
-}
-
-woxSessionDataModel *modelOf(woxSessionWidget &screen)
-{
-    return qobject_cast<woxSessionDataModel *>(screen.sessionTableView->model());
-}
-
-int selected(woxSessionWidget &screen)
-{
-    const QModelIndexList rows = screen.sessionTableView->selectionModel()->selectedRows();
-    return rows.isEmpty() ? -1 : rows.first().row();
-}
-
-QList<int> firstElectrodes(const QList<woxCoreDouble::Request> &requests)
-{
-    QList<int> first;
-    for (const woxCoreDouble::Request &request : requests)
-        first << request.et2d.quadripoles.value(0).a;
-    return first;
-}
-
-QList<int> sizes(const QList<woxCoreDouble::Request> &requests)
-{
-    QList<int> sizes;
-    for (const woxCoreDouble::Request &request : requests)
-        sizes << request.et2d.quadripoles.size();
-    return sizes;
+    woxModalScript script;
+    script.answer(1);
+    woxCoreDouble::deliver(sent);
+    return script.seen;
 }
 
 } // namespace
@@ -115,10 +122,8 @@ private:
 private slots:
     void initTestCase()
     {
-        connect(woxUserMessage::instance(), &woxUserMessage::sendUserMessage, this,
-                [this](const QString &text) { messages << text; });
-        connect(woxUserMessage::instance(), &woxUserMessage::sendUserMessageForever, this,
-                [this](const QString &text) { messages << text; });
+        for (auto signal : {&woxUserMessage::sendUserMessage, &woxUserMessage::sendUserMessageForever})
+            connect(woxUserMessage::instance(), signal, this, [this](const QString &t) { messages << t; });
     }
 
     void init()
@@ -135,232 +140,161 @@ private slots:
 
     void runControl()
     {
-        QVERIFY(writeSession(runs({2, 16, 1}), workingCopy()));
-        woxFakeCommandRunner runner;
-        woxCoreDouble core;
-        core.answer(woxCoreDouble::ET2D, report(2));
-        core.answer(woxCoreDouble::ET2D, report(16));
-        core.answer(woxCoreDouble::ET2D, report(1));
         woxSessionWidget::setDelays(60000, 60000);
-        woxSessionWidget screen(nullptr, false);
-        QVERIFY(screen.openFlow(workingCopy()));
+        Rig rig({2, 16, 1});
+        QVERIFY(rig.bound);
         QCOMPARE(woxSessionCloseFlag::value(), 0);
+        for (int results : {2, 16, 1})
+            rig.core.answer(woxCoreDouble::ET2D, report(results));
         bool startOffered = true;
         woxModalScript script;
         script.then([&](QDialog *dialog) {
-            startOffered = screen.startPushButton->isEnabled() || screen.startPushButton->isChecked();
+            startOffered = rig.screen.startPushButton->isEnabled() || rig.screen.startPushButton->isChecked();
             dialog->done(1);
         });
-        screen.startPushButton->click();
+        rig.screen.startPushButton->click();
         QVERIFY(activitySet());
         QTRY_COMPARE(script.pending(), 0);
-        const QList<woxCoreDouble::Request> sent = core.of(woxCoreDouble::ET2D);
-        QCOMPARE(firstElectrodes(sent), QList<int>({0, 2, 18}));
-        QCOMPARE(sizes(sent), QList<int>({2, 16, 1}));
-        QCOMPARE(selected(screen), 18);
+        QCOMPARE(rig.runs(), (QList<QPair<int, int>>{{0, 2}, {2, 16}, {18, 1}}));
+        QCOMPARE(rig.selected(), 18);
         QVERIFY(!startOffered);
-        QVERIFY(!screen.startPushButton->isChecked());
         QCOMPARE(script.seen, QStringList({"woxWarningDialog: It is all done"}));
         QVERIFY(messages.contains(QStringLiteral("Left: 00:00:00")));
         QCOMPARE(messages.last(), QString());
-        QCOMPARE(syncs(runner), 2);   // first advance, then the end
+        QCOMPARE(rig.syncs(), 2);   // first advance, then the end
         QVERIFY(!activitySet());
-        for (int row = 0; row < 19; ++row)
-            QVERIFY(modelOf(screen)->unitAt(row)->result.valid);
+        QVERIFY(rig.valid(0) && rig.valid(17) && rig.valid(18));
     }
 
     void autosaveAndErrors()
     {
-        QVERIFY(writeSession(runs({1, 1, 1, 1, 1, 1, 1}), workingCopy()));
-        woxFakeCommandRunner runner;
-        woxCoreDouble core;
         woxSessionWidget::setDelays(300, 0);
-        woxSessionWidget screen(nullptr, false);
-        QVERIFY(screen.openFlow(workingCopy()));
-        screen.startPushButton->click();
+        Rig rig({1, 1, 1, 1, 1, 1});
+        QPushButton *start = rig.screen.startPushButton;
+        start->click();
         woxCoreDouble::deliver(report(1));
-        QCOMPARE(syncs(runner), 1);          // the first continuing advance
+        QCOMPARE(rig.syncs(), 1);          // the first continuing advance
         woxCoreDouble::deliver(report(1));
-        QCOMPARE(syncs(runner), 1);          // within the throttle
+        QCOMPARE(rig.syncs(), 1);          // within the throttle
         QTest::qWait(400);
         woxCoreDouble::deliver(report(1));
-        QCOMPARE(syncs(runner), 2);          // after it
-        QCOMPARE(selected(screen), 3);
+        QCOMPARE(rig.syncs(), 2);          // after it
 
-        {
-            woxModalScript script;
-            script.answer(1);
-            woxCoreDouble::deliver(report(1, 6));
-            QCOMPARE(script.seen, QStringList({"woxWarningDialog: External battery is low"}));
-        }
-        QCOMPARE(syncs(runner), 3);
-        QCOMPARE(selected(screen), 3);
-        QVERIFY(!modelOf(screen)->unitAt(3)->result.valid);
-        QVERIFY(!screen.startPushButton->isChecked());
-        QTRY_VERIFY(screen.startPushButton->isEnabled());
+        QCOMPARE(dialogs(report(1, 6)), QStringList({"woxWarningDialog: External battery is low"}));
+        QCOMPARE(rig.syncs(), 3);
+        QCOMPARE(rig.selected(), 3);
+        QVERIFY(!rig.valid(3) && !start->isChecked());
+        QTRY_VERIFY(start->isEnabled());
 
-        core.take();
-        screen.startPushButton->click();     // the failed run again
-        QCOMPARE(firstElectrodes(core.of(woxCoreDouble::ET2D)), QList<int>({3}));
-        screen.startPushButton->click();     // Stop
-        QCOMPARE(core.kinds().last(), woxCoreDouble::Stop);
+        rig.core.take();
+        start->click();                    // the failed run again, then Stop
+        start->click();
+        QCOMPARE(rig.runs(), (QList<QPair<int, int>>{{3, 1}}));
+        QCOMPARE(rig.core.kinds().last(), woxCoreDouble::Stop);
         QCOMPARE(messages.last(), QString());
-        {
-            woxModalScript script;
-            script.answer(1);
-            woxCoreDouble::deliver(report(0, 13));
-            QCOMPARE(script.seen, QStringList({"woxWarningDialog: Canceled by user"}));
-        }
-        QCOMPARE(syncs(runner), 4);
-        QVERIFY(!modelOf(screen)->unitAt(3)->result.valid);
+        QCOMPARE(dialogs(report(0, 13)), QStringList({"woxWarningDialog: Canceled by user"}));
+        QCOMPARE(rig.syncs(), 4);
+        QVERIFY(!rig.valid(3));
 
-        QTRY_VERIFY(screen.startPushButton->isEnabled());
-        screen.startPushButton->click();
-        screen.startPushButton->click();     // Stop while the run ends well
+        QTRY_VERIFY(start->isEnabled());
+        start->click();
+        start->click();                    // Stop while the run ends well
         woxCoreDouble::deliver(report(1));
-        QVERIFY(modelOf(screen)->unitAt(3)->result.valid);
-        QCOMPARE(syncs(runner), 5);
-        QCOMPARE(selected(screen), 4);
+        QVERIFY(rig.valid(3));
+        QCOMPARE(rig.syncs(), 5);
+        QCOMPARE(rig.selected(), 4);
     }
 
-    void partialRun()
+    void partialRunAndForeignReports()
     {
-        QVERIFY(writeSession(runs({16, 1}), workingCopy()));
-        woxFakeCommandRunner runner;
-        woxCoreDouble core;
-        woxSessionWidget screen(nullptr, false);
-        QVERIFY(screen.openFlow(workingCopy()));
-        screen.startPushButton->click();
+        Rig rig({16, 1});
+        woxCoreDouble::deliver(report(2));     // another screen's run
+        QCOMPARE(dialogs(report(0, 6)), QStringList());
+        QVERIFY(!rig.valid(0) && messages.isEmpty() && rig.syncs() == 0);
+        rig.screen.startPushButton->click();
         woxCoreDouble::deliver(report(10));
-        const QList<woxCoreDouble::Request> sent = core.of(woxCoreDouble::ET2D);
-        QCOMPARE(firstElectrodes(sent), QList<int>({0, 10}));
-        QCOMPARE(sizes(sent), QList<int>({16, 6}));
-        QVERIFY(modelOf(screen)->unitAt(9)->result.valid);
-        QVERIFY(!modelOf(screen)->unitAt(10)->result.valid);
-    }
-
-    void foreignReports()
-    {
-        QVERIFY(writeSession(runs({2, 1}), workingCopy()));
-        woxFakeCommandRunner runner;
-        woxCoreDouble core;
-        woxSessionWidget screen(nullptr, false);
-        QVERIFY(screen.openFlow(workingCopy()));
-        woxModalScript script;
-        woxCoreDouble::deliver(report(2));
-        woxCoreDouble::deliver(report(0, 6));
-        QCOMPARE(syncs(runner), 0);
-        QCOMPARE(selected(screen), 0);
-        QVERIFY(!modelOf(screen)->unitAt(0)->result.valid);
-        QVERIFY(script.seen.isEmpty());
-        QVERIFY(messages.isEmpty());
+        QCOMPARE(rig.runs(), (QList<QPair<int, int>>{{0, 16}, {10, 6}}));
+        QVERIFY(rig.valid(9) && !rig.valid(10));
     }
 
     void startWithoutRow()
     {
-        QVERIFY(writeSession(runs({1}), workingCopy()));
-        woxCoreDouble core;
-        woxSessionWidget screen(nullptr, false);
-        QVERIFY(screen.openFlow(workingCopy()));
-        screen.sessionTableView->clearSelection();
-        screen.startPushButton->click();
-        QCOMPARE(core.of(woxCoreDouble::ET2D).size(), 0);
-        QVERIFY(!screen.startPushButton->isChecked());
-        QVERIFY(screen.closePushButton->isEnabled());
-        QVERIFY(!activitySet());
+        Rig rig({1});
+        rig.screen.sessionTableView->clearSelection();
+        rig.screen.startPushButton->click();
+        QVERIFY(rig.runs().isEmpty() && !rig.screen.startPushButton->isChecked());
+        QVERIFY(rig.screen.closePushButton->isEnabled() && !activitySet());
     }
 
     void finish_data()
     {
         QTest::addColumn<QString>("answer");
         QTest::addColumn<bool>("closes");
-        QTest::addColumn<int>("flag");
-        QTest::addColumn<bool>("named");
-        QTest::newRow("no") << "no" << true << 1 << false;
-        QTest::newRow("escape") << "escape" << true << 1 << false;
-        QTest::newRow("cancel") << "cancel" << false << 0 << false;
-        QTest::newRow("keyboard cancelled") << "yes-cancel" << false << 0 << false;
-        QTest::newRow("named") << "yes" << true << 1 << true;
-        QTest::newRow("unwritable") << "yes-unwritable" << false << 0 << false;
+        QTest::newRow("no") << "no" << true;
+        QTest::newRow("escape") << "escape" << true;
+        QTest::newRow("cancel") << "cancel" << false;
+        QTest::newRow("keyboard cancelled") << "yes-cancel" << false;
+        QTest::newRow("named") << "yes" << true;
+        QTest::newRow("unwritable") << "unwritable" << false;
     }
 
     void finish()
     {
         QFETCH(QString, answer);
         QFETCH(bool, closes);
-        QFETCH(int, flag);
-        QFETCH(bool, named);
-        QVERIFY(writeSession(runs({1}), workingCopy()));
+        const QString named = sessionsDir + "line1." + sessionExtension;
         QDir(sessionsDir).removeRecursively();
-        QDir().mkpath(sessionsDir);
-        woxFakeCommandRunner runner;
-        woxSessionWidget screen(nullptr, false);
-        QVERIFY(screen.openFlow(workingCopy()));
-        QSignalSpy closed(&screen, &woxSessionWidget::sendSessionClose);
+        Rig rig({1});
+        QSignalSpy closed(&rig.screen, &woxSessionWidget::sendSessionClose);
         woxModalScript script;
-        if (answer == QLatin1String("no"))
+        if (answer == "no")
             script.answer(0);
-        else if (answer == QLatin1String("escape"))
+        else if (answer == "escape")
             script.then([](QDialog *d) { QTest::keyClick(d, Qt::Key_Escape); });
-        else if (answer == QLatin1String("cancel"))
+        else if (answer == "cancel")
             script.answer(woxWarningDialog::CancelResult);
-        else if (answer == QLatin1String("yes-cancel"))
+        else if (answer == "yes-cancel")
             script.answer(1).cancel();
         else
             script.answer(1).type(QStringLiteral("line1"));
-        if (answer == QLatin1String("yes-unwritable")) {
-            // A plain file where the directory should be: no user may write
-            // below it, root included.
-            QDir(sessionsDir).removeRecursively();
-            QFile blocker(QDir::cleanPath(sessionsDir));
+        QFile blocker(QDir::cleanPath(sessionsDir));   // no directory to write in, even for root
+        if (answer == "unwritable") {
             QVERIFY(blocker.open(QIODevice::WriteOnly));
             script.answer(1);
+        } else {
+            QDir().mkpath(sessionsDir);
         }
-        screen.closePushButton->click();
-        if (answer == QLatin1String("yes-unwritable"))
-            QFile::remove(QDir::cleanPath(sessionsDir));
+        rig.screen.closePushButton->click();
+        blocker.remove();
         QCOMPARE(script.pending(), 0);
         QCOMPARE(closed.count(), closes ? 1 : 0);
-        QCOMPARE(woxSessionCloseFlag::value(), flag);
-        QCOMPARE(QFile::exists(sessionsDir + "line1." + sessionExtension), named);
-        if (answer == QLatin1String("yes-unwritable"))
-            QVERIFY(script.seen.last().contains(QLatin1String("Can not open file for writing")));
+        QCOMPARE(woxSessionCloseFlag::value(), closes ? 1 : 0);
+        QCOMPARE(QFile::exists(named), answer == "yes");
+        if (answer == "unwritable")
+            QVERIFY(script.seen.last().endsWith("Can not open file for writing"));
     }
 
-    void viewOnly()
+    void viewOnlyAndVarnex()
     {
-        woxSessionFile session = runs({1, 1});
-        woxSessionFixture::measure(&session, 0, 10.0f, 2.0f);
-        session.units[0].result.options.ipEnabled = true;
-        session.units[0].result.options.pauseCode = 48;
-        const QString path = sessionsDir + "stored." + sessionExtension;
-        QVERIFY(writeSession(session, path));
-        woxCoreDouble core;
-        woxSessionWidget screen(nullptr, true);
-        woxModalScript script;
-        QVERIFY(screen.openFlow(path));
-        QVERIFY(script.seen.isEmpty());
-        QVERIFY(screen.startPushButton->isHidden());
-        QVERIFY(screen.signalsPushButton->isHidden());
-        QCOMPARE(woxSessionCloseFlag::value(), 0);
-        QSignalSpy closed(&screen, &woxSessionWidget::sendSessionClose);
-        screen.closePushButton->click();
-        QCOMPARE(closed.count(), 1);
-        QVERIFY(script.seen.isEmpty());
-        QCOMPARE(woxSessionCloseFlag::value(), 0);
-        woxCoreDouble::deliver(report(1));
-        QVERIFY(core.requests.isEmpty());
-    }
-
-    void varnexSession()
-    {
-        woxSessionFile session = runs({1, 1});
-        session.summary.arrayCounts.clear();
-        QVERIFY(writeSession(session, workingCopy()));
-        woxSessionWidget screen(nullptr, false);
-        QVERIFY(screen.openFlow(workingCopy()));
-        QVERIFY(!screen.mainTabWidget->isTabEnabled(1));
-        QVERIFY(modelOf(screen)->headerData(12, Qt::Horizontal).toString().startsWith("R ["));
+        {
+            Rig rig({1, 1}, true, [](woxSessionFile &session) {
+                woxSessionFixture::measure(&session, 0, 10.0f, 2.0f);
+                session.units[0].result.options.ipEnabled = true;   // would ask when measuring
+                session.units[0].result.options.pauseCode = 48;
+            });
+            QVERIFY(rig.bound && rig.screen.startPushButton->isHidden()
+                    && rig.screen.signalsPushButton->isHidden());
+            QCOMPARE(woxSessionCloseFlag::value(), 0);
+            QSignalSpy closed(&rig.screen, &woxSessionWidget::sendSessionClose);
+            woxModalScript script;
+            rig.screen.closePushButton->click();
+            woxCoreDouble::deliver(report(1));
+            QVERIFY(closed.count() == 1 && script.seen.isEmpty() && rig.core.requests.isEmpty());
+            QCOMPARE(woxSessionCloseFlag::value(), 0);
+        }
+        Rig rig({1}, false, [](woxSessionFile &session) { session.summary.arrayCounts.clear(); });
+        QVERIFY(!rig.screen.mainTabWidget->isTabEnabled(1));
+        QVERIFY(rig.screen.sessionTableView->model()->headerData(12, Qt::Horizontal).toString().startsWith("R ["));
     }
 
     void switchPlot_data()
@@ -381,72 +315,53 @@ private slots:
         QFETCH(int, kind);
         QFETCH(int, mode);
         QFETCH(QString, shown);
-        QVERIFY(writeSession(runs({1, 1}), workingCopy()));
-        woxSessionWidget screen(nullptr, false);
-        QVERIFY(screen.openFlow(workingCopy()));
-        screen.mainTabWidget->setCurrentIndex(1);
-        screen.show();
-        screen.displayComboBox->setCurrentIndex(kind);
-        screen.modeComboBox->setCurrentIndex(mode);
+        Rig rig({1, 1});
+        woxSessionWidget &s = rig.screen;
+        s.mainTabWidget->setCurrentIndex(1);
+        s.show();
+        s.displayComboBox->setCurrentIndex(kind);
+        s.modeComboBox->setCurrentIndex(mode);
         QStringList visible;
         const QList<QPair<QString, QWidget *>> parts = {
-            {"pseudo", screen.findChild<woxPseudoSectionPlot *>()},
-            {"curves", screen.findChild<woxSoundingCurvePlot *>()},
-            {"xCenter", screen.xCenterLabel}, {"xDepth", screen.xDepthLabel},
-            {"xResistivity", screen.xResistivitylabel},
-            {"xChargeability", screen.xChargeabilityLabel}, {"yDepth", screen.yDepthLabel},
-            {"yResistivity", screen.yResistivitylabel},
-            {"yChargeability", screen.yChargeabilityLabel}, {"slider", screen.soundingCenterFrame}};
+            {"pseudo", s.findChild<woxPseudoSectionPlot *>()}, {"curves", s.findChild<woxSoundingCurvePlot *>()},
+            {"xCenter", s.xCenterLabel}, {"xDepth", s.xDepthLabel}, {"xResistivity", s.xResistivitylabel},
+            {"xChargeability", s.xChargeabilityLabel}, {"yDepth", s.yDepthLabel},
+            {"yResistivity", s.yResistivitylabel}, {"yChargeability", s.yChargeabilityLabel},
+            {"slider", s.soundingCenterFrame}};
         for (const auto &part : parts) {
             if (part.second->isVisible())
                 visible << part.first;
         }
-        QCOMPARE(visible.join(QLatin1Char(' ')), shown);
-        QCOMPARE(int(modelOf(screen)->currentPlotKind()), kind);
-        QCOMPARE(int(modelOf(screen)->currentMode()), mode);
+        QCOMPARE(visible.join(' '), shown);
+        auto *model = qobject_cast<woxSessionDataModel *>(s.sessionTableView->model());
+        QVERIFY(model->currentPlotKind() == kind && model->currentMode() == mode);
     }
 
-    void goToAndLanguage()
+    void goToLanguageAndSignals()
     {
-        QVERIFY(writeSession(runs({1, 1, 1}), workingCopy()));
-        woxCoreDouble core;
-        woxSessionWidget screen(nullptr, false);
-        QVERIFY(screen.openFlow(workingCopy()));
-        woxPseudoSectionPlot *plot = screen.findChild<woxPseudoSectionPlot *>();
-        screen.mainTabWidget->setCurrentIndex(1);
-        screen.startPushButton->click();
+        Rig rig({1, 1, 1});
+        woxSessionWidget &s = rig.screen;
+        woxPseudoSectionPlot *plot = s.findChild<woxPseudoSectionPlot *>();
+        s.mainTabWidget->setCurrentIndex(1);
+        s.startPushButton->click();
+        emit plot->sendRowSelection(2);    // ignored during a run
+        QVERIFY(rig.selected() == 0 && s.mainTabWidget->currentIndex() == 1);
+        s.startPushButton->click();
         emit plot->sendRowSelection(2);
-        QCOMPARE(selected(screen), 0);
-        QCOMPARE(screen.mainTabWidget->currentIndex(), 1);
-        screen.startPushButton->click();
-        emit plot->sendRowSelection(2);
-        QCOMPARE(selected(screen), 2);
-        QCOMPARE(screen.mainTabWidget->currentIndex(), 0);
+        QVERIFY(rig.selected() == 2 && s.mainTabWidget->currentIndex() == 0);
 
-        screen.currentSetComboBox->addItem(QStringLiteral("stale"));
+        s.currentSetComboBox->addItem(QStringLiteral("stale"));
         emit woxTranslator::instance()->sendTranslate();
-        QCOMPARE(screen.currentSetComboBox->count(), 1);
-        QCOMPARE(screen.currentSetComboBox->currentIndex(), 0);
-    }
+        QVERIFY(s.currentSetComboBox->count() == 1 && s.currentSetComboBox->currentIndex() == 0);
 
-    void signalWindow()
-    {
-        QVERIFY(writeSession(runs({1, 1, 1}), workingCopy()));
-        woxCoreDouble core;
-        woxSessionWidget screen(nullptr, false);
-        QVERIFY(screen.openFlow(workingCopy()));
-        screen.show();
-        screen.sessionTableView->selectRow(2);
-        screen.signalsPushButton->click();
-        QPointer<woxSignalWidget> window = screen.findChild<woxSignalWidget *>();
-        QVERIFY(window);
-        QVERIFY(screen.mainTabWidget->isHidden());
-        QVERIFY(window->badPushButton->isHidden());
-        // Row 2 stands on electrodes 2 to 5, shown 1-based.
-        QCOMPARE(messages.last(), QStringLiteral("A: 3, B: 4, M: 5, N: 6"));
+        s.show();
+        s.signalsPushButton->click();
+        QPointer<woxSignalWidget> window = s.findChild<woxSignalWidget *>();
+        QVERIFY(window && s.mainTabWidget->isHidden() && window->badPushButton->isHidden());
+        QCOMPARE(messages.last(), QStringLiteral("A: 3, B: 4, M: 5, N: 6"));   // row 2, 1-based
         window->acceptPushButton->click();
         QTRY_VERIFY(!window);
-        QVERIFY(!screen.mainTabWidget->isHidden());
+        QVERIFY(!s.mainTabWidget->isHidden());
     }
 };
 

@@ -60,6 +60,10 @@ int woxWarningDialog::runModal(Form form, const QString &text)
     // not make it modal, so it is hidden first and shown again modally.
     self->hide();
     self->prepare(form, text);
+    // A window shown again keeps its old place in the stacking order: a
+    // full-screen window opened since (the file-name keyboard) would hide the
+    // question and leave the screen apparently frozen.
+    self->raise();
     modalRunning = true;
     // The dialog may be deleted by closeInstance() while it runs; exec()
     // then answers Rejected and the pointer must not be touched again.
@@ -111,6 +115,7 @@ void woxWarningDialog::showText(const QString &text)
     self->resize(self->sizeHint());
     self->layout()->activate();
     self->show();
+    self->raise();
     self->centreOnScreen();
     // Painted now, before the caller blocks.
     QCoreApplication::processEvents();

@@ -29,6 +29,29 @@ static woxWarningDialog *shared()
     return woxWarningDialog::existingInstance();
 }
 
+// Counts the events of one type that reach a widget.
+class woxEventCounter : public QObject
+{
+public:
+    woxEventCounter(QObject *watched, QEvent::Type type, int *count)
+        : type(type), count(count)
+    {
+        watched->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == type)
+            ++*count;
+        return false;
+    }
+
+private:
+    QEvent::Type type;
+    int *count;
+};
+
 class tst_warningdialog : public QObject
 {
     Q_OBJECT
@@ -111,6 +134,25 @@ private slots:
             d->accept();
         });
         QCOMPARE(woxWarningDialog::askYesNo("Go on?"), 1);
+    }
+
+    // The shared dialog comes back on top of a window opened after it was
+    // first shown, for a question and for a notice alike.
+    void reusedDialogIsRaised()
+    {
+        whenShown([](QDialog *d) { d->accept(); });
+        woxWarningDialog::showOk("first");
+        QDialog later;
+        later.show();
+        int raised = 0;
+        woxEventCounter counter(shared(), QEvent::ZOrderChange, &raised);
+        whenShown([&raised](QDialog *d) {
+            QCOMPARE(raised, 1);
+            d->accept();
+        });
+        woxWarningDialog::showOk("second");
+        woxWarningDialog::showText("Please wait...");
+        QCOMPARE(raised, 2);
     }
 
     void closeInstanceDeletesTheDialog()

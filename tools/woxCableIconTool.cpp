@@ -2,48 +2,13 @@
 // action icons (reset, check, disable, remote check) and the two wire
 // pictures. Run tools/draw-cable-icons.sh to rebuild them after a change.
 
-#include <QDir>
-#include <QGuiApplication>
-#include <QImage>
-#include <QPainter>
-#include <QPainterPath>
+#include "woxIconCanvas.h"
 
-#include <cstdio>
-#include <functional>
+#include <QPainterPath>
 
 namespace {
 
-using Painter = std::function<void(QPainter &, const QRectF &)>;
-
-QString outputRoot;
-
-bool save(const QString &name, int width, int height, const Painter &paint)
-{
-    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    paint(painter, QRectF(0, 0, width, height));
-    painter.end();
-    const QString path = outputRoot + QLatin1Char('/') + name;
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    if (!image.save(path, "PNG")) {
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-        return false;
-    }
-    return true;
-}
-
-void roundFace(QPainter &p, const QRectF &r, const QColor &light, const QColor &dark)
-{
-    const QRectF face = r.adjusted(3, 3, -3, -3);
-    QLinearGradient gradient(face.topLeft(), face.bottomLeft());
-    gradient.setColorAt(0, light);
-    gradient.setColorAt(1, dark);
-    p.setPen(QPen(dark.darker(130), 2));
-    p.setBrush(gradient);
-    p.drawEllipse(face);
-}
+using namespace woxIconCanvas;
 
 void drawRefresh(QPainter &p, const QRectF &r)
 {
@@ -70,7 +35,7 @@ void drawPlay(QPainter &p, const QRectF &r)
     triangle << QPointF(r.width() * 0.38, r.height() * 0.28)
              << QPointF(r.width() * 0.74, r.height() * 0.5)
              << QPointF(r.width() * 0.38, r.height() * 0.72);
-    p.setPen(QPen(Qt::white, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setPen(roundPen(Qt::white, 2));
     p.setBrush(Qt::white);
     p.drawPolygon(triangle);
 }
@@ -140,17 +105,12 @@ void drawDisabledWire(QPainter &p, const QRectF &r)
 
 int main(int argc, char *argv[])
 {
-    QGuiApplication application(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s <resources folder>\n", argv[0]);
-        return 2;
-    }
-    outputRoot = QString::fromLocal8Bit(argv[1]);
-    const bool ok = save("icons/refresh.png", 48, 48, drawRefresh)
-                    && save("icons/play.png", 48, 48, drawPlay)
-                    && save("icons/disable.png", 48, 48, drawDisable)
-                    && save("icons/infinity.png", 48, 48, drawInfinity)
-                    && save("wires/enabled.png", 63, 18, drawEnabledWire)
-                    && save("wires/disabled.png", 63, 55, drawDisabledWire);
-    return ok ? 0 : 1;
+    return woxIconCanvas::run(argc, argv, [] {
+        return save("icons/refresh.png", 48, 48, drawRefresh)
+               && save("icons/play.png", 48, 48, drawPlay)
+               && save("icons/disable.png", 48, 48, drawDisable)
+               && save("icons/infinity.png", 48, 48, drawInfinity)
+               && save("wires/enabled.png", 63, 18, drawEnabledWire)
+               && save("wires/disabled.png", 63, 55, drawDisabledWire);
+    });
 }

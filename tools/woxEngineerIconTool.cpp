@@ -2,44 +2,20 @@
 // files under the given resources folder. Every picture is our own drawing;
 // run tools/draw-engineer-icons.sh to rebuild them after a change here.
 
-#include <QDir>
-#include <QGuiApplication>
-#include <QImage>
-#include <QPainter>
-
-#include <cstdio>
-#include <functional>
+#include "woxIconCanvas.h"
 
 namespace {
 
-using Painter = std::function<void(QPainter &, const QRectF &)>;
+using namespace woxIconCanvas;
 
-QString outputRoot;
-
-bool save(const QString &name, int size, const Painter &paint)
+bool saveIcon(const QString &name, int size, const Painter &paint)
 {
-    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    paint(painter, QRectF(0, 0, size, size));
-    painter.end();
-    const QString path = outputRoot + QStringLiteral("/icons/") + name;
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    if (!image.save(path, "PNG")) {
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-        return false;
-    }
-    return true;
+    return save(QStringLiteral("icons/") + name, size, size, paint);
 }
 
 QLinearGradient shade(const QRectF &r, const QColor &colour)
 {
-    QLinearGradient gradient(r.topLeft(), r.bottomLeft());
-    gradient.setColorAt(0, colour.lighter(150));
-    gradient.setColorAt(1, colour);
-    return gradient;
+    return verticalGradient(r, colour.lighter(150), colour);
 }
 
 // A bold white glyph centred on a coloured round face.
@@ -81,31 +57,27 @@ void drawQuestion(QPainter &p, const QRectF &r)
 
 int main(int argc, char *argv[])
 {
-    QGuiApplication application(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s <resources folder>\n", argv[0]);
-        return 2;
-    }
-    outputRoot = QString::fromLocal8Bit(argv[1]);
-
-    bool ok = true;
-    ok &= save(QStringLiteral("question.png"), 48, drawQuestion);
-    const struct
-    {
-        const char *name;
-        const char *letter;
-        QColor colour;
-    } tiles[] = {
-        {"t.png", "T", QColor(210, 90, 40)},  {"r.png", "R", QColor(40, 130, 200)},
-        {"s.png", "S", QColor(120, 90, 180)}, {"c.png", "C", QColor(40, 160, 100)},
-        {"m.png", "M", QColor(120, 120, 120)},
-    };
-    for (const auto &tile : tiles) {
-        const QColor colour = tile.colour;
-        const QString letter = QString::fromLatin1(tile.letter);
-        ok &= save(QString::fromLatin1(tile.name), 32, [colour, letter](QPainter &p, const QRectF &r) {
-            letterTile(p, r, colour, letter);
-        });
-    }
-    return ok ? 0 : 1;
+    return woxIconCanvas::run(argc, argv, [] {
+        bool ok = true;
+        ok &= saveIcon(QStringLiteral("question.png"), 48, drawQuestion);
+        const struct
+        {
+            const char *name;
+            const char *letter;
+            QColor colour;
+        } tiles[] = {
+            {"t.png", "T", QColor(210, 90, 40)},  {"r.png", "R", QColor(40, 130, 200)},
+            {"s.png", "S", QColor(120, 90, 180)}, {"c.png", "C", QColor(40, 160, 100)},
+            {"m.png", "M", QColor(120, 120, 120)},
+        };
+        for (const auto &tile : tiles) {
+            const QColor colour = tile.colour;
+            const QString letter = QString::fromLatin1(tile.letter);
+            ok &= saveIcon(QString::fromLatin1(tile.name), 32,
+                           [colour, letter](QPainter &p, const QRectF &r) {
+                               letterTile(p, r, colour, letter);
+                           });
+        }
+        return ok;
+    });
 }

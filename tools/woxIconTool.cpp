@@ -2,70 +2,30 @@
 // files under the given resources folder. Every picture is our own drawing;
 // run tools/draw-icons.sh to rebuild them after a change here.
 
-#include <QDir>
-#include <QGuiApplication>
-#include <QImage>
-#include <QPainter>
+#include "woxIconCanvas.h"
+
 #include <QPainterPath>
 #include <QPolygonF>
-#include <QtMath>
-
-#include <cstdio>
-#include <functional>
 
 namespace {
 
-using Painter = std::function<void(QPainter &, const QRectF &)>;
+using namespace woxIconCanvas;
 
-QString outputRoot;
-
-bool save(const QString &name, int width, int height, const Painter &paint)
+// A round button face with a highlight, shared by accept, close and back.
+void glossyFace(QPainter &p, const QRectF &r, const QColor &light, const QColor &dark)
 {
-    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    paint(painter, QRectF(0, 0, width, height));
-    painter.end();
-    const QString path = outputRoot + QLatin1Char('/') + name;
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    if (!image.save(path, "PNG")) {
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-        return false;
-    }
-    return true;
-}
-
-QLinearGradient verticalGradient(const QRectF &r, const QColor &top, const QColor &bottom)
-{
-    QLinearGradient gradient(r.topLeft(), r.bottomLeft());
-    gradient.setColorAt(0, top);
-    gradient.setColorAt(1, bottom);
-    return gradient;
-}
-
-// A round button face shared by accept, close and back.
-void roundFace(QPainter &p, const QRectF &r, const QColor &light, const QColor &dark)
-{
+    roundFace(p, r, light, dark);
     const QRectF face = r.adjusted(3, 3, -3, -3);
-    p.setPen(QPen(dark.darker(130), 2));
-    p.setBrush(verticalGradient(face, light, dark));
-    p.drawEllipse(face);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 255, 255, 70));
     p.drawEllipse(QRectF(face.left() + face.width() * 0.2, face.top() + face.height() * 0.06,
                          face.width() * 0.6, face.height() * 0.35));
 }
 
-QPen whiteStroke(qreal width)
-{
-    return QPen(Qt::white, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-}
-
 void drawAccept(QPainter &p, const QRectF &r)
 {
-    roundFace(p, r, QColor(120, 220, 110), QColor(30, 140, 40));
-    p.setPen(whiteStroke(r.width() * 0.11));
+    glossyFace(p, r, QColor(120, 220, 110), QColor(30, 140, 40));
+    p.setPen(roundPen(Qt::white, r.width() * 0.11));
     p.setBrush(Qt::NoBrush);
     QPolygonF tick;
     tick << QPointF(r.width() * 0.28, r.height() * 0.52) << QPointF(r.width() * 0.44, r.height() * 0.68)
@@ -75,8 +35,8 @@ void drawAccept(QPainter &p, const QRectF &r)
 
 void drawClose(QPainter &p, const QRectF &r)
 {
-    roundFace(p, r, QColor(250, 120, 110), QColor(180, 30, 30));
-    p.setPen(whiteStroke(r.width() * 0.11));
+    glossyFace(p, r, QColor(250, 120, 110), QColor(180, 30, 30));
+    p.setPen(roundPen(Qt::white, r.width() * 0.11));
     const qreal a = r.width() * 0.33, b = r.width() * 0.67;
     p.drawLine(QPointF(a, a), QPointF(b, b));
     p.drawLine(QPointF(a, b), QPointF(b, a));
@@ -84,9 +44,9 @@ void drawClose(QPainter &p, const QRectF &r)
 
 void drawBack(QPainter &p, const QRectF &r)
 {
-    roundFace(p, r, QColor(120, 170, 250), QColor(30, 70, 180));
+    glossyFace(p, r, QColor(120, 170, 250), QColor(30, 70, 180));
     const qreal w = r.width();
-    p.setPen(whiteStroke(w * 0.1));
+    p.setPen(roundPen(Qt::white, w * 0.1));
     p.setBrush(Qt::NoBrush);
     QPainterPath curve;
     curve.moveTo(w * 0.36, w * 0.40);
@@ -106,7 +66,7 @@ void drawAttention(QPainter &p, const QRectF &r)
     const qreal w = r.width();
     QPolygonF triangle;
     triangle << QPointF(w * 0.5, w * 0.06) << QPointF(w * 0.96, w * 0.90) << QPointF(w * 0.04, w * 0.90);
-    p.setPen(QPen(QColor(150, 100, 0), 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setPen(roundPen(QColor(150, 100, 0), 2));
     p.setBrush(verticalGradient(r, QColor(255, 235, 90), QColor(240, 170, 0)));
     p.drawPolygon(triangle);
     p.setPen(Qt::NoPen);
@@ -125,7 +85,7 @@ void drawTerminal(QPainter &p, const QRectF &r)
     p.setBrush(verticalGradient(body, QColor(70, 75, 90), QColor(20, 22, 30)));
     p.drawRoundedRect(body, 6, 6);
     const qreal w = r.width();
-    p.setPen(QPen(QColor(90, 240, 120), w * 0.07, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setPen(roundPen(QColor(90, 240, 120), w * 0.07));
     QPolygonF prompt;
     prompt << QPointF(w * 0.22, w * 0.34) << QPointF(w * 0.38, w * 0.48) << QPointF(w * 0.22, w * 0.62);
     p.drawPolyline(prompt);
@@ -368,37 +328,32 @@ void drawSliderGrip(QPainter &p, const QRectF &r)
 
 int main(int argc, char *argv[])
 {
-    QGuiApplication application(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s <resources folder>\n", argv[0]);
-        return 2;
-    }
-    outputRoot = QString::fromLocal8Bit(argv[1]);
-
-    bool ok = true;
-    ok &= save(QStringLiteral("icons/empty.png"), 16, 16, [](QPainter &, const QRectF &) {});
-    ok &= save(QStringLiteral("icons/terminal.png"), 64, 64, drawTerminal);
-    ok &= save(QStringLiteral("icons/attention.png"), 48, 48, drawAttention);
-    ok &= save(QStringLiteral("icons/accept.png"), 48, 48, drawAccept);
-    ok &= save(QStringLiteral("icons/close.png"), 48, 48, drawClose);
-    ok &= save(QStringLiteral("icons/back.png"), 48, 48, drawBack);
-    ok &= save(QStringLiteral("icons/brickwall.png"), 32, 32, drawBrickWall);
-    ok &= save(QStringLiteral("icons/spanner.png"), 32, 32, drawSpanner);
-    ok &= save(QStringLiteral("icons/cubes.png"), 32, 32, drawCubes);
-    ok &= save(QStringLiteral("icons/book.png"), 32, 32, drawBook);
-    ok &= save(QStringLiteral("icons/chip.png"), 32, 32, drawChip);
-    ok &= save(QStringLiteral("icons/pencil.png"), 48, 48, drawPencil);
-    ok &= save(QStringLiteral("icons/slider.png"), 16, 16, drawSliderGrip);
-    const int levels[] = {100, 80, 60, 40, 20, 0};
-    for (int level : levels) {
-        ok &= save(QStringLiteral("icons/battery.%1.png").arg(level), 40, 22,
-                   [level](QPainter &p, const QRectF &r) { drawBattery(p, r, level / 20); });
-    }
-    for (int thirds = 0; thirds <= 3; ++thirds) {
-        ok &= save(QStringLiteral("icons/moisture.%1.png").arg(thirds), 20, 26,
-                   [thirds](QPainter &p, const QRectF &r) { drawMoisture(p, r, thirds); });
-    }
-    ok &= save(QStringLiteral("flags/ru.png"), 48, 48, drawRussianFlag);
-    ok &= save(QStringLiteral("flags/uk.png"), 48, 48, drawUnitedKingdomFlag);
-    return ok ? 0 : 1;
+    return woxIconCanvas::run(argc, argv, [] {
+        bool ok = true;
+        ok &= save(QStringLiteral("icons/empty.png"), 16, 16, [](QPainter &, const QRectF &) {});
+        ok &= save(QStringLiteral("icons/terminal.png"), 64, 64, drawTerminal);
+        ok &= save(QStringLiteral("icons/attention.png"), 48, 48, drawAttention);
+        ok &= save(QStringLiteral("icons/accept.png"), 48, 48, drawAccept);
+        ok &= save(QStringLiteral("icons/close.png"), 48, 48, drawClose);
+        ok &= save(QStringLiteral("icons/back.png"), 48, 48, drawBack);
+        ok &= save(QStringLiteral("icons/brickwall.png"), 32, 32, drawBrickWall);
+        ok &= save(QStringLiteral("icons/spanner.png"), 32, 32, drawSpanner);
+        ok &= save(QStringLiteral("icons/cubes.png"), 32, 32, drawCubes);
+        ok &= save(QStringLiteral("icons/book.png"), 32, 32, drawBook);
+        ok &= save(QStringLiteral("icons/chip.png"), 32, 32, drawChip);
+        ok &= save(QStringLiteral("icons/pencil.png"), 48, 48, drawPencil);
+        ok &= save(QStringLiteral("icons/slider.png"), 16, 16, drawSliderGrip);
+        const int levels[] = {100, 80, 60, 40, 20, 0};
+        for (int level : levels) {
+            ok &= save(QStringLiteral("icons/battery.%1.png").arg(level), 40, 22,
+                       [level](QPainter &p, const QRectF &r) { drawBattery(p, r, level / 20); });
+        }
+        for (int thirds = 0; thirds <= 3; ++thirds) {
+            ok &= save(QStringLiteral("icons/moisture.%1.png").arg(thirds), 20, 26,
+                       [thirds](QPainter &p, const QRectF &r) { drawMoisture(p, r, thirds); });
+        }
+        ok &= save(QStringLiteral("flags/ru.png"), 48, 48, drawRussianFlag);
+        ok &= save(QStringLiteral("flags/uk.png"), 48, 48, drawUnitedKingdomFlag);
+        return ok;
+    });
 }

@@ -2,64 +2,32 @@
 // under the given resources folder. Every picture is our own drawing; run
 // tools/draw-menu-icons.sh to rebuild them after a change here.
 
-#include <QDir>
-#include <QGuiApplication>
-#include <QImage>
-#include <QPainter>
+#include "woxIconCanvas.h"
+
 #include <QPainterPath>
 #include <QPolygonF>
 #include <QtMath>
 
-#include <cstdio>
-#include <functional>
-
 namespace {
 
+using namespace woxIconCanvas;
+
 // Every drawing works on a 128 x 128 canvas; smaller icons are scaled.
-using Painter = std::function<void(QPainter &)>;
-
-QString outputRoot;
-
-bool save(const QString &name, int size, const Painter &paint)
+bool saveIcon(const QString &name, int size, void (*draw)(QPainter &))
 {
-    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.scale(size / 128.0, size / 128.0);
-    paint(painter);
-    painter.end();
-    const QString path = outputRoot + QStringLiteral("/icons/") + name;
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    if (!image.save(path, "PNG")) {
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-        return false;
-    }
-    return true;
-}
-
-QLinearGradient shade(const QRectF &r, const QColor &top, const QColor &bottom)
-{
-    QLinearGradient gradient(r.topLeft(), r.bottomLeft());
-    gradient.setColorAt(0, top);
-    gradient.setColorAt(1, bottom);
-    return gradient;
-}
-
-QPen outline(const QColor &colour, qreal width)
-{
-    return QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    return save(QStringLiteral("icons/") + name, size, size,
+                [draw](QPainter &p, const QRectF &) { draw(p); }, QSizeF(128, 128));
 }
 
 // A globe with meridians and parallels.
 void drawLanguage(QPainter &p)
 {
     const QRectF globe(14, 14, 100, 100);
-    p.setPen(outline(QColor(20, 70, 140), 4));
-    p.setBrush(shade(globe, QColor(120, 190, 250), QColor(30, 100, 200)));
+    p.setPen(roundPen(QColor(20, 70, 140), 4));
+    p.setBrush(verticalGradient(globe, QColor(120, 190, 250), QColor(30, 100, 200)));
     p.drawEllipse(globe);
     p.setBrush(Qt::NoBrush);
-    p.setPen(outline(QColor(230, 245, 255), 3));
+    p.setPen(roundPen(QColor(230, 245, 255), 3));
     p.drawEllipse(QRectF(39, 14, 50, 100));
     p.drawLine(QPointF(64, 14), QPointF(64, 114));
     p.drawLine(QPointF(14, 64), QPointF(114, 64));
@@ -70,7 +38,7 @@ void drawLanguage(QPainter &p)
 // The USB trident.
 void drawUsb(QPainter &p)
 {
-    p.setPen(outline(QColor(40, 40, 40), 7));
+    p.setPen(roundPen(QColor(40, 40, 40), 7));
     p.setBrush(Qt::NoBrush);
     p.drawLine(QPointF(64, 24), QPointF(64, 104));
     p.drawPolyline(QPolygonF() << QPointF(64, 84) << QPointF(34, 64) << QPointF(34, 48));
@@ -87,8 +55,8 @@ void drawUsb(QPainter &p)
 void drawPci(QPainter &p)
 {
     const QRectF board(10, 30, 108, 62);
-    p.setPen(outline(QColor(20, 90, 30), 3));
-    p.setBrush(shade(board, QColor(80, 180, 90), QColor(30, 120, 50)));
+    p.setPen(roundPen(QColor(20, 90, 30), 3));
+    p.setBrush(verticalGradient(board, QColor(80, 180, 90), QColor(30, 120, 50)));
     p.drawRect(board);
     p.setBrush(QColor(40, 40, 40));
     p.setPen(Qt::NoPen);
@@ -104,8 +72,8 @@ void drawPci(QPainter &p)
 void drawProxy(QPainter &p)
 {
     const QRectF cabinet(34, 12, 60, 104);
-    p.setPen(outline(QColor(50, 50, 60), 3));
-    p.setBrush(shade(cabinet, QColor(170, 175, 190), QColor(90, 95, 110)));
+    p.setPen(roundPen(QColor(50, 50, 60), 3));
+    p.setBrush(verticalGradient(cabinet, QColor(170, 175, 190), QColor(90, 95, 110)));
     p.drawRoundedRect(cabinet, 6, 6);
     p.setBrush(QColor(60, 60, 70));
     for (int i = 0; i < 4; ++i)
@@ -123,18 +91,18 @@ void drawProxy(QPainter &p)
 void drawClock(QPainter &p)
 {
     const QRectF face(10, 10, 108, 108);
-    p.setPen(outline(QColor(60, 60, 60), 6));
-    p.setBrush(shade(face, QColor(255, 255, 255), QColor(220, 225, 235)));
+    p.setPen(roundPen(QColor(60, 60, 60), 6));
+    p.setBrush(verticalGradient(face, QColor(255, 255, 255), QColor(220, 225, 235)));
     p.drawEllipse(face);
-    p.setPen(outline(QColor(60, 60, 60), 4));
+    p.setPen(roundPen(QColor(60, 60, 60), 4));
     for (int hour = 0; hour < 12; ++hour) {
         const qreal angle = hour * M_PI / 6;
         p.drawLine(QPointF(64 + 42 * qSin(angle), 64 - 42 * qCos(angle)),
                    QPointF(64 + 48 * qSin(angle), 64 - 48 * qCos(angle)));
     }
-    p.setPen(outline(QColor(30, 30, 30), 7));
+    p.setPen(roundPen(QColor(30, 30, 30), 7));
     p.drawLine(QPointF(64, 64), QPointF(64 - 26 * qSin(M_PI / 3), 64 - 26 * qCos(M_PI / 3)));
-    p.setPen(outline(QColor(30, 30, 30), 5));
+    p.setPen(roundPen(QColor(30, 30, 30), 5));
     p.drawLine(QPointF(64, 64), QPointF(64 + 38 * qSin(M_PI / 3), 64 - 38 * qCos(M_PI / 3)));
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(200, 30, 30));
@@ -150,14 +118,14 @@ void drawBox(QPainter &p)
                                        << QPointF(12, 92);
     const QPolygonF right = QPolygonF() << QPointF(64, 58) << QPointF(116, 36)
                                         << QPointF(116, 92) << QPointF(64, 116);
-    p.setPen(outline(QColor(110, 70, 20), 3));
+    p.setPen(roundPen(QColor(110, 70, 20), 3));
     p.setBrush(QColor(235, 190, 120));
     p.drawPolygon(top);
     p.setBrush(QColor(210, 150, 70));
     p.drawPolygon(left);
     p.setBrush(QColor(185, 125, 50));
     p.drawPolygon(right);
-    p.setPen(outline(QColor(245, 230, 200), 6));
+    p.setPen(roundPen(QColor(245, 230, 200), 6));
     p.drawLine(QPointF(38, 25), QPointF(90, 47));
 }
 
@@ -167,17 +135,19 @@ void drawSatellite(QPainter &p)
     p.save();
     p.translate(64, 64);
     p.rotate(-35);
-    p.setPen(outline(QColor(30, 40, 80), 2));
-    p.setBrush(shade(QRectF(-60, -14, 40, 28), QColor(80, 120, 220), QColor(30, 60, 150)));
+    p.setPen(roundPen(QColor(30, 40, 80), 2));
+    p.setBrush(verticalGradient(QRectF(-60, -14, 40, 28),
+                                QColor(80, 120, 220), QColor(30, 60, 150)));
     p.drawRect(QRectF(-60, -14, 40, 28));
     p.drawRect(QRectF(20, -14, 40, 28));
-    p.setPen(outline(QColor(160, 180, 230), 1.5));
+    p.setPen(roundPen(QColor(160, 180, 230), 1.5));
     for (int i = 1; i < 4; ++i) {
         p.drawLine(QPointF(-60 + i * 10, -14), QPointF(-60 + i * 10, 14));
         p.drawLine(QPointF(20 + i * 10, -14), QPointF(20 + i * 10, 14));
     }
-    p.setPen(outline(QColor(60, 60, 60), 3));
-    p.setBrush(shade(QRectF(-16, -18, 32, 36), QColor(230, 230, 230), QColor(150, 150, 150)));
+    p.setPen(roundPen(QColor(60, 60, 60), 3));
+    p.setBrush(verticalGradient(QRectF(-16, -18, 32, 36),
+                                QColor(230, 230, 230), QColor(150, 150, 150)));
     p.drawRect(QRectF(-16, -18, 32, 36));
     p.drawLine(QPointF(0, 18), QPointF(0, 34));
     p.setBrush(QColor(200, 200, 200));
@@ -206,10 +176,12 @@ QPainterPath gear(const QPointF &centre, qreal outer, qreal inner, int teeth)
 // Two meshing gears.
 void drawGears(QPainter &p)
 {
-    p.setPen(outline(QColor(50, 50, 50), 3));
-    p.setBrush(shade(QRectF(0, 0, 128, 128), QColor(200, 200, 210), QColor(110, 110, 125)));
+    p.setPen(roundPen(QColor(50, 50, 50), 3));
+    p.setBrush(verticalGradient(QRectF(0, 0, 128, 128),
+                                QColor(200, 200, 210), QColor(110, 110, 125)));
     p.drawPath(gear(QPointF(48, 52), 40, 30, 10));
-    p.setBrush(shade(QRectF(0, 40, 128, 88), QColor(240, 190, 80), QColor(180, 120, 20)));
+    p.setBrush(verticalGradient(QRectF(0, 40, 128, 88),
+                                QColor(240, 190, 80), QColor(180, 120, 20)));
     p.drawPath(gear(QPointF(92, 94), 28, 20, 8));
 }
 
@@ -217,10 +189,10 @@ void drawGears(QPainter &p)
 void drawPower(QPainter &p)
 {
     const QRectF face(10, 10, 108, 108);
-    p.setPen(outline(QColor(130, 20, 20), 3));
-    p.setBrush(shade(face, QColor(245, 110, 100), QColor(170, 25, 25)));
+    p.setPen(roundPen(QColor(130, 20, 20), 3));
+    p.setBrush(verticalGradient(face, QColor(245, 110, 100), QColor(170, 25, 25)));
     p.drawEllipse(face);
-    p.setPen(outline(Qt::white, 10));
+    p.setPen(roundPen(Qt::white, 10));
     p.setBrush(Qt::NoBrush);
     p.drawArc(QRectF(34, 36, 60, 60), 120 * 16, 300 * 16);
     p.drawLine(QPointF(64, 26), QPointF(64, 62));
@@ -233,7 +205,7 @@ void drawDownload(QPainter &p)
     p.setBrush(QColor(30, 100, 210));
     p.drawRect(QRectF(50, 8, 28, 50));
     p.drawPolygon(QPolygonF() << QPointF(24, 54) << QPointF(104, 54) << QPointF(64, 96));
-    p.setPen(outline(QColor(60, 60, 60), 10));
+    p.setPen(roundPen(QColor(60, 60, 60), 10));
     p.setBrush(Qt::NoBrush);
     p.drawPolyline(QPolygonF() << QPointF(12, 90) << QPointF(12, 118) << QPointF(116, 118)
                                << QPointF(116, 90));
@@ -243,23 +215,18 @@ void drawDownload(QPainter &p)
 
 int main(int argc, char *argv[])
 {
-    QGuiApplication application(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s <resources folder>\n", argv[0]);
-        return 2;
-    }
-    outputRoot = QString::fromLocal8Bit(argv[1]);
-
-    bool ok = true;
-    ok &= save(QStringLiteral("language.png"), 128, drawLanguage);
-    ok &= save(QStringLiteral("usb.png"), 128, drawUsb);
-    ok &= save(QStringLiteral("pci.png"), 128, drawPci);
-    ok &= save(QStringLiteral("proxy.png"), 128, drawProxy);
-    ok &= save(QStringLiteral("clock.png"), 128, drawClock);
-    ok &= save(QStringLiteral("box.png"), 128, drawBox);
-    ok &= save(QStringLiteral("satellite.png"), 128, drawSatellite);
-    ok &= save(QStringLiteral("gears.png"), 128, drawGears);
-    ok &= save(QStringLiteral("power.png"), 128, drawPower);
-    ok &= save(QStringLiteral("download.png"), 48, drawDownload);
-    return ok ? 0 : 1;
+    return woxIconCanvas::run(argc, argv, [] {
+        bool ok = true;
+        ok &= saveIcon(QStringLiteral("language.png"), 128, drawLanguage);
+        ok &= saveIcon(QStringLiteral("usb.png"), 128, drawUsb);
+        ok &= saveIcon(QStringLiteral("pci.png"), 128, drawPci);
+        ok &= saveIcon(QStringLiteral("proxy.png"), 128, drawProxy);
+        ok &= saveIcon(QStringLiteral("clock.png"), 128, drawClock);
+        ok &= saveIcon(QStringLiteral("box.png"), 128, drawBox);
+        ok &= saveIcon(QStringLiteral("satellite.png"), 128, drawSatellite);
+        ok &= saveIcon(QStringLiteral("gears.png"), 128, drawGears);
+        ok &= saveIcon(QStringLiteral("power.png"), 128, drawPower);
+        ok &= saveIcon(QStringLiteral("download.png"), 48, drawDownload);
+        return ok;
+    });
 }

@@ -3,37 +3,13 @@
 // buttons of the session and data menus. Run
 // tools/draw-session-icons.sh to rebuild them after a change.
 
-#include <QDir>
-#include <QGuiApplication>
-#include <QImage>
-#include <QPainter>
-#include <QPolygonF>
+#include "woxIconCanvas.h"
 
-#include <cstdio>
-#include <functional>
+#include <QPolygonF>
 
 namespace {
 
-using Painter = std::function<void(QPainter &, const QRectF &)>;
-
-QString outputRoot;
-
-bool save(const QString &name, int width, int height, const Painter &paint)
-{
-    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    paint(painter, QRectF(0, 0, width, height));
-    painter.end();
-    const QString path = outputRoot + QLatin1Char('/') + name;
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    if (!image.save(path, "PNG")) {
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-        return false;
-    }
-    return true;
-}
+using namespace woxIconCanvas;
 
 // Deleting a measurement: a tilted eraser block, half red, half white.
 void drawEraser(QPainter &p, const QRectF &r)
@@ -168,18 +144,13 @@ void drawBook(QPainter &p, const QRectF &r)
 
 int main(int argc, char *argv[])
 {
-    QGuiApplication application(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s <resources folder>\n", argv[0]);
-        return 2;
-    }
-    outputRoot = QString::fromLocal8Bit(argv[1]);
-    const bool ok = save("icons/full.png", 128, 64, drawFull)
-                    && save("icons/append.png", 192, 64, drawAppend)
-                    && save("icons/eraser.png", 48, 48, drawEraser)
-                    && save("icons/listTwo.png", 128, 128, drawListTwo)
-                    && save("icons/folderTwo.png", 160, 160, drawFolderTwo)
-                    && save("icons/folderThree.png", 160, 160, drawFolderThree)
-                    && save("icons/book.02.png", 128, 128, drawBook);
-    return ok ? 0 : 1;
+    return woxIconCanvas::run(argc, argv, [] {
+        return save("icons/full.png", 128, 64, drawFull)
+               && save("icons/append.png", 192, 64, drawAppend)
+               && save("icons/eraser.png", 48, 48, drawEraser)
+               && save("icons/listTwo.png", 128, 128, drawListTwo)
+               && save("icons/folderTwo.png", 160, 160, drawFolderTwo)
+               && save("icons/folderThree.png", 160, 160, drawFolderThree)
+               && save("icons/book.02.png", 128, 128, drawBook);
+    });
 }

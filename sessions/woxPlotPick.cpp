@@ -1,10 +1,13 @@
 #include "woxPlotPick.h"
 
+#include "woxWarningDialog.h"
+
 #include <qwt_plot.h>
 #include <qwt_plot_curve.h>
 
 #include <QIcon>
 #include <QMenu>
+#include <QPointer>
 
 namespace {
 
@@ -23,6 +26,17 @@ int woxPlotPick::pointAt(const QwtPlot &plot, const QwtPlotCurve &curve,
     return index;
 }
 
+int woxPlotPick::markPointAt(QwtPlot &plot, const QwtPlotCurve &points, QwtPlotCurve &marker,
+                             int rowCount, const QPoint &plotPosition)
+{
+    const int index = pointAt(plot, points, plotPosition);
+    if (index < 0 || index >= rowCount)
+        return -1;
+    marker.setSamples(QVector<QPointF>() << points.sample(size_t(index)));
+    plot.replot();
+    return index;
+}
+
 void woxPlotPick::runMenu(QObject *receiver, const QPoint &globalPosition,
                           const QString &goToText, const QString &deleteText,
                           const QString &cancelText, const std::function<void()> &goTo,
@@ -37,4 +51,10 @@ void woxPlotPick::runMenu(QObject *receiver, const QPoint &globalPosition,
                      &QAction::triggered, receiver, remove);
     menu.addAction(QIcon(QStringLiteral(":/icons/icons/close.png")), cancelText);
     menu.exec(globalPosition + QPoint(10, 10));
+}
+
+bool woxPlotPick::confirmDelete(QObject *asker, const QString &question)
+{
+    const QPointer<QObject> alive(asker);
+    return woxWarningDialog::askYesNo(question) == 1 && alive;
 }

@@ -20,6 +20,12 @@ public:
     // pixels. The canvas's own mapping is used, frame and margins included.
     static int pointAt(const QwtPlot &plot, const QwtPlotCurve &curve, const QPoint &plotPosition);
 
+    // The point of `points` under a click, as pointAt, but only among the
+    // first `rowCount` (those with a session row); the point found is shown
+    // on `marker` and the plot replotted.
+    static int markPointAt(QwtPlot &plot, const QwtPlotCurve &points, QwtPlotCurve &marker,
+                           int rowCount, const QPoint &plotPosition);
+
     // Runs the menu modally just below and right of the click. `goTo` and
     // `remove` run for their entries; `cleared` runs when the menu is gone,
     // whatever was chosen. All three run in the receiver's context.
@@ -27,6 +33,10 @@ public:
                         const QString &deleteText, const QString &cancelText,
                         const std::function<void()> &goTo, const std::function<void()> &remove,
                         const std::function<void()> &cleared);
+
+    // Asks `question` with Yes / No; true for Yes only while `asker` still
+    // exists, since the plot may be disposed of while the question is open.
+    static bool confirmDelete(QObject *asker, const QString &question);
 };
 
 #endif

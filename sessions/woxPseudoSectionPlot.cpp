@@ -3,7 +3,6 @@
 #include "woxDiagnostic.h"
 #include "woxLogColorMap.h"
 #include "woxPlotPick.h"
-#include "woxWarningDialog.h"
 
 #include <qwt_plot_canvas.h>
 #include <qwt_scale_draw.h>
@@ -12,7 +11,6 @@
 #include <qwt_symbol.h>
 
 #include <QMouseEvent>
-#include <QPointer>
 
 #include <cmath>
 #include <limits>
@@ -176,13 +174,12 @@ void woxPseudoSectionPlot::setColourRange(float low, float high)
 void woxPseudoSectionPlot::mouseReleaseEvent(QMouseEvent *event)
 {
     event->accept();
-    const int index = woxPlotPick::pointAt(*this, pointsCurve, event->pos());
-    if (index < 0 || index >= rowIndices.size())
+    const int index = woxPlotPick::markPointAt(*this, pointsCurve, pickCurve, rowIndices.size(),
+                                               event->pos());
+    if (index < 0)
         return;
     pickedPoint = index;
     pickedRow = int(rowIndices.at(index));
-    pickCurve.setSamples(QVector<QPointF>() << pointsCurve.sample(size_t(index)));
-    replot();
     woxPlotPick::runMenu(this, event->globalPos(), tr("Go to"), tr("Delete"), tr("Cancel"),
                          [this]() { onMenu01(); }, [this]() { onMenu02(); },
                          [this]() { onPickPlotClear(); });
@@ -195,10 +192,9 @@ void woxPseudoSectionPlot::onMenu01()
 
 void woxPseudoSectionPlot::onMenu02()
 {
-    const QPointer<woxPseudoSectionPlot> alive(this);
     const int row = pickedRow;
-    if (woxWarningDialog::askYesNo(tr("Are you sure you want to delete selected measurement?")) == 1
-        && alive)
+    if (woxPlotPick::confirmDelete(
+            this, tr("Are you sure you want to delete selected measurement?")))
         emit sendRowDelete(row);
 }
 

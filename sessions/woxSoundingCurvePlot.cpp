@@ -1,7 +1,6 @@
 #include "woxSoundingCurvePlot.h"
 
 #include "woxPlotPick.h"
-#include "woxWarningDialog.h"
 
 #include <qwt_plot_canvas.h>
 #include <qwt_scale_draw.h>
@@ -10,7 +9,6 @@
 #include <qwt_symbol.h>
 
 #include <QMouseEvent>
-#include <QPointer>
 
 #include <cmath>
 
@@ -121,13 +119,12 @@ void woxSoundingCurvePlot::onPlotClear()
 void woxSoundingCurvePlot::mouseReleaseEvent(QMouseEvent *event)
 {
     event->accept();
-    const int index = woxPlotPick::pointAt(*this, pointsCurve, event->pos());
-    if (index < 0 || index >= rowIndices.size())
+    const int index = woxPlotPick::markPointAt(*this, pointsCurve, pickCurve, rowIndices.size(),
+                                               event->pos());
+    if (index < 0)
         return;
     pickedPoint = index;
     pickedRow = int(rowIndices.at(index));
-    pickCurve.setSamples(QVector<QPointF>() << pointsCurve.sample(size_t(index)));
-    replot();
     woxPlotPick::runMenu(this, event->globalPos(), tr("Go to"), tr("Delete"), tr("Cancel"),
                          [this]() { onMenu01(); }, [this]() { onMenu02(); },
                          [this]() { onPickPlotClear(); });
@@ -140,10 +137,9 @@ void woxSoundingCurvePlot::onMenu01()
 
 void woxSoundingCurvePlot::onMenu02()
 {
-    const QPointer<woxSoundingCurvePlot> alive(this);
     const int row = pickedRow;
-    if (woxWarningDialog::askYesNo(tr("Are you sure you want to delete selected measurement?")) == 1
-        && alive)
+    if (woxPlotPick::confirmDelete(
+            this, tr("Are you sure you want to delete selected measurement?")))
         emit sendRowDelete(row);
 }
 

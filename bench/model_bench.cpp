@@ -4,6 +4,7 @@
 #include "woxCableConfiguration.h"
 #include "woxConstants.h"
 #include "woxFileSummary.h"
+#include "woxPeakMemory.h"
 #include "woxPseudoDepthTable.h"
 #include "woxQuadripoleGenerator.h"
 #include "woxSetInfo.h"
@@ -20,19 +21,6 @@
 #include <cstdio>
 
 namespace {
-
-// Peak resident memory of the process in kB (VmHWM).
-qint64 peakMemoryKb()
-{
-    QFile status("/proc/self/status");
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (QByteArray line = status.readLine(); !line.isEmpty(); line = status.readLine()) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').first().toLongLong();
-    }
-    return -1;
-}
 
 void benchGenerateCell(int rounds)
 {

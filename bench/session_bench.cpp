@@ -13,6 +13,7 @@
 #include "woxCore.h"
 #include "woxCoreRequestTap.h"
 #include "woxConstants.h"
+#include "woxPeakMemory.h"
 #include "woxPseudoSectionPlot.h"
 #include "woxSessionDataModel.h"
 #include "woxSessionFile.h"
@@ -41,19 +42,6 @@ const int setCount = 8;
 const int rowsPerSet = 6336;
 const int runLength = 16;
 const int rounds = 5;
-
-// Peak resident memory of the process in kB (VmHWM).
-qint64 peakMemoryKb()
-{
-    QFile status("/proc/self/status");
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (QByteArray line = status.readLine(); !line.isEmpty(); line = status.readLine()) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').first().toLongLong();
-    }
-    return -1;
-}
 
 // Answers every command at once: the save without the file-system sync.
 class woxNoCommands : public woxCommandRunner

@@ -4,12 +4,8 @@
 // written again.
 
 #include "woxCableConfiguration.h"
+#include "woxFuzzStreams.h"
 
-#include <QByteArray>
-#include <QDataStream>
-
-#include <cstdint>
-#include <cstdlib>
 #include <cstring>
 
 namespace {
@@ -41,8 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     if (size > (1u << 16))
         return 0;
-    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(data),
-                                                     int(size));
+    const QByteArray bytes = woxFuzz::inputBytes(data, size);
     QDataStream stream(bytes);
     stream.setVersion(QDataStream::Qt_4_8);
     woxCableConfiguration record;

@@ -3,26 +3,16 @@
 // a finite spacing and profile length) aborts, and so does one whose
 // rewritten bytes do not read back to the same bytes again.
 
+#include "woxFuzzStreams.h"
 #include "woxSessionFile.h"
 
-#include <QByteArray>
-#include <QDataStream>
-
 #include <cmath>
-#include <cstdint>
-#include <cstdlib>
 
 namespace {
 
 QByteArray written(const woxSessionFile &content)
 {
-    QByteArray bytes;
-    QDataStream stream(&bytes, QIODevice::WriteOnly);
-    stream.setVersion(QDataStream::Qt_4_8);
-    content.write(stream);
-    if (stream.status() != QDataStream::Ok)
-        abort();
-    return bytes;
+    return woxFuzz::written([&content](QDataStream &stream) { content.write(stream); });
 }
 
 bool readBytes(const QByteArray &bytes, woxSessionFile *content)
@@ -38,8 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     if (size > (1u << 20))
         return 0;
-    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(data),
-                                                     int(size));
+    const QByteArray bytes = woxFuzz::inputBytes(data, size);
     woxSessionFile content;
     if (!readBytes(bytes, &content))
         return 0;

@@ -4,27 +4,12 @@
 // spacings) aborts, and so does one that does not read back the same after
 // being written again.
 
+#include "woxFuzzStreams.h"
 #include "woxTemplateFile.h"
 
-#include <QByteArray>
-#include <QDataStream>
-
 #include <cmath>
-#include <cstdint>
-#include <cstdlib>
 
 namespace {
-
-bool gridIsSound(const woxSelectionGrid &grid)
-{
-    if (grid.size() != woxTemplateSet::spacingRows)
-        return false;
-    for (const QVector<bool> &row : grid) {
-        if (row.size() != woxTemplateSet::levelColumns)
-            return false;
-    }
-    return true;
-}
 
 bool spacingIsSound(float spacing)
 {
@@ -39,7 +24,7 @@ bool contentIsSound(const woxTemplateFile &content)
     for (const woxTemplateSet &set : content.sets) {
         if ((set.arrayType() >= woxArrayTypeCount && set.arrayType() != woxNoArrayType)
             || (set.cables() != 1 && set.cables() != 2) || !spacingIsSound(set.cableSpacing())
-            || !gridIsSound(set.mainGrid()) || !gridIsSound(set.auxGrid())
+            || !woxFuzz::gridIsSound(set.mainGrid()) || !woxFuzz::gridIsSound(set.auxGrid())
             || set.measurementCount() < 0)
             return false;
     }
@@ -65,13 +50,7 @@ bool sameContent(const woxTemplateFile &a, const woxTemplateFile &b)
 
 QByteArray written(const woxTemplateFile &content)
 {
-    QByteArray bytes;
-    QDataStream stream(&bytes, QIODevice::WriteOnly);
-    stream.setVersion(QDataStream::Qt_4_8);
-    content.write(stream);
-    if (stream.status() != QDataStream::Ok)
-        abort();
-    return bytes;
+    return woxFuzz::written([&content](QDataStream &stream) { content.write(stream); });
 }
 
 } // namespace
@@ -80,8 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     if (size > (1u << 20))
         return 0;
-    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(data),
-                                                     int(size));
+    const QByteArray bytes = woxFuzz::inputBytes(data, size);
     QDataStream stream(bytes);
     stream.setVersion(QDataStream::Qt_4_8);
     woxTemplateFile content;

@@ -5,45 +5,24 @@
 // that does not read back the same after being written again. A refused
 // stream must leave the set as it was.
 
+#include "woxFuzzStreams.h"
 #include "woxTemplateSet.h"
 
-#include <QByteArray>
-#include <QDataStream>
-
 #include <cmath>
-#include <cstdint>
-#include <cstdlib>
 
 namespace {
-
-bool gridIsSound(const woxSelectionGrid &grid)
-{
-    if (grid.size() != woxTemplateSet::spacingRows)
-        return false;
-    for (const QVector<bool> &row : grid) {
-        if (row.size() != woxTemplateSet::levelColumns)
-            return false;
-    }
-    return true;
-}
 
 bool setIsSound(const woxTemplateSet &set)
 {
     return (set.arrayType() < woxArrayTypeCount || set.arrayType() == woxNoArrayType)
            && (set.cables() == 1 || set.cables() == 2) && std::isfinite(set.cableSpacing())
-           && set.cableSpacing() > 0.0f && gridIsSound(set.mainGrid())
-           && gridIsSound(set.auxGrid()) && set.measurementCount() >= 0;
+           && set.cableSpacing() > 0.0f && woxFuzz::gridIsSound(set.mainGrid())
+           && woxFuzz::gridIsSound(set.auxGrid()) && set.measurementCount() >= 0;
 }
 
 QByteArray written(const woxTemplateSet &set)
 {
-    QByteArray bytes;
-    QDataStream stream(&bytes, QIODevice::WriteOnly);
-    stream.setVersion(QDataStream::Qt_4_8);
-    woxTemplateSet::writeTo(stream, set);
-    if (stream.status() != QDataStream::Ok)
-        abort();
-    return bytes;
+    return woxFuzz::written([&set](QDataStream &stream) { woxTemplateSet::writeTo(stream, set); });
 }
 
 bool readInto(const QByteArray &bytes, woxTemplateSet &set)
@@ -60,8 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     if (size > (1u << 16))
         return 0;
-    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(data),
-                                                     int(size));
+    const QByteArray bytes = woxFuzz::inputBytes(data, size);
     woxTemplateSet set(1, 2.0f);
     set.setArrayType(3);
     const QByteArray before = written(set);

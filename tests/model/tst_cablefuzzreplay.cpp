@@ -20,14 +20,11 @@ private slots:
         QVERIFY2(corpus.unreadable().isEmpty(), qPrintable(corpus.unreadable().join(", ")));
         QCOMPARE(corpus.inputs().size(), 11);
         corpus.replay(LLVMFuzzerTestOneInput);
-        int accepted = 0;
-        for (const QByteArray &data : corpus.inputs()) {
-            QDataStream stream(data);
-            stream.setVersion(QDataStream::Qt_4_8);
+        const int accepted = corpus.accepted([](QDataStream &stream) {
             woxCableConfiguration record;
             stream >> record;
-            accepted += stream.status() == QDataStream::Ok ? 1 : 0;
-        }
+            return stream.status() == QDataStream::Ok;
+        });
         // bool two, default, NaN values, one cable, two cables measured
         QCOMPARE(accepted, 5);
     }

@@ -1,5 +1,6 @@
 #include "woxFuzzCorpus.h"
 
+#include <QDataStream>
 #include <QDir>
 #include <QFile>
 
@@ -22,4 +23,15 @@ void woxFuzzCorpus::replay(Target target) const
 {
     for (const QByteArray &data : contents)
         target(reinterpret_cast<const uint8_t *>(data.constData()), size_t(data.size()));
+}
+
+int woxFuzzCorpus::accepted(const std::function<bool(QDataStream &)> &read) const
+{
+    int count = 0;
+    for (const QByteArray &data : contents) {
+        QDataStream stream(data);
+        stream.setVersion(QDataStream::Qt_4_8);
+        count += read(stream) ? 1 : 0;
+    }
+    return count;
 }

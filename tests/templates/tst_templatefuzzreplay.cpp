@@ -21,13 +21,10 @@ private slots:
         QVERIFY2(corpus.unreadable().isEmpty(), qPrintable(corpus.unreadable().join(", ")));
         QVERIFY(corpus.inputs().size() >= 10);
         corpus.replay(LLVMFuzzerTestOneInput);
-        int accepted = 0;
-        for (const QByteArray &data : corpus.inputs()) {
-            QDataStream stream(data);
-            stream.setVersion(QDataStream::Qt_4_8);
+        const int accepted = corpus.accepted([](QDataStream &stream) {
             woxTemplateFile content;
-            accepted += content.read(stream) ? 1 : 0;
-        }
+            return content.read(stream);
+        });
         // one set, three sets, one cable, no type, no sets, with depths,
         // cells other than 0 or 1
         QCOMPARE(accepted, 7);

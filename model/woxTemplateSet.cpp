@@ -222,11 +222,16 @@ bool woxTemplateSet::readGrid(QDataStream &stream, woxSelectionGrid *grid)
     for (int spacing = 0; spacing < spacingRows; ++spacing) {
         if (!woxStreamCount::expect(stream, levelColumns))
             return false;
+        // One read a row: cell by cell a damaged set would cost far more
+        // than it takes to refuse it. Any byte but 0 is a selected cell.
+        char cells[levelColumns];
+        if (stream.readRawData(cells, levelColumns) != levelColumns) {
+            stream.setStatus(QDataStream::ReadPastEnd);
+            return false;
+        }
         QVector<bool> &row = (*grid)[spacing];
         for (int level = 0; level < levelColumns; ++level)
-            stream >> row[level];
-        if (stream.status() != QDataStream::Ok)
-            return false;
+            row[level] = cells[level] != 0;
     }
     return true;
 }

@@ -4,6 +4,7 @@
 
 #include <qwt_plot.h>
 #include <qwt_plot_curve.h>
+#include <qwt_symbol.h>
 
 #include <QIcon>
 #include <QMenu>
@@ -14,6 +15,18 @@ namespace {
 const double pickDistance = 10.0;
 
 } // namespace
+
+void woxPlotPick::attachMarker(QwtPlot &plot, QwtPlotCurve &marker)
+{
+    marker.setSymbol(new QwtSymbol(QwtSymbol::Ellipse, QBrush(Qt::red),
+                                   QPen(QBrush(Qt::black), 2, Qt::SolidLine, Qt::SquareCap,
+                                        Qt::BevelJoin),
+                                   QSize(15, 15)));
+    marker.setPen(QPen(Qt::NoPen));
+    marker.setAxes(QwtPlot::xTop, QwtPlot::yLeft);
+    marker.setRenderHint(QwtPlotItem::RenderAntialiased, true);
+    marker.attach(&plot);
+}
 
 int woxPlotPick::pointAt(const QwtPlot &plot, const QwtPlotCurve &curve,
                          const QPoint &plotPosition)

@@ -10,14 +10,19 @@ class QObject;
 class QwtPlot;
 class QwtPlotCurve;
 
-// Picking a measurement on a session plot: the point of a curve under a
-// click, and the small Go to / Delete / Cancel menu shown for it.
+// Picking a measurement on a session plot: the marker, the point of a curve
+// under a click, and the small Go to / Delete / Cancel menu shown for it.
 class woxPlotPick
 {
 public:
     // Index of the curve's point nearest to a click at `plotPosition` (in
     // the plot widget's coordinates), or -1 when none lies closer than 10
     // pixels. The canvas's own mapping is used, frame and margins included.
+    // Makes `marker` the pick marker (a large red dot on the top and left
+    // axes) and attaches it; called after the plot's other items, so that
+    // it is drawn over them.
+    static void attachMarker(QwtPlot &plot, QwtPlotCurve &marker);
+
     static int pointAt(const QwtPlot &plot, const QwtPlotCurve &curve, const QPoint &plotPosition);
 
     // The point of `points` under a click, as pointAt, but only among the

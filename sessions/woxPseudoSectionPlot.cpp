@@ -8,7 +8,6 @@
 #include <qwt_scale_draw.h>
 #include <qwt_scale_engine.h>
 #include <qwt_scale_widget.h>
-#include <qwt_symbol.h>
 
 #include <QMouseEvent>
 
@@ -74,14 +73,7 @@ void woxPseudoSectionPlot::setUpItems()
     pointsCurve.setStyle(QwtPlotCurve::NoCurve);
     pointsCurve.setAxes(QwtPlot::xTop, QwtPlot::yLeft);
     pointsCurve.attach(this);
-    pickCurve.setSymbol(new QwtSymbol(QwtSymbol::Ellipse, QBrush(Qt::red),
-                                      QPen(QBrush(Qt::black), 2, Qt::SolidLine, Qt::SquareCap,
-                                           Qt::BevelJoin),
-                                      QSize(15, 15)));
-    pickCurve.setPen(QPen(Qt::NoPen));
-    pickCurve.setAxes(QwtPlot::xTop, QwtPlot::yLeft);
-    pickCurve.setRenderHint(QwtPlotItem::RenderAntialiased, true);
-    pickCurve.attach(this);
+    woxPlotPick::attachMarker(*this, pickCurve);
 }
 
 void woxPseudoSectionPlot::setPitch(float newPitch)

@@ -60,14 +60,7 @@ void woxSoundingCurvePlot::setUpItems()
                                       QSize(6, 6)));
     lineCurve.setRenderHint(QwtPlotItem::RenderAntialiased, true);
     lineCurve.attach(this);
-    pickCurve.setSymbol(new QwtSymbol(QwtSymbol::Ellipse, QBrush(Qt::red),
-                                      QPen(QBrush(Qt::black), 2, Qt::SolidLine, Qt::SquareCap,
-                                           Qt::BevelJoin),
-                                      QSize(15, 15)));
-    pickCurve.setPen(QPen(Qt::NoPen));
-    pickCurve.setAxes(QwtPlot::xTop, QwtPlot::yLeft);
-    pickCurve.setRenderHint(QwtPlotItem::RenderAntialiased, true);
-    pickCurve.attach(this);
+    woxPlotPick::attachMarker(*this, pickCurve);
 }
 
 // With nothing to draw, a logarithmic axis would scale itself to a range

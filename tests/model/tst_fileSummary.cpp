@@ -34,10 +34,7 @@ class tst_fileSummary : public QObject
 private slots:
     void defaultSummaryIs33Bytes()
     {
-        const woxFileSummary summary;
-        QCOMPARE(summary.cableSpacing, 5.0f);
-        QCOMPARE(summary.cables, qint8(2));
-        QCOMPARE(woxStreamed(summary),
+        QCOMPARE(woxStreamed(woxFileSummary()),
                  woxHex("40 14 00 00 00 00 00 00  02  00 00 00 00  00 00 00 00"
                         "00 00 00 00  00 00 00 00 00 00 00 00  00 00 00 00"));
     }
@@ -52,18 +49,12 @@ private slots:
 
     void readerReplacesEveryField()
     {
-        const woxFileSummary written = filledSummary();
+        const QByteArray bytes = woxStreamed(filledSummary());
         woxFileSummary read;
         read.arrayCounts.insert(7, 9);
         read.setDepths << 99.0f << 98.0f << 97.0f;
-        QCOMPARE(woxReadBack(woxStreamed(written), read), QDataStream::Ok);
-        QCOMPARE(read.cableSpacing, 12.5f);
-        QCOMPARE(read.cables, qint8(1));
-        QCOMPARE(read.quadripoles, 180);
-        QCOMPARE(read.runs, 40);
-        QCOMPARE(read.profileLength, 315.0f);
-        QCOMPARE(read.setDepths, written.setDepths);
-        QCOMPARE(read.arrayCounts, written.arrayCounts);
+        QCOMPARE(woxReadBack(bytes, read), QDataStream::Ok);
+        QCOMPARE(woxStreamed(read), bytes);
 
         // An empty summary empties the containers of the target too.
         QCOMPARE(woxReadBack(woxStreamed(woxFileSummary()), read), QDataStream::Ok);

@@ -64,95 +64,75 @@ private slots:
         woxCore::destroy();
     }
 
-    // Runs first: the process-wide toggle starts false, so the first image
-    // after a start is folderThree.
-    void blink()
-    {
-        woxSessionCloseFlag::store(0);
-        QVERIFY(writeSession(systemDir + lastSessionFileName));
-        woxSessionMenuWidget menu;
-        QPushButton *open = button(&menu, "openPushButton");
-        QVERIFY(shows(open, "folderTwo"));
-        QTRY_VERIFY_WITH_TIMEOUT(shows(open, "folderThree"), 3000);
-        QTRY_VERIFY_WITH_TIMEOUT(shows(open, "folderTwo"), 3000);
-        QTRY_VERIFY_WITH_TIMEOUT(shows(open, "folderThree"), 3000);
-
-        open->click();                       // the working copy opens
-        QVERIFY(open->isHidden());
-        QVERIFY(shows(open, "folderTwo"));
-        QTest::qWait(1200);
-        QVERIFY(shows(open, "folderTwo"));
-    }
-
-    void noBlinkWhenClosedCleanly_data()
+    // The flag-0 row runs first: the process-wide toggle starts false, so
+    // the first image after a start is folderThree.
+    void blink_data()
     {
         QTest::addColumn<int>("flag");
+        QTest::newRow("unfinished") << 0;
         QTest::newRow("absent") << -1;
         QTest::newRow("clean") << 1;
     }
 
-    void noBlinkWhenClosedCleanly()
+    void blink()
     {
         QFETCH(int, flag);
         if (flag >= 0)
             woxSessionCloseFlag::store(flag);
+        QVERIFY(writeSession(systemDir + lastSessionFileName));
         woxSessionMenuWidget menu;
+        QPushButton *open = button(&menu, "openPushButton");
+        QVERIFY(shows(open, "folderTwo"));
+        if (flag == 0) {
+            QTRY_VERIFY_WITH_TIMEOUT(shows(open, "folderThree"), 3000);
+            QTRY_VERIFY_WITH_TIMEOUT(shows(open, "folderTwo"), 3000);
+            QTRY_VERIFY_WITH_TIMEOUT(shows(open, "folderThree"), 3000);
+            open->click();                   // the working copy opens
+            QVERIFY(open->isHidden());
+            QVERIFY(shows(open, "folderTwo"));
+        }
         QTest::qWait(1200);
-        QVERIFY(shows(button(&menu, "openPushButton"), "folderTwo"));
+        QVERIFY(shows(open, "folderTwo"));
     }
 
-    void messages_data()
+    // Roads that end before a screen is shown give the menu back as it was.
+    void refusals_data()
     {
         QTest::addColumn<bool>("data");
-        QTest::addColumn<bool>("sessionsDirectory");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("no working copy") << false << true << "Can not find previous session";
-        QTest::newRow("no sessions directory")
-            << true << false << QString("Can not find sessions\n(" + sessionsDir + ")");
-        QTest::newRow("no sessions") << true << true
-                                     << QString("Can not find sessions\n(" + sessionsDir + ")");
+        QTest::addColumn<QString>("pressed");
+        QTest::addColumn<int>("sessions");   // stored; -1: no directory
+        QTest::addColumn<QString>("seen");
+        const QString noSessions = "woxWarningDialog: Can not find sessions\n(" + sessionsDir + ")";
+        QTest::newRow("no working copy") << false << "openPushButton" << 0
+                                         << "woxWarningDialog: Can not find previous session";
+        QTest::newRow("no templates") << false << "newPushButton" << 0
+                                      << "woxWarningDialog: Can not find templates\n(" + templatesDir + ")";
+        QTest::newRow("no sessions directory") << true << "openPushButton" << -1 << noSessions;
+        QTest::newRow("no sessions") << true << "openPushButton" << 0 << noSessions;
+        QTest::newRow("data cancelled") << true << "openPushButton" << 1 << "woxFileTableDialog";
     }
 
-    void messages()
+    void refusals()
     {
         QFETCH(bool, data);
-        QFETCH(bool, sessionsDirectory);
-        QFETCH(QString, message);
-        if (sessionsDirectory)
+        QFETCH(QString, pressed);
+        QFETCH(int, sessions);
+        QFETCH(QString, seen);
+        if (sessions >= 0)
             QDir().mkpath(sessionsDir);
+        if (sessions > 0)
+            QVERIFY(writeSession(sessionsDir + "line1." + sessionExtension));
         woxSessionMenuWidget mainMenu;
         woxDataMenuWidget dataMenu;
+        QWidget *menu = data ? static_cast<QWidget *>(&dataMenu) : &mainMenu;
         woxModalScript script;
-        script.answer(1);
-        button(data ? static_cast<QWidget *>(&dataMenu) : &mainMenu, "openPushButton")->click();
-        QCOMPARE(script.seen, QStringList("woxWarningDialog: " + message));
+        script.answer(seen == "woxFileTableDialog" ? QDialog::Rejected : 1);
+        button(menu, pressed.toLatin1())->click();
+        QCOMPARE(script.seen, QStringList(seen));
+        settle();
         QVERIFY(!mainMenu.findChild<woxSessionWidget *>());
         QVERIFY(!dataMenu.findChild<woxSessionWidget *>());
-    }
-
-    void dataCancelled()
-    {
-        QVERIFY(writeSession(sessionsDir + "line1." + sessionExtension));
-        woxDataMenuWidget menu;
-        woxModalScript script;
-        script.cancel();
-        button(&menu, "openPushButton")->click();
-        QCOMPARE(script.seen, QStringList("woxFileTableDialog"));
-        QVERIFY(!menu.findChild<woxSessionWidget *>());
-        QVERIFY(!button(&menu, "openPushButton")->isHidden());
-    }
-
-    void failedOpenGivesButtonsBack()
-    {
-        woxSessionMenuWidget menu;
-        woxModalScript script;
-        script.answer(1);
-        button(&menu, "newPushButton")->click();
-        QCOMPARE(script.seen, QStringList("woxWarningDialog: Can not find templates\n("
-                                          + templatesDir + ")"));
-        settle();
-        QVERIFY(!menu.findChild<woxSessionWidget *>());
-        QVERIFY(!button(&menu, "newPushButton")->isHidden());
+        QVERIFY(!button(menu, pressed.toLatin1())->isHidden());
     }
 
     void bothPagesAndThePause()
@@ -174,25 +154,22 @@ private slots:
         woxSessionWidget *measured = mainMenu.findChild<woxSessionWidget *>();
         woxSessionWidget *viewed = dataMenu.findChild<woxSessionWidget *>();
         QVERIFY(measured && viewed);
-        QVERIFY(!measured->startPushButton->isHidden());
-        QVERIFY(viewed->startPushButton->isHidden());
-        QVERIFY(button(&mainMenu, "newPushButton")->isHidden());
-        QVERIFY(button(&dataMenu, "openPushButton")->isHidden());
+        QVERIFY(!measured->startPushButton->isHidden() && viewed->startPushButton->isHidden());
+        QVERIFY(button(&mainMenu, "newPushButton")->isHidden()
+                && button(&dataMenu, "openPushButton")->isHidden());
 
         woxOptionsWidget::setPauseDisabled(true);
         viewed->closePushButton->click();
         settle();
-        QVERIFY(!dataMenu.findChild<woxSessionWidget *>());
+        QVERIFY(!dataMenu.findChild<woxSessionWidget *>() && !pause->isEnabled());
         QVERIFY(!button(&dataMenu, "openPushButton")->isHidden());
-        QVERIFY(!pause->isEnabled());
         {
             woxModalScript script;
             script.answer(0);
             measured->closePushButton->click();
         }
         settle();
-        QVERIFY(!mainMenu.findChild<woxSessionWidget *>());
-        QVERIFY(pause->isEnabled());
+        QVERIFY(!mainMenu.findChild<woxSessionWidget *>() && pause->isEnabled());
         QCOMPARE(woxSessionCloseFlag::value(), 1);
         QVERIFY(shows(button(&mainMenu, "openPushButton"), "folderTwo"));
     }

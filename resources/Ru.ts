@@ -1943,6 +1943,29 @@ e
     </message>
 </context>
 <context>
+    <name>woxTemplateMenuWidget</name>
+    <message>
+        <source>New template</source>
+        <translation>Новый шаблон</translation>
+    </message>
+    <message>
+        <source>Open template</source>
+        <translation>Открыть шаблон</translation>
+    </message>
+    <message>
+        <source>Open Varnex template</source>
+        <translation>Открыть шаблон Varnex</translation>
+    </message>
+    <message>
+        <source>Can not find templates</source>
+        <translation>Не удаётся найти шаблоны</translation>
+    </message>
+    <message>
+        <source>System error</source>
+        <translation>Системная ошибка</translation>
+    </message>
+</context>
+<context>
     <name>woxTemplatePlot</name>
     <message>
         <source>Grounding is not checked yet, are you sure you want to continue?</source>
@@ -1959,6 +1982,124 @@ e
     <message>
         <source>Cancel</source>
         <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>woxTemplateWidget</name>
+    <message>
+        <source>Arrangement</source>
+        <translation>Расстановка</translation>
+    </message>
+    <message>
+        <source>Actions</source>
+        <translation>Действия</translation>
+    </message>
+    <message>
+        <source>Estimate duration</source>
+        <translation>Оценить длительность</translation>
+    </message>
+    <message>
+        <source>Save template</source>
+        <translation>Сохранить шаблон</translation>
+    </message>
+    <message>
+        <source>Check grounding</source>
+        <translation>Проверить заземление</translation>
+    </message>
+    <message>
+        <source>Close template</source>
+        <translation>Закрыть шаблон</translation>
+    </message>
+    <message>
+        <source>Edit arrangement</source>
+        <translation>Изменить расстановку</translation>
+    </message>
+    <message>
+        <source>Cables:</source>
+        <translation>Косы:</translation>
+    </message>
+    <message>
+        <source>Cable spacing:</source>
+        <translation>Шаг электродов:</translation>
+    </message>
+    <message>
+        <source>Profile length:</source>
+        <translation>Длина профиля:</translation>
+    </message>
+    <message>
+        <source>Electrodes:</source>
+        <translation>Электроды:</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Общее</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>Настройка</translation>
+    </message>
+    <message>
+        <source>Graphics</source>
+        <translation>Графика</translation>
+    </message>
+    <message>
+        <source>Current set:</source>
+        <translation>Текущий набор:</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Добавить</translation>
+    </message>
+    <message>
+        <source>Clone</source>
+        <translation>Копировать</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Очистить</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>Изменить</translation>
+    </message>
+    <message>
+        <source>S
+p
+a
+c
+i
+n
+g</source>
+        <translation>Р
+а
+з
+н
+о
+с</translation>
+    </message>
+    <message>
+        <source>System error</source>
+        <translation>Системная ошибка</translation>
+    </message>
+    <message>
+        <source>Measurements:</source>
+        <translation>Измерений:</translation>
+    </message>
+    <message>
+        <source>runs:</source>
+        <translation>запусков:</translation>
+    </message>
+    <message>
+        <source>duration:</source>
+        <translation>длительность:</translation>
+    </message>
+    <message>
+        <source>Do you want to save this template?</source>
+        <translation>Сохранить этот шаблон?</translation>
     </message>
 </context>
 <context>

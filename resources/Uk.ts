@@ -1792,6 +1792,29 @@ e
     </message>
 </context>
 <context>
+    <name>woxTemplateMenuWidget</name>
+    <message>
+        <source>New template</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open template</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open Varnex template</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can not find templates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System error</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>woxTemplatePlot</name>
     <message>
         <source>Grounding is not checked yet, are you sure you want to continue?</source>
@@ -1807,6 +1830,119 @@ e
     </message>
     <message>
         <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>woxTemplateWidget</name>
+    <message>
+        <source>Arrangement</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Actions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Estimate duration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save template</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check grounding</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close template</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit arrangement</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cables:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cable spacing:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Profile length:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Electrodes:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Graphics</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current set:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S
+p
+a
+c
+i
+n
+g</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Measurements:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>runs:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>duration:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you want to save this template?</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -1,4 +1,5 @@
 #include "woxConstants.h"
+#include "woxERTLoader.h"
 #include "woxERTTemplateWidget.h"
 #include "woxMake.h"
 #include "woxModalScript.h"
@@ -126,9 +127,12 @@ private slots:
         woxModalScript script;
         script.then([](QDialog *d) { d->accept(); }).answer(1);
         page.onERTTemplateLoad();
-        QCOMPARE(script.seen.size(), 2);
-        QVERIFY(script.seen.at(1).startsWith("woxWarningDialog: "));
-        QVERIFY(script.seen.at(1).size() > QString("woxWarningDialog: ").size());
+        QString error;
+        QMap<woxElectrode, woxElectrodePosition> electrodes;
+        QList<woxQuadripole> quadripoles;
+        QVERIFY(!woxERTLoader::load(varnexDir + "bad.txt", &error, &electrodes, &quadripoles));
+        QVERIFY(!error.isEmpty());
+        QCOMPARE(script.seen, QStringList({"woxERTTableDialog", "woxWarningDialog: " + error}));
         QVERIFY(!page.varnexEditor());
         QVERIFY(buttonsShown(page));
     }

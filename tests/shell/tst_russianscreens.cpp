@@ -27,6 +27,7 @@
 #include "woxSignalWidget.h"
 #include "woxSoundingCurvePlot.h"
 #include "woxTemplatePlot.h"
+#include "woxTemplateWidget.h"
 #include "woxTranslator.h"
 #include "woxUpdateWidget.h"
 #include "woxWarningDialog.h"
@@ -54,10 +55,10 @@ namespace {
 
 // Latin words a Russian screen may show: names and abbreviations the program
 // keeps in every language (the flags, interfaces, the transmitter and
-// receiver, the file table's array columns, the plot planes, the data root
-// and the program's name).
+// receiver, the file table's array columns, the plot planes, the data root,
+// the Varnex text format and the program's name).
 const QSet<QString> keptWords = {"OK", "USB", "GPS", "LAN", "RU", "UK", "Rx", "Tx", "XY", "XZ",
-                                 "YZ", "Sch", "DD", "FPD", "BPD", "PP", "wox", "Orb"};
+                                 "YZ", "Sch", "DD", "FPD", "BPD", "PP", "wox", "Orb", "Varnex"};
 
 void addText(QSet<QString> &texts, const QString &text)
 {
@@ -210,6 +211,7 @@ private slots:
         addScreen("pseudo-section", [] { return new woxPseudoSectionPlot; });
         addScreen("sounding curves", [] { return new woxSoundingCurvePlot; });
         addScreen("template plot", [] { return new woxTemplatePlot; });
+        addScreen("template", [] { return new woxTemplateWidget; });
         addScreen("varnex template", [] {
             QMap<woxElectrode, woxElectrodePosition> electrodes;
             electrodes.insert(1, woxElectrodePosition(0, 0, 0));

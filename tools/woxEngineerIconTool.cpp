@@ -18,6 +18,17 @@ QLinearGradient shade(const QRectF &r, const QColor &colour)
     return verticalGradient(r, colour.lighter(150), colour);
 }
 
+// Bold white text centred in `box`, `pixelSize` pixels high.
+void whiteText(QPainter &p, const QRectF &box, int pixelSize, const QString &text)
+{
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setBold(true);
+    font.setPixelSize(pixelSize);
+    p.setFont(font);
+    p.setPen(Qt::white);
+    p.drawText(box, Qt::AlignCenter, text);
+}
+
 // A bold white glyph centred on a coloured round face.
 void glyphOnDisc(QPainter &p, const QRectF &r, const QColor &colour, const QString &glyph)
 {
@@ -25,12 +36,7 @@ void glyphOnDisc(QPainter &p, const QRectF &r, const QColor &colour, const QStri
     p.setPen(QPen(colour.darker(140), 2));
     p.setBrush(shade(face, colour));
     p.drawEllipse(face);
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setBold(true);
-    font.setPixelSize(qRound(r.height() * 0.62));
-    p.setFont(font);
-    p.setPen(Qt::white);
-    p.drawText(face, Qt::AlignCenter, glyph);
+    whiteText(p, face, qRound(r.height() * 0.62), glyph);
 }
 
 // The page tabs: a letter on a rounded tile.
@@ -40,12 +46,7 @@ void letterTile(QPainter &p, const QRectF &r, const QColor &colour, const QStrin
     p.setPen(QPen(colour.darker(150), 1.5));
     p.setBrush(shade(tile, colour));
     p.drawRoundedRect(tile, 6, 6);
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setBold(true);
-    font.setPixelSize(qRound(r.height() * 0.7));
-    p.setFont(font);
-    p.setPen(Qt::white);
-    p.drawText(tile, Qt::AlignCenter, letter);
+    whiteText(p, tile, qRound(r.height() * 0.7), letter);
 }
 
 void drawQuestion(QPainter &p, const QRectF &r)

@@ -2,6 +2,7 @@
 #include "woxArrangementDialog.h"
 #include "woxCableConfigDialog.h"
 #include "woxClockWidget.h"
+#include "woxConstants.h"
 #include "woxCore.h"
 #include "woxDeviceTableWidget.h"
 #include "woxERTTableDialog.h"
@@ -22,6 +23,7 @@
 #include "woxPseudoSectionPlot.h"
 #include "woxReleaseWidget.h"
 #include "woxScaleDialog.h"
+#include "woxSessionFixture.h"
 #include "woxSessionModeDialog.h"
 #include "woxSessionWidget.h"
 #include "woxSignalWidget.h"
@@ -206,7 +208,16 @@ private slots:
             return dialog;
         });
         addScreen("session", [] { return new woxSessionWidget(nullptr, false); });
-        addScreen("stored session", [] { return new woxSessionWidget(nullptr, true); });
+        addScreen("stored session", [] {
+            woxSessionFile session = woxSessionFixture::session(4);
+            woxSessionFixture::measure(&session, 0, 10.0f, 2.0f);
+            QDir().mkpath(systemDir);
+            QFile file(systemDir + lastSessionFileName);
+            auto *screen = new woxSessionWidget(nullptr, true);
+            if (file.open(QIODevice::WriteOnly) && session.write(file) && (file.close(), true))
+                screen->openFlow(file.fileName());
+            return screen;
+        });
         addScreen("cable dialog", [] { return new woxCableConfigDialog(nullptr, 2, true, true); });
         addScreen("pseudo-section", [] { return new woxPseudoSectionPlot; });
         addScreen("sounding curves", [] { return new woxSoundingCurvePlot; });

@@ -6,8 +6,8 @@ Pure standard library: RGBA PNG written by hand, anti-aliased by 4x4
 supersampling.
 """
 import os
-import struct
-import zlib
+
+from rgba_png import rgba_png
 
 SIZE = 16
 COLOURS = {
@@ -41,17 +41,7 @@ def pixel(colour, x, y):
 
 
 def png(colour):
-    rows = b""
-    for y in range(SIZE):
-        rows += b"\x00" + b"".join(struct.pack("4B", *pixel(colour, x, y)) for x in range(SIZE))
-
-    def chunk(kind, data):
-        body = kind + data
-        return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body) & 0xFFFFFFFF)
-
-    header = struct.pack(">IIBBBBB", SIZE, SIZE, 8, 6, 0, 0, 0)
-    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header)
-            + chunk(b"IDAT", zlib.compress(rows, 9)) + chunk(b"IEND", b""))
+    return rgba_png(SIZE, SIZE, lambda x, y: pixel(colour, x, y))
 
 
 def main():

@@ -13,8 +13,8 @@ grey (three pixels drawn, one clear) where the pauses are.
 """
 import math
 import os
-import struct
-import zlib
+
+from rgba_png import rgba_png
 
 WIDTH, HEIGHT = 247, 61
 PULSE_END = 130            # last column of the pulse block
@@ -30,17 +30,7 @@ BASELINE_RED = ((0, 4), (126, 252), (374, 495))
 
 
 def png(width, height, pixels):
-    rows = b""
-    for y in range(height):
-        rows += b"\x00" + b"".join(struct.pack("4B", *pixels[y][x]) for x in range(width))
-
-    def chunk(kind, data):
-        body = kind + data
-        return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body) & 0xFFFFFFFF)
-
-    header = struct.pack(">IIBBBBB", width, height, 8, 6, 0, 0, 0)
-    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header)
-            + chunk(b"IDAT", zlib.compress(rows, 9)) + chunk(b"IEND", b""))
+    return rgba_png(width, height, lambda x, y: pixels[y][x])
 
 
 def curve_top(x):

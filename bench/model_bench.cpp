@@ -4,6 +4,7 @@
 #include "woxCableConfiguration.h"
 #include "woxConstants.h"
 #include "woxFileSummary.h"
+#include "woxFullSet.h"
 #include "woxPeakMemory.h"
 #include "woxPseudoDepthTable.h"
 #include "woxQuadripoleGenerator.h"
@@ -51,15 +52,7 @@ void benchGenerateCell(int rounds)
 
 void benchRegenerate(woxArrayType type, int rounds)
 {
-    QStandardItemModel grid(woxTemplateSet::spacingRows, woxTemplateSet::levelColumns);
-    QModelIndexList all;
-    for (int s = 0; s < woxTemplateSet::spacingRows; ++s) {
-        for (int l = 0; l < woxTemplateSet::levelColumns; ++l)
-            all.append(grid.index(s, l));
-    }
-    woxTemplateSet set(2, 5.0f);
-    set.setArrayType(type);
-    set.applyMainSelection(all);
+    woxTemplateSet set = fullySelectedSet(type);
     QElapsedTimer timer;
     timer.start();
     for (int round = 0; round < rounds; ++round)

@@ -2,13 +2,13 @@
 // operator's touch takes: the set regenerates the cell, the model refreshes
 // the grid and sends its curves, the plot replots and repaints. The set is a
 // fully selected Gradient 3 set on two cables, the heaviest the grid holds.
+#include "woxFullSet.h"
 #include "woxTemplateFile.h"
 #include "woxTemplateWidget.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QStandardItemModel>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -20,17 +20,8 @@ const woxArrayType gradient3 = 8;
 // A template file holding the one fully selected set.
 bool writeFullTemplate(const QString &path)
 {
-    QStandardItemModel grid(woxTemplateSet::spacingRows, woxTemplateSet::levelColumns);
-    QModelIndexList all;
-    for (int s = 0; s < woxTemplateSet::spacingRows; ++s) {
-        for (int l = 0; l < woxTemplateSet::levelColumns; ++l)
-            all.append(grid.index(s, l));
-    }
     woxTemplateFile content;
-    woxTemplateSet set(2, 5.0f);
-    set.setArrayType(gradient3);
-    set.applyMainSelection(all);
-    content.sets.append(set);
+    content.sets.append(fullySelectedSet(gradient3));
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;

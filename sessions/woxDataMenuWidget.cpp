@@ -85,14 +85,8 @@ void woxDataMenuWidget::openSessionWidget(const QString &path)
 
 void woxDataMenuWidget::onSessionClose()
 {
-    // Called from inside the screen's Finish handling: it goes once that
-    // has returned. The pause choice belongs to the MAIN page's session.
-    if (sessionWidget) {
-        sessionWidget->hide();
-        sessionWidget->disconnect(this);
-        sessionWidget->deleteLater();
-        sessionWidget = nullptr;
-    }
+    // The pause choice belongs to the MAIN page's session.
+    woxSessionWidget::dispose(sessionWidget, this);
     setMenuVisible(true);
 }
 

@@ -114,14 +114,7 @@ void woxSessionMenuWidget::openSessionWidget(const QString &source)
 
 void woxSessionMenuWidget::onSessionClose()
 {
-    // The screen asks from inside its own Finish handling: it goes once
-    // that has returned, and nothing here touches it again.
-    if (sessionWidget) {
-        sessionWidget->hide();
-        sessionWidget->disconnect(this);
-        sessionWidget->deleteLater();
-        sessionWidget = nullptr;
-    }
+    woxSessionWidget::dispose(sessionWidget, this);
     setMenuVisible(true);
     woxOptionsWidget::setPauseDisabled(false);
 }

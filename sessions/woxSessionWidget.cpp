@@ -73,6 +73,16 @@ void woxSessionWidget::setDelays(int autoSaveMs, int startEnableMs)
     startEnableDelay = startEnableMs;
 }
 
+void woxSessionWidget::dispose(woxSessionWidget *&screen, QObject *host)
+{
+    if (!screen)
+        return;
+    screen->hide();
+    screen->disconnect(host);
+    screen->deleteLater();
+    screen = nullptr;
+}
+
 void woxSessionWidget::applyStyleSheets()
 {
     woxStyleSheet::apply(sessionTableView->horizontalHeader(),

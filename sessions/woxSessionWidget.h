@@ -45,6 +45,11 @@ public:
     // for every screen made afterwards (30000 ms and 1500 ms unless set).
     static void setDelays(int autoSaveMs, int startEnableMs);
 
+    // Takes a screen off the menu hosting it and clears the pointer. The
+    // screen may be inside its own Finish handling, so it goes once that
+    // has returned; nothing of the host touches it again.
+    static void dispose(woxSessionWidget *&screen, QObject *host);
+
 signals:
     void sendSessionClose();
 

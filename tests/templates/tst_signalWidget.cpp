@@ -192,7 +192,6 @@ private slots:
         QTest::addColumn<int>("pauseLine");
         QTest::newRow("empty series") << 2 << 2 << 0 << 0 << 0 << 0;
         QTest::newRow("one sample each") << 2 << 2 << 1 << 1 << 4 << 3;
-        QTest::newRow("pause code 0") << 2 << 0 << 3 << 0 << 6 << 0;
         QTest::newRow("pause code 0, samples sent") << 2 << 0 << 3 << 2 << 6 << 0;
         QTest::newRow("longer than promised") << 1 << 1 << 5 << 5 << 5 << 3;
     }
@@ -229,9 +228,7 @@ private slots:
         QTest::newRow("increasing") << 0.0 << 20.0 << 30.0f << 40.0f << -1.0f;
         QTest::newRow("before the first") << 10.0 << 30.0 << 5.0f << -1.0f << 5.0f;
         QTest::newRow("equal x, after") << 20.0 << 20.0 << 30.0f << -1.0f << -1.0f;
-        QTest::newRow("equal x, before") << 20.0 << 20.0 << 10.0f << -1.0f << -1.0f;
         QTest::newRow("decreasing x, after") << 20.0 << 0.0 << 30.0f << -1.0f << -1.0f;
-        QTest::newRow("decreasing x, before") << 20.0 << 0.0 << -10.0f << -1.0f << -1.0f;
         QTest::newRow("target on the last") << 0.0 << 20.0 << 20.0f << -1.0f << -1.0f;
     }
 
@@ -280,22 +277,6 @@ private slots:
             QVERIFY(window.grab().save(path));
     }
 
-    // The invisible point at the origin keeps 0 on both axes.
-    void axesIncludeTheOrigin()
-    {
-        woxSignalWidget window;
-        woxCoreReportSignal report;
-        report.options.pulseCode = 1;
-        report.pulse1RxVoltage = {-50, -60};
-        report.pulse2RxVoltage = {-70, -80};
-        emit woxCore::instance()->sendReportSignal(report);
-        woxSignalPlot &rx = plot(window, "rxVoltageFrame");
-        QCOMPARE(rx.axisScaleDiv(QwtPlot::xBottom).lowerBound(), 0.0);
-        QVERIFY(rx.axisScaleDiv(QwtPlot::xBottom).upperBound() >= 160.0);
-        QVERIFY(rx.axisScaleDiv(QwtPlot::yLeft).upperBound() >= 0.0);
-        QVERIFY(rx.axisScaleDiv(QwtPlot::yLeft).lowerBound() <= -85.0);
-    }
-
     void errorReportClearsThePlots()
     {
         woxSignalWidget window;
@@ -315,37 +296,6 @@ private slots:
         QCOMPARE(buttonsEnabled(window), Flags({true, true, true}));
     }
 
-    // The header goes to the lasting status line and leaves it on close.
-    void header_data()
-    {
-        QTest::addColumn<QList<int>>("abmn");
-        QTest::addColumn<QString>("header");
-        const QString tx = QStringLiteral("Tx\u221E");
-        const QString rx = QStringLiteral("Rx\u221E");
-        QTest::newRow("remote A and M") << QList<int>({65535, 1, 65534, 3})
-                                        << QString("A: %1, B: 2, M: %2, N: 4").arg(tx, rx);
-        QTest::newRow("remote B and N") << QList<int>({0, 65534, 62, 65535})
-                                        << QString("A: 1, B: %1, M: 63, N: %2").arg(rx, tx);
-        // A remote electrode in the wrong place is only a number.
-        QTest::newRow("swapped remotes") << QList<int>({65534, 65535, 65535, 65534})
-                                         << QString("A: 65535, B: 65536, M: 65536, N: 65535");
-    }
-
-    void header()
-    {
-        QFETCH(QList<int>, abmn);
-        QSignalSpy status(woxUserMessage::instance(), &woxUserMessage::sendUserMessageForever);
-        woxSignalWidget window;
-        window.setQuadripole(quadripole(abmn[0], abmn[1], abmn[2], abmn[3]));
-        QCOMPARE(status.size(), 1);
-        QTEST(status.at(0).at(0).toString(), "header");
-        QSignalSpy closed(&window, &woxSignalWidget::sendSignalWidgetClose);
-        window.close();
-        QCOMPARE(closed.size(), 1);
-        QCOMPARE(status.size(), 2);
-        QCOMPARE(status.at(1).at(0).toString(), QString());
-    }
-
     // Bad needs a report first and stays hidden once hidden; each verdict
     // carries the cell and closes the window.
     void verdict_data()
@@ -353,7 +303,6 @@ private slots:
         QTest::addColumn<bool>("bad");
         QTest::addColumn<bool>("measured");
         QTest::addColumn<bool>("hidden");
-        QTest::newRow("accept at once") << false << false << false;
         QTest::newRow("accept, Bad hidden") << false << true << true;
         QTest::newRow("bad after a report") << true << true << false;
     }
@@ -381,27 +330,6 @@ private slots:
         QCOMPARE(closed.size(), 1);
     }
 
-    // The template screen's wiring: Bad marks the current set's AUX cell,
-    // Accept clears it.
-    void verdictReachesTheTemplate()
-    {
-        woxTemplateDataModel model;
-        {
-            woxModalScript script;
-            script.chooseArray(0);
-            QVERIFY(model.onSetAdd());
-        }
-        for (bool bad : {true, false}) {
-            woxSignalWidget window;
-            connect(&window, &woxSignalWidget::sendSpacingLevelAuxConfig, &model,
-                    &woxTemplateDataModel::onSpacingLevelAuxConfig);
-            window.setQuadripole(quadripole(0, 3, 1, 2, 2, 7));
-            emit woxCore::instance()->sendReportSignal(woxCoreReportSignal());
-            (bad ? window.badPushButton : window.acceptPushButton)->click();
-            QCOMPARE(model.sets().at(0).auxGrid().at(2).at(7), bad);
-            QVERIFY(!model.sets().at(0).auxGrid().at(7).at(2));
-        }
-    }
 };
 
 QTEST_MAIN(tst_signalWidget)

@@ -137,22 +137,6 @@ private slots:
         QVERIFY(buttonsShown(page));
     }
 
-    void newTemplateReadsNothing()
-    {
-        woxTemplateMenuWidget page;
-        woxModalScript script;
-        page.onTemplateCreate();
-        QVERIFY(script.seen.isEmpty());
-        QVERIFY(page.templateEditor());
-        QCOMPARE(page.templateEditor()->templateName(), QString());
-        QCOMPARE(page.templateEditor()->templateModel().numberOfSets(), 0);
-        page.onTemplateCreate();   // one editor at a time
-        QCOMPARE(page.findChildren<woxTemplateWidget *>().size(), 1);
-        page.templateEditor()->onClose();
-        QVERIFY(!page.templateEditor());
-        QVERIFY(buttonsShown(page));
-    }
-
     void damagedTemplateIsRefusedAndASecondOpenWorks()
     {
         writeFile(templatesDir + "broken.woxTemplate", damagedTemplateBytes());
@@ -177,31 +161,6 @@ private slots:
         QCOMPARE(page.templateEditor()->templateName(), QString("good"));
         QCOMPARE(page.templateEditor()->templateModel().numberOfSets(), 1);
         QVERIFY(!buttonsShown(page));
-    }
-
-    void editorsOpenAndCloseTenTimes()
-    {
-        writeFile(varnexDir + "line.txt", varnexText);
-        woxTemplateMenuWidget page;
-        page.show();
-        for (int i = 0; i < 10; ++i) {
-            page.onTemplateCreate();
-            QPointer<woxTemplateWidget> editor(page.templateEditor());
-            editor->onClose();
-            QVERIFY(buttonsShown(page));
-            deleteLaterNow();
-            QVERIFY(editor.isNull());
-            woxModalScript script;
-            script.then([](QDialog *d) { d->accept(); });
-            page.onERTTemplateLoad();
-            QPointer<woxERTTemplateWidget> varnex(page.varnexEditor());
-            QVERIFY(varnex);
-            varnex->close();
-            QVERIFY(buttonsShown(page));
-            deleteLaterNow();
-            QVERIFY(varnex.isNull());
-        }
-        page.onTemplateCreate();   // left open: goes with the page
     }
 
     void russianGrab()

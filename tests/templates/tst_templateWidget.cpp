@@ -195,31 +195,6 @@ private slots:
         QCOMPARE(kept, QSet<woxElectrode>({3, 40}));
     }
 
-    void openedNameIsOfferedAtSave()
-    {
-        woxFakeCommandRunner runner;
-        {
-            woxTemplateWidget screen;
-            wennerCell(screen);
-            woxModalScript script;
-            script.type("abc");
-            screen.onSave();
-            QCOMPARE(screen.templateName(), QString("abc"));
-        }
-        woxTemplateWidget screen;
-        QVERIFY(screen.loadFile(templatesDir + "abc.woxTemplate"));
-        QCOMPARE(screen.templateName(), QString("abc"));
-        QVERIFY(!screen.templateModel().flagByte());
-        QString offered;
-        woxModalScript script;
-        script.then([&offered](QDialog *d) {
-            offered = d->findChild<QLineEdit *>("lineEdit")->text();
-            d->reject();
-        });
-        screen.onSave();
-        QCOMPARE(offered, QString("abc"));
-    }
-
     void badInTheSignalWindowGreysTheCell()
     {
         woxTemplateWidget screen;
@@ -241,22 +216,6 @@ private slots:
         QVERIFY(watch.isNull());
         const QModelIndex cell = screen.templateModel().index(0, 0);
         QCOMPARE(qvariant_cast<QColor>(cell.data(Qt::BackgroundRole)), QColor(Qt::gray));
-    }
-
-    void signalWindowOpensAndClosesTenTimes()
-    {
-        woxTemplateWidget screen;
-        screen.show();
-        screen.tabWidget->setCurrentIndex(1);
-        for (int i = 0; i < 10; ++i) {
-            screen.onSignalWidgetOpen(woxQuadripole());
-            QVERIFY(screen.signalWindow());
-            screen.signalWindow()->close();
-            QVERIFY(!screen.signalWindow());
-            deleteLaterNow();
-        }
-        QVERIFY(screen.addPushButton->isVisible());
-        screen.onSignalWidgetOpen(woxQuadripole());   // left open: goes with the screen
     }
 
     void grabs()

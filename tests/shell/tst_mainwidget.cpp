@@ -1,24 +1,19 @@
 #include "woxConstants.h"
 #include "woxCore.h"
+#include "woxEngineerWidget.h"
 #include "woxFakeClock.h"
 #include "woxFakeCommandRunner.h"
 #include "woxGuiStyle.h"
-#include "woxLanguageWidget.h"
 #include "woxMainWidget.h"
 #include "woxModal.h"
 #include "woxModalScript.h"
-#include "woxStoredLanguage.h"
-#include "woxTranslator.h"
 #include "woxUserMessage.h"
 #include "woxWarningDialog.h"
 
-#include <QDir>
 #include <QSignalSpy>
 #include <QtTest>
 
 #include <memory>
-
-static const QString russianMain = QStringLiteral("\u0413\u041b\u0410\u0412\u041d\u0410\u042f");
 
 class tst_mainwidget : public QObject
 {
@@ -29,23 +24,10 @@ private:
     woxFakeCommandRunner runner;
     std::unique_ptr<woxFakeClock> clock;
 
-    static QStringList tabTexts(const woxMainWidget &window)
-    {
-        QStringList texts;
-        for (int i = 0; i < window.tabWidget->count(); ++i)
-            texts << window.tabWidget->tabText(i);
-        return texts;
-    }
-
-    static woxStatusBar *statusBarOf(woxMainWidget &window)
-    {
-        return window.findChild<woxStatusBar *>();
-    }
-
 private slots:
     void initTestCase()
     {
-        clock.reset(new woxFakeClock(QDateTime(QDate(2024, 3, 9), QTime(7, 5))));
+        clock.reset(new woxFakeClock(QDateTime(QDate(2013, 1, 1), QTime(0, 0))));
     }
 
     void cleanup()
@@ -54,17 +36,14 @@ private slots:
         woxCore::destroy();
         woxUserMessage::destroy();
         woxWarningDialog::closeInstance();
-        woxTranslator::destroy();
-        woxStoredLanguage::store(QVariant());
     }
 
     // First, so the clock report it waits for is the first of the run: one
     // dated 2013 is not early and raises no warning. With WOX_SCREENSHOT set
     // (e.g. docs/main-window.png) the window is dressed as main() dresses it
     // and its picture is written there.
-    void windowPagesDirectoriesAndFirstClockReport()
+    void firstClockReportFillsTheBar()
     {
-        clock->current = QDateTime(QDate(2013, 1, 1), QTime(0, 0));
         const QString screenshot = qEnvironmentVariable("WOX_SCREENSHOT");
         if (!screenshot.isEmpty()) {
             QFont font;
@@ -72,129 +51,78 @@ private slots:
             QApplication::setFont(font);
             QApplication::setStyle(new woxGuiStyle());
         }
-        QFile marker(templatesDir + "keep.woxTemplate");
-        QVERIFY(QDir().mkpath(templatesDir) && marker.open(QIODevice::WriteOnly));
-        marker.close();
         woxModalScript noDialog;
         woxMainWidget window;
         window.setWindowTitle("T-Orb");
         window.show();
-        QCOMPARE(tabTexts(window),
-                 QStringList({"MAIN", "OPTIONS", "TEMPLATES", "DATA", "SYSTEM"}));
-        QVERIFY(window.mainTab->findChild<woxSessionMenuWidget *>());
-        QVERIFY(window.optionsTab->findChild<woxOptionsWidget *>());
-        QVERIFY(window.templatesTab->findChild<woxTemplateMenuWidget *>());
-        QVERIFY(window.dataTab->findChild<woxDataMenuWidget *>());
-        QVERIFY(window.systemTab->findChild<woxSystemWidget *>());
-        for (const QString &dir : {varnexDir, templatesDir, sessionsDir, systemDir, tmpDir})
-            QVERIFY2(QDir(dir).exists(), qPrintable(dir));
-        QVERIFY(marker.exists());   // what was there stays
-        // The poll starts after the clock report and fills the bar.
-        woxStatusBar *bar = statusBarOf(window);
+        woxStatusBar *bar = window.findChild<woxStatusBar *>();
         QTRY_VERIFY_WITH_TIMEOUT(!bar->intBatVoltageLabel->text().isEmpty(), 10000);
         QCOMPARE(noDialog.seen, QStringList());
         QCOMPARE(runner.calls.last().arguments, QStringList({"-s", "2013-1-1 0:0:0"}));
         if (!screenshot.isEmpty())
             QVERIFY(window.grab().save(screenshot));
-        clock->current = QDateTime(QDate(2024, 3, 9), QTime(7, 5));
     }
 
-    void storedLanguageAppliesAtConstruction()
+    // The system menu's Engineer button runs the keypad: the code typed
+    // decides the engineer screen that opens.
+    void keypadEntryDecidesTheScreen_data()
     {
-        woxStoredLanguage::store("Ru");
-        {
-            woxMainWidget window;
-            QCOMPARE(window.tabWidget->tabText(4),
-                     QStringLiteral("\u0421\u0418\u0421\u0422\u0415\u041c\u0410"));
-        }
-        cleanup();
-        woxStoredLanguage::store("Xx");   // unknown: English stays
-        woxMainWidget english;
-        QCOMPARE(english.tabWidget->tabText(0), QString("MAIN"));
+        QTest::addColumn<QString>("typed");   // null: Cancel
+        QTest::addColumn<int>("pages");       // 0: nothing opens
+        QTest::addColumn<bool>("lockedTestsEnabled");
+        QTest::newRow("cancel") << QString() << 0 << false;
+        QTest::newRow("nothing typed") << QString("") << 1 << false;
+        QTest::newRow("first code") << QString("58031") << 10 << true;
+        QTest::newRow("second code") << QString("39284") << 1 << true;
     }
 
-    void russianRetranslatesEveryScreenAtOnce()
+    void keypadEntryDecidesTheScreen()
     {
+        QFETCH(QString, typed);
+        QFETCH(int, pages);
+        QFETCH(bool, lockedTestsEnabled);
         woxMainWidget window;
-        woxLanguageWidget screen;
-        woxStatusBar *bar = statusBarOf(window);
-        bool checked = false;
-        woxOnModal([&](QDialog *dialog) {
-            QVERIFY(dialog);
-            screen.ruPushButton->click();
-            QCOMPARE(window.tabWidget->tabText(0), russianMain);
-            QCOMPARE(window.tabWidget->tabText(2),
-                     QStringLiteral("\u0428\u0410\u0411\u041b\u041e\u041d\u042b"));
-            QCOMPARE(bar->_mLabel->text(),
-                     QStringLiteral("\u0412\u043b\u0430\u0436\u043d\u043e\u0441\u0442\u044c:"));
-            QCOMPARE(screen.pushButton->text(),
-                     QStringLiteral("\u041f\u0440\u0438\u043d\u044f\u0442\u044c"));
-            QCOMPARE(dialog->windowTitle(),
-                     QStringLiteral("\u0412\u043d\u0438\u043c\u0430\u043d\u0438\u0435!"));
-            checked = true;
-            dialog->accept();
-        });
-        woxWarningDialog::askYesNo("?");
-        QVERIFY(checked);
-    }
-
-    void userMessagesReachTheStatusBar()
-    {
-        woxMainWidget window;
-        woxUserMessage::instance()->message("Saved");
-        QCOMPARE(statusBarOf(window)->statusLabel->text(), QString("Saved"));
-        woxUserMessage::instance()->messageForever("Measuring");
-        QCOMPARE(statusBarOf(window)->statusLabel->text(), QString("Measuring"));
-    }
-
-    void engineerButtonAsksForTheAccessCode()
-    {
-        woxMainWidget window;
+        auto *menu = window.findChild<woxSystemWidget *>();
         woxModalScript script;
-        script.cancel();
-        window.findChild<QToolButton *>("engineerToolButton")->click();
+        script.then([typed](QDialog *keypad) {
+            if (typed.isNull()) {
+                keypad->findChild<QPushButton *>("cancelPushButton")->click();
+                return;
+            }
+            for (QChar digit : typed)
+                keypad->findChild<QPushButton *>(QStringLiteral("pushButton") + digit)->click();
+            keypad->findChild<QPushButton *>("enterPushButton")->click();
+        });
+        menu->engineerToolButton->click();
         QCOMPARE(script.seen, QStringList("woxPasswordDialog"));
+        QPointer<woxEngineerWidget> screen = menu->findChild<woxEngineerWidget *>();
+        QCOMPARE(screen.isNull(), pages == 0);
+        if (!screen)
+            return;
+        QCOMPARE(screen->findChild<QTabWidget *>("tabWidget")->count(), pages);
+        QCOMPARE(screen->findChild<QToolButton *>("proToolButton00")->isEnabled(),
+                 lockedTestsEnabled);
+        screen->close();
+        QVERIFY(!menu->exitToolButton->isHidden());
+        QTRY_VERIFY(screen.isNull());
     }
 
-    void powerOffClosesTheWindow()
+    // A transmitter job runs for a second; the close must cancel it and wait
+    // for the worker before the core is deleted (a thread object deleted
+    // while running would abort the program here).
+    void closingDuringAJobCancelsIt()
     {
         woxMainWidget window;
         window.show();
-        auto *system = window.findChild<woxSystemWidget *>();
-        emit system->sendPowerOff();
-        QVERIFY(!window.isVisible());
-        QVERIFY(!woxWarningDialog::existingInstance());
-    }
-
-    void closingDuringAJobCancelsItAndDestroysInOrder()
-    {
-        woxMainWidget window;
-        window.show();
-        QSignalSpy clockReports(woxCore::instance(), &woxCore::sendReportClock);
-        QVERIFY(clockReports.wait(5000));
-        woxOnModal([](QDialog *dialog) { dialog->accept(); });
-        woxWarningDialog::showOk("make the shared dialog exist");
-        QVERIFY(woxWarningDialog::existingInstance());
-        // A transmitter job runs for a second; the close must cancel it and
-        // wait for the worker before the core is deleted (a thread object
-        // deleted while running would abort the program here).
         QPointer<woxCore> core(woxCore::instance());
         QSignalSpy txReports(core.data(), &woxCore::sendReportTxAux);
         core->txAux(woxTxRequest());
-        QPointer<woxUserMessage> messages(woxUserMessage::instance());
         QVERIFY(window.close());
         QVERIFY(core.isNull());
-        QVERIFY(messages.isNull());
-        QVERIFY(!woxWarningDialog::existingInstance());
         QCOMPARE(txReports.count(), 0);
-        // The bar outlives the core until the window goes: a poll tick then
-        // must neither touch the old core nor build a new one.
-        statusBarOf(window)->onSensorTimeout();
+        // The bar outlives the core: a poll tick must not build a new one.
+        window.findChild<woxStatusBar *>()->onSensorTimeout();
         QCoreApplication::processEvents();
-
-        // A second close runs the same sequence on nothing.
-        window.show();
-        QVERIFY(window.close());
     }
 };
 

@@ -17,6 +17,8 @@
 #include <csignal>
 #include <sys/resource.h>
 
+Q_DECLARE_METATYPE(QList<woxQuadripole>)
+
 using woxMake::quadripole;
 using woxMake::templateSet;
 
@@ -178,48 +180,41 @@ private slots:
         QCOMPARE(runs, packed.count('|'));
     }
 
-    void potentialOnElectrodes()
+    // A run that measures on an electrode that carried current in one of
+    // the last three runs waits; when no run qualifies, history is dropped.
+    void runOrder_data()
     {
-        const QList<woxChannelQuadripole> run = {record(0, 1, 5, 6), record(0, 1, 7, 8)};
-        QVERIFY(generator()->potentialOnElectrodes({8}, run));
-        QVERIFY(generator()->potentialOnElectrodes({3, 5}, run));
-        QVERIFY(!generator()->potentialOnElectrodes({0, 1}, run));
-        QVERIFY(!generator()->potentialOnElectrodes({}, run));
-    }
-
-    void runsWaitForThreeRunsOfHistory()
-    {
-        // Run sizes 4, 3, 3, 3, 3, 1. The run on pair (2,3) measures on
-        // electrode 0, A of the first run: it waits until three runs later.
-        QList<woxQuadripole> list;
-        list << quadripole(0, 1, 56, 57) << quadripole(0, 1, 58, 59)
-             << quadripole(0, 1, 60, 61) << quadripole(0, 1, 62, 63);
-        list << quadripole(2, 3, 0, 45) << quadripole(2, 3, 46, 47) << quadripole(2, 3, 48, 49);
+        QTest::addColumn<QList<woxQuadripole>>("list");
+        QTest::addColumn<QStringList>("pairs");
+        // Run sizes 4, 3, 3, 3, 3, 1: (2,3) measures on 0, A of the first run.
+        QList<woxQuadripole> waits;
+        waits << quadripole(0, 1, 56, 57) << quadripole(0, 1, 58, 59)
+              << quadripole(0, 1, 60, 61) << quadripole(0, 1, 62, 63);
+        waits << quadripole(2, 3, 0, 45) << quadripole(2, 3, 46, 47) << quadripole(2, 3, 48, 49);
         for (woxElectrode a : {10, 20, 30}) {
-            list << quadripole(a, a + 1, 44, 45) << quadripole(a, a + 1, 46, 47)
-                 << quadripole(a, a + 1, 48, 49);
+            waits << quadripole(a, a + 1, 44, 45) << quadripole(a, a + 1, 46, 47)
+                  << quadripole(a, a + 1, 48, 49);
         }
-        list << quadripole(50, 51, 60, 61);
-        const woxCableConfiguration configuration = woxMake::allWiresEnabled(2);
-        QCOMPARE(generator()->generateSequence(varnexContent(list), &configuration,
-                                               path("history.woxSession")), 6);
-        const woxSessionRead session = readSession(path("history.woxSession"));
-        QVERIFY(session.complete);
-        QCOMPARE(runPairs(session.rows),
-                 QStringList() << "0,1" << "10,11" << "20,21" << "30,31" << "2,3" << "50,51");
+        waits << quadripole(50, 51, 60, 61);
+        QTest::newRow("waits three runs") << waits
+            << QStringList{"0,1", "10,11", "20,21", "30,31", "2,3", "50,51"};
+        QTest::newRow("history forgotten")
+            << QList<woxQuadripole>{quadripole(0, 1, 60, 61), quadripole(0, 1, 62, 63),
+                                    quadripole(2, 3, 1, 33), quadripole(2, 3, 44, 45),
+                                    quadripole(4, 5, 48, 49)}
+            << QStringList{"0,1", "4,5", "2,3"};
     }
 
-    void historyIsForgottenWhenNoRunQualifies()
+    void runOrder()
     {
-        QList<woxQuadripole> list;
-        list << quadripole(0, 1, 60, 61) << quadripole(0, 1, 62, 63)
-             << quadripole(2, 3, 1, 33) << quadripole(2, 3, 44, 45)
-             << quadripole(4, 5, 48, 49);
+        QFETCH(QList<woxQuadripole>, list);
+        QFETCH(QStringList, pairs);
         const woxCableConfiguration configuration = woxMake::allWiresEnabled(2);
         QCOMPARE(generator()->generateSequence(varnexContent(list), &configuration,
-                                               path("forget.woxSession")), 3);
-        const woxSessionRead session = readSession(path("forget.woxSession"));
-        QCOMPARE(runPairs(session.rows), QStringList() << "0,1" << "4,5" << "2,3");
+                                               path("order.woxSession")), pairs.size());
+        const woxSessionRead session = readSession(path("order.woxSession"));
+        QVERIFY(session.complete);
+        QCOMPARE(runPairs(session.rows), pairs);
     }
 
     void runsAreChainedAndMarkedAlternately()
@@ -276,8 +271,6 @@ private slots:
         QCOMPARE(session.sets.size(), 3);
         QCOMPARE(int(session.sets.at(2).arrayType), 3);
         QCOMPARE(int(session.sets.at(2).quadripoleCount), 29);
-        QCOMPARE(session.summary.setDepths.size(), 3);
-        QCOMPARE(session.summary.arrayCounts.size(), 3);
     }
 
     void disabledElectrodesAreNeverUsed()
@@ -290,13 +283,11 @@ private slots:
         generator()->generateSequence(content, &configuration, path("disabled.woxSession"));
         const woxSessionRead session = readSession(path("disabled.woxSession"));
         QVERIFY(session.complete);
-        QVERIFY(!session.rows.isEmpty());
         for (const woxSessionDataUnit &row : session.rows) {
             QVERIFY(row.quadripole.a != 5 && row.quadripole.b != 5);
             QVERIFY(row.quadripole.m != 5 && row.quadripole.n != 5);
         }
-        QCOMPARE(session.configuration.wires.size(), 32);
-        QVERIFY(!session.configuration.wires.at(5).enabled);
+        QVERIFY(!session.rows.isEmpty() && !session.configuration.wires.at(5).enabled);
 
         const QList<woxQuadripole> list = {quadripole(0, 3, 1, 2), quadripole(4, 7, 5, 6)};
         QCOMPARE(generator()->generateSequence(varnexContent(list), &configuration,
@@ -320,8 +311,6 @@ private slots:
             QCOMPARE(int(row.sets), 1);
         }
         QVERIFY(session.sets.isEmpty());
-        QCOMPARE(session.summary.quadripoles, 0);
-        QCOMPARE(session.summary.setDepths, QVector<float>() << 0.0f);
         QCOMPARE(session.electrodes.size(), 2);
         QCOMPARE(session.electrodes.value(3).z, -1.0f);
         QCOMPARE(session.electrodes.value(0).y, 0.5f);
@@ -358,7 +347,6 @@ private slots:
         QCOMPARE(int(session.sets.first().quadripoleCount), 65535);
         QCOMPARE(session.summary.quadripoles, produced);
     }
-
 
     void failedWriteKeepsThePreviousFile()
     {

@@ -10,11 +10,6 @@ class tst_cableConfiguration : public QObject
     Q_OBJECT
 
 private slots:
-    void defaultsStreamAsZeros()
-    {
-        QCOMPARE(woxStreamed(woxCableConfiguration()), QByteArray(22, '\0'));
-    }
-
     void wiresThenRemoteElectrodes()
     {
         woxCableConfiguration configuration;

@@ -295,7 +295,6 @@ private slots:
         QTest::newRow("empty") << QByteArray();
         QTest::newRow("type only") << good.left(1);
         QTest::newRow("negative rows") << patched(1, "FF FF FF FF");
-        QTest::newRow("huge rows") << patched(1, "7F FF FF FF");
         QTest::newRow("29 rows") << patched(1, "00 00 00 1D");
         QTest::newRow("31 rows") << patched(1, "00 00 00 1F");
         QTest::newRow("negative cells") << patched(5, "FF FF FF 9C");
@@ -307,14 +306,11 @@ private slots:
         QTest::newRow("short spacing") << good.left(6197);
         // Offsets 0, 6189 and 6190 hold the type, the cables and the spacing.
         QTest::newRow("type 22") << patched(0, "16");
-        QTest::newRow("type 254") << patched(0, "FE");
         QTest::newRow("no cables") << patched(6189, "00");
         QTest::newRow("3 cables") << patched(6189, "03");
-        QTest::newRow("cables FF") << patched(6189, "FF");
         QTest::newRow("zero spacing") << patched(6190, "00 00 00 00 00 00 00 00");
         QTest::newRow("negative spacing") << patched(6190, "C0 14 00 00 00 00 00 00");
         QTest::newRow("NaN spacing") << patched(6190, "7F F8 00 00 00 00 00 00");
-        QTest::newRow("infinite spacing") << patched(6190, "7F F0 00 00 00 00 00 00");
         QTest::newRow("spacing beyond float") << patched(6190, "7F EF FF FF FF FF FF FF");
     }
 

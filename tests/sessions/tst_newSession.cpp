@@ -74,16 +74,12 @@ private slots:
         const QStringList full = {"woxFileTableDialog", "woxSessionModeDialog", "woxCableConfigDialog"};
         QTest::newRow("unfinished, no") << 0 << true << 0 << "" << "no" << QStringList(question)
                                         << false << false;
-        QTest::newRow("unfinished varnex, no") << 0 << true << 0 << QString(varnexSourceMarker) << "no"
-                                               << QStringList(question) << false << false;
         QTest::newRow("unfinished, yes") << 0 << true << 0 << "" << "yes" << QStringList(question) + full
                                          << false << false;
         QTest::newRow("finished, wenner") << 0 << true << 1 << "" << "full" << full << false << false;
         QTest::newRow("nothing measured, forward pole-dipole")
             << 5 << false << 0 << "" << "full" << full << true << false;
-        QTest::newRow("backward pole-dipole") << 6 << false << 1 << "" << "full" << full << true << false;
         QTest::newRow("pole-pole") << 7 << false << 1 << "" << "full" << full << true << true;
-        QTest::newRow("reciprocal pole-pole") << 17 << false << 1 << "" << "full" << full << true << true;
         QTest::newRow("table rejected") << 0 << false << 0 << "" << "reject"
                                         << QStringList("woxFileTableDialog") << false << false;
         QTest::newRow("append 32 on one cable")
@@ -157,6 +153,41 @@ private slots:
         QCOMPARE(session.cableConfiguration.remoteTxPresent, remoteTx);
         QCOMPARE(session.cableConfiguration.remoteRxPresent, remoteRx);
         QCOMPARE(session.cableConfiguration.wires.size(), 32);
+    }
+
+    // The segment index chosen before the answer; -1: Escape instead.
+    void modeDialogAnswers_data()
+    {
+        QTest::addColumn<bool>("full");
+        QTest::addColumn<int>("segmentIndex");
+        QTest::addColumn<int>("result");
+        QTest::addColumn<int>("start");
+        QTest::newRow("full") << true << 2 << int(QDialog::Accepted) << 0;
+        QTest::newRow("append 32") << false << 0 << int(QDialog::Rejected) << 32;
+        QTest::newRow("append 8") << false << 2 << int(QDialog::Rejected) << 56;
+        QTest::newRow("escape") << false << -1 << int(QDialog::Rejected) << 32;
+    }
+
+    void modeDialogAnswers()
+    {
+        QFETCH(bool, full);
+        QFETCH(int, segmentIndex);
+        woxSessionModeDialog dialog;
+        QString shown;
+        woxModalScript script;
+        script.then([&](QDialog *) {
+            shown = dialog.appendComboBox->currentText();
+            if (segmentIndex < 0)
+                QTest::keyClick(&dialog, Qt::Key_Escape);
+            else {
+                dialog.appendComboBox->setCurrentIndex(segmentIndex);
+                (full ? dialog.fullPushButton : dialog.appendPushButton)->click();
+            }
+        });
+        const int result = dialog.exec();
+        QCOMPARE(shown, QStringLiteral("32"));
+        QTEST(result, "result");
+        QTEST(int(dialog.segmentStart(result)), "start");
     }
 };
 

@@ -1,21 +1,23 @@
+// The fuzz target replays the corpus, so every sanitized run checks it.
+#include "../../fuzz/fuzz_templatefile.cpp"
 #include "woxBytes.h"
 #include "woxConstants.h"
 #include "woxDiagnosticCapture.h"
+#include "woxERTLoader.h"
+#include "woxERTTemplateWidget.h"
 #include "woxFakeCommandRunner.h"
+#include "woxFuzzCorpus.h"
 #include "woxModalScript.h"
+#include "woxMoveDialog.h"
 #include "woxStreamed.h"
 #include "woxTemplateDataModel.h"
-#include "woxTemplateFile.h"
 
-#include <QDialog>
 #include <QtTest>
 
 #include <csignal>
 #include <sys/resource.h>
 
 namespace {
-
-const QString corrupted = QStringLiteral("woxWarningDialog: Template is corrupted");
 
 // One grid as the file holds it: 30 rows of 99 cells, each row with its
 // length in front; `selected` lists (row, column) cells that are set.
@@ -62,8 +64,7 @@ QString templatePath(const QString &name)
 void writeBytes(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), qint64(bytes.size()));
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
 }
 
 QByteArray readBytes(const QString &path)
@@ -96,36 +97,46 @@ bool saveAs(woxTemplateDataModel &model, const QString &name, QStringList *seen 
     return saved && current == name;
 }
 
-// Loads the bytes into a model that already holds a one-set, one-cable
-// template and checks they are refused without touching it.
-void expectRefused(const QByteArray &bytes)
+QByteArray patched(int offset, const QByteArray &patch)
 {
-    writeBytes(templatePath("good"), oneSetTemplate());
-    writeBytes(templatePath("bad"), bytes);
-    woxTemplateDataModel model;
-    QVERIFY(model.load(templatePath("good"), false));
-    model.setArrangement(1, 2.5f);
-    woxModalScript script;
-    script.answer(1);
-    QVERIFY(!model.load(templatePath("bad"), false));
-    QCOMPARE(script.seen, QStringList(corrupted));
-    QCOMPARE(model.numberOfSets(), 1);
-    QCOMPARE(model.cables(), woxCable(1));
-    QCOMPARE(model.cableSpacing(), 2.5f);
-    QCOMPARE(model.totalQuadripoles(), 29);
-    QVERIFY(model.flagByte());
-}
-
-// The one-set file with `hex` written over it at `offset`.
-QByteArray patched(int offset, const char *hex)
-{
-    const QByteArray patch = woxHex(hex);
     return oneSetTemplate().replace(offset, patch.size(), patch);
 }
 
-QByteArray patchedDouble(int offset, double value)
+// Writes fail once a file would pass `bytes`, as on a full card, even for root.
+struct FileSizeLimit
 {
-    return oneSetTemplate().replace(offset, 8, woxStreamed(value));
+    explicit FileSizeLimit(rlim_t bytes) : handler(std::signal(SIGXFSZ, SIG_IGN))
+    {
+        getrlimit(RLIMIT_FSIZE, &saved);
+        const rlimit limit = {bytes, saved.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved), std::signal(SIGXFSZ, handler); }
+    void (*handler)(int);
+    rlimit saved;
+};
+
+// Four electrodes 5 m apart on a slope, a row with a remote current electrode.
+const QByteArray slope = "# X Y Z\n1 0 0 0\n2 5 0 0.5\n3 10 0 1\n4 15 0 1.5\n"
+                         "# A B M N\n1 1 4 2 3\n2 0 3 1 2\n";
+
+// The Varnex screen as the template menu builds it from a file.
+std::unique_ptr<woxERTTemplateWidget> openVarnex(const QString &name)
+{
+    QString error;
+    QMap<woxElectrode, woxElectrodePosition> electrodes;
+    QList<woxQuadripole> quadripoles;
+    woxERTLoader::load(varnexDir + name, &error, &electrodes, &quadripoles);
+    return std::unique_ptr<woxERTTemplateWidget>(
+        new woxERTTemplateWidget(varnexDir + name, electrodes, quadripoles));
+}
+
+woxModalScript::Step moveBy(float x)
+{
+    return [x](QDialog *dialog) {
+        static_cast<woxMoveDialog *>(dialog)->update(x);
+        dialog->accept();
+    };
 }
 
 } // namespace
@@ -139,231 +150,181 @@ private:
     woxDiagnosticCapture diagnostics;
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(QDir().mkpath(templatesDir));
-    }
-
     void init()
     {
-        QDir templates(templatesDir);
-        for (const QString &name : templates.entryList(QDir::Files))
-            templates.remove(name);
+        for (const QString &dir : {templatesDir, varnexDir}) {
+            QDir(dir).removeRecursively();
+            QVERIFY(QDir().mkpath(dir));
+        }
+        writeBytes(varnexDir + "slope.txt", slope);
         runner.calls.clear();
         diagnostics.clear();
     }
 
-    void goldenOneSetTemplate()
+    void goldenBytesAndRoundTrip()
     {
         woxTemplateDataModel model;
         addCell(model, 0, 0, 0);
-        QVERIFY(model.flagByte());
         QVERIFY(saveAs(model, "plan"));
-        QVERIFY(!model.flagByte());
         QCOMPARE(readBytes(templatePath("plan")), oneSetTemplate());
-        QCOMPARE(runner.calls.size(), 1);
-        QCOMPARE(runner.calls.at(0).program, QString("/bin/sync"));
+        QCOMPARE(runner.calls.size(), 1);   // sync
+        // A summary with a profile length and two depths is saved again
+        // byte for byte.
+        const QByteArray depths = oneSetTemplate().replace(
+            27, 12, woxHex("40 73 B0 00 00 00 00 00  00 00 00 02"
+                           "40 00 00 00 00 00 00 00  40 08 00 00 00 00 00 00"));
+        writeBytes(templatePath("depths"), depths);
+        woxTemplateDataModel back;
+        QVERIFY(back.load(templatePath("depths"), true));
+        QVERIFY(saveAs(back, "copy"));
+        QCOMPARE(readBytes(templatePath("copy")), depths);
     }
 
-    // What is loaded is saved again byte for byte: a plain file and one whose
-    // summary holds a profile length and two depths; a set saved before its
-    // type was chosen reads back as such.
-    void loadThenSaveGivesTheSameBytes_data()
-    {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<int>("quadripoles");
-        QTest::newRow("one set") << oneSetTemplate() << 61;
-        QTest::newRow("length and depths")
-            << oneSetTemplate().replace(27, 12, woxHex("40 73 B0 00 00 00 00 00  00 00 00 02"
-                                                       "40 00 00 00 00 00 00 00"
-                                                       "40 08 00 00 00 00 00 00"))
-            << 61;
-        QTest::newRow("no type") << patched(52, "FF") << 0;
-    }
-
-    void loadThenSaveGivesTheSameBytes()
-    {
-        QFETCH(QByteArray, bytes);
-        QFETCH(int, quadripoles);
-        writeBytes(templatePath("plan"), bytes);
-        woxTemplateDataModel model;
-        QVERIFY(model.load(templatePath("plan"), true));
-        QVERIFY(!model.flagByte());
-        QCOMPARE(model.numberOfSets(), 1);
-        QCOMPARE(model.totalQuadripoles(), quadripoles);
-        if (quadripoles == 0)
-            return;   // nothing to measure: refused as empty, not saved
-        QVERIFY(saveAs(model, "copy"));
-        QCOMPARE(readBytes(templatePath("copy")), bytes);
-    }
-
-    void arrayCountsHighestTypeFirstAndEightSetsReadBack()
+    void eightSetsReadBackAndANinthIsRefused()
     {
         woxTemplateDataModel model;
         addCell(model, 3, 0, 0);
         addCell(model, 0, 0, 0);
         addCell(model, 3, 1, 0);
-        QVERIFY(saveAs(model, "three"));
-        const QByteArray bytes = readBytes(templatePath("three"));
-        QCOMPARE(bytes.size(), 4 + 33 + 2 * 2 + 1 + 8 + 4 + 3 * 6198);
-        QCOMPARE(bytes.mid(21, 10), woxHex("00 00 00 02  03 02  00 01  00 00"));
         for (int set = 3; set < 8; ++set)
             addCell(model, 0, 0, set);
         QVERIFY(saveAs(model, "eight"));
+        // Array counts, highest type first.
+        QCOMPARE(readBytes(templatePath("eight")).mid(21, 12),
+                 woxHex("00 00 00 02  03 02  00 06  00 00 00 00"));
         woxTemplateDataModel back;
         QVERIFY(back.load(templatePath("eight"), false));
         QCOMPARE(back.numberOfSets(), 8);
+        woxModalScript script;
+        script.answer(1).answer(1);
+        QVERIFY(!back.onSetAdd());
+        QVERIFY(!back.onSetClone());
+        const QString moreSets("woxWarningDialog: Can not add one more set");
+        QCOMPARE(script.seen, QStringList({moreSets, moreSets}));
     }
 
     void refusedFiles_data()
     {
         QTest::addColumn<QByteArray>("bytes");
         const QByteArray good = oneSetTemplate();
-        QTest::newRow("bad magic") << patched(0, "89");
+        QTest::newRow("bad magic") << patched(0, woxHex("89"));
         QTest::newRow("empty") << QByteArray();
-        QTest::newRow("cut in summary") << good.left(20);
-        QTest::newRow("cut before sets") << good.left(52);
-        QTest::newRow("cut in grid") << good.left(3000);
         QTest::newRow("cut at the end") << good.left(good.size() - 1);
-        for (const char *count : {"7F FF FF FF", "FF FF FF FF", "00 00 00 09", "00 00 00 02"})
-            QTest::addRow("set count %s", count) << patched(48, count);
-        QTest::newRow("31 rows") << patched(53, "00 00 00 1F");
-        QTest::newRow("huge row count") << patched(53, "7F FF FF FF");
-        QTest::newRow("98 columns") << patched(53 + 3094 + 4 + 29 * 103, "00 00 00 62");
-        QTest::newRow("negative columns") << patched(53 + 3094 + 4, "FF FF FF FF");
-        QTest::newRow("array type 22") << patched(52, "16");
-        QTest::newRow("three cables") << patched(39, "03");
-        QTest::newRow("set without cables") << patched(6241, "00");
-        QTest::newRow("zero spacing") << patchedDouble(40, 0.0);
-        QTest::newRow("negative spacing") << patchedDouble(40, -5.0);
+        QTest::newRow("nine sets") << patched(48, woxHex("00 00 00 09"));
+        QTest::newRow("31 rows") << patched(53, woxHex("00 00 00 1F"));
+        QTest::newRow("98 columns") << patched(53 + 3094 + 4 + 29 * 103, woxHex("00 00 00 62"));
+        QTest::newRow("array type 22") << patched(52, woxHex("16"));
+        QTest::newRow("three cables") << patched(39, woxHex("03"));
+        QTest::newRow("set without cables") << patched(6241, woxHex("00"));
+        QTest::newRow("zero spacing") << patched(40, woxStreamed(0.0));
         QTest::newRow("set spacing NaN")
-            << patchedDouble(6242, std::numeric_limits<double>::quiet_NaN());
-        QTest::newRow("set spacing beyond float") << patchedDouble(6242, 1e300);
-        QTest::newRow("huge array-type count") << patched(21, "7F FF FF FF");
-        QTest::newRow("negative array-type count") << patched(21, "FF FF FF F0");
-        QTest::newRow("huge depth count") << patched(35, "00 00 10 00");
+            << patched(6242, woxStreamed(std::numeric_limits<double>::quiet_NaN()));
+        QTest::newRow("set spacing beyond float") << patched(6242, woxStreamed(1e300));
+        QTest::newRow("huge array-type count") << patched(21, woxHex("7F FF FF FF"));
+        QTest::newRow("huge depth count") << patched(35, woxHex("00 00 10 00"));
     }
 
+    // A refused file leaves the one-cable template already loaded untouched.
     void refusedFiles()
     {
         QFETCH(QByteArray, bytes);
-        expectRefused(bytes);
-    }
-
-    void loadKeepsTheCurrentSetInsideTheList()
-    {
-        writeBytes(templatePath("plan"), oneSetTemplate());
+        writeBytes(templatePath("good"), oneSetTemplate());
+        writeBytes(templatePath("bad"), bytes);
         woxTemplateDataModel model;
-        for (int type : {3, 4, 5}) {
-            woxModalScript script;
-            script.chooseArray(type);
-            QVERIFY(model.onSetAdd());
-        }
-        QVERIFY(model.load(templatePath("plan"), false));
-        QVERIFY(model.data(model.index(0, 0), Qt::DecorationRole).isValid());
-    }
-
-    void missingFileCannotBeOpened()
-    {
-        woxTemplateDataModel model;
+        QVERIFY(model.load(templatePath("good"), false));
+        model.setArrangement(1, 2.5f);
         woxModalScript script;
         script.answer(1);
-        QVERIFY(!model.load(templatePath("absent"), false));
-        QCOMPARE(script.seen, QStringList("woxWarningDialog: Can not open file for reading"));
-        QCOMPARE(diagnostics.lines(), QStringList("File error: No such file or directory"));
+        QVERIFY(!model.load(templatePath("bad"), false));
+        QCOMPARE(script.seen, QStringList("woxWarningDialog: Template is corrupted"));
+        QCOMPARE(model.numberOfSets(), 1);
+        QCOMPARE(model.cables(), woxCable(1));
+        QCOMPARE(model.cableSpacing(), 2.5f);
+        QVERIFY(model.flagByte());
     }
 
-    // An empty template is refused before the keyboard; a cancelled keyboard
-    // or a "No" to overwriting saves nothing and leaves the template unsaved.
-    void nothingIsSavedWithoutConsent()
+    // A "No" to overwriting, a name with a directory and a write that fails part-way
+    // save nothing and leave the old file; "Yes" then overwrites.
+    void nothingIsLostOnAFailedSave()
     {
         woxTemplateDataModel model;
         QString name = "old";
-        woxModalScript empty;
-        empty.answer(1);
-        QVERIFY(!model.save(name));
-        QCOMPARE(empty.seen, QStringList("woxWarningDialog: Template is empty"));
         addCell(model, 0, 0, 0);
-        woxModalScript cancel;
-        cancel.cancel();
-        QVERIFY(!model.save(name));
-        QCOMPARE(name, QString("old"));
-
         writeBytes(templatePath("plan"), "previous");
-        QStringList seen;
-        QVERIFY(!saveAs(model, "plan", &seen, {0}));
-        QCOMPARE(seen, QStringList({"woxKeyboardDialog",
-                                    "woxWarningDialog: File exists, do you want to overwrite it?"}));
-        QCOMPARE(readBytes(templatePath("plan")), QByteArray("previous"));
-        QVERIFY(model.flagByte());
-        QVERIFY(runner.calls.isEmpty());
         woxModalScript no;
         no.type("plan").answer(0);
         QVERIFY(!model.save(name));
-        QCOMPARE(name, QString("plan"));   // the typed name stays
-        QVERIFY(saveAs(model, "plan", &seen, {1}));
-        QCOMPARE(readBytes(templatePath("plan")), oneSetTemplate());
-    }
-
-    void interruptedWriteKeepsTheOldFile()
-    {
-        writeBytes(templatePath("plan"), "previous");
-        woxTemplateDataModel model;
-        addCell(model, 0, 0, 0);
-        // The file-size limit makes the write fail part-way, as a full disk
-        // would, even for root.
-        struct rlimit old;
-        QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
-        struct rlimit small = old;
-        small.rlim_cur = 1000;
-        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-        QStringList seen;
-        const bool saved = saveAs(model, "plan", &seen, {1, 1});
-        setrlimit(RLIMIT_FSIZE, &old);
-        std::signal(SIGXFSZ, oldHandler);
-        QVERIFY(!saved);
-        QCOMPARE(seen.last(), QString("woxWarningDialog: Can not write data to file"));
-        QCOMPARE(readBytes(templatePath("plan")), QByteArray("previous"));
-        QCOMPARE(QDir(templatesDir).entryList(QDir::Files), QStringList("plan.woxTemplate"));
-        QVERIFY(model.flagByte());
-        QCOMPARE(diagnostics.lines(), QStringList("File error: File too large"));
-        QVERIFY(runner.calls.isEmpty());
-    }
-
-    void vanishedDirectoryKeepsTheOldFile()
-    {
-        writeBytes(templatePath("plan"), "previous");
-        woxTemplateDataModel model;
-        addCell(model, 0, 0, 0);
-        // While the overwrite question is open the templates directory is
-        // moved away and a plain file takes its place.
-        const QString moved = QDir::homePath() + "/moved";
-        woxModalScript script;
-        script.type("plan")
-            .then([&](QDialog *dialog) {
-                QDir().rename(QDir(templatesDir).absolutePath(), moved);
-                writeBytes(QDir(templatesDir).absolutePath(), "not a directory");
-                dialog->done(1);
-            })
-            .answer(1);
-        QString name;
-        const bool saved = model.save(name);
-        QFile::remove(QDir(templatesDir).absolutePath());
-        QDir().rename(moved, QDir(templatesDir).absolutePath());
-        QVERIFY(!saved);
-        QCOMPARE(script.seen.last(), QString("woxWarningDialog: Can not open file for writing"));
-        QCOMPARE(readBytes(templatePath("plan")), QByteArray("previous"));
-    }
-
-    void nameWithADirectoryIsRefused()
-    {
-        woxTemplateDataModel model;
-        addCell(model, 0, 0, 0);
+        QCOMPARE(no.seen.last(), QString("woxWarningDialog: File exists, do you want to overwrite it?"));
+        QCOMPARE(name, QString("plan"));
         QStringList seen;
         QVERIFY(!saveAs(model, "../outside", &seen, {1}));
         QCOMPARE(seen.last(), QString("woxWarningDialog: Can not open file for writing"));
         QVERIFY(!QFile::exists(templatesDir + "../outside.woxTemplate"));
+        {
+            FileSizeLimit full(1000);
+            QVERIFY(!saveAs(model, "plan", &seen, {1, 1}));
+        }
+        QCOMPARE(seen.last(), QString("woxWarningDialog: Can not write data to file"));
+        QCOMPARE(diagnostics.lines().last(), QString("File error: File too large"));
+        QCOMPARE(readBytes(templatePath("plan")), QByteArray("previous"));
+        QCOMPARE(QDir(templatesDir).entryList(QDir::Files), QStringList("plan.woxTemplate"));
+        QVERIFY(model.flagByte());
+        QVERIFY(runner.calls.isEmpty());
+        QVERIFY(saveAs(model, "plan", &seen, {1}));
+        QCOMPARE(readBytes(templatePath("plan")), oneSetTemplate());
+    }
+
+    // The text is saved as read (76 bytes), then moved 10 m (78 bytes); the
+    // screen takes the new name.
+    void varnexSavesWhatItShows()
+    {
+        auto screen = openVarnex("slope.txt");
+        woxModalScript script;
+        script.type("copy").then(moveBy(10.0f)).type("moved");
+        QVERIFY(screen->onSave());
+        QCOMPARE(readBytes(varnexDir + "copy.txt"), slope);
+        QCOMPARE(slope.size(), 76);
+        screen->onMove();
+        QVERIFY(screen->onSave());
+        const QByteArray moved = "# X Y Z\n1 10 0 0\n2 15 0 0.5\n3 20 0 1\n4 25 0 1.5\n"
+                                 "# A B M N\n1 1 4 2 3\n2 0 3 1 2\n";
+        QCOMPARE(readBytes(varnexDir + "moved.txt"), moved);
+        QCOMPARE(moved.size(), 78);
+        QVERIFY(!screen->isChanged());
+        QCOMPARE(screen->templateFile(), varnexDir + "moved.txt");
+        QCOMPARE(runner.calls.size(), 2);
+    }
+
+    // A refused overwrite and a failed write keep both files, the old name
+    // and the unsaved state.
+    void varnexTakesANameOnlyAfterASuccessfulSave()
+    {
+        writeBytes(varnexDir + "other.txt", "kept");
+        auto screen = openVarnex("slope.txt");
+        woxModalScript script;
+        script.then(moveBy(1.0f)).type("other").answer(0).type("slope").answer(1).answer(1);
+        screen->onMove();
+        QVERIFY(!screen->onSave());
+        QCOMPARE(screen->templateFile(), varnexDir + "slope.txt");
+        {
+            FileSizeLimit full(10);
+            QVERIFY(!screen->onSave());
+        }
+        QCOMPARE(script.seen.last(), QString("woxWarningDialog: Can not write data to file"));
+        QCOMPARE(readBytes(varnexDir + "other.txt"), QByteArray("kept"));
+        QCOMPARE(readBytes(varnexDir + "slope.txt"), slope);
+        QVERIFY(screen->isChanged());
+        QCOMPARE(screen->templateFile(), varnexDir + "slope.txt");
+        QVERIFY(runner.calls.isEmpty());
+    }
+
+    void fuzzCorpusReplays()
+    {
+        const woxFuzzCorpus corpus(QFINDTESTDATA("templatecorpus"));
+        QVERIFY(corpus.inputs().size() >= 10);
+        corpus.replay(LLVMFuzzerTestOneInput);
+        // one set, three sets, one cable, no type, no sets, depths, cells beyond 1
+        QCOMPARE(corpus.accepted([](QDataStream &in) { return woxTemplateFile().read(in); }), 7);
     }
 };
 

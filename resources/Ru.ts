@@ -629,7 +629,7 @@
     </message>
     <message>
         <source>System error</source>
-        <translation>Системная ошибка</translation>
+        <translation type="vanished">Системная ошибка</translation>
     </message>
 </context>
 <context>
@@ -1412,7 +1412,7 @@ make short circuit.</source>
     </message>
     <message>
         <source>System error</source>
-        <translation>Системная ошибка</translation>
+        <translation type="vanished">Системная ошибка</translation>
     </message>
 </context>
 <context>
@@ -1671,6 +1671,10 @@ y
 ь
 
 [мВ/В]</translation>
+    </message>
+    <message>
+        <source>System error</source>
+        <translation>Системная ошибка</translation>
     </message>
 </context>
 <context>

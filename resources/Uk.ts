@@ -572,10 +572,6 @@
         <source>Can not find sessions</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>System error</source>
-        <translation type="unfinished"></translation>
-    </message>
 </context>
 <context>
     <name>woxDeviceTableWidget</name>
@@ -1352,10 +1348,6 @@ make short circuit.</source>
         <source>Can not find previous session</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>System error</source>
-        <translation type="unfinished"></translation>
-    </message>
 </context>
 <context>
     <name>woxSessionModeDialog</name>
@@ -1551,6 +1543,10 @@ t
 y
 
 [mV/V]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System error</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -66,21 +66,14 @@ void woxDataMenuWidget::openSessionWidget(const QString &path)
 {
     if (sessionWidget)
         return;
-    try {
-        sessionWidget = new woxSessionWidget(nullptr, true);
-        if (sessionWidget->openFlow(path)) {
-            setMenuVisible(false);
-            verticalLayout->addWidget(sessionWidget);
-            connect(sessionWidget, &woxSessionWidget::sendSessionClose, this,
-                    &woxDataMenuWidget::onSessionClose);
-        } else {
-            sessionWidget->close();
-            onSessionClose();
-        }
-    } catch (...) {
-        woxWarningDialog::showOk(tr("System error"));
+    if (!woxSessionWidget::openScreen(sessionWidget, path, true)) {
         onSessionClose();
+        return;
     }
+    setMenuVisible(false);
+    verticalLayout->addWidget(sessionWidget);
+    connect(sessionWidget, &woxSessionWidget::sendSessionClose, this,
+            &woxDataMenuWidget::onSessionClose);
 }
 
 void woxDataMenuWidget::onSessionClose()

@@ -10,8 +10,6 @@
 
 #include <QFile>
 
-#include <exception>
-
 bool woxSessionMenuWidget::blinkToggle = false;
 
 woxSessionMenuWidget::woxSessionMenuWidget(QWidget *parent)
@@ -95,21 +93,14 @@ void woxSessionMenuWidget::openSessionWidget(const QString &source)
 {
     if (sessionWidget)
         return;
-    try {
-        sessionWidget = new woxSessionWidget(nullptr, false);
-        if (sessionWidget->openFlow(source)) {
-            setMenuVisible(false);
-            verticalLayout->addWidget(sessionWidget);
-            connect(sessionWidget, &woxSessionWidget::sendSessionClose, this,
-                    &woxSessionMenuWidget::onSessionClose);
-        } else {
-            sessionWidget->close();
-            onSessionClose();
-        }
-    } catch (...) {
-        woxWarningDialog::showOk(tr("System error"));
+    if (!woxSessionWidget::openScreen(sessionWidget, source, false)) {
         onSessionClose();
+        return;
     }
+    setMenuVisible(false);
+    verticalLayout->addWidget(sessionWidget);
+    connect(sessionWidget, &woxSessionWidget::sendSessionClose, this,
+            &woxSessionMenuWidget::onSessionClose);
 }
 
 void woxSessionMenuWidget::onSessionClose()

@@ -73,6 +73,20 @@ void woxSessionWidget::setDelays(int autoSaveMs, int startEnableMs)
     startEnableDelay = startEnableMs;
 }
 
+bool woxSessionWidget::openScreen(woxSessionWidget *&screen, const QString &source,
+                                  bool viewOnly)
+{
+    try {
+        screen = new woxSessionWidget(nullptr, viewOnly);
+        if (screen->openFlow(source))
+            return true;
+        screen->close();
+    } catch (...) {
+        woxWarningDialog::showOk(tr("System error"));
+    }
+    return false;
+}
+
 void woxSessionWidget::dispose(woxSessionWidget *&screen, QObject *host)
 {
     if (!screen)

@@ -45,6 +45,13 @@ public:
     // for every screen made afterwards (30000 ms and 1500 ms unless set).
     static void setDelays(int autoSaveMs, int startEnableMs);
 
+    // Builds a screen into `screen` and opens `source` in it (see
+    // openFlow). True when a session is bound; otherwise the reason has been
+    // shown ("System error" when opening failed unexpectedly) and the host
+    // disposes of whatever `screen` holds. `screen` is set before opening
+    // starts, so the host sees a screen under way and starts no second one.
+    static bool openScreen(woxSessionWidget *&screen, const QString &source, bool viewOnly);
+
     // Takes a screen off the menu hosting it and clears the pointer. The
     // screen may be inside its own Finish handling, so it goes once that
     // has returned; nothing of the host touches it again.

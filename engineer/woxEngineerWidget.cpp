@@ -14,12 +14,12 @@
 #include "woxOptionsWidget.h"
 #include "woxPasswordDialog.h"
 #include "woxProductionTests.h"
+#include "woxStyleSheet.h"
 #include "woxTranslator.h"
 #include "woxWarningDialog.h"
 
 #include <QCloseEvent>
 #include <QDialog>
-#include <QFile>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTextBrowser>
@@ -31,20 +31,6 @@ namespace {
 
 const QString playIcon = QStringLiteral(":/icons/icons/play.png");
 const int externalProgramTimeoutMs = 30000;
-
-// A style sheet from the resources, or empty when it is not there.
-QString styleSheet(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-}
-
-void applyStyleSheet(QWidget *widget, const QString &path)
-{
-    const QString sheet = styleSheet(path);
-    if (!sheet.isEmpty())
-        widget->setStyleSheet(sheet);
-}
 
 } // namespace
 
@@ -58,7 +44,7 @@ woxEngineerWidget::woxEngineerWidget(int level, QWidget *parent)
     // The fix holder exists while the screen is open; closing destroys it.
     woxGPSManager::instance();
     setupUi(this);
-    applyStyleSheet(proScrollArea, QStringLiteral(":/system/system/vScrollBar.qss"));
+    woxStyleSheet::apply(proScrollArea, QStringLiteral(":/system/system/vScrollBar.qss"));
     removePages(level);
     QFont samplesFont = rxSamplesTextEdit->font();
     samplesFont.setPointSize(8);
@@ -359,8 +345,10 @@ void woxEngineerWidget::onShowLog(quint8 test)
     QTextBrowser *browser = new QTextBrowser(&dialog);
     browser->setLineWrapMode(QTextEdit::NoWrap);
     browser->setHtml(proLogs.at(test));
-    applyStyleSheet(browser->verticalScrollBar(), QStringLiteral(":/system/system/vScrollBar.qss"));
-    applyStyleSheet(browser->horizontalScrollBar(), QStringLiteral(":/system/system/hScrollBar.qss"));
+    woxStyleSheet::apply(browser->verticalScrollBar(),
+                         QStringLiteral(":/system/system/vScrollBar.qss"));
+    woxStyleSheet::apply(browser->horizontalScrollBar(),
+                         QStringLiteral(":/system/system/hScrollBar.qss"));
     QPushButton *accept = new QPushButton(QIcon(QStringLiteral(":/icons/icons/accept.png")),
                                           tr("Accept"), &dialog);
     accept->setIconSize(QSize(48, 48));

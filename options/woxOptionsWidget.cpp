@@ -2,9 +2,9 @@
 
 #include "woxConstants.h"
 #include "woxOptionValues.h"
+#include "woxStyleSheet.h"
 #include "woxTranslator.h"
 
-#include <QFile>
 #include <QSettings>
 
 woxOptionsWidget *woxOptionsWidget::registered = nullptr;
@@ -54,7 +54,8 @@ woxOptionsWidget::woxOptionsWidget(QWidget *parent)
     makeConnections();
     if (!registered)
         registered = this;
-    styleSliders();
+    for (QSlider *slider : {minStackingSlider, maxStackingSlider})
+        woxStyleSheet::apply(slider, QStringLiteral(":/system/system/hSlider.qss"));
     onTranslate();
 }
 
@@ -93,16 +94,6 @@ void woxOptionsWidget::makeConnections()
             &woxOptionsWidget::onIncMaxStacking);
     connect(woxTranslator::instance(), &woxTranslator::sendTranslate, this,
             &woxOptionsWidget::onTranslate);
-}
-
-void woxOptionsWidget::styleSliders()
-{
-    QFile sheet(QStringLiteral(":/system/system/hSlider.qss"));
-    if (!sheet.open(QIODevice::ReadOnly))
-        return;
-    const QString style = QString::fromLatin1(sheet.readAll());
-    minStackingSlider->setStyleSheet(style);
-    maxStackingSlider->setStyleSheet(style);
 }
 
 void woxOptionsWidget::loadSettings()

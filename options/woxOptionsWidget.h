@@ -52,7 +52,6 @@ private slots:
 private:
     void fillLists();
     void makeConnections();
-    void styleSliders();
 
     QPixmap resistivityPositive;
     QPixmap resistivityNegative;

@@ -1,8 +1,7 @@
 #include "woxArrangementDialog.h"
 
+#include "woxStyleSheet.h"
 #include "woxTranslator.h"
-
-#include <QFile>
 
 #include <algorithm>
 
@@ -21,15 +20,9 @@ woxArrangementDialog::woxArrangementDialog(QWidget *parent)
             this, &woxArrangementDialog::onCableSpacingLabelUpdate);
     connect(woxTranslator::instance(), &woxTranslator::sendTranslate,
             this, &woxArrangementDialog::onTranslate);
-    loadSliderStyle();
+    woxStyleSheet::apply(cableSpacingHorizontalSlider,
+                         QStringLiteral(":/system/system/hSlider.qss"));
     onTranslate();
-}
-
-void woxArrangementDialog::loadSliderStyle()
-{
-    QFile file(QStringLiteral(":/system/system/hSlider.qss"));
-    if (file.open(QIODevice::ReadOnly))
-        cableSpacingHorizontalSlider->setStyleSheet(QString::fromLatin1(file.readAll()));
 }
 
 void woxArrangementDialog::setCables(woxCable n)

@@ -26,9 +26,6 @@ public slots:
     void onCableSpacingLabelUpdate(int dm);
     void onIncCableSpacing();
     void onDecCableSpacing();
-
-private:
-    void loadSliderStyle();
 };
 
 #endif

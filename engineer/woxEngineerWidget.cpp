@@ -260,11 +260,7 @@ void woxEngineerWidget::closeEvent(QCloseEvent *event)
 bool woxEngineerWidget::saveLog()
 {
     const QByteArray html = woxProductionTests::document(proLogs, woxClock::instance()->now());
-    const auto write = [&html](QDataStream &stream) {
-        if (stream.writeRawData(html.constData(), html.size()) != html.size())
-            stream.setStatus(QDataStream::WriteFailed);
-    };
-    return woxFileSaver::save(systemDir + QStringLiteral("engineer.html"), write)
+    return woxFileSaver::saveBytes(systemDir + QStringLiteral("engineer.html"), html)
            == woxFileSaver::Saved;
 }
 

@@ -37,7 +37,6 @@ const int externalProgramTimeoutMs = 30000;
 woxEngineerWidget::woxEngineerWidget(int level, QWidget *parent)
     : QWidget(parent)
     , core(nullptr)
-    , gpsManager(nullptr)
     , proLogs(woxProductionTests::Count)
     , stressRunning(false)
 {
@@ -779,7 +778,7 @@ void woxEngineerWidget::onTimeGet()
 
 void woxEngineerWidget::onStartGPS()
 {
-    gpsManager = woxGPSManager::instance();
+    woxGPSManager::instance();
     connect(&gpsTimer, &QTimer::timeout, this, &woxEngineerWidget::onGPSTimer,
             Qt::UniqueConnection);
     gpsTimer.start(1000);
@@ -790,7 +789,6 @@ void woxEngineerWidget::onStopGPS()
     gpsTimer.stop();
     disconnect(&gpsTimer, &QTimer::timeout, this, &woxEngineerWidget::onGPSTimer);
     woxGPSManager::destroy();
-    gpsManager = nullptr;
     miscListWidget->clear();
 }
 

@@ -28,7 +28,6 @@
 
 class QCloseEvent;
 class woxCore;
-class woxGPSManager;
 
 // The service console: the guided production self-tests and one page per
 // device group for driving the instrument by hand. Access level 0 keeps all
@@ -182,7 +181,6 @@ private:
 
     woxCore *core;
     woxSignalWidget signalWidget;
-    woxGPSManager *gpsManager;
     QTimer gpsTimer;
     QTimer repeatTimer;
     QVector<QToolButton *> proButtons;

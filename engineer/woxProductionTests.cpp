@@ -97,16 +97,6 @@ QStringList woxProductionTests::instructions()
     };
 }
 
-QVector<int> woxProductionTests::rowOrder()
-{
-    return {0, 1, 2, 21, 13, 12, 18, 11, 10, 20, 16, 3, 17, 4, 5, 6, 7, 14, 15, 8, 9, 19};
-}
-
-bool woxProductionTests::isRestricted(int test)
-{
-    return test == 0 || test == 16 || test == 20;
-}
-
 QString woxProductionTests::logEntry(const QString &name, const woxCoreReportProduction &report)
 {
     QString log = QStringLiteral("<font color=blue>") + name + QStringLiteral(":</font>")

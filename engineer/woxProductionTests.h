@@ -23,10 +23,6 @@ public:
 
     static QStringList names();
     static QStringList instructions();
-    // Test numbers from the top row of the page to the bottom one.
-    static QVector<int> rowOrder();
-    // Tests that only the two access codes may run.
-    static bool isRestricted(int test);
 
     // The log of one report: its name as a blue heading, the body and, for
     // an error, the error's text in red.

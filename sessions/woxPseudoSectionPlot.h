@@ -51,7 +51,6 @@ private:
     QwtPlotCurve pickCurve;
     QwtPlotSpectroRect rects;
     float pitch = 5.0f;
-    int pickedPoint = -1;
     // The row of the picked point, taken at the click: an update while the
     // menu is open replaces the points but not the operator's choice.
     int pickedRow = -1;

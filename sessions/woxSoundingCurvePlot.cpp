@@ -116,7 +116,6 @@ void woxSoundingCurvePlot::mouseReleaseEvent(QMouseEvent *event)
                                                event->pos());
     if (index < 0)
         return;
-    pickedPoint = index;
     pickedRow = int(rowIndices.at(index));
     woxPlotPick::runMenu(this, event->globalPos(), tr("Go to"), tr("Delete"), tr("Cancel"),
                          [this]() { onMenu01(); }, [this]() { onMenu02(); },

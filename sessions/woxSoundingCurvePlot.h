@@ -48,7 +48,6 @@ private:
     QwtPlotCurve pickCurve;
     QwtPlotGrid grid;
     QVector<quint32> rowIndices;
-    int pickedPoint = -1;
     // The row of the picked square, taken at the click: an update while the
     // menu is open replaces the squares but not the operator's choice.
     int pickedRow = -1;

@@ -39,8 +39,8 @@ woxAddress woxEngineerAddresses::switchDevice(int index)
 woxElectrode woxEngineerAddresses::electrode(int value)
 {
     if (value == -1)
-        return 65534;
+        return woxRemotePotentialElectrode;
     if (value == -2)
-        return 65535;
+        return woxRemoteCurrentElectrode;
     return woxElectrode(value);
 }

@@ -6,8 +6,6 @@
 
 namespace {
 
-const woxElectrode remoteTxElectrode = 65535;
-const woxElectrode remoteRxElectrode = 65534;
 const qint16 remoteTxRequest = -1;
 const qint16 remoteRxRequest = -2;
 
@@ -426,9 +424,9 @@ void woxCableConfigDialog::handleReport(const woxCoreReportResistance &report)
         checking = false;
         return;
     }
-    if (report.electrode == remoteTxElectrode) {
+    if (report.electrode == woxRemoteCurrentElectrode) {
         storeRemoteTx(report.resistance, threshold);
-    } else if (report.electrode == remoteRxElectrode) {
+    } else if (report.electrode == woxRemotePotentialElectrode) {
         if (remoteRxState) {
             remoteRxState->setResistance(report.resistance);
             remoteRxState->updateWidgets(threshold);

@@ -1,6 +1,7 @@
 #include "woxFileTableDataModel.h"
 
 #include "woxConstants.h"
+#include "woxSessionFile.h"
 #include "woxTemplateFile.h"
 
 #include <QChar>
@@ -11,13 +12,12 @@
 
 namespace {
 
-const quint32 sessionMagic = 0x33114422u;
 const int firstArrayColumn = 5;
 const int arrayColumns = 12;
 const int noType = -1;
-// Array type counted in each array column: the direct type and its
-// reciprocal; the two pole-dipole arrays have no reciprocal.
-const int directTypes[arrayColumns] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
+// Array types counted in each array column: the direct type, whose code is
+// the column's place among the array columns, and its reciprocal; the two
+// pole-dipole arrays have no reciprocal.
 const int reciprocalTypes[arrayColumns] = {12, 13, 14, 15, 16, noType, noType,
                                            17, 18, 19, 20, 21};
 
@@ -28,10 +28,10 @@ woxFileTableDataModel::woxFileTableDataModel(bool session, QObject *parent)
 {
     buildHeaders(session);
     if (session)
-        listDirectory(sessionsDir, QLatin1Char('.') + sessionExtension, sessionMagic);
+        listDirectory(sessionsDir, QLatin1Char('.') + sessionExtension,
+                      quint32(woxSessionFile::magic));
     else
         listDirectory(templatesDir, QLatin1Char('.') + templateExtension, woxTemplateFile::magic);
-    rows = names.size();
 }
 
 void woxFileTableDataModel::buildHeaders(bool session)
@@ -46,7 +46,6 @@ void woxFileTableDataModel::buildHeaders(bool session)
             << QStringLiteral("Sch") << QStringLiteral("DD") << QStringLiteral("FPD")
             << QStringLiteral("BPD") << QStringLiteral("PP") << QStringLiteral("G3")
             << QStringLiteral("G5") << QStringLiteral("G7") << QStringLiteral("G9");
-    columns = headers.size();
 }
 
 void woxFileTableDataModel::listDirectory(const QString &directory, const QString &suffix,
@@ -88,23 +87,23 @@ bool woxFileTableDataModel::readHead(const QString &path, quint32 magic,
 
 int woxFileTableDataModel::rowCount(const QModelIndex &) const
 {
-    return rows;
+    return names.size();
 }
 
 int woxFileTableDataModel::columnCount(const QModelIndex &) const
 {
-    return columns;
+    return headers.size();
 }
 
 bool woxFileTableDataModel::isEmpty() const
 {
-    return rows == 0;
+    return names.isEmpty();
 }
 
 QVariant woxFileTableDataModel::data(const QModelIndex &index, int role) const
 {
-    if (!index.isValid() || index.model() != this || index.row() >= rows
-        || index.column() >= columns)
+    if (!index.isValid() || index.model() != this || index.row() >= names.size()
+        || index.column() >= headers.size())
         return QVariant();
     if (role == Qt::TextAlignmentRole)
         return index.column() == 0 ? int(Qt::AlignLeft) : int(Qt::AlignHCenter | Qt::AlignVCenter);
@@ -133,7 +132,7 @@ QString woxFileTableDataModel::arrayCell(const woxFileSummary &summary, int colu
     if (slot < 0 || slot >= arrayColumns)
         return QString();
     QString text;
-    const quint8 direct = quint8(directTypes[slot]);
+    const quint8 direct = quint8(slot);
     if (summary.arrayCounts.contains(direct))
         text = QStringLiteral("%1S").arg(summary.arrayCounts.value(direct));
     const int reciprocal = reciprocalTypes[slot];

@@ -37,8 +37,6 @@ private:
     // reads whole and sound; false for every other file.
     static bool readHead(const QString &path, quint32 magic, woxFileSummary *summary);
 
-    int columns = 0;
-    int rows = 0;
     QList<woxFileSummary> summaries;
     QStringList names;
     QStringList headers;

@@ -18,13 +18,6 @@ bool woxSystemWidget::activity = false;
 
 woxSystemWidget::woxSystemWidget(QWidget *parent)
     : QWidget(parent)
-    , engineerWidget(nullptr)
-    , deviceTableWidget(nullptr)
-    , gpsWidget(nullptr)
-    , languageWidget(nullptr)
-    , releaseWidget(nullptr)
-    , updateWidget(nullptr)
-    , clockWidget(nullptr)
 {
     setupUi(this);
     connect(languageToolButton, &QToolButton::clicked, this, &woxSystemWidget::onLanguage);
@@ -71,43 +64,43 @@ void woxSystemWidget::setButtonsVisible(bool visible)
         button->setVisible(visible);
 }
 
-void woxSystemWidget::placeScreen(QWidget *screen)
+void woxSystemWidget::placeScreen(QWidget *opened)
 {
+    screen = opened;
     setButtonsVisible(false);
     verticalLayout->setContentsMargins(0, 0, 0, 0);
-    verticalLayout->addWidget(screen);
+    verticalLayout->addWidget(opened);
 }
 
-void woxSystemWidget::systemError(void (woxSystemWidget::*closeSlot)())
+void woxSystemWidget::systemError()
 {
     woxWarningDialog::showOk(tr("System error"));
-    (this->*closeSlot)();
+    onScreenClose();
 }
 
 template <class Screen, class Signal>
-void woxSystemWidget::openScreen(Screen *&member, Signal closeSignal,
-                                 void (woxSystemWidget::*closeSlot)())
+void woxSystemWidget::openScreen(Signal closeSignal)
 {
     try {
-        member = new Screen(nullptr);
-        placeScreen(member);
-        connect(member, closeSignal, this, closeSlot);
+        Screen *opened = new Screen(nullptr);
+        placeScreen(opened);
+        connect(opened, closeSignal, this, &woxSystemWidget::onScreenClose);
     } catch (...) {
-        systemError(closeSlot);
+        systemError();
     }
 }
 
 // The screen is still inside its own close handling when its signal arrives
 // here, so it is taken out of the page now and deleted once control has left
-// that handling.
-template <class Screen>
-void woxSystemWidget::closeScreen(Screen *&member)
+// that handling; nothing it sends meanwhile reaches the menu.
+void woxSystemWidget::onScreenClose()
 {
-    if (member) {
-        verticalLayout->removeWidget(member);
-        member->hide();
-        member->deleteLater();
-        member = nullptr;
+    if (screen) {
+        verticalLayout->removeWidget(screen);
+        screen->disconnect(this);
+        screen->hide();
+        screen->deleteLater();
+        screen = nullptr;
     }
     verticalLayout->setContentsMargins(menuMargin, menuMargin, menuMargin, menuMargin);
     setButtonsVisible(true);
@@ -141,8 +134,7 @@ void woxSystemWidget::onUsb()
 
 void woxSystemWidget::onDevices()
 {
-    openScreen(deviceTableWidget, &woxDeviceTableWidget::sendDeviceTableWidgetClose,
-               &woxSystemWidget::onDeviceTableWidgetClose);
+    openScreen<woxDeviceTableWidget>(&woxDeviceTableWidget::sendDeviceTableWidgetClose);
 }
 
 void woxSystemWidget::onEngineer()
@@ -151,36 +143,33 @@ void woxSystemWidget::onEngineer()
         woxWarningDialog::showOk(tr("Stop all activities to enter engineer mode"));
         return;
     }
-    if (engineerWidget || !engineerOpener)
+    if (screen || !engineerOpener)
         return;
     try {
-        engineerWidget = engineerOpener();
-        if (!engineerWidget)
+        QWidget *engineer = engineerOpener();
+        if (!engineer)
             return;   // the keypad was cancelled
-        placeScreen(engineerWidget);
-        if (!connect(engineerWidget, SIGNAL(sendEngineerWidgetClose()), this,
-                     SLOT(onEngineerWidgetClose())))
-            systemError(&woxSystemWidget::onEngineerWidgetClose);
+        placeScreen(engineer);
+        if (!connect(engineer, SIGNAL(sendEngineerWidgetClose()), this, SLOT(onScreenClose())))
+            systemError();
     } catch (...) {
-        systemError(&woxSystemWidget::onEngineerWidgetClose);
+        systemError();
     }
 }
 
 void woxSystemWidget::onLanguage()
 {
-    openScreen(languageWidget, &woxLanguageWidget::sendLanguageWidgetClose,
-               &woxSystemWidget::onLanguageWidgetClose);
+    openScreen<woxLanguageWidget>(&woxLanguageWidget::sendLanguageWidgetClose);
 }
 
 void woxSystemWidget::onGPS()
 {
-    openScreen(gpsWidget, &woxGPSWidget::sendGPSWidgetClose, &woxSystemWidget::onGPSWidgetClose);
+    openScreen<woxGPSWidget>(&woxGPSWidget::sendGPSWidgetClose);
 }
 
 void woxSystemWidget::onRelease()
 {
-    openScreen(releaseWidget, &woxReleaseWidget::sendReleaseWidgetClose,
-               &woxSystemWidget::onReleaseWidgetClose);
+    openScreen<woxReleaseWidget>(&woxReleaseWidget::sendReleaseWidgetClose);
 }
 
 void woxSystemWidget::onUpdate()
@@ -189,20 +178,10 @@ void woxSystemWidget::onUpdate()
         woxWarningDialog::showOk(tr("Stop all activities to update"));
         return;
     }
-    openScreen(updateWidget, &woxUpdateWidget::sendUpdateWidgetClose,
-               &woxSystemWidget::onUpdateWidgetClose);
+    openScreen<woxUpdateWidget>(&woxUpdateWidget::sendUpdateWidgetClose);
 }
 
 void woxSystemWidget::onClock()
 {
-    openScreen(clockWidget, &woxClockWidget::sendClockWidgetClose,
-               &woxSystemWidget::onClockWidgetClose);
+    openScreen<woxClockWidget>(&woxClockWidget::sendClockWidgetClose);
 }
-
-void woxSystemWidget::onEngineerWidgetClose() { closeScreen(engineerWidget); }
-void woxSystemWidget::onLanguageWidgetClose() { closeScreen(languageWidget); }
-void woxSystemWidget::onDeviceTableWidgetClose() { closeScreen(deviceTableWidget); }
-void woxSystemWidget::onGPSWidgetClose() { closeScreen(gpsWidget); }
-void woxSystemWidget::onReleaseWidgetClose() { closeScreen(releaseWidget); }
-void woxSystemWidget::onUpdateWidgetClose() { closeScreen(updateWidget); }
-void woxSystemWidget::onClockWidgetClose() { closeScreen(clockWidget); }

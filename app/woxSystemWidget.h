@@ -7,13 +7,6 @@
 
 #include <functional>
 
-class woxClockWidget;
-class woxDeviceTableWidget;
-class woxGPSWidget;
-class woxLanguageWidget;
-class woxReleaseWidget;
-class woxUpdateWidget;
-
 // The page of the SYSTEM tab: nine buttons, seven of which open a screen in
 // place of the buttons; USB switches the instrument's storage to the USB port
 // and back, Exit ends the program. At most one screen exists at a time: on
@@ -60,30 +53,18 @@ public slots:
     void onRelease();
     void onUpdate();
     void onClock();
-    void onEngineerWidgetClose();
-    void onLanguageWidgetClose();
-    void onDeviceTableWidgetClose();
-    void onGPSWidgetClose();
-    void onReleaseWidgetClose();
-    void onUpdateWidgetClose();
-    void onClockWidgetClose();
+    // The open screen's close signal: the screen goes, the buttons return.
+    void onScreenClose();
 
 private:
     void setButtonsVisible(bool visible);
-    void placeScreen(QWidget *screen);
-    void systemError(void (woxSystemWidget::*closeSlot)());
+    void placeScreen(QWidget *opened);
+    void systemError();
     template <class Screen, class Signal>
-    void openScreen(Screen *&member, Signal closeSignal, void (woxSystemWidget::*closeSlot)());
-    template <class Screen>
-    void closeScreen(Screen *&member);
+    void openScreen(Signal closeSignal);
 
-    QWidget *engineerWidget;
-    woxDeviceTableWidget *deviceTableWidget;
-    woxGPSWidget *gpsWidget;
-    woxLanguageWidget *languageWidget;
-    woxReleaseWidget *releaseWidget;
-    woxUpdateWidget *updateWidget;
-    woxClockWidget *clockWidget;
+    // The one screen shown in place of the buttons, or nullptr.
+    QWidget *screen = nullptr;
     EngineerOpener engineerOpener;
 
     static bool activity;

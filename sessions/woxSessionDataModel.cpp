@@ -77,17 +77,17 @@ woxSessionDataModel::~woxSessionDataModel() = default;
 
 int woxSessionDataModel::rowCount(const QModelIndex &) const
 {
-    return rowTotal;
+    return units.size();
 }
 
 int woxSessionDataModel::columnCount(const QModelIndex &) const
 {
-    return columnTotal;
+    return columns;
 }
 
 QVariant woxSessionDataModel::data(const QModelIndex &index, int role) const
 {
-    if (!index.isValid() || index.row() >= units.size() || index.column() >= columnTotal)
+    if (!index.isValid() || index.row() >= units.size() || index.column() >= columns)
         return QVariant();
     const woxSessionDataUnit &unit = units.at(index.row());
     switch (role) {
@@ -175,8 +175,7 @@ void woxSessionDataModel::onTranslate()
                           unit.arg(QStringLiteral("Rx.S"), tr("mV")),
                           unit.arg(QStringLiteral("M"), tr("mV/V")), resistivityHeader(),
                           QStringLiteral("Q [%]")};
-    columnTotal = columns;
-    emit headerDataChanged(Qt::Horizontal, 0, columnTotal - 1);
+    emit headerDataChanged(Qt::Horizontal, 0, columns - 1);
     updateMsrCenterDepthLabels();
     if (msrCenterDepthDimensionLabel)
         msrCenterDepthDimensionLabel->setText(tr("m"));
@@ -215,7 +214,6 @@ bool woxSessionDataModel::load(const QString &fileName)
     electrodePositions = read.electrodePositions;
     units = read.units;
     gpsFix = read.gpsFix;
-    rowTotal = units.size();
     emit dataChanged(QModelIndex(), QModelIndex());
     emit sendSetInfoUpdate(setInfoToStringList(setInfos));
     return true;
@@ -286,14 +284,14 @@ bool woxSessionDataModel::writeFile(const QString &path, bool toLastSession) con
 
 bool woxSessionDataModel::measureSet(int row)
 {
-    if (row < 0 || row >= rowTotal)
+    if (row < 0 || row >= units.size())
         return false;
     runBegin = row;
     woxET2DRequest request;
     request.options = woxOptionsWidget::measurementSettings();
     // The run ends with the first row not chained to the next, and at the
     // table's end whatever a damaged file says.
-    for (int i = row; i < rowTotal; ++i) {
+    for (int i = row; i < units.size(); ++i) {
         request.quadripoles.append(units.at(i).quadripole);
         if (!units.at(i).chained)
             break;
@@ -307,7 +305,7 @@ void woxSessionDataModel::setResult(const woxCoreReportET2D &report)
 {
     if (report.error.code != 0)
         return;
-    const int filled = qBound(0, rowTotal - runBegin, report.results.size());
+    const int filled = qBound(0, units.size() - runBegin, report.results.size());
     for (int i = 0; i < filled; ++i) {
         woxSessionDataUnit &unit = units[runBegin + i];
         unit.result = report.results.at(i);
@@ -317,17 +315,17 @@ void woxSessionDataModel::setResult(const woxCoreReportET2D &report)
     }
     if (filled > 0)
         emit dataChanged(index(runBegin, firstValueColumn),
-                         index(runBegin + filled - 1, columnTotal - 1));
+                         index(runBegin + filled - 1, columns - 1));
     emit sendMoveForward(runBegin, filled);
 }
 
 void woxSessionDataModel::onRowDelete(int row)
 {
-    if (row < 0 || row >= rowTotal)
+    if (row < 0 || row >= units.size())
         return;
     // The values stay: only the row's place among the measured ones goes.
     units[row].result.valid = false;
-    emit dataChanged(index(row, firstValueColumn), index(row, columnTotal - 1));
+    emit dataChanged(index(row, firstValueColumn), index(row, columns - 1));
     updatePlots();
 }
 
@@ -431,9 +429,9 @@ void woxSessionDataModel::updatePlots()
 {
     if (plotsDisabled)
         return;
-    plotRows.clear();
     if (plotKind > 2)
         return;
+    QVector<quint32> plotRows;
     QVector<QPointF> xy;
     QVector<float> f;
     for (int i = 0; i < units.size(); ++i) {
@@ -527,7 +525,7 @@ void woxSessionDataModel::setMsrCenterDepthWidget(QSlider *slider)
 
 int woxSessionDataModel::unitCount() const
 {
-    return rowTotal;
+    return units.size();
 }
 
 woxQuadripole woxSessionDataModel::quadripoleAt(int row) const

@@ -115,14 +115,11 @@ private:
     QList<woxSessionDataUnit> units;
     woxFileSummary fileSummary;
     quint8 currentSet = 0;
-    int columnTotal = 0;
-    int rowTotal = 0;
     bool plotsDisabled = false;
     int runBegin = 0;
     quint8 mode = 0;
     quint8 plotKind = 0;
     woxGPSFix gpsFix;
-    QVector<quint32> plotRows;
     float msrCenter = 0.0f;
     float msrDepth = 0.0f;
     QPointer<QLabel> msrCenterDepthHeaderLabel;

@@ -77,7 +77,7 @@ woxSessionDataModel::~woxSessionDataModel() = default;
 
 int woxSessionDataModel::rowCount(const QModelIndex &) const
 {
-    return units.size();
+    return session.units.size();
 }
 
 int woxSessionDataModel::columnCount(const QModelIndex &) const
@@ -87,9 +87,9 @@ int woxSessionDataModel::columnCount(const QModelIndex &) const
 
 QVariant woxSessionDataModel::data(const QModelIndex &index, int role) const
 {
-    if (!index.isValid() || index.row() >= units.size() || index.column() >= columns)
+    if (!index.isValid() || index.row() >= session.units.size() || index.column() >= columns)
         return QVariant();
-    const woxSessionDataUnit &unit = units.at(index.row());
+    const woxSessionDataUnit &unit = session.units.at(index.row());
     switch (role) {
     case Qt::TextAlignmentRole:
         return int(Qt::AlignRight | Qt::AlignVCenter);
@@ -179,7 +179,7 @@ void woxSessionDataModel::onTranslate()
     updateMsrCenterDepthLabels();
     if (msrCenterDepthDimensionLabel)
         msrCenterDepthDimensionLabel->setText(tr("m"));
-    emit sendSetInfoUpdate(setInfoToStringList(setInfos));
+    emit sendSetInfoUpdate(setInfoToStringList(session.sets));
 }
 
 void woxSessionDataModel::setResistanceOnly()
@@ -208,14 +208,9 @@ bool woxSessionDataModel::load(const QString &fileName)
         woxWarningDialog::showOk(tr("Session is corrupted"));
         return false;
     }
-    fileSummary = read.summary;
-    setInfos = read.sets;
-    cableConfiguration = read.cableConfiguration;
-    electrodePositions = read.electrodePositions;
-    units = read.units;
-    gpsFix = read.gpsFix;
+    session = read;
     emit dataChanged(QModelIndex(), QModelIndex());
-    emit sendSetInfoUpdate(setInfoToStringList(setInfos));
+    emit sendSetInfoUpdate(setInfoToStringList(session.sets));
     return true;
 }
 
@@ -248,27 +243,14 @@ QString woxSessionDataModel::askedPath(const QString &name) const
     return path;
 }
 
-woxSessionFile woxSessionDataModel::content() const
-{
-    woxSessionFile file;
-    file.summary = fileSummary;
-    file.sets = setInfos;
-    file.cableConfiguration = cableConfiguration;
-    file.electrodePositions = electrodePositions;
-    file.units = units;
-    file.gpsFix = gpsFix;
-    return file;
-}
-
 // Through a save file: a save cut short leaves the previous copy whole. The
 // working copy is written while measuring, so its failures never open a
 // dialog; they go to the status line.
 bool woxSessionDataModel::writeFile(const QString &path, bool toLastSession) const
 {
-    const woxSessionFile session = content();
     QString openError;
     const woxFileSaver::Result result = woxFileSaver::save(
-        path, [&session](QDataStream &stream) { session.write(stream); }, &openError);
+        path, [this](QDataStream &stream) { session.write(stream); }, &openError);
     if (result == woxFileSaver::Saved)
         return true;
     if (result == woxFileSaver::OpenFailed)
@@ -284,16 +266,16 @@ bool woxSessionDataModel::writeFile(const QString &path, bool toLastSession) con
 
 bool woxSessionDataModel::measureSet(int row)
 {
-    if (row < 0 || row >= units.size())
+    if (row < 0 || row >= session.units.size())
         return false;
     runBegin = row;
     woxET2DRequest request;
     request.options = woxOptionsWidget::measurementSettings();
     // The run ends with the first row not chained to the next, and at the
     // table's end whatever a damaged file says.
-    for (int i = row; i < units.size(); ++i) {
-        request.quadripoles.append(units.at(i).quadripole);
-        if (!units.at(i).chained)
+    for (int i = row; i < session.units.size(); ++i) {
+        request.quadripoles.append(session.units.at(i).quadripole);
+        if (!session.units.at(i).chained)
             break;
     }
     woxCore::instance()->measureET2D(request);
@@ -305,9 +287,9 @@ void woxSessionDataModel::setResult(const woxCoreReportET2D &report)
 {
     if (report.error.code != 0)
         return;
-    const int filled = qBound(0, units.size() - runBegin, report.results.size());
+    const int filled = qBound(0, session.units.size() - runBegin, report.results.size());
     for (int i = 0; i < filled; ++i) {
-        woxSessionDataUnit &unit = units[runBegin + i];
+        woxSessionDataUnit &unit = session.units[runBegin + i];
         unit.result = report.results.at(i);
         // A row that came back is measured, whatever its stack's verdict.
         unit.result.valid = true;
@@ -321,17 +303,17 @@ void woxSessionDataModel::setResult(const woxCoreReportET2D &report)
 
 void woxSessionDataModel::onRowDelete(int row)
 {
-    if (row < 0 || row >= units.size())
+    if (row < 0 || row >= session.units.size())
         return;
     // The values stay: only the row's place among the measured ones goes.
-    units[row].result.valid = false;
+    session.units[row].result.valid = false;
     emit dataChanged(index(row, firstValueColumn), index(row, columns - 1));
     updatePlots();
 }
 
 void woxSessionDataModel::onCurrentSetChange(int setNumber)
 {
-    currentSet = quint8(qBound(0, setNumber, qMax(0, setInfos.size() - 1)));
+    currentSet = quint8(qBound(0, setNumber, qMax(0, session.sets.size() - 1)));
     updateMsrCenterDepthLabels();
     updatePlots();
 }
@@ -365,17 +347,17 @@ quint8 woxSessionDataModel::currentPlotKind() const
 
 void woxSessionDataModel::onGPS()
 {
-    if (gpsFix.valid && gpsFix.highQuality)
+    if (session.gpsFix.valid && session.gpsFix.highQuality)
         return;
-    gpsFix = woxGPSManager::instance()->fix();
+    session.gpsFix = woxGPSManager::instance()->fix();
     gpsTimer.start();
 }
 
 bool woxSessionDataModel::checkIpOptions()
 {
-    const auto measured = std::find_if(units.constBegin(), units.constEnd(),
+    const auto measured = std::find_if(session.units.constBegin(), session.units.constEnd(),
                                        [](const woxSessionDataUnit &u) { return u.result.valid; });
-    if (measured == units.constEnd())
+    if (measured == session.units.constEnd())
         return true;
     woxOptionsWidget::setPauseDisabled(true);
     const woxMeasureOptions &stored = measured->result.options;
@@ -412,8 +394,8 @@ float woxSessionDataModel::plotValue(const woxSessionDataUnit &unit) const
 QVector<QPointF> woxSessionDataModel::sliderPoints() const
 {
     QVector<QPointF> points;
-    const double spacing = std::fabs(double(fileSummary.cableSpacing));
-    for (const woxSessionDataUnit &unit : units) {
+    const double spacing = std::fabs(double(session.summary.cableSpacing));
+    for (const woxSessionDataUnit &unit : session.units) {
         if (!plotted(unit))
             continue;
         if (plotKind == 1 && std::fabs(double(unit.x) - msrCenter + 0.01) < 0.5 * spacing)
@@ -434,8 +416,8 @@ void woxSessionDataModel::updatePlots()
     QVector<quint32> plotRows;
     QVector<QPointF> xy;
     QVector<float> f;
-    for (int i = 0; i < units.size(); ++i) {
-        const woxSessionDataUnit &unit = units.at(i);
+    for (int i = 0; i < session.units.size(); ++i) {
+        const woxSessionDataUnit &unit = session.units.at(i);
         if (!plotted(unit))
             continue;
         plotRows.append(quint32(i));
@@ -476,7 +458,8 @@ void woxSessionDataModel::onMsrCenterDepth(int c)
 // A set list longer than the depths of a damaged file: a missing depth is 0.
 float woxSessionDataModel::setDepth() const
 {
-    return currentSet < fileSummary.setDepths.size() ? fileSummary.setDepths.at(currentSet) : 0.0f;
+    const QVector<float> &depths = session.summary.setDepths;
+    return currentSet < depths.size() ? depths.at(currentSet) : 0.0f;
 }
 
 void woxSessionDataModel::updateMsrCenterDepthLabels()
@@ -488,7 +471,7 @@ void woxSessionDataModel::updateMsrCenterDepthLabels()
             msrCenterDepthSlider->setValue(tenths(sliderPosition()));
             // Clamps the value, which then reaches onMsrCenterDepth.
             msrCenterDepthSlider->setMaximum(
-                tenths(plotKind == 1 ? fileSummary.profileLength : setDepth()));
+                tenths(plotKind == 1 ? session.summary.profileLength : setDepth()));
         }
     }
     if (msrCenterDepthHeaderLabel && plotKind == 1)
@@ -525,7 +508,7 @@ void woxSessionDataModel::setMsrCenterDepthWidget(QSlider *slider)
 
 int woxSessionDataModel::unitCount() const
 {
-    return units.size();
+    return session.units.size();
 }
 
 woxQuadripole woxSessionDataModel::quadripoleAt(int row) const
@@ -542,12 +525,12 @@ woxQuadripole woxSessionDataModel::quadripoleAt(int row) const
 
 const woxSessionDataUnit *woxSessionDataModel::unitAt(int row) const
 {
-    if (units.isEmpty())
+    if (session.units.isEmpty())
         return nullptr;
-    return &units.at(qBound(0, row, units.size() - 1));
+    return &session.units.at(qBound(0, row, session.units.size() - 1));
 }
 
 const woxFileSummary &woxSessionDataModel::summary() const
 {
-    return fileSummary;
+    return session.summary;
 }

@@ -104,22 +104,17 @@ private:
     float sliderPosition() const;
     float setDepth() const;
 
-    woxSessionFile content() const;
     QString askedPath(const QString &name) const;
     bool writeFile(const QString &path, bool toLastSession) const;
 
     QStringList headers;
-    QVector<woxSetInfo> setInfos;
-    woxCableConfiguration cableConfiguration;
-    woxElectrodeMap electrodePositions;
-    QList<woxSessionDataUnit> units;
-    woxFileSummary fileSummary;
+    // What the session file holds, the rows with their results included.
+    woxSessionFile session;
     quint8 currentSet = 0;
     bool plotsDisabled = false;
     int runBegin = 0;
     quint8 mode = 0;
     quint8 plotKind = 0;
-    woxGPSFix gpsFix;
     float msrCenter = 0.0f;
     float msrDepth = 0.0f;
     QPointer<QLabel> msrCenterDepthHeaderLabel;

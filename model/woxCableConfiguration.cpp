@@ -4,6 +4,16 @@
 
 #include <QDataStream>
 
+QSet<woxElectrode> woxCableConfiguration::disabledElectrodes() const
+{
+    QSet<woxElectrode> disabled;
+    for (int electrode = 0; electrode < wires.size(); ++electrode) {
+        if (!wires.at(electrode).enabled)
+            disabled.insert(woxElectrode(electrode));
+    }
+    return disabled;
+}
+
 QDataStream &operator<<(QDataStream &stream, const woxCableConfiguration &configuration)
 {
     stream << qint32(configuration.wires.size());

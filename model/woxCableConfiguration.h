@@ -5,6 +5,7 @@
 #include "woxWireState.h"
 
 #include <QList>
+#include <QSet>
 
 class QDataStream;
 
@@ -22,6 +23,9 @@ struct woxCableConfiguration
     bool remoteTxPresent = false;
     float remoteRxResistance = 0.0f;
     bool remoteRxPresent = false;
+
+    // The electrodes switched off: the positions of the wires not enabled.
+    QSet<woxElectrode> disabledElectrodes() const;
 };
 
 // 22 + 9 x wires bytes: wire count, the wires, then the remote Tx and Rx

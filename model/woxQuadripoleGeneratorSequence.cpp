@@ -64,18 +64,6 @@ struct woxExpansion
     woxMergeTable merged;
 };
 
-QSet<woxElectrode> disabledElectrodes(const woxCableConfiguration *configuration)
-{
-    QSet<woxElectrode> disabled;
-    if (!configuration)
-        return disabled;
-    for (int i = 0; i < configuration->wires.size(); ++i) {
-        if (!configuration->wires.at(i).enabled)
-            disabled.insert(woxElectrode(i));
-    }
-    return disabled;
-}
-
 woxFileSummary summaryHead(const woxTemplateContent &content)
 {
     woxFileSummary summary;
@@ -280,7 +268,8 @@ int woxQuadripoleGenerator::generateSequence(const woxTemplateContent &content,
                                              const QString &fileName,
                                              quint16 fromElectrode) const
 {
-    const QSet<woxElectrode> disabled = disabledElectrodes(configuration);
+    const QSet<woxElectrode> disabled =
+        configuration ? configuration->disabledElectrodes() : QSet<woxElectrode>();
     woxSessionFile session;
     session.summary = summaryHead(content);
     const woxExpansion expansion = expand(content, disabled, fromElectrode, &session.summary);

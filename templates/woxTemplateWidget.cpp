@@ -63,16 +63,6 @@ bool woxTemplateWidget::loadFile(const QString &path)
     return model.load(path, false);
 }
 
-QSet<woxElectrode> woxTemplateWidget::disabledElectrodes(const woxCableConfiguration &configuration)
-{
-    QSet<woxElectrode> disabled;
-    for (int electrode = 0; electrode < configuration.wires.size(); ++electrode) {
-        if (!configuration.wires.at(electrode).enabled)
-            disabled.insert(woxElectrode(electrode));
-    }
-    return disabled;
-}
-
 void woxTemplateWidget::setCaption(QLabel *label, const QString &text)
 {
     QFont font(QStringLiteral("Consolas"));
@@ -153,7 +143,7 @@ void woxTemplateWidget::onGrounding()
         return;
     if (cableDialog->exec() != QDialog::Accepted)
         return;
-    plot.setDisabledElectrodes(disabledElectrodes(cableDialog->configuration()));
+    plot.setDisabledElectrodes(cableDialog->configuration().disabledElectrodes());
     plot.setGroundingChecked();
 }
 

@@ -3,13 +3,11 @@
 
 #include "ui_mTemplateWidget.h"
 
-#include "woxCableConfiguration.h"
 #include "woxQuadripole.h"
 #include "woxTemplateDataModel.h"
 #include "woxTemplatePlot.h"
 #include "woxTemplateTableView.h"
 
-#include <QSet>
 #include <QString>
 #include <QWidget>
 
@@ -32,10 +30,6 @@ public:
 
     // A stored template (full path) or, for the empty path, a new one.
     bool loadFile(const QString &path);
-
-    // The electrodes switched off in a cable configuration: the positions of
-    // its wires that are not enabled.
-    static QSet<woxElectrode> disabledElectrodes(const woxCableConfiguration &configuration);
 
     // What the screen holds, for the menu and for checks.
     const QString &templateName() const { return name; }

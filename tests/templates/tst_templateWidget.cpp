@@ -186,8 +186,7 @@ private slots:
         QSet<woxElectrode> kept;
         script.then([&](QDialog *d) {
             second = d;
-            kept = woxTemplateWidget::disabledElectrodes(
-                static_cast<woxCableConfigDialog *>(d)->configuration());
+            kept = static_cast<woxCableConfigDialog *>(d)->configuration().disabledElectrodes();
             d->reject();
         });
         screen.onGrounding();

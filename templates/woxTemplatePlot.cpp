@@ -1,5 +1,6 @@
 #include "woxTemplatePlot.h"
 
+#include "woxPlotPick.h"
 #include "woxWarningDialog.h"
 
 #include <QIcon>
@@ -46,7 +47,7 @@ woxTemplatePlot::woxTemplatePlot(QWidget *parent)
     grid.attach(this);
     for (int row = 0; row < curveCount; ++row)
         addMarkerCurve(row);
-    setUpPickCurve();
+    woxPlotPick::attachMarker(*this, pickCurve);
     canvas()->setCursor(Qt::ArrowCursor);
 }
 
@@ -80,17 +81,6 @@ void woxTemplatePlot::addMarkerCurve(int row)
     curve->attach(this);
     curves.append(curve);
     quadripoles.insert(woxSpacing(row), QList<woxQuadripole>());
-}
-
-void woxTemplatePlot::setUpPickCurve()
-{
-    pickCurve.setTitle(QString());
-    pickCurve.setSymbol(new QwtSymbol(QwtSymbol::Ellipse, QBrush(Qt::red),
-                                      QPen(Qt::black, 2.0), QSize(15, 15)));
-    pickCurve.setPen(QPen(Qt::NoPen));
-    pickCurve.setXAxis(QwtPlot::xTop);
-    pickCurve.setRenderHint(QwtPlotItem::RenderAntialiased, true);
-    pickCurve.attach(this);
 }
 
 void woxTemplatePlot::setDisabledElectrodes(const QSet<woxElectrode> &electrodes)

@@ -50,7 +50,6 @@ protected slots:
 private:
     void setUpAxes();
     void addMarkerCurve(int row);
-    void setUpPickCurve();
     bool hasDisabledElectrode(const woxQuadripole &quadripole) const;
     void offerSignals(const QPoint &globalPosition);
 

@@ -10,8 +10,9 @@ class QObject;
 class QwtPlot;
 class QwtPlotCurve;
 
-// Picking a measurement on a session plot: the marker, the point of a curve
-// under a click, and the small Go to / Delete / Cancel menu shown for it.
+// Picking a point on a plot: the marker, the point of a curve under a
+// click, and the small Go to / Delete / Cancel menu the session plots show
+// for a measurement.
 class woxPlotPick
 {
 public:

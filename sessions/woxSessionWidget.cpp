@@ -1,6 +1,7 @@
 #include "woxSessionWidget.h"
 
 #include "woxCableConfigDialog.h"
+#include "woxCaptionStyle.h"
 #include "woxConstants.h"
 #include "woxCore.h"
 #include "woxERTTableDialog.h"
@@ -43,6 +44,9 @@ woxSessionWidget::woxSessionWidget(QWidget *parent, bool viewOnly)
     startPushButton->setVisible(!viewOnly);
     signalsPushButton->setVisible(!viewOnly);
     applyStyleSheets();
+    for (QLabel *caption : {xCenterLabel, xDepthLabel, xResistivitylabel, xChargeabilityLabel,
+                            yDepthLabel, yResistivitylabel, yChargeabilityLabel})
+        woxCaptionStyle::apply(caption);
 
     sessionTableView->setEditTriggers(QAbstractItemView::NoEditTriggers);
     sessionTableView->horizontalHeader()->setSectionsClickable(false);
@@ -566,21 +570,6 @@ void woxSessionWidget::onTranslate()
 
 void woxSessionWidget::translateCaptions()
 {
-    QFont font(QStringLiteral("Consolas"));
-    font.setStyleHint(QFont::Monospace);
-    font.setPixelSize(12);
-    font.setWeight(75);
-    QPalette palette;
-    for (int group = 0; group < QPalette::NColorGroups; ++group)
-        palette.setColor(QPalette::ColorGroup(group), QPalette::WindowText, Qt::blue);
-    const QList<QLabel *> captions = {xCenterLabel,      xDepthLabel,       xResistivitylabel,
-                                      xChargeabilityLabel, yDepthLabel,     yResistivitylabel,
-                                      yChargeabilityLabel};
-    for (QLabel *label : captions) {
-        label->setFont(font);
-        label->setPalette(palette);
-        label->setTextFormat(Qt::PlainText);
-    }
     const QString ohmMetre = QStringLiteral("%1%2%3").arg(tr("Ohm"), QString(QChar(0x22C5)), tr("m"));
     xDepthLabel->setText(tr("P s e u d o  d e p t h  [m]"));
     xCenterLabel->setText(tr("M e a s u r e m e n t  c e n t e r  [m]"));

@@ -1,5 +1,6 @@
 #include "woxERTTemplateWidget.h"
 
+#include "woxCaptionStyle.h"
 #include "woxConstants.h"
 #include "woxDurationEstimate.h"
 #include "woxERTFormat.h"
@@ -98,16 +99,8 @@ void woxERTTemplateWidget::setUpPlot()
     xzCurve = addCurve();
     yzCurve = addCurve();
     plotLayout->addWidget(plot);
-    QFont font(QStringLiteral("Consolas"));
-    font.setStyleHint(QFont::Monospace);
-    font.setPixelSize(12);
-    font.setWeight(75);
-    for (QLabel *caption : {_xLabel, _yLabel, lyLabel, lzLabel}) {
-        QPalette blue = caption->palette();
-        blue.setColor(QPalette::WindowText, Qt::blue);
-        caption->setFont(font);
-        caption->setPalette(blue);
-    }
+    for (QLabel *caption : {_xLabel, _yLabel, lyLabel, lzLabel})
+        woxCaptionStyle::apply(caption);
 }
 
 QwtPlotCurve *woxERTTemplateWidget::addCurve()

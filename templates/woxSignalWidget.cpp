@@ -1,5 +1,6 @@
 #include "woxSignalWidget.h"
 
+#include "woxCaptionStyle.h"
 #include "woxCore.h"
 #include "woxCoreQuadripole.h"
 #include "woxOptionsWidget.h"
@@ -36,6 +37,9 @@ woxSignalWidget::woxSignalWidget(QWidget *parent)
     : QWidget(parent)
 {
     setupUi(this);
+    for (QLabel *label : {_timeLabel01, _timeLabel02, _timeLabel03, _txVoltageLabel,
+                          _txCurrentLabel, _rxVoltageLabel})
+        woxCaptionStyle::apply(label);
     badPushButton->setEnabled(false);
     txVoltageFrame->layout()->addWidget(&txVoltagePlot);
     txCurrentFrame->layout()->addWidget(&txCurrentPlot);
@@ -82,28 +86,12 @@ void woxSignalWidget::onTranslate()
     tabWidget->setTabText(0, tr("Input voltage"));
     tabWidget->setTabText(1, tr("Output voltage"));
     tabWidget->setTabText(2, tr("Output current"));
-    for (QLabel *label : {_timeLabel01, _timeLabel02, _timeLabel03, _txVoltageLabel,
-                          _txCurrentLabel, _rxVoltageLabel})
-        setCaptionStyle(label);
     for (QLabel *label : {_timeLabel01, _timeLabel02, _timeLabel03})
         label->setText(tr("T i m e  [msec]"));
     // Vertical captions: one letter per line.
     _txVoltageLabel->setText(tr("Tx\n\nV\no\nl\nt\na\ng\ne\n\n[V]"));
     _txCurrentLabel->setText(tr("Tx\n\nC\nu\nr\nr\ne\nn\nt\n\n[mA]"));
     _rxVoltageLabel->setText(tr("Rx\n\nV\no\nl\nt\na\ng\ne\n\n[mV]"));
-}
-
-void woxSignalWidget::setCaptionStyle(QLabel *label)
-{
-    QFont font(QStringLiteral("Consolas"));
-    font.setStyleHint(QFont::Monospace);
-    font.setPixelSize(12);
-    font.setWeight(QFont::Bold);
-    label->setFont(font);
-    QPalette blue = label->palette();
-    blue.setColor(QPalette::WindowText, Qt::blue);
-    label->setPalette(blue);
-    label->setTextFormat(Qt::PlainText);
 }
 
 void woxSignalWidget::closeEvent(QCloseEvent *event)

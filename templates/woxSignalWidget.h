@@ -51,7 +51,6 @@ private slots:
 
 private:
     void setButtonsEnabled(bool enabled);
-    void setCaptionStyle(QLabel *label);
 
     woxSignalPlot txVoltagePlot;
     woxSignalPlot txCurrentPlot;

@@ -2,6 +2,7 @@
 
 #include "woxArrangementDialog.h"
 #include "woxCableConfigDialog.h"
+#include "woxCaptionStyle.h"
 #include "woxConstants.h"
 #include "woxDurationEstimate.h"
 #include "woxOptionsWidget.h"
@@ -9,15 +10,13 @@
 #include "woxTranslator.h"
 #include "woxWarningDialog.h"
 
-#include <QFont>
-#include <QPalette>
-
 #include <exception>
 
 woxTemplateWidget::woxTemplateWidget(QWidget *parent)
     : QWidget(parent)
 {
     setupUi(this);
+    setUpCaptions();
     onTabChange(0);
     model.setSetCombo(setComboBox);
     model.setInfoLabels(cablesLabel, electrodesLabel, cableSpacingLabel, profileLengthLabel);
@@ -63,18 +62,15 @@ bool woxTemplateWidget::loadFile(const QString &path)
     return model.load(path, false);
 }
 
-void woxTemplateWidget::setCaption(QLabel *label, const QString &text)
+// The captions around the grid and the plot; all but the spacing caption
+// read the same in every language.
+void woxTemplateWidget::setUpCaptions()
 {
-    QFont font(QStringLiteral("Consolas"));
-    font.setStyleHint(QFont::Monospace);
-    font.setPixelSize(12);
-    font.setWeight(75);
-    QPalette blue = label->palette();
-    blue.setColor(QPalette::WindowText, Qt::blue);
-    label->setFont(font);
-    label->setPalette(blue);
-    label->setTextFormat(Qt::PlainText);
-    label->setText(text);
+    for (QLabel *caption : {_centerLabel, _depthLabel, _levelLabel, _spacingLabel})
+        woxCaptionStyle::apply(caption);
+    _centerLabel->setText(QStringLiteral("M e a s u r e m e n t  c e n t e r  [m]"));
+    _depthLabel->setText(QStringLiteral("P\ns\ne\nu\nd\no\n\nd\ne\np\nt\nh\n\n[m]"));
+    _levelLabel->setText(QStringLiteral("L e v e l"));
 }
 
 void woxTemplateWidget::onTranslate()
@@ -99,10 +95,7 @@ void woxTemplateWidget::onTranslate()
     removePushButton->setText(tr("Remove"));
     clearPushButton->setText(tr("Clear"));
     modifyPushButton->setText(tr("Modify"));
-    setCaption(_centerLabel, QStringLiteral("M e a s u r e m e n t  c e n t e r  [m]"));
-    setCaption(_depthLabel, QStringLiteral("P\ns\ne\nu\nd\no\n\nd\ne\np\nt\nh\n\n[m]"));
-    setCaption(_levelLabel, QStringLiteral("L e v e l"));
-    setCaption(_spacingLabel, tr("S\np\na\nc\ni\nn\ng") + QStringLiteral("\n  "));
+    _spacingLabel->setText(tr("S\np\na\nc\ni\nn\ng") + QStringLiteral("\n  "));
 }
 
 void woxTemplateWidget::onTabChange(int tabIndex)

@@ -53,7 +53,7 @@ public slots:
 
 private:
     void makeConnections();
-    void setCaption(QLabel *label, const QString &text);
+    void setUpCaptions();
     bool openCableDialog();
 
     QString name;

@@ -7,30 +7,11 @@
 
 namespace {
 
-const int gridRows = woxTemplateSet::spacingRows;
-const int gridColumns = woxTemplateSet::levelColumns;
-const int gridBytes = 4 + gridRows * (4 + gridColumns);
+// The set's cables byte and spacing close its bytes.
+const int setTailBytes = 1 + 8;
 // A template holds at most 8 sets, so its summary names at most 8 array
 // types and 8 set depths.
 const int maxSummaryEntries = woxTemplateFile::maxSets;
-
-qint32 bigEndian32(const QByteArray &bytes, int offset)
-{
-    const uchar *p = reinterpret_cast<const uchar *>(bytes.constData()) + offset;
-    return qint32((quint32(p[0]) << 24) | (quint32(p[1]) << 16) | (quint32(p[2]) << 8)
-                  | quint32(p[3]));
-}
-
-bool gridLayoutIsSound(const QByteArray &bytes, int offset)
-{
-    if (bigEndian32(bytes, offset) != gridRows)
-        return false;
-    for (int row = 0; row < gridRows; ++row) {
-        if (bigEndian32(bytes, offset + 4 + row * (4 + gridColumns)) != gridColumns)
-            return false;
-    }
-    return true;
-}
 
 bool arrangementIsSound(qint8 cables, double spacing)
 {
@@ -79,13 +60,13 @@ bool woxTemplateFile::readArrangement(QDataStream &stream, woxCable *cables,
     return true;
 }
 
-// The set's bytes are checked before the set reader sees them: it takes the
-// grid sizes from the stream, and the grids are addressed as 30 x 99
-// everywhere else.
+// The set reader refuses unknown array types, grids other than 30 x 99 and
+// cables other than 1 or 2 itself, but it narrows the spacing to a float:
+// the double the file holds is checked first, as the arrangement's is.
 bool woxTemplateFile::readSet(QDataStream &stream, woxTemplateSet *set)
 {
     QByteArray bytes(setBytes, '\0');
-    if (stream.readRawData(bytes.data(), setBytes) != setBytes || !setLayoutIsSound(bytes))
+    if (stream.readRawData(bytes.data(), setBytes) != setBytes || !setTailIsSound(bytes))
         return false;
     QDataStream setStream(bytes);
     setStream.setVersion(QDataStream::Qt_4_8);
@@ -93,14 +74,9 @@ bool woxTemplateFile::readSet(QDataStream &stream, woxTemplateSet *set)
     return setStream.status() == QDataStream::Ok;
 }
 
-bool woxTemplateFile::setLayoutIsSound(const QByteArray &bytes)
+bool woxTemplateFile::setTailIsSound(const QByteArray &bytes)
 {
-    const quint8 type = quint8(bytes.at(0));
-    if (type >= woxArrayTypeCount && type != woxNoArrayType)
-        return false;
-    if (!gridLayoutIsSound(bytes, 1) || !gridLayoutIsSound(bytes, 1 + gridBytes))
-        return false;
-    QDataStream tail(bytes.mid(1 + 2 * gridBytes));
+    QDataStream tail(bytes.right(setTailBytes));
     tail.setVersion(QDataStream::Qt_4_8);
     qint8 setCables = 0;
     double setSpacing = 0.0;

@@ -38,7 +38,7 @@ private:
     static bool readArrangement(QDataStream &stream, woxCable *cables,
                                 woxCableSpacing *spacing);
     static bool readSet(QDataStream &stream, woxTemplateSet *set);
-    static bool setLayoutIsSound(const QByteArray &bytes);
+    static bool setTailIsSound(const QByteArray &bytes);
 };
 
 #endif

@@ -7,11 +7,8 @@
 
 woxGPSWidget::woxGPSWidget(QWidget *parent)
     : QWidget(parent)
-    , gpsManager(nullptr)
 {
     setupUi(this);
-    timer.setSingleShot(false);
-    gpsManager = woxGPSManager::instance();
     connect(&timer, &QTimer::timeout, this, &woxGPSWidget::onAuxTimeout);
     onAuxTimeout();
     timer.start(refreshInterval);
@@ -32,7 +29,7 @@ void woxGPSWidget::onTranslate()
 
 void woxGPSWidget::onAuxTimeout()
 {
-    const woxGPSFix fix = gpsManager->fix();
+    const woxGPSFix fix = woxGPSManager::instance()->fix();
     if (!fix.valid) {
         for (QLabel *label : {latitudeLabel, longitudeLabel, qualityLabel, timeLabel, dateLabel})
             label->setText(tr("N/A"));

@@ -6,8 +6,6 @@
 #include <QTimer>
 #include <QWidget>
 
-class woxGPSManager;
-
 // The GPS screen of the system menu: every five seconds it copies the fix
 // from the process-wide holder and shows position, quality, time and date,
 // or "N/A" everywhere while there is no valid fix.
@@ -30,7 +28,6 @@ public slots:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    woxGPSManager *gpsManager;   // not owned
     QTimer timer;
 };
 

@@ -778,6 +778,7 @@ void woxEngineerWidget::onTimeGet()
 
 void woxEngineerWidget::onStartGPS()
 {
+    // Stop GPS destroyed the fix holder: asking for it builds it again.
     woxGPSManager::instance();
     connect(&gpsTimer, &QTimer::timeout, this, &woxEngineerWidget::onGPSTimer,
             Qt::UniqueConnection);

@@ -1,37 +1,25 @@
 #include "woxCore.h"
+#include "woxCoreDouble.h"
 #include "woxDiagnosticCapture.h"
+#include "woxMake.h"
 #include "woxReportRecorder.h"
 
 #include <QtTest>
 
-// The facade with its real worker thread and the real emulated delays.
+// The facade with its real worker thread and emulated delays, and the
+// stand-in that screen tests drive in its place.
 class tst_core : public QObject
 {
     Q_OBJECT
 
-private:
-    QScopedPointer<woxDiagnosticCapture> diagnostics;
-
-    static void settle()
-    {
-        // Let queued reports that might still be on their way arrive.
-        QTest::qWait(50);
-    }
-
 private slots:
-    void init() { diagnostics.reset(new woxDiagnosticCapture); }
+    void cleanup() { woxCore::destroy(); }
 
-    void cleanup()
+    void oneReportPerJobInOrder()
     {
-        woxCore::destroy();
-        diagnostics.reset();
-    }
-
-    void oneReportPerJob()
-    {
+        woxDiagnosticCapture diagnostics;
         woxCore *core = woxCore::instance();
         woxReportRecorder recorder(core);
-
         core->discover(0);
         core->measureSignal(woxCoreQuadripole(), woxMeasureOptions());
         core->measureResistance(woxResistanceRequest());
@@ -45,37 +33,62 @@ private slots:
         core->rxAux(woxRxRequest());
         core->rxStress(woxStressRequest());
         core->stopAll(0);
-        QTRY_COMPARE_WITH_TIMEOUT(recorder.names.size(), 13, 20000);
         // The sensor and sound jobs need an idle worker for themselves.
+        QTRY_COMPARE_WITH_TIMEOUT(recorder.names.size(), 13, 20000);
         core->readSensors(0);
         QTRY_COMPARE_WITH_TIMEOUT(recorder.names.size(), 14, 20000);
         core->playSound(1);
         QTRY_COMPARE_WITH_TIMEOUT(recorder.names.size(), 15, 20000);
-        settle();
-
+        // A report is relayed only once its job has ended: nothing more is queued.
+        QCoreApplication::sendPostedEvents();
         QCOMPARE(recorder.names,
                  QStringList({"Discover", "Signal", "Resistance", "Calibrate", "Sensor", "ET2D",
                               "VES", "Clock", "Production", "TxAux", "SwAux", "RxAux",
                               "RxStress", "Sensor", "Sound"}));
         for (const woxCoreError &error : qAsConst(recorder.errors))
             QCOMPARE(error.code, quint8(0));
-        QCOMPARE(recorder.discover.devices.size(), 43);
-        QCOMPARE(recorder.rxStress.text, QStringLiteral("OK"));
         // The stop-all job wrote to the never-opened port and stayed silent.
-        QCOMPARE(diagnostics->lines(), QVector<QString>(5, "woxCoreThread error: no data sent, port was closed").toList());
+        QCOMPARE(diagnostics.lines(),
+                 QVector<QString>(5, "woxCoreThread error: no data sent, port was closed").toList());
+
+        // A stop cancels the job's wait, even one the job has not reached yet.
+        core->rxAux(woxRxRequest{0, 1500, true});   // 30 s
+        core->stop();
+        QTRY_COMPARE_WITH_TIMEOUT(recorder.names.size(), 16, 10000);
+        QCOMPARE(recorder.rxAux.error.toString(), QStringLiteral("Canceled by user"));
     }
 
-    void stopDuringADelay()
+    // What the stand-in records and delivers must be what the real facade
+    // would take and broadcast, replies coming after the caller has returned.
+    void doubleRecordsAndAnswersLikeTheFacade()
     {
+        woxCoreDouble double_;
         woxCore *core = woxCore::instance();
         woxReportRecorder recorder(core);
-        core->discover(0);
-        QTest::qWait(30);
+        double_.answer(woxCoreDouble::RxStress, woxCoreReportRxStress{{}, "OK"});
+        double_.answer(woxCoreDouble::RxStress, woxCoreReportRxStress{{}, "FAIL"});
+        woxMeasureOptions options;
+        options.pauseCode = 7;
+        core->txAux(woxTxRequest());
+        core->measureSignal(woxMake::coreQuadripole(0, 3, 1, 2), options);
+        core->rxStress(woxStressRequest());
+        core->rxStress(woxStressRequest());
         core->stop();
-        QTRY_COMPARE_WITH_TIMEOUT(recorder.names.size(), 1, 10000);
-        QCOMPARE(recorder.discover.error.code, quint8(13));
-        QCOMPARE(recorder.discover.error.toString(), QStringLiteral("Canceled by user"));
-        QCOMPARE(recorder.discover.devices.size(), 43);
+        typedef woxCoreDouble D;
+        QCOMPARE(double_.kinds(), QList<D::Kind>({D::TxAux, D::Signal, D::RxStress, D::RxStress, D::Stop}));
+        const woxCoreDouble::Request signal = double_.requests.at(1);
+        QVERIFY(signal.quadripole.b == 3 && signal.quadripole.m == 1 && signal.options.pauseCode == 7);
+        QVERIFY(recorder.names.isEmpty());
+        QTRY_COMPARE_WITH_TIMEOUT(recorder.names, QStringList({"RxStress", "RxStress"}), 10000);
+        QCOMPARE(recorder.rxStress.text, QStringLiteral("FAIL"));   // replies in the order scripted
+
+        // An ET2D report announces its sensor readings first.
+        woxCoreReportET2D et2d;
+        et2d.sensor.values.insert(7, 1.5f);
+        double_.deliver(et2d);
+        QCOMPARE(recorder.names, QStringList({"RxStress", "RxStress", "Sensor", "ET2D"}));
+        QCOMPARE(recorder.sensor.values.value(7), 1.5f);
+        QVERIFY(double_.take().size() == 5 && double_.requests.isEmpty());
     }
 };
 

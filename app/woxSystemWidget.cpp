@@ -3,6 +3,7 @@
 #include "woxClockWidget.h"
 #include "woxCommandRunner.h"
 #include "woxDeviceTableWidget.h"
+#include "woxEmbeddedScreen.h"
 #include "woxGPSWidget.h"
 #include "woxLanguageWidget.h"
 #include "woxReleaseWidget.h"
@@ -90,18 +91,9 @@ void woxSystemWidget::openScreen(Signal closeSignal)
     }
 }
 
-// The screen is still inside its own close handling when its signal arrives
-// here, so it is taken out of the page now and deleted once control has left
-// that handling; nothing it sends meanwhile reaches the menu.
 void woxSystemWidget::onScreenClose()
 {
-    if (screen) {
-        verticalLayout->removeWidget(screen);
-        screen->disconnect(this);
-        screen->hide();
-        screen->deleteLater();
-        screen = nullptr;
-    }
+    woxEmbeddedScreen::dispose(screen, this);
     verticalLayout->setContentsMargins(menuMargin, menuMargin, menuMargin, menuMargin);
     setButtonsVisible(true);
 }

@@ -1,6 +1,7 @@
 #include "woxDataMenuWidget.h"
 
 #include "woxConstants.h"
+#include "woxEmbeddedScreen.h"
 #include "woxFileTableDataModel.h"
 #include "woxFileTableDialog.h"
 #include "woxSessionWidget.h"
@@ -79,7 +80,7 @@ void woxDataMenuWidget::openSessionWidget(const QString &path)
 void woxDataMenuWidget::onSessionClose()
 {
     // The pause choice belongs to the MAIN page's session.
-    woxSessionWidget::dispose(sessionWidget, this);
+    woxEmbeddedScreen::dispose(sessionWidget, this);
     setMenuVisible(true);
 }
 

@@ -1,6 +1,7 @@
 #include "woxSessionMenuWidget.h"
 
 #include "woxConstants.h"
+#include "woxEmbeddedScreen.h"
 #include "woxOptionsWidget.h"
 #include "woxSessionCloseFlag.h"
 #include "woxSessionWidget.h"
@@ -105,7 +106,7 @@ void woxSessionMenuWidget::openSessionWidget(const QString &source)
 
 void woxSessionMenuWidget::onSessionClose()
 {
-    woxSessionWidget::dispose(sessionWidget, this);
+    woxEmbeddedScreen::dispose(sessionWidget, this);
     setMenuVisible(true);
     woxOptionsWidget::setPauseDisabled(false);
 }

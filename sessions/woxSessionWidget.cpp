@@ -4,6 +4,7 @@
 #include "woxCaptionStyle.h"
 #include "woxConstants.h"
 #include "woxCore.h"
+#include "woxEmbeddedScreen.h"
 #include "woxERTTableDialog.h"
 #include "woxFileTableDataModel.h"
 #include "woxFileTableDialog.h"
@@ -89,16 +90,6 @@ bool woxSessionWidget::openScreen(woxSessionWidget *&screen, const QString &sour
         woxWarningDialog::showOk(tr("System error"));
     }
     return false;
-}
-
-void woxSessionWidget::dispose(woxSessionWidget *&screen, QObject *host)
-{
-    if (!screen)
-        return;
-    screen->hide();
-    screen->disconnect(host);
-    screen->deleteLater();
-    screen = nullptr;
 }
 
 void woxSessionWidget::applyStyleSheets()
@@ -493,13 +484,7 @@ void woxSessionWidget::onSignalsOpen()
 
 void woxSessionWidget::onSignalsClose()
 {
-    // The window asks from inside its own close handling: it goes once that
-    // has returned.
-    if (signalWidget) {
-        signalWidget->hide();
-        signalWidget->deleteLater();
-        signalWidget = nullptr;
-    }
+    woxEmbeddedScreen::dispose(signalWidget, this);
     mainTabWidget->show();
 }
 

@@ -52,11 +52,6 @@ public:
     // starts, so the host sees a screen under way and starts no second one.
     static bool openScreen(woxSessionWidget *&screen, const QString &source, bool viewOnly);
 
-    // Takes a screen off the menu hosting it and clears the pointer. The
-    // screen may be inside its own Finish handling, so it goes once that
-    // has returned; nothing of the host touches it again.
-    static void dispose(woxSessionWidget *&screen, QObject *host);
-
 signals:
     void sendSessionClose();
 

@@ -1,6 +1,7 @@
 #include "woxTemplateMenuWidget.h"
 
 #include "woxConstants.h"
+#include "woxEmbeddedScreen.h"
 #include "woxERTLoader.h"
 #include "woxERTTableDialog.h"
 #include "woxERTTemplateWidget.h"
@@ -133,22 +134,9 @@ void woxTemplateMenuWidget::openERTTemplateWidget(const QString &path)
             this, &woxTemplateMenuWidget::onTemplateClose);
 }
 
-// The request comes from the editor's own close handling: it is deleted once
-// control has left it; the page shows its buttons at once.
-void woxTemplateMenuWidget::dispose(QWidget *editor)
-{
-    verticalLayout->removeWidget(editor);
-    editor->hide();
-    editor->deleteLater();
-}
-
 void woxTemplateMenuWidget::onTemplateClose()
 {
-    if (templateWidget)
-        dispose(templateWidget);
-    if (ertTemplateWidget)
-        dispose(ertTemplateWidget);
-    templateWidget = nullptr;
-    ertTemplateWidget = nullptr;
+    woxEmbeddedScreen::dispose(templateWidget, this);
+    woxEmbeddedScreen::dispose(ertTemplateWidget, this);
     setMenuVisible(true);
 }

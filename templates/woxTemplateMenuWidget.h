@@ -36,7 +36,6 @@ private:
     void openERTTemplateWidget(const QString &path);
     void setMenuVisible(bool visible);
     void showNotFound(const QString &directory);
-    void dispose(QWidget *editor);
 
     woxTemplateWidget *templateWidget = nullptr;
     woxERTTemplateWidget *ertTemplateWidget = nullptr;

@@ -5,6 +5,7 @@
 #include "woxCaptionStyle.h"
 #include "woxConstants.h"
 #include "woxDurationEstimate.h"
+#include "woxEmbeddedScreen.h"
 #include "woxOptionsWidget.h"
 #include "woxSignalWidget.h"
 #include "woxTranslator.h"
@@ -192,15 +193,9 @@ void woxTemplateWidget::onSignalWidgetOpen(woxQuadripole quadripole)
             &model, &woxTemplateDataModel::onSpacingLevelAuxConfig);
 }
 
-// The request comes from the window's own close handling: it is deleted
-// once control has left it, and no pointer to it outlives this call.
 void woxTemplateWidget::onSignalWidgetClose()
 {
-    if (signalWidget) {
-        gridLayout->removeWidget(signalWidget);
-        signalWidget->deleteLater();
-        signalWidget = nullptr;
-    }
+    woxEmbeddedScreen::dispose(signalWidget, this);
     tabWidget->show();
     onTabChange(tabWidget->currentIndex());
 }

@@ -15,6 +15,7 @@
 #include "woxPasswordDialog.h"
 #include "woxProductionTests.h"
 #include "woxStyleSheet.h"
+#include "woxSystemWidget.h"
 #include "woxTranslator.h"
 #include "woxWarningDialog.h"
 
@@ -30,7 +31,6 @@
 namespace {
 
 const QString playIcon = QStringLiteral(":/icons/icons/play.png");
-const int externalProgramTimeoutMs = 30000;
 
 } // namespace
 
@@ -310,9 +310,9 @@ void woxEngineerWidget::runUsbTest()
 {
     // The programs' results are not looked at: the operator's answer decides.
     woxCommandRunner *runner = woxCommandRunner::instance();
-    runner->run(QStringLiteral("usb_start"), QStringList(), externalProgramTimeoutMs);
+    runner->run(QStringLiteral("usb_start"), QStringList(), woxSystemWidget::usbTimeoutMs);
     const bool appeared = woxWarningDialog::askYesNo(tr("Did USB drive appear?")) == 1;
-    runner->run(QStringLiteral("usb_stop"), QStringList(), externalProgramTimeoutMs);
+    runner->run(QStringLiteral("usb_stop"), QStringList(), woxSystemWidget::usbTimeoutMs);
     onReportProduction(woxProductionTests::usbReport(appeared));
 }
 

@@ -1,0 +1,268 @@
+// Where the quadripoles of grid cells stand and how deep they reach, and the cells of a template set.
+#include "woxBytes.h"
+#include "woxConstants.h"
+#include "woxDiagnosticCapture.h"
+#include "woxFakeCommandRunner.h"
+#include "woxMake.h"
+#include "woxPseudoDepthTable.h"
+#include "woxQuadripoleGenerator.h"
+#include "woxTemplateContent.h"
+
+#include <QStandardItemModel>
+#include <QtTest>
+
+#include <cmath>
+
+namespace {
+
+// Dimensions and count, then 22 entries of a type byte and 30 rows of 99 doubles.
+const int entryBytes = 1 + 4 + 30 * (4 + 99 * 8);
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The count and the quadripoles listed, then each selected cell "s,l" and marked cell "s,l+".
+QString state(const woxTemplateSet &set)
+{
+    int listed = 0;
+    for (const QList<woxQuadripole> &list : set.quadripoleMap())
+        listed += list.size();
+    QString state = QString("%1/%2").arg(set.measurementCount()).arg(listed);
+    for (int s = 0; s < 30; ++s) {
+        for (int l = 0; l < 99; ++l) {
+            const QString cell = QString(" %1,%2").arg(s).arg(l);
+            state += (set.mainGrid()[s][l] ? cell : QString())
+                     + (set.auxGrid()[s][l] ? cell + "+" : QString());
+        }
+    }
+    return state;
+}
+
+} // namespace
+
+class tst_quadripoles : public QObject
+{
+    Q_OBJECT
+
+private:
+    woxPseudoDepthTable *table = nullptr;
+    QTemporaryDir dir;
+
+private slots:
+    // Every type has factors, partners included; there are none outside the table.
+    void initTestCase()
+    {
+        table = woxPseudoDepthTable::instance(pseudoDepthResource);
+        for (int type = 0; type < 22; ++type)
+            QVERIFY(table->factor(type, 0, 0) > 0.0f && table->factor(type, 29, 98) > 0.0f);
+        QCOMPARE(table->factor(22, 0, 0) + table->factor(3, 30, 0) + table->factor(3, 0, 99), 0.0f);
+        QCOMPARE(interpolate(2, 0.5f, 2, 1.5f, 7), 1.0f);   // equal abscissae: the mean
+    }
+
+    // "type spacing-row level factor" by hand: every knot of the three coefficient tables (n = L / S with
+    // S = 1, so level n - 1 of row 0), the fixed coefficients, ratios between knots, the last cells, and
+    // each type through its partner.
+    void handValues()
+    {
+        for (const char *row : {
+                 "0 0 0 0.519", "12 29 0 0.519", "0 29 98 51.381", "1 0 0 0.417", "14 0 0 0.594",
+                 "7 0 0 0.867", "17 0 98 85.833", "3 1 4 2.25", "3 29 0 4.5152", "21 0 98 38.208",
+                 "4 1 0 0.505", "4 29 0 0.577027", "16 0 98 25.25", "6 0 98 39", "4 0 0 0.417",
+                 "4 0 1 0.696", "4 0 2 0.96", "4 0 3 1.218", "4 0 4 1.477", "4 0 5 1.728", "4 0 6 1.98",
+                 "4 0 7 2.24", "4 0 19 5.258", "15 0 0 0.519", "15 0 1 0.93", "15 0 2 1.323", "15 0 3 1.71",
+                 "5 0 0 0.52", "5 0 1 0.924", "5 0 2 1.32", "5 0 3 1.705", "5 0 4 2.094", "5 0 5 2.478",
+                 "5 0 14 5.888"}) {
+            const QStringList v = QString(row).split(' ');
+            const float loaded = table->factor(v[0].toInt(), v[1].toInt(), v[2].toInt());
+            QVERIFY2(qFuzzyCompare(loaded, v[3].toFloat()), qPrintable(QString::number(loaded, 'g', 9)));
+        }
+    }
+
+    // Written from the rule in the stored layout: dimensions, 22 entries highest code first, each 30 rows
+    // of 99 doubles. Failures are reported.
+    void generatedLayoutAndFailures()
+    {
+        woxFakeCommandRunner runner;
+        woxDiagnosticCapture diagnostics;
+        QVERIFY(table->generate(dir.filePath("pseudoDepth.base")));
+        const QByteArray bytes = readAll(dir.filePath("pseudoDepth.base"));
+        QCOMPARE(bytes, readAll(pseudoDepthResource));
+        QCOMPARE(bytes.size(), 6 + 22 * entryBytes);
+        QCOMPARE(bytes.left(6), woxHex("1E 63 00 00 00 16"));
+        for (int k = 0; k < 22; ++k) {
+            const QByteArray entry = bytes.mid(6 + k * entryBytes, entryBytes);
+            QCOMPARE(entry.left(9), QByteArray(1, char(21 - k)) + woxHex("00 00 00 1E 00 00 00 63"));
+            QCOMPARE(entry.mid(5 + 29 * 796, 4), woxHex("00 00 00 63"));
+        }
+        QCOMPARE(bytes.mid(15, 8), woxHex("3F E0 9B A5 E0 00 00 00"));   // 0.519 as a float widened to double
+        QCOMPARE(runner.calls.size(), 1);
+        QCOMPARE(runner.calls.first().program, QString("/bin/sync"));
+        QVERIFY(!table->generate(dir.filePath("missing/pseudoDepth.base")));
+        QVERIFY(!woxPseudoDepthTable("/nonexistent/pseudoDepth.base").isLoaded());
+        const QString missing = "File error: No such file or directory";
+        QCOMPARE(diagnostics.lines(), QStringList({missing, missing}));
+    }
+
+    // Only a complete table of 22 types, 30 x 99 each, loads; other dimensions are no damage to report.
+    void damagedTables_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("reports");
+        auto patched = [](int offset, const char *hex) {
+            return readAll(pseudoDepthResource).replace(offset, woxHex(hex).size(), woxHex(hex));
+        };
+        QTest::newRow("other dimensions") << patched(0, "1D") << 0;
+        QTest::newRow("dimensions only") << readAll(pseudoDepthResource).left(2) << 1;
+        QTest::newRow("short") << readAll(pseudoDepthResource).chopped(1) << 1;
+        QTest::newRow("21 entries") << patched(2, "00 00 00 15") << 1;
+        QTest::newRow("code 22") << patched(6, "16") << 1;
+        QTest::newRow("duplicate code") << patched(6 + entryBytes, "15") << 1;
+        QTest::newRow("29 rows") << patched(7, "00 00 00 1D") << 1;
+        QTest::newRow("98 levels in the last row") << patched(6 + 5 + 29 * 796, "00 00 00 62") << 1;
+    }
+
+    void damagedTables()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, reports);
+        QFile file(dir.filePath(QTest::currentDataTag()));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        file.close();
+        woxDiagnosticCapture diagnostics;
+        const woxPseudoDepthTable read(file.fileName());
+        QVERIFY(!read.isLoaded());
+        QCOMPARE(read.factor(21, 29, 98), 0.0f);
+        QCOMPARE(diagnostics.lines().size(), reports);
+    }
+
+    // "cables type spacing level count first last x [off from]": a cell at 5 m gives count quadripoles
+    // (-1: the cell does not apply), the first and last, x where the first stands; optionally with electrode
+    // `off` disabled or only positions reaching electrode `from`. Worked out from each family's pattern,
+    // positions = electrodes - spread per placement; 65535 and 65534 are the remote electrodes.
+    void families_data()
+    {
+        QTest::addColumn<QString>("row");
+        for (const char *row : {
+                 "2 0 0 0 61 0,3,1,2 60,63,61,62 7.5", "2 1 0 1 58 0,2,4,6 57,59,61,63 15",
+                 "2 2 0 0 61 0,2,1,3 60,62,61,63 7.5", "2 3 1 2 56 0,8,3,5 55,63,58,60 20",
+                 "2 4 1 2 57 0,2,5,7 56,58,61,63 17.5", "2 5 0 0 62 65535,0,1,2 65535,61,62,63 3.75",
+                 "2 6 2 1 59 65535,5,0,3 65535,63,58,61 16.25",
+                 "1 7 0 4 27 65535,0,65534,5 65535,26,65534,31 12.5",
+                 "2 8 0 9 301 0,21,7,8 42,63,55,56 37.5", "2 9 0 9 473 0,21,5,6 42,63,57,58 27.5",
+                 "2 10 0 9 645 0,21,3,4 42,63,59,60 17.5", "2 11 0 2 285 0,7,1,2 56,63,61,62 7.5",
+                 "2 11 3 11 684 0,28,3,7 35,63,56,60 25", "2 12 0 0 61 1,2,0,3 61,62,60,63 7.5",
+                 "2 13 0 0 61 2,3,0,1 62,63,60,61 7.5", "2 14 0 0 61 1,3,0,2 61,63,60,62 7.5",
+                 "2 15 1 2 56 3,5,0,8 58,60,55,63 20", "2 16 1 2 57 5,7,0,2 61,63,56,58 17.5",
+                 "1 17 0 4 27 65535,5,65534,0 65535,31,65534,26 12.5",
+                 "2 18 0 9 301 7,8,0,21 55,56,42,63 37.5", "2 21 0 2 285 1,2,0,7 61,62,56,63 7.5",
+                 // the largest spreads that still fit once, and cells that do not apply
+                 "2 0 0 20 1 0,63,21,42 0,63,21,42 157.5", "2 4 29 2 1 0,30,33,63 0,30,33,63 157.5",
+                 "2 0 1 0 -1", "2 1 1 0 -1", "2 2 1 0 -1", "2 7 1 0 -1", "2 12 1 0 -1", "2 13 1 0 -1",
+                 "2 14 1 0 -1", "2 17 1 0 -1", "2 22 0 0 -1", "1 0 0 10 -1", "2 3 29 17 -1", "0 3 0 0 -1",
+                 // positions 2 to 5 use electrode 5; the remote electrodes never count as the farthest
+                 "2 0 0 0 57 0,3,1,2 60,63,61,62 7.5 5 0", "1 7 0 4 0 - - 0 65534 0",
+                 "2 0 0 0 32 29,32,30,31 60,63,61,62 152.5 -1 32",
+                 "2 7 0 4 24 65535,35,65534,40 65535,58,65534,63 187.5 -1 40", "2 0 0 0 0 - - 0 -1 64"})
+            QTest::newRow(row) << QString(row);
+    }
+
+    void families()
+    {
+        QFETCH(QString, row);
+        const QStringList v = row.split(' ');
+        const int type = v[1].toInt(), count = v[4].toInt(), off = v.value(8, "-1").toInt();
+        const QSet<woxElectrode> disabled = off < 0 ? QSet<woxElectrode>() : QSet<woxElectrode>{quint16(off)};
+        QList<woxQuadripole> list = {woxQuadripole()};   // cells are appended to what is there
+        float deepest = 0.0f;
+        QCOMPARE(woxQuadripoleGenerator::instance()->generateCell(v[0].toInt(), 5.0f, type, v[2].toInt(),
+                     v[3].toInt(), &list, &disabled, v.value(9).toInt(), &deepest), count >= 0);
+        list.removeFirst();
+        QCOMPARE(list.size(), qMax(count, 0));
+        float expectedDeepest = 0.0f;
+        for (const woxQuadripole &q : list) {
+            QCOMPARE(QString("%1 %2").arg(q.spacing).arg(q.level), v[2] + " " + v[3]);
+            QCOMPARE(q.x, arrayPosition(type, q.a, q.b, q.m, q.n) * 5.0f);
+            expectedDeepest = qMax(expectedDeepest, q.depth);
+        }
+        QCOMPARE(deepest, expectedDeepest);
+        auto text = [](const woxQuadripole &q) {
+            return QString("%1,%2,%3,%4").arg(q.a).arg(q.b).arg(q.m).arg(q.n);
+        };
+        if (count > 0)
+            QCOMPARE(QString("%1 %2 %3").arg(text(list.first()), text(list.last())).arg(list.first().x),
+                     v.mid(5, 3).join(' '));
+    }
+
+    // "type a b m n weight": a gradient depth falls off as a Gaussian of where the inner dipole sits
+    // between the outer pair (reciprocal codes swap the pairs); a collapsed pair and other types keep it.
+    // A quadripole is its four electrodes, whatever its cell, position or depth.
+    void depthWeightsAndIdentity()
+    {
+        for (const char *row : {"8 0 3 1 2 1", "8 0 5 1 2 0.6615", "8 0 9 1 2 0.3173", "11 0 9 0 0 0.0756",
+                                "18 1 2 0 5 0.6615", "21 1 2 0 9 0.3173", "8 4 4 1 2 1", "18 1 2 6 6 1",
+                                "0 0 9 1 2 1"}) {
+            const QStringList v = QString(row).split(' ');
+            woxQuadripole q = woxMake::quadripole(v[1].toInt(), v[2].toInt(), v[3].toInt(), v[4].toInt());
+            q.computeDepth(5.0f, v[0].toInt());
+            const double full = table->factor(v[0].toInt(), 0, 0) * 5.0;
+            QVERIFY2(std::fabs(q.depth - full * v[5].toDouble()) < 1e-4 * full,
+                     qPrintable(QString::number(q.depth / full)));
+        }
+        const woxQuadripole first = woxMake::quadripole(65535, 0, 65534, 5, 1, 2);
+        woxQuadripole second = woxMake::quadripole(65535, 0, 65534, 5, 7, 9);
+        second.x = 12.5f;
+        QVERIFY(first == second && qHash(first) == qHash(second));
+        const woxQuadripole swapped = woxMake::quadripole(0, 65535, 65534, 5);
+        QVERIFY(!(first == swapped) && qHash(first) != qHash(swapped));
+    }
+
+    // A set walked through the template screen's edits. Schlumberger on two cables: cell (0, 0) has
+    // spread 3 (61 positions), (1, 2) spread 8 (56).
+    void templateSetEditing()
+    {
+        woxTemplateSet s = woxMake::templateSet(2, 5.0f, 3, {{0, 0}, {1, 2}});
+        QCOMPARE(state(s), QString("117/117 0,0 1,2"));
+        QStandardItemModel grid(40, 120);   // off; listed twice: on and off; outside the grid: ignored
+        s.applyMainSelection({grid.index(1, 2), grid.index(0, 1), grid.index(0, 1), grid.index(30, 0),
+                              grid.index(0, 99)});
+        s.setAuxCell(30, 0, true);
+        s.setAuxCell(0, 99, true);
+        s.setAuxCell(0, 0, true);
+        QCOMPARE(state(s), QString("61/61 0,0 0,0+"));
+        s.setArrayType(3);   // the same type keeps the marks
+        s.applyMainSelection({grid.index(1, 2)});
+        QCOMPARE(state(s), QString("117/117 0,0 0,0+ 1,2"));
+        s.setArrayType(0);   // Wenner alpha has no second row; the marks go
+        s.applyMainSelection({grid.index(1, 0), grid.index(0, 10)});   // spread 33: 31 positions
+        s.setAuxCell(0, 10, true);
+        s.setAuxCell(0, 0, true);
+        QCOMPARE(state(s), QString("92/92 0,0 0,0+ 0,10 0,10+"));
+        s.setArrangement(1, 5.0f);   // one cable keeps the marks; the long cell drops out
+        QCOMPARE(state(s), QString("29/29 0,0 0,0+"));
+        s.setArrangement(1, 2.5f);   // another spacing clears the marks
+        QCOMPARE(state(s), QString("29/29 0,0"));
+        QCOMPARE(s.quadripoleMap().value(woxSpacingLevel(0, 0)).first().x, 3.75f);
+        s.clearMain();
+        QVERIFY(s.isEmpty() && s.quadripoleMap().isEmpty());
+        woxTemplateContent content;
+        QCOMPARE(int(content.arrayTypeOfSet(0)), 255);   // no set: no type, and no read outside the list
+        content.sets = {woxTemplateSet(), s};
+        QCOMPARE(int(content.arrayTypeOfSet(200)), 0);   // the last set
+    }
+
+    // A destroyed table is never read, and nothing loads it again.
+    void cleanupTestCase()
+    {
+        woxPseudoDepthTable::destroy();
+        woxQuadripole q = woxMake::quadripole(0, 3, 1, 2);
+        q.computeDepth(5.0f, 0);
+        QCOMPARE(q.depth, 0.0f);
+        QVERIFY(!woxPseudoDepthTable::current());
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_quadripoles)
+#include "tst_quadripoles.moc"

@@ -9,29 +9,40 @@
 
 namespace woxSessionFixture {
 
-woxSessionFile session(int rows, int runLength)
+woxSessionFile session(const QList<int> &runLengths)
 {
     woxSessionFile session;
+    int rows = 0;
+    for (int run = 0; run < runLengths.size(); ++run) {
+        for (int i = 0; i < runLengths.at(run); ++i, ++rows) {
+            woxSessionDataUnit row;
+            const woxElectrode a = woxElectrode(rows % 60);
+            row.quadripole = woxMake::coreQuadripole(a, a + 1, a + 2, a + 3, quint8(rows % 16));
+            row.x = 2.5f * rows;
+            row.y = 2.5f;
+            row.k = 10.0f;
+            row.sets = 1;
+            row.chained = i + 1 < runLengths.at(run);
+            row.marked = run % 2 == 0;
+            session.units << row;
+        }
+    }
     session.summary.quadripoles = rows;
-    session.summary.runs = (rows + runLength - 1) / runLength;
+    session.summary.runs = runLengths.size();
     session.summary.arrayCounts.insert(4, 1);
     session.summary.profileLength = 315.0f;
     session.summary.setDepths << 2.5f;
     session.sets << woxSetInfo(4, quint16(rows));
     session.cableConfiguration = woxMake::allWiresEnabled(2);
-    for (int i = 0; i < rows; ++i) {
-        woxSessionDataUnit row;
-        const woxElectrode a = woxElectrode(i % 60);
-        row.quadripole = woxMake::coreQuadripole(a, a + 1, a + 2, a + 3, quint8(i % 16));
-        row.x = 2.5f * i;
-        row.y = 2.5f;
-        row.k = 10.0f;
-        row.sets = 1;
-        row.chained = (i + 1) % runLength != 0 && i + 1 < rows;
-        row.marked = (i / runLength) % 2 == 0;
-        session.units << row;
-    }
     return session;
+}
+
+woxSessionFile session(int rows, int runLength)
+{
+    QList<int> runs;
+    for (int left = rows; left > 0; left -= runLength)
+        runs << qMin(left, runLength);
+    return session(runs);
 }
 
 void measure(woxSessionFile *session, int row, float rxVoltage, float txCurrent,
@@ -45,14 +56,25 @@ void measure(woxSessionFile *session, int row, float rxVoltage, float txCurrent,
     unit.computeResistivity();
 }
 
-bool load(woxSessionDataModel &model, const woxSessionFile &session)
+QString write(const woxSessionFile &session)
 {
     QDir().mkpath(systemDir);
     QFile file(systemDir + lastSessionFileName);
     if (!file.open(QIODevice::WriteOnly) || !session.write(file))
-        return false;
-    file.close();
-    return model.load(file.fileName());
+        return QString();
+    return file.fileName();
+}
+
+QByteArray bytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool load(woxSessionDataModel &model, const woxSessionFile &session)
+{
+    const QString path = write(session);
+    return !path.isEmpty() && model.load(path);
 }
 
 } // namespace woxSessionFixture

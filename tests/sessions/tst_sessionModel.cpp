@@ -1,0 +1,241 @@
+#include "woxBytes.h"
+#include "woxConstants.h"
+#include "woxCoreDouble.h"
+#include "woxFakeCommandRunner.h"
+#include "woxModalScript.h"
+#include "woxOptionsWidget.h"
+#include "woxSessionDataModel.h"
+#include "woxSessionFixture.h"
+#include "woxSessionProgress.h"
+#include "woxUserMessage.h"
+#include "woxWorkingCopy.h"
+
+#include <QtTest>
+
+#include <climits>
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+
+// The fixture's one row moved to channel 2 at x 7.5, with the geometric
+// factor of dipole-dipole at 5 m, 30 pi.
+woxSessionFile goldenSession()
+{
+    woxSessionFile session = woxSessionFixture::session(1);
+    session.units[0].quadripole.channel = 2;
+    session.units[0].x = 7.5f;
+    session.units[0].k = float(30.0 * M_PI);
+    return session;
+}
+
+QByteArray goldenBytes()
+{
+    return woxHex("33 11 44 22"                                   // 0 magic
+                  "40 14 00 00 00 00 00 00  02  00 00 00 01"      // 4 summary
+                  "00 00 00 01  00 00 00 01  04 01"
+                  "40 73 B0 00 00 00 00 00  00 00 00 01  40 04 00 00 00 00 00 00"
+                  "00 00 00 01  04 00 01"                         // 47 set list
+                  "00 00 00 40"                                   // 54 cable configuration
+                  + QString("BF F0 00 00 00 00 00 00 01 ").repeated(64)
+                  + "00 00 00 00 00 00 00 00 00  00 00 00 00 00 00 00 00 00"
+                  "00 00 00 00"                                   // 652 positions
+                  "00 00 00 01"                                   // 656 rows
+                  "40 1E 00 00 00 00 00 00  40 04 00 00 00 00 00 00"
+                  "40 57 8F DB A0 00 00 00  00 00 00 00 00 00 00 00"
+                  "01 00 01  00 00 00 01 00 02 00 03 02"
+                  + QString("00 ").repeated(32) + "00 00 00 00"
+                  + QString("00 ").repeated(17) + "00 02 00 00 00 3F F0 00 00 00 00 00 00 03 05 19"
+                  "00 00" + QString("00 ").repeated(16) + "00 25 68 59  00 00 00 00"); // 773 GPS
+}
+
+QByteArray withWord(QByteArray bytes, int offset, const char *hex)
+{
+    const QByteArray word = woxHex(hex);
+    return bytes.replace(offset, word.size(), word);
+}
+
+void put(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+}
+
+// A save to the working copy, or under the name typed ("" cancels the
+// keyboard) with the answers to the questions that follow; on a full disk;
+// the last dialog seen.
+struct Save
+{
+    bool toWorkingCopy;
+    QString typed;
+    QList<int> answers;
+    bool diskFull;
+    QString lastDialog;
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(Save)
+
+// The session model: its file, the table, runs out and results in, and the
+// progress it reports.
+class tst_sessionModel : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        QDir(sessionsDir).removeRecursively();
+        QDir().mkpath(sessionsDir);
+    }
+
+    // The golden bytes; damaged ones (cut anywhere, a NaN spacing, a count
+    // out of range) are refused, the model keeping what it held.
+    void fileBytes()
+    {
+        const QByteArray good = goldenBytes();
+        QCOMPARE(good.size(), 799);
+        QBuffer device;
+        QVERIFY(device.open(QIODevice::WriteOnly) && goldenSession().write(device));
+        QCOMPARE(device.data(), good);
+        QList<QByteArray> damaged{withWord(good, 4, "7F F8 00 00 00 00 00 00")};
+        for (int length = 0; length < good.size(); ++length)
+            damaged << good.left(length);
+        // Array types, set depths, set list, wires, positions, rows, the row's decay.
+        for (int at : {21, 35, 47, 54, 652, 656, 736}) {
+            for (const char *count : {"7F FF FF FF", "FF FF FF FF", "80 00 00 00"})
+                damaged << withWord(good, at, count);
+        }
+        woxSessionDataModel model;
+        QVERIFY(woxSessionFixture::load(model, goldenSession()));
+        QSignalSpy sets(&model, &woxSessionDataModel::sendSetInfoUpdate);
+        for (const QByteArray &bytes : damaged) {
+            put(woxWorkingCopy::path(), bytes);
+            woxModalScript script;
+            script.answer(1);
+            QVERIFY2(!model.load(woxWorkingCopy::path()), bytes.toHex().constData());
+            QCOMPARE(script.seen, QStringList("woxWarningDialog: Session is corrupted"));
+        }
+        QVERIFY(sets.isEmpty());
+        woxFakeCommandRunner runner;
+        QVERIFY(model.save(QString(), true));
+        QCOMPARE(woxSessionFixture::bytes(woxWorkingCopy::path()), good);
+    }
+
+    void saves_data()
+    {
+        QTest::addColumn<Save>("save");
+        const QString overwrite = "woxWarningDialog: File exists, do you want to overwrite it?";
+        QTest::newRow("new name") << Save{false, "day", {}, false, "woxKeyboardDialog"};
+        QTest::newRow("overwrite no") << Save{false, "old", {0}, false, overwrite};
+        QTest::newRow("cancelled") << Save{false, "", {}, false, "woxKeyboardDialog"};
+        QTest::newRow("name with a folder")
+            << Save{false, "../up", {1}, false, "woxWarningDialog: Can not open file for writing"};
+        QTest::newRow("named, disk full")
+            << Save{false, "old", {1, 1}, true, "woxWarningDialog: Can not write data to file"};
+        QTest::newRow("working copy, disk full") << Save{true, "", {}, true, ""};
+    }
+
+    // The previous file stays whole unless the new one is written entirely
+    // (the file-size limit cuts the write short, as a full disk would).
+    void saves()
+    {
+        QFETCH(Save, save);
+        const bool saved = save.typed == "day";
+        woxSessionDataModel model;
+        QVERIFY(woxSessionFixture::load(model, goldenSession()));
+        put(woxWorkingCopy::path(), "previous");
+        put(sessionsDir + "old.woxSession", "previous");
+        woxFakeCommandRunner runner;
+        QSignalSpy status(woxUserMessage::instance(), &woxUserMessage::sendUserMessage);
+        woxModalScript script;
+        if (!save.toWorkingCopy)
+            save.typed.isEmpty() ? script.cancel() : script.type(save.typed);
+        for (int answer : save.answers)
+            script.answer(answer);
+        rlimit old;
+        getrlimit(RLIMIT_FSIZE, &old);
+        rlimit small = old;
+        small.rlim_cur = save.diskFull ? 798 : old.rlim_cur;
+        const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+        setrlimit(RLIMIT_FSIZE, &small);
+        QCOMPARE(model.save("old", save.toWorkingCopy), saved);
+        setrlimit(RLIMIT_FSIZE, &old);
+        std::signal(SIGXFSZ, handler);
+        QCOMPARE(script.pending(), 0);
+        QCOMPARE(script.seen.value(script.seen.size() - 1), save.lastDialog);
+        QCOMPARE(status.size(), int(save.toWorkingCopy));
+        QCOMPARE(runner.calls.size(), int(saved));
+        QCOMPARE(woxSessionFixture::bytes(woxWorkingCopy::path()), QByteArray("previous"));
+        QCOMPARE(woxSessionFixture::bytes(sessionsDir + "old.woxSession"), QByteArray("previous"));
+        QCOMPARE(woxSessionFixture::bytes(sessionsDir + "day.woxSession"), saved ? goldenBytes() : QByteArray());
+        QVERIFY(!QFile::exists(sessionsDir + "../up.woxSession"));
+    }
+
+    // Values show unsigned, remote electrodes as such; a quality above 200 %
+    // is none.
+    void cells()
+    {
+        woxSessionFile session = woxSessionFixture::session(1);
+        woxSessionDataUnit &unit = session.units[0];
+        unit.quadripole = {65535, 0, 65534, 5, 4};
+        unit.resistivity = -4.4f;
+        for (float quality : {200.0f, 200.5f}) {
+            unit.result = {-840.0f, -250.0f, -12.3f, -3.2f, -1.5f, {}, quality, true, {}};
+            woxSessionDataModel model;
+            QVERIFY(woxSessionFixture::load(model, session));
+            QStringList cells;
+            for (int column = 0; column <= model.columnCount(); ++column)
+                cells << model.index(0, column).data().toString();
+            QCOMPARE(cells.join('|'), QString("1|Tx∞|1|Rx∞|6|5|250.0|0.8|0.2|12.3|1.5|3.2|4.4|")
+                                          + (quality > 200.0f ? "N / A|" : "200.000|"));
+        }
+    }
+
+    // A run goes out up to its last chained row with the options page's
+    // settings, and only from a row of the table. A result's resistivity is
+    // computed; deleting a row keeps its values.
+    void runs()
+    {
+        woxOptionsWidget options;
+        options.pauseDurationComboBox->setCurrentText("200");
+        woxCoreDouble core;
+        woxSessionDataModel model;
+        QVERIFY(woxSessionFixture::load(model, woxSessionFixture::session(26, 16)));
+        QVERIFY(!model.measureSet(26) && !model.measureSet(-1) && model.measureSet(14));
+        QCOMPARE(core.requests.size(), 1);
+        const woxET2DRequest sent = core.requests.first().et2d;
+        QCOMPARE(sent.quadripoles.size(), 2);
+        QVERIFY(sent.options.ipEnabled && sent.options.pauseCode == 8);
+        woxCoreReportET2D report;
+        report.results << woxMeasureResult{0, 4.0f, -20.0f, 0, 0, {}, 0, false, {}};
+        model.setResult(report);
+        QCOMPARE(model.unitAt(14)->resistivity, 50.0f);
+        QVERIFY(model.unitAt(14)->result.valid && !model.unitAt(15)->result.valid);
+        for (int row : {14, 26, -1})
+            model.onRowDelete(row);
+        QVERIFY(!model.unitAt(14)->result.valid);
+        QCOMPARE(model.unitAt(14)->resistivity, 50.0f);
+        QCOMPARE(model.index(14, 12).data(), QVariant());
+    }
+
+    // Runs and time left; the narrow columns ride along: a tenth of the
+    // table, truncated, never negative.
+    void progress()
+    {
+        QCOMPARE(woxSessionProgress::runsLeft({true, true, false, true, false, false}),
+                 QVector<int>({2, 2, 2, 1, 1, 0}));
+        QCOMPARE(woxSessionProgress::runsLeft({false, true, true}), QVector<int>({0, -1, -1}));   // open tail
+        QCOMPARE(woxSessionProgress::timeLeftText(600, 5), QStringLiteral("Left: 00:00:03"));
+        QCOMPARE(woxSessionProgress::timeLeftText(600, -1), QStringLiteral("Left: 00:00:00"));
+        QCOMPARE(woxSessionProgress::timeLeftText(86399000, 1), QStringLiteral("Left: 23:59:59"));
+        QCOMPARE(woxSessionProgress::timeLeftText(86400000, 1), QStringLiteral("Left: too long"));
+        QCOMPARE(woxSessionProgress::timeLeftText(INT_MAX, INT_MIN), QStringLiteral("Left: 00:00:00"));
+        QCOMPARE(woxSessionProgress::narrowColumnWidth(1019), 101);
+        QCOMPARE(woxSessionProgress::narrowColumnWidth(-5), 0);
+    }
+};
+
+QTEST_MAIN(tst_sessionModel)
+#include "tst_sessionModel.moc"

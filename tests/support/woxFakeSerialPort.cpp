@@ -30,12 +30,6 @@ void woxFakeSerialPort::queueReply(const QByteArray &reply)
     replies.append(reply);
 }
 
-void woxFakeSerialPort::setInput(const QByteArray &bytes)
-{
-    QMutexLocker lock(&mutex);
-    inputBuffer = bytes;
-}
-
 QList<QByteArray> woxFakeSerialPort::frames() const
 {
     QMutexLocker lock(&mutex);
@@ -46,30 +40,6 @@ QByteArray woxFakeSerialPort::input() const
 {
     QMutexLocker lock(&mutex);
     return inputBuffer;
-}
-
-int woxFakeSerialPort::pendingReplies() const
-{
-    QMutexLocker lock(&mutex);
-    return replies.size();
-}
-
-int woxFakeSerialPort::flushInCount() const
-{
-    QMutexLocker lock(&mutex);
-    return flushIns;
-}
-
-int woxFakeSerialPort::flushOutCount() const
-{
-    QMutexLocker lock(&mutex);
-    return flushOuts;
-}
-
-int woxFakeSerialPort::closeCount() const
-{
-    QMutexLocker lock(&mutex);
-    return closes;
 }
 
 bool woxFakeSerialPort::isOpen() const
@@ -107,18 +77,14 @@ void woxFakeSerialPort::flushInBuffer()
 {
     QMutexLocker lock(&mutex);
     inputBuffer.clear();
-    ++flushIns;
 }
 
 void woxFakeSerialPort::flushOutBuffer()
 {
-    QMutexLocker lock(&mutex);
-    ++flushOuts;
 }
 
 void woxFakeSerialPort::close()
 {
     QMutexLocker lock(&mutex);
     open = false;
-    ++closes;
 }

@@ -16,8 +16,7 @@ class woxCoreThread;
 // reply (queueReply) into its input buffer, so a command that writes and
 // then waits for n bytes finds them; an empty queued reply means "no
 // answer". A closed port (setOpen(false), or after close()) refuses every
-// write with -1 and serves nothing. setInput() puts bytes into the input
-// buffer at once, e.g. stray bytes before a command.
+// write with -1 and serves nothing.
 //
 // The worker thread uses the port while a test thread inspects it, so every
 // member takes the port's own lock.
@@ -35,15 +34,10 @@ public:
     // Script.
     void setOpen(bool open);
     void queueReply(const QByteArray &reply);
-    void setInput(const QByteArray &bytes);
 
     // Record.
     QList<QByteArray> frames() const;
     QByteArray input() const;
-    int pendingReplies() const;
-    int flushInCount() const;
-    int flushOutCount() const;
-    int closeCount() const;
 
     bool isOpen() const override;
     qint64 write(const char *data, qint64 size) override;
@@ -59,9 +53,6 @@ private:
     QList<QByteArray> written;
     QList<QByteArray> replies;
     QByteArray inputBuffer;
-    int flushIns = 0;
-    int flushOuts = 0;
-    int closes = 0;
 };
 
 #endif

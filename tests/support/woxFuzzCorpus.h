@@ -3,7 +3,6 @@
 
 #include <QByteArray>
 #include <QList>
-#include <QStringList>
 
 #include <cstddef>
 #include <cstdint>
@@ -22,8 +21,6 @@ public:
     explicit woxFuzzCorpus(const QString &folder);
 
     const QList<QByteArray> &inputs() const { return contents; }
-    // Files of the folder that could not be read; their inputs are missing.
-    const QStringList &unreadable() const { return failed; }
 
     // Feeds every input to the fuzz target, in order.
     void replay(Target target) const;
@@ -33,7 +30,6 @@ public:
 
 private:
     QList<QByteArray> contents;
-    QStringList failed;
 };
 
 #endif

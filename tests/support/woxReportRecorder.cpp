@@ -8,11 +8,6 @@ woxReportRecorder::woxReportRecorder(woxCore *core)
     attach(core);
 }
 
-woxReportRecorder::woxReportRecorder(woxCoreThread *thread)
-{
-    attach(thread);
-}
-
 template <class Report>
 void woxReportRecorder::record(const char *name, const Report &report, Report &last)
 {

@@ -9,16 +9,14 @@
 
 class woxCore;
 
-// Listens to all fourteen report signals of the facade or of a worker
-// thread and records, in arrival order, the signal name without its
-// "sendReport" prefix ("Discover", "ET2D", ...) and the report's error; the
+// Listens to all fourteen report signals of the facade and records, in
+// arrival order, the signal name without its "sendReport" prefix ("Discover", "ET2D", ...) and the report's error; the
 // last report of each kind is kept whole. Reports emitted on the worker
 // thread arrive through the recorder's (the test's) event loop.
 class woxReportRecorder : public QObject
 {
 public:
     explicit woxReportRecorder(woxCore *core);
-    explicit woxReportRecorder(woxCoreThread *thread);
 
     QStringList names;
     QList<woxCoreError> errors;

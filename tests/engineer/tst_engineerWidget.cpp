@@ -298,6 +298,14 @@ private slots:
         apply(screen, settings);
         click(screen, button);
         QCOMPARE(sentBy(core), sent);
+        if (sent != "get clock")
+            return;
+        // The answer fills the clock's fields in their order.
+        core.deliver(woxCoreReportClock{{}, false, QDate(2030, 11, 12), QTime(13, 14, 15)});
+        QStringList shown;
+        for (const char *field : {"Year", "Month", "Day", "Hour", "Minute", "Second"})
+            shown << screen.findChild<QSpinBox *>(QStringLiteral("misc%1SpinBox").arg(field))->text();
+        QCOMPARE(shown.join(' '), QString("2030 11 12 13 14 15"));
     }
 
     // Each answer goes to the run or the ping that asked; after any stop the

@@ -105,6 +105,7 @@ private slots:
         QTest::newRow("set short main grid") << set.left(1500) << "1/24";
         QTest::newRow("set short spacing") << set.left(6197) << "1/24";
         QTest::newRow("set type 22") << patched(0, "16") << "2/24";
+        QTest::newRow("set type 254") << patched(0, "FE") << "2/24";
         QTest::newRow("set no cables") << patched(6189, "00") << "2/24";
         QTest::newRow("set 3 cables") << patched(6189, "03") << "2/24";
         QTest::newRow("set spacing denormal") << patched(6190, "38 00 00 00 00 00 00 00") << "2/24";

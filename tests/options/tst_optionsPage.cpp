@@ -61,6 +61,15 @@ private slots:
         };
         const QString defaults = "25 80 20 1.00 <font color=blue>153</font> V ";
         QCOMPARE(shown(woxOptionsWidget()), defaults + blue("3") + " " + blue("5"));
+        {   // each cycle button steps its own slider by one
+            woxOptionsWidget page;
+            page.incMinStackingToolButton->click();
+            page.decMaxStackingToolButton->click();
+            QCOMPARE(shown(page), defaults + blue("4") + " " + blue("4"));
+            page.decMinStackingToolButton->click();
+            page.incMaxStackingToolButton->click();
+            QCOMPARE(shown(page), defaults + blue("3") + " " + blue("5"));
+        }
         store().setValue("pulseDurationComboBox", 20);
         store().setValue("deviationComboBox", 9);
         store().setValue("minStackingSlider", 10);

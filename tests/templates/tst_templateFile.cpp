@@ -243,13 +243,20 @@ private slots:
         QVERIFY(model.flagByte());
     }
 
-    // A "No" to overwriting, a name with a directory and a write that fails part-way
-    // save nothing and leave the old file; "Yes" then overwrites.
+    // No set, an empty set, a "No" to overwriting, a name with a directory and a write that
+    // fails part-way save nothing and leave the old file; "Yes" then overwrites.
     void nothingIsLostOnAFailedSave()
     {
         woxTemplateDataModel model;
         QString name = "old";
+        QStringList noSet, emptySet;
+        QVERIFY(!saveAs(model, "plan", &noSet));
         addCell(model, 0, 0, 0);
+        model.onSpacingLevelMainConfig(QModelIndexList() << model.index(0, 0));   // unselected again
+        QVERIFY(!saveAs(model, "plan", &emptySet));
+        QCOMPARE(noSet + emptySet, QStringList({"woxWarningDialog: Template is empty",
+                                                "woxWarningDialog: Template contains an empty set"}));
+        model.onSpacingLevelMainConfig(QModelIndexList() << model.index(0, 0));
         writeBytes(templatePath("plan"), "previous");
         woxModalScript no;
         no.type("plan").answer(0);

@@ -1,3 +1,6 @@
+#include "woxClockWidget.h"
+#include "woxCoreDouble.h"
+#include "woxFakeClock.h"
 #include "woxFakeCommandRunner.h"
 #include "woxModalScript.h"
 #include "woxSystemWidget.h"
@@ -41,6 +44,29 @@ private slots:
         QVERIFY(!menu.exitToolButton->isHidden());
         QVERIFY(powerOff.isEmpty() && opened == 0 && runner.calls.isEmpty());
         woxWarningDialog::closeInstance();
+    }
+
+    // A set answer carries no date and time: the clock screen keeps its own.
+    // An hour step on the night the clocks go forward shows 2, not 3. The
+    // closed screen lives until its close handling is over.
+    void clockScreen()
+    {
+        qputenv("TZ", "Europe/Berlin");
+        woxFakeClock clock(QDateTime(QDate(2024, 3, 31), QTime(1, 30)));
+        woxCoreDouble core;
+        woxSystemWidget menu;
+        menu.clockToolButton->click();
+        QPointer<woxClockWidget> screen = menu.findChild<woxClockWidget *>();
+        woxCoreReportClock answer;
+        answer.set = true;
+        core.deliver(answer);
+        screen->hourPPushButton->click();
+        QCOMPARE(screen->yearLabel->text() + screen->hourLabel->text(), QString("20242"));
+        screen->close();
+        QVERIFY(screen && !menu.clockToolButton->isHidden());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(screen.isNull());
+        woxCore::destroy();
     }
 };
 

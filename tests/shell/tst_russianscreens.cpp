@@ -120,7 +120,11 @@ class tst_russianscreens : public QObject
     woxFakeClock clock{QDateTime(QDate(2024, 3, 9), QTime(7, 5, 9))};
 
 private slots:
-    void initTestCase() { woxTranslator::instance()->setLanguage("Ru"); }
+    void initTestCase()
+    {
+        woxTranslator::instance()->setLanguage("Ru");
+        woxTranslator::instance()->setLanguage("Xx");   // no such language: Russian stays
+    }
 
     void cleanupTestCase()
     {

@@ -198,6 +198,7 @@ private slots:
         QTest::newRow("Wenner cell") << 61 << 2305 << 10305 << "00:02:21|00:10:29";
         QTest::newRow("a day") << 1 << 86399499 << 86399500 << "23:59:59|24:00:00";
         QTest::newRow("25 hours, past 32 bits") << 10000 << 9000 << 230583 << "25:00:00|640:30:30";
+        QTest::newRow("both past 32 bits") << 10000 << 230583 << 230583 << "640:30:30|640:30:30";
     }
 
     void estimate()

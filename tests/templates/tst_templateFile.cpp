@@ -1,5 +1,6 @@
 // The fuzz target replays the corpus, so every sanitized run checks it.
 #include "../../fuzz/fuzz_templatefile.cpp"
+#include "woxArrangementDialog.h"
 #include "woxBytes.h"
 #include "woxConstants.h"
 #include "woxDiagnosticCapture.h"
@@ -323,6 +324,29 @@ private slots:
         QVERIFY(screen->isChanged());
         QCOMPARE(screen->templateFile(), varnexDir + "slope.txt");
         QVERIFY(runner.calls.isEmpty());
+    }
+
+    // A stored 0.35 m, held just below the half, still rounds up to 4 dm.
+    // Two cables take a set of 6336 measurements, not 6337.
+    void arrangementAndMeasurementLimit()
+    {
+        woxArrangementDialog dialog;
+        dialog.setCableSpacing(0.35f);
+        QCOMPARE(dialog.cableSpacingHorizontalSlider->value(), 4);
+        for (int extra : {45, 44}) {   // rows 0 to 2, row 3 to level 23, and one more cell
+            woxTemplateDataModel model;
+            woxModalScript script;
+            script.chooseArray(4).answer(1);
+            QVERIFY(model.onSetAdd());
+            QModelIndexList cells({model.index(3, extra)});
+            for (int cell = 0; cell < 3 * 99 + 23; ++cell)
+                cells << model.index(cell / 99, cell % 99);
+            model.onSpacingLevelMainConfig(cells);
+            QCOMPARE(model.totalQuadripoles(), 6381 - extra);
+            QCOMPARE(model.checkTemplate(), extra == 45);
+            QCOMPARE(script.seen.mid(1), extra == 45 ? QStringList() : QStringList(
+                "woxWarningDialog: Template contains too many measurements"));
+        }
     }
 
     void fuzzCorpusReplays()

@@ -9,12 +9,17 @@
 #include "woxModalScript.h"
 #include "woxPasswordDialog.h"
 #include "woxProductionTests.h"
+#include "woxSignalWidget.h"
 #include "woxWarningDialog.h"
 
 #include <QLabel>
+#include <QListWidget>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QtTest>
+
+#include <csignal>
+#include <sys/resource.h>
 
 namespace {
 
@@ -216,7 +221,8 @@ private slots:
         QVERIFY(screen.grab().save(pictures + "/engineer-production.png"));
     }
 
-    // A failed save keeps the screen and the log; the next one writes it all.
+    // A save cut short keeps the screen, the log and the old file; the next
+    // one writes it all.
     void closingSavesTheLog()
     {
         woxCoreDouble core;
@@ -230,18 +236,25 @@ private slots:
         earlier.test = 2;
         core.deliver(earlier);
         testButton(screen, 9)->click();
-        // A file where the system folder should be: no one, root included, can write the log.
-        QDir(systemDir).removeRecursively();
-        QVERIFY(QFile(QDir::cleanPath(systemDir)).open(QIODevice::WriteOnly));
+        QFile file(systemDir + "engineer.html");
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("old") == 3);
+        file.close();
+        // A full disk, as a file-size limit makes it even for root.
+        rlimit saved, small;
+        getrlimit(RLIMIT_FSIZE, &saved);
+        small = {100, saved.rlim_max};
+        const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+        setrlimit(RLIMIT_FSIZE, &small);
         QVERIFY(!screen.close());
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, handler);
         QCOMPARE(script.seen.mid(1), QStringList({"woxWarningDialog: Save log?",
                                                   "woxWarningDialog: Can not write data to file"}));
         QCOMPARE(closed.count(), 0);
-        QVERIFY(QFile::remove(QDir::cleanPath(systemDir)));
-        QVERIFY(QDir().mkpath(systemDir));
+        QVERIFY(file.open(QIODevice::ReadOnly) && file.readAll() == "old");
+        file.close();
         QVERIFY(screen.close());
         QCOMPARE(closed.count(), 1);
-        QFile file(systemDir + "engineer.html");
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(),
                  QByteArray("<html>\n<head>\n</head>\n<body>\nSat Mar 9 2024 07:05:00 <br> 7 (wox_0) <br>  <br> "
@@ -249,6 +262,21 @@ private slots:
                             "<br>  <br>  <br> <font color=blue>Check LAN:</font> <br>  <br> IPv4/IPv6 address: "
                             "192.0.2.7   <font color=blue>\xE2\x9C\x93</font> <br>  <br> \n</body>\n</html>"));
         QCOMPARE(runner->calls.last().program, QString("/bin/sync"));
+    }
+
+    // Stop GPS destroys the fix holder: a later tick asks for the new one. A
+    // new quadripole brings back the signal window that its Accept hid.
+    void gpsAndSignalWindow()
+    {
+        woxCoreDouble core;
+        woxEngineerWidget screen(0);
+        for (const char *slot : {"onStartGPS", "onGPSTimer", "onStopGPS", "onStartGPS", "onGPSTimer"})
+            QVERIFY(QMetaObject::invokeMethod(&screen, slot));
+        QCOMPARE(screen.findChild<QListWidget *>("miscListWidget")->count(), 1);
+        QWidget *window = screen.findChild<woxSignalWidget *>();
+        window->hide();
+        click(screen, "signalSetQuadripolePushButton");
+        QVERIFY(!window->isHidden());
     }
 
     void requests_data()

@@ -117,6 +117,15 @@ private slots:
             QVERIFY2(!model.load(woxWorkingCopy::path()), bytes.toHex().constData());
             QCOMPARE(script.seen, QStringList("woxWarningDialog: Session is corrupted"));
         }
+        // Past 1 GiB a file is no session, whatever it starts with.
+        put(woxWorkingCopy::path(), good);
+        QVERIFY(QFile::resize(woxWorkingCopy::path(), (qint64(1) << 30) + 1));
+        woxModalScript script;
+        script.answer(1);
+        QVERIFY(!model.load(woxWorkingCopy::path()));
+        script.answer(1);
+        QVERIFY(!model.load("/proc/self/mem"));   // its first read fails
+        QCOMPARE(script.seen.last(), QString("woxWarningDialog: Can not read data from file"));
         QVERIFY(sets.isEmpty());
         woxFakeCommandRunner runner;
         QVERIFY(model.save(QString(), true));
@@ -202,7 +211,9 @@ private slots:
         options.pauseDurationComboBox->setCurrentText("200");
         woxCoreDouble core;
         woxSessionDataModel model;
-        QVERIFY(woxSessionFixture::load(model, woxSessionFixture::session(26, 16)));
+        woxSessionFile session = woxSessionFixture::session(26, 16);
+        session.units.last().chained = true;   // damaged: the run would go on past the table
+        QVERIFY(woxSessionFixture::load(model, session));
         QVERIFY(!model.measureSet(26) && !model.measureSet(-1) && model.measureSet(14));
         QCOMPARE(core.requests.size(), 1);
         const woxET2DRequest sent = core.requests.first().et2d;
@@ -218,6 +229,46 @@ private slots:
         QVERIFY(!model.unitAt(14)->result.valid);
         QCOMPARE(model.unitAt(14)->resistivity, 50.0f);
         QCOMPARE(model.index(14, 12).data(), QVariant());
+        QVERIFY(model.measureSet(25));
+        QCOMPARE(core.requests.last().et2d.quadripoles.size(), 1);
+        // Measured with a pause the page does not have: the session closes.
+        session.units[0].result.valid = true;
+        session.units[0].result.options.ipEnabled = true;
+        session.units[0].result.options.pauseCode = 999;
+        QVERIFY(woxSessionFixture::load(model, session));
+        woxModalScript script;
+        script.answer(1).answer(1);
+        QVERIFY(!model.checkIpOptions());
+        QCOMPARE(script.seen.last(), QString("woxWarningDialog: IP options of this session can not be restored"));
+    }
+
+    // The slider in tenths: a set without its depth in a damaged file has
+    // none, a line too long stops at the slider's end, 0.7 m stays 7 across
+    // plot kinds, and a negative spacing still gives a window.
+    void slider()
+    {
+        woxSessionFile session = woxSessionFixture::session(3);
+        woxSessionFixture::measure(&session, 0, 10.0f, 2.0f);
+        session.summary.cableSpacing = -5.0f;
+        session.summary.setDepths.clear();
+        session.summary.profileLength = 1e12f;
+        woxSessionDataModel model;
+        QVERIFY(woxSessionFixture::load(model, session));
+        QSlider slider;
+        model.setMsrCenterDepthWidget(&slider);
+        { QLabel gone; model.setMsrCenterDepthValueLabel(&gone); }
+        int points = -1;
+        connect(&model, QOverload<QVector<QPointF>>::of(&woxSessionDataModel::sendPlotUpdate),
+                [&points](const QVector<QPointF> &line) { points = line.size(); });
+        model.setPlotKind(1);
+        QCOMPARE(slider.maximum(), INT_MAX);
+        slider.setValue(7);
+        model.setPlotKind(2);
+        QCOMPARE(slider.maximum(), 0);
+        model.setPlotKind(1);
+        QCOMPARE(slider.value(), 7);
+        slider.setValue(0);
+        QCOMPARE(points, 1);
     }
 
     // Runs and time left; the narrow columns ride along: a tenth of the

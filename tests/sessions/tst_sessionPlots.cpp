@@ -1,3 +1,4 @@
+#include "woxDiagnosticCapture.h"
 #include "woxLogColorMap.h"
 #include "woxModalScript.h"
 #include "woxPopupMenuAnswer.h"
@@ -20,12 +21,13 @@ typedef QList<QVariantList> Signals;
 
 namespace {
 
-// The points of the pick marker, the curve drawn with symbols of size 15.
-size_t marked(QwtPlot &plot)
+// The points of the curve drawn with symbols of the size: 15 the pick
+// marker, 3 the sounding squares.
+size_t marked(QwtPlot &plot, int size = 15)
 {
     for (QwtPlotItem *item : plot.itemList(QwtPlotItem::Rtti_PlotCurve)) {
         auto *curve = static_cast<QwtPlotCurve *>(item);
-        if (curve->symbol() && curve->symbol()->size() == QSize(15, 15))
+        if (curve->symbol() && curve->symbol()->size() == QSize(size, size))
             return curve->dataSize();
     }
     return 99;
@@ -111,6 +113,39 @@ private slots:
                                                    "measurement?") : QStringList());
         QCOMPARE(Signals(selected), near && !remove ? Signals{{42}} : Signals());
         QCOMPARE(Signals(deleted), remove ? Signals{{42}} : Signals());
+    }
+
+    // From a damaged file: pitches -5 and 0 act as 5 and 1 m; only finite
+    // values and places span the colours and axes; a range without width
+    // shows a decade, no values 0.001 to 1; a point without a row picks
+    // nothing. Sounding values without a logarithm are left out.
+    void damagedValues()
+    {
+        const auto scale = [](QwtPlot &plot, int axis) {
+            return QPointF(plot.axisScaleDiv(axis).lowerBound(), plot.axisScaleDiv(axis).upperBound());
+        };
+        woxDiagnosticCapture diagnostics;
+        woxPseudoSectionPlot plot;
+        plot.resize(1100, 520);
+        plot.show();
+        QCoreApplication::processEvents();
+        plot.setPitch(-5.0f);
+        plot.onPlotUpdate({{0, 2.5}, {20, 2.5}, {INFINITY, 1}}, {10, NAN, 100}, {0, 1, 2});
+        QCOMPARE(scale(plot, QwtPlot::xTop), QPointF(-2.5, 22.5));
+        QCOMPARE(scale(plot, QwtPlot::xBottom), QPointF(10, 100));
+        plot.setPitch(0.0f);
+        plot.onPlotUpdate({{0, 1}, {4, 2}}, {0, 0}, {0});
+        QCOMPARE(scale(plot, QwtPlot::xTop), QPointF(-0.5, 4.5));
+        QCOMPARE(scale(plot, QwtPlot::xBottom), QPointF(0.001f, 0.001f * 10.0f));
+        woxPopupMenuAnswer menu("Cancel");
+        const QPointF second(plot.transform(QwtPlot::xTop, 4), plot.transform(QwtPlot::yLeft, 2));
+        QTest::mouseRelease(plot.canvas(), Qt::LeftButton, {}, second.toPoint());
+        QVERIFY(menu.seen.isEmpty());
+        plot.onPlotUpdate({}, {}, {});
+        QCOMPARE(scale(plot, QwtPlot::xBottom), QPointF(0.001f, 1));
+        woxSoundingCurvePlot curves;
+        curves.onPlotUpdate({{1, 0}, {2, 50}, {NAN, 60}, {4, -3}, {5, INFINITY}}, {100, 101, 102, 103, 104});
+        QCOMPARE(marked(curves, 3), size_t(1));
     }
 
     // Pictures for the documentation, when asked (WOX_SCREENSHOT_DIR=docs):

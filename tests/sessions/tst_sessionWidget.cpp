@@ -10,6 +10,7 @@
 #include "woxSessionMenuWidget.h"
 #include "woxSessionModeDialog.h"
 #include "woxSessionWidget.h"
+#include "woxSignalWidget.h"
 #include "woxSystemWidget.h"
 #include "woxTemplateFile.h"
 #include "woxUserMessage.h"
@@ -230,6 +231,12 @@ private slots:
     // only once nothing would be lost.
     void runsAndFinish()
     {
+        {   // a screen deleted while its run goes on leaves the menu free
+            Rig gone({1});
+            gone.screen.startPushButton->click();
+            QVERIFY(activitySet());
+        }
+        QVERIFY(!activitySet());
         Rig rig({1, 1, 1, 1, 16, 1});
         QVERIFY(rig.bound);
         QCOMPARE(woxSessionCloseFlag::value(), 0);
@@ -237,6 +244,13 @@ private slots:
         woxCoreDouble::deliver(report(2));
         QVERIFY(!rig.valid(0) && messages.isEmpty() && rig.syncs() == 0);
         QPushButton *start = rig.screen.startPushButton;
+        rig.screen.sessionTableView->clearSelection();   // no row: Start and Signals do nothing
+        start->click();
+        rig.screen.signalsPushButton->click();
+        QVERIFY(!start->isChecked() && !activitySet() && rig.core.take().isEmpty());
+        QVERIFY(!rig.screen.findChild<woxSignalWidget *>());
+        rig.screen.sessionTableView->selectRow(0);
+        QTRY_VERIFY(start->isEnabled());
         start->click();
         QVERIFY(activitySet());
         woxCoreDouble::deliver(report(1));
@@ -295,6 +309,7 @@ private slots:
         QVERIFY(closed.isEmpty() && woxSessionCloseFlag::value() == 0);
         rig.screen.closePushButton->click();
         QVERIFY(closed.count() == 1 && woxSessionCloseFlag::value() == 1 && script.pending() == 0);
+        QVERIFY(!rig.screen.openFlow(woxSessionFixture::write(woxSessionFixture::session(1))));   // bound once
     }
 };
 

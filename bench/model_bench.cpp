@@ -1,6 +1,7 @@
 // Times the quadripole generator over every cell of every array code on two
-// cables, the regeneration of a fully selected gradient template set, and the
-// measurement sequence with its session file for the largest template.
+// cables, the refusal of a damaged set stream, the regeneration of a fully
+// selected gradient template set, and the measurement sequence with its
+// session file for the largest template.
 #include "woxCableConfiguration.h"
 #include "woxConstants.h"
 #include "woxFileSummary.h"
@@ -13,6 +14,7 @@
 #include "woxTemplateSet.h"
 
 #include <QCoreApplication>
+#include <QDataStream>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -63,6 +65,41 @@ void benchRegenerate(woxArrayType type, int rounds)
                 rounds);
     std::printf("  %d quadripoles per set, %.3f s, %.1f ms per regenerate, %.0f quadripoles/s\n",
                 set.measurementCount(), seconds, seconds * 1000 / rounds, quadripoles / seconds);
+}
+
+// A set stream whose cables byte reads FF, with the first row of a gradient
+// grid selected: rebuilt as given it would be about 14 million quadripoles,
+// so the reader must refuse it before regenerating anything.
+void benchDamagedSet(int rounds)
+{
+    QStandardItemModel grid(woxTemplateSet::spacingRows, woxTemplateSet::levelColumns);
+    QModelIndexList firstRow;
+    for (int l = 0; l < woxTemplateSet::levelColumns; ++l)
+        firstRow.append(grid.index(0, l));
+    woxTemplateSet sound(2, 5.0f);
+    sound.setArrayType(8);
+    sound.applyMainSelection(firstRow);
+    QByteArray bytes;
+    {
+        QDataStream out(&bytes, QIODevice::WriteOnly);
+        out.setVersion(QDataStream::Qt_4_8);
+        woxTemplateSet::writeTo(out, sound);
+    }
+    // The cables byte stands just before the spacing's eight bytes.
+    bytes[bytes.size() - 9] = char(0xFF);
+    int refused = 0;
+    QElapsedTimer timer;
+    timer.start();
+    for (int round = 0; round < rounds; ++round) {
+        QDataStream in(bytes);
+        in.setVersion(QDataStream::Qt_4_8);
+        woxTemplateSet set;
+        woxTemplateSet::readFrom(in, set);
+        refused += in.status() == QDataStream::ReadCorruptData ? 1 : 0;
+    }
+    const double seconds = timer.nsecsElapsed() / 1e9;
+    std::printf("readFrom, a gradient set stream with cables FF, %d rounds:\n", rounds);
+    std::printf("  %d refused, %.1f us per read\n", refused, seconds * 1e6 / rounds);
 }
 
 // The template screens refuse a set of more than cables x 3168 measurements:
@@ -148,6 +185,7 @@ int main(int argc, char *argv[])
     QCoreApplication application(argc, argv);
     woxPseudoDepthTable::instance(pseudoDepthResource);
     std::printf("after loading the pseudo-depth table: peak memory %lld kB\n", peakMemoryKb());
+    benchDamagedSet(1000);
     benchGenerateCell(5);
     benchRegenerate(8, 5);
     benchRegenerate(11, 5);

@@ -1,10 +1,55 @@
 #include "woxCore.h"
 #include "woxCoreDouble.h"
 #include "woxDiagnosticCapture.h"
+#include "woxCoreTypes.h"
 #include "woxMake.h"
-#include "woxReportRecorder.h"
 
 #include <QtTest>
+
+namespace {
+
+// Every report the facade broadcasts, by name in arrival order with its
+// error; the last of a few kinds is kept whole.
+struct woxReportRecorder : QObject
+{
+    QStringList names;
+    QList<woxCoreError> errors;
+    woxCoreReportSensor sensor;
+    woxCoreReportRxAux rxAux;
+    woxCoreReportRxStress rxStress;
+
+    template <class Report>
+    void listen(woxCore *core, void (woxCore::*signal)(Report), const char *name, Report *last = nullptr)
+    {
+        connect(core, signal, this, [=](const Report &report) {
+            names.append(name);
+            errors.append(report.error);
+            if (last)
+                *last = report;
+        });
+    }
+
+    explicit woxReportRecorder(woxCore *core)
+    {
+        woxRegisterCoreTypes();
+        listen(core, &woxCore::sendReportDiscover, "Discover");
+        listen(core, &woxCore::sendReportCalibrate, "Calibrate");
+        listen(core, &woxCore::sendReportResistance, "Resistance");
+        listen(core, &woxCore::sendReportSignal, "Signal");
+        listen(core, &woxCore::sendReportET2D, "ET2D");
+        listen(core, &woxCore::sendReportVES, "VES");
+        listen(core, &woxCore::sendReportSensor, "Sensor", &sensor);
+        listen(core, &woxCore::sendReportClock, "Clock");
+        listen(core, &woxCore::sendReportSound, "Sound");
+        listen(core, &woxCore::sendReportProduction, "Production");
+        listen(core, &woxCore::sendReportTxAux, "TxAux");
+        listen(core, &woxCore::sendReportSwAux, "SwAux");
+        listen(core, &woxCore::sendReportRxAux, "RxAux", &rxAux);
+        listen(core, &woxCore::sendReportRxStress, "RxStress", &rxStress);
+    }
+};
+
+} // namespace
 
 // The facade with its real worker thread and emulated delays, and the
 // stand-in that screen tests drive in its place.

@@ -1,10 +1,13 @@
 #include "woxBytes.h"
-#include "woxCoreThreadRig.h"
-#include "woxDeviceReplies.h"
+#include "woxCoreThreadProbe.h"
+#include "woxDiagnosticCapture.h"
 #include "woxFakeClock.h"
+#include "woxFakeSerialPort.h"
 
+#include <QtEndian>
 #include <QtTest>
 
+#include <cstring>
 #include <limits>
 #include <numeric>
 
@@ -21,6 +24,40 @@ Frames frames(const QString &text)
         list.append(woxHex(frame));
     return list;
 }
+
+// Readings go out as big-endian IEEE 754 single-precision floats.
+QByteArray woxFloatReply(const QVector<float> &values)
+{
+    QByteArray bytes;
+    for (const float value : values) {
+        quint32 bits = 0;
+        std::memcpy(&bits, &value, sizeof bits);
+        const quint32 wire = qToBigEndian(bits);
+        bytes.append(reinterpret_cast<const char *>(&wire), sizeof wire);
+    }
+    return bytes;
+}
+
+// The lines are captured while the probe, which owns the port, lives.
+struct Rig
+{
+    woxDiagnosticCapture diagnostics;
+    woxCoreThreadProbe thread;
+    woxFakeSerialPort *const port = new woxFakeSerialPort;
+    Rig() { thread.setPort(port); }
+
+    // False, error 14, exactly the line for `text`, no frame beyond the
+    // `frames` written before; cleared so the next refusal stands alone.
+    void expectRefused(bool result, const QString &text, int frames = 0)
+    {
+        QVERIFY(!result);
+        QCOMPARE(thread.error.code, quint8(14));
+        QCOMPARE(diagnostics.lines(), QStringList{"woxCoreThread error: " + text});
+        QCOMPARE(port->frames().size(), frames);
+        diagnostics.clear();
+        thread.error.code = 0;
+    }
+};
 
 // The fake port hands one queued reply to each frame written, so every
 // frame of a sequence gets an entry here: nothing for a command without a
@@ -63,7 +100,7 @@ class tst_deviceCommands : public QObject
     Q_OBJECT
 
 private:
-    QScopedPointer<woxCoreThreadRig> rig;
+    QScopedPointer<Rig> rig;
     woxCoreThreadProbe *thread = nullptr;
     woxFakeSerialPort *port = nullptr;
 
@@ -72,7 +109,7 @@ private:
 private slots:
     void init()
     {
-        rig.reset(new woxCoreThreadRig);
+        rig.reset(new Rig);
         thread = &rig->thread;
         port = rig->port;
     }

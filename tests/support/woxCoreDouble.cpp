@@ -56,15 +56,31 @@ woxCoreDouble::Request woxCoreDouble::make(Kind kind)
     return request;
 }
 
-// ---------------------------------------------------------------- requests
+// A request of `kind` with `field` set to `value`.
+#define WOX_REQUEST(Kind, field, value) \
+    do {                                \
+        Request request = make(Kind);   \
+        request.field = value;          \
+        record(request);                \
+    } while (false)
 
-void woxCoreDouble::discover(int)
-{
-    record(make(Discover));
-}
+void woxCoreDouble::discover(int) { record(make(Discover)); }
+void woxCoreDouble::measureResistance(const woxResistanceRequest &r) { WOX_REQUEST(Resistance, resistance, r); }
+void woxCoreDouble::calibrate(const woxCalibrateRequest &r) { WOX_REQUEST(Calibrate, calibration, r); }
+void woxCoreDouble::measureET2D(const woxET2DRequest &r) { WOX_REQUEST(ET2D, et2d, r); }
+void woxCoreDouble::measureVES(const woxMeasureOptions &o) { WOX_REQUEST(VES, options, o); }
+void woxCoreDouble::readSensors(int) { record(make(Sensor)); }
+void woxCoreDouble::clock(const woxClockRequest &r) { WOX_REQUEST(Clock, clock, r); }
+void woxCoreDouble::playSound(quint8 sound) { WOX_REQUEST(Sound, sound, sound); }
+void woxCoreDouble::runProduction(const woxProductionRequest &r) { WOX_REQUEST(Production, production, r); }
+void woxCoreDouble::txAux(const woxTxRequest &r) { WOX_REQUEST(TxAux, tx, r); }
+void woxCoreDouble::swAux(const woxSwRequest &r) { WOX_REQUEST(SwAux, sw, r); }
+void woxCoreDouble::rxAux(const woxRxRequest &r) { WOX_REQUEST(RxAux, rx, r); }
+void woxCoreDouble::rxStress(const woxStressRequest &r) { WOX_REQUEST(RxStress, stress, r); }
+void woxCoreDouble::stopAll(int) { record(make(StopAll)); }
+void woxCoreDouble::stop() { record(make(Stop)); }
 
-void woxCoreDouble::measureSignal(const woxCoreQuadripole &quadripole,
-                                  const woxMeasureOptions &options)
+void woxCoreDouble::measureSignal(const woxCoreQuadripole &quadripole, const woxMeasureOptions &options)
 {
     Request request = make(Signal);
     request.quadripole = quadripole;
@@ -72,168 +88,30 @@ void woxCoreDouble::measureSignal(const woxCoreQuadripole &quadripole,
     record(request);
 }
 
-void woxCoreDouble::measureResistance(const woxResistanceRequest &resistance)
-{
-    Request request = make(Resistance);
-    request.resistance = resistance;
-    record(request);
-}
+#undef WOX_REQUEST
 
-void woxCoreDouble::calibrate(const woxCalibrateRequest &calibration)
-{
-    Request request = make(Calibrate);
-    request.calibration = calibration;
-    record(request);
-}
+#define WOX_DELIVER(Kind) \
+    void woxCoreDouble::deliver(const woxCoreReport##Kind &report) { emit woxCore::instance()->sendReport##Kind(report); }
 
-void woxCoreDouble::measureET2D(const woxET2DRequest &et2d)
-{
-    Request request = make(ET2D);
-    request.et2d = et2d;
-    record(request);
-}
+WOX_DELIVER(Discover)
+WOX_DELIVER(Calibrate)
+WOX_DELIVER(Resistance)
+WOX_DELIVER(Signal)
+WOX_DELIVER(VES)
+WOX_DELIVER(Sensor)
+WOX_DELIVER(Clock)
+WOX_DELIVER(Sound)
+WOX_DELIVER(Production)
+WOX_DELIVER(TxAux)
+WOX_DELIVER(SwAux)
+WOX_DELIVER(RxAux)
+WOX_DELIVER(RxStress)
 
-void woxCoreDouble::measureVES(const woxMeasureOptions &options)
-{
-    Request request = make(VES);
-    request.options = options;
-    record(request);
-}
-
-void woxCoreDouble::readSensors(int)
-{
-    record(make(Sensor));
-}
-
-void woxCoreDouble::clock(const woxClockRequest &clock)
-{
-    Request request = make(Clock);
-    request.clock = clock;
-    record(request);
-}
-
-void woxCoreDouble::playSound(quint8 sound)
-{
-    Request request = make(Sound);
-    request.sound = sound;
-    record(request);
-}
-
-void woxCoreDouble::runProduction(const woxProductionRequest &production)
-{
-    Request request = make(Production);
-    request.production = production;
-    record(request);
-}
-
-void woxCoreDouble::txAux(const woxTxRequest &tx)
-{
-    Request request = make(TxAux);
-    request.tx = tx;
-    record(request);
-}
-
-void woxCoreDouble::swAux(const woxSwRequest &sw)
-{
-    Request request = make(SwAux);
-    request.sw = sw;
-    record(request);
-}
-
-void woxCoreDouble::rxAux(const woxRxRequest &rx)
-{
-    Request request = make(RxAux);
-    request.rx = rx;
-    record(request);
-}
-
-void woxCoreDouble::rxStress(const woxStressRequest &stress)
-{
-    Request request = make(RxStress);
-    request.stress = stress;
-    record(request);
-}
-
-void woxCoreDouble::stopAll(int)
-{
-    record(make(StopAll));
-}
-
-void woxCoreDouble::stop()
-{
-    record(make(Stop));
-}
-
-// ---------------------------------------------------------------- reports
-
-void woxCoreDouble::deliver(const woxCoreReportDiscover &report)
-{
-    emit woxCore::instance()->sendReportDiscover(report);
-}
-
-void woxCoreDouble::deliver(const woxCoreReportCalibrate &report)
-{
-    emit woxCore::instance()->sendReportCalibrate(report);
-}
-
-void woxCoreDouble::deliver(const woxCoreReportResistance &report)
-{
-    emit woxCore::instance()->sendReportResistance(report);
-}
-
-void woxCoreDouble::deliver(const woxCoreReportSignal &report)
-{
-    emit woxCore::instance()->sendReportSignal(report);
-}
+#undef WOX_DELIVER
 
 void woxCoreDouble::deliver(const woxCoreReportET2D &report)
 {
     // The real facade passes the run's sensor readings on first.
     emit woxCore::instance()->sendReportSensor(report.sensor);
     emit woxCore::instance()->sendReportET2D(report);
-}
-
-void woxCoreDouble::deliver(const woxCoreReportVES &report)
-{
-    emit woxCore::instance()->sendReportVES(report);
-}
-
-void woxCoreDouble::deliver(const woxCoreReportSensor &report)
-{
-    emit woxCore::instance()->sendReportSensor(report);
-}
-
-void woxCoreDouble::deliver(const woxCoreReportClock &report)
-{
-    emit woxCore::instance()->sendReportClock(report);
-}
-
-void woxCoreDouble::deliver(const woxCoreReportSound &report)
-{
-    emit woxCore::instance()->sendReportSound(report);
-}
-
-void woxCoreDouble::deliver(const woxCoreReportProduction &report)
-{
-    emit woxCore::instance()->sendReportProduction(report);
-}
-
-void woxCoreDouble::deliver(const woxCoreReportTxAux &report)
-{
-    emit woxCore::instance()->sendReportTxAux(report);
-}
-
-void woxCoreDouble::deliver(const woxCoreReportSwAux &report)
-{
-    emit woxCore::instance()->sendReportSwAux(report);
-}
-
-void woxCoreDouble::deliver(const woxCoreReportRxAux &report)
-{
-    emit woxCore::instance()->sendReportRxAux(report);
-}
-
-void woxCoreDouble::deliver(const woxCoreReportRxStress &report)
-{
-    emit woxCore::instance()->sendReportRxStress(report);
 }

@@ -1,7 +1,5 @@
 #include "woxFakeSerialPort.h"
 
-#include "woxCoreThread.h"
-
 #include <QMutexLocker>
 
 woxFakeSerialPort::woxFakeSerialPort(QObject *parent)
@@ -10,13 +8,6 @@ woxFakeSerialPort::woxFakeSerialPort(QObject *parent)
 }
 
 woxFakeSerialPort::~woxFakeSerialPort() = default;
-
-woxFakeSerialPort *woxFakeSerialPort::fittedTo(woxCoreThread &thread)
-{
-    auto *port = new woxFakeSerialPort;
-    thread.setPort(port);
-    return port;
-}
 
 void woxFakeSerialPort::setOpen(bool isOpen)
 {
@@ -85,6 +76,5 @@ void woxFakeSerialPort::flushOutBuffer()
 
 void woxFakeSerialPort::close()
 {
-    QMutexLocker lock(&mutex);
-    open = false;
+    setOpen(false);
 }

@@ -7,8 +7,6 @@
 #include <QList>
 #include <QMutex>
 
-class woxCoreThread;
-
 // A scripted serial port for frame-link and device-command tests.
 //
 // It starts open. Every write is recorded in frames() as one frame, open or
@@ -28,14 +26,8 @@ public:
     explicit woxFakeSerialPort(QObject *parent = nullptr);
     ~woxFakeSerialPort() override;
 
-    // A new fake port handed to the worker thread, which owns it from then on.
-    static woxFakeSerialPort *fittedTo(woxCoreThread &thread);
-
-    // Script.
     void setOpen(bool open);
     void queueReply(const QByteArray &reply);
-
-    // Record.
     QList<QByteArray> frames() const;
     QByteArray input() const;
 

@@ -21,7 +21,6 @@
 #include "woxWarningDialog.h"
 #include "woxWorkingCopy.h"
 
-#include <QDir>
 #include <QEvent>
 #include <QHeaderView>
 
@@ -157,8 +156,7 @@ bool woxSessionWidget::openFlow(const QString &source)
     if (source == varnexSourceMarker) {
         if (!newSessionAllowed())
             return false;
-        const QStringList names = QDir(varnexDir).entryList(
-            QStringList(QStringLiteral("*.txt")), QDir::Files, QDir::Unsorted);
+        const QStringList names = woxERTTableDialog::varnexNames();
         if (names.isEmpty()) {
             woxWarningDialog::showOk(tr("Can not find templates") + QStringLiteral("\n(")
                                      + varnexDir + QLatin1Char(')'));

@@ -1,8 +1,10 @@
 #include "woxERTTableDialog.h"
 
+#include "woxConstants.h"
 #include "woxStyleSheet.h"
 #include "woxTranslator.h"
 
+#include <QDir>
 #include <QScrollBar>
 
 woxERTTableDialog::woxERTTableDialog(const QStringList &names, QWidget *parent)
@@ -24,6 +26,12 @@ QString woxERTTableDialog::selectedName() const
 {
     const QListWidgetItem *item = listWidget->currentItem();
     return item ? item->text() : QString();
+}
+
+QStringList woxERTTableDialog::varnexNames()
+{
+    return QDir(varnexDir).entryList(QStringList(QStringLiteral("*.txt")), QDir::Files,
+                                     QDir::NoSort);
 }
 
 void woxERTTableDialog::onTranslate()

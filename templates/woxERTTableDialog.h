@@ -19,6 +19,10 @@ public:
     // The current name; empty when there is no current item.
     QString selectedName() const;
 
+    // The Varnex text templates on disk: files only, without hidden ones,
+    // ".txt" in any case, in the order the folder gives them.
+    static QStringList varnexNames();
+
 public slots:
     void onTranslate();
 };

@@ -11,7 +11,6 @@
 #include "woxTranslator.h"
 #include "woxWarningDialog.h"
 
-#include <QDir>
 
 #include <exception>
 
@@ -99,9 +98,7 @@ void woxTemplateMenuWidget::onERTTemplateLoad()
 {
     if (ertTemplateWidget)
         return;
-    // Files only, without hidden ones; ".txt" in any case.
-    const QStringList names = QDir(varnexDir).entryList(
-        QStringList(QStringLiteral("*.txt")), QDir::Files, QDir::NoSort);
+    const QStringList names = woxERTTableDialog::varnexNames();
     if (names.isEmpty()) {
         showNotFound(varnexDir);
         return;

@@ -62,16 +62,8 @@ void put(const QString &path, const QByteArray &bytes)
 }
 
 // A save to the working copy, or under the name typed ("" cancels the
-// keyboard) with the answers to the questions that follow; on a full disk;
-// the last dialog seen.
-struct Save
-{
-    bool toWorkingCopy;
-    QString typed;
-    QList<int> answers;
-    bool diskFull;
-    QString lastDialog;
-};
+// keyboard) with the answers that follow; on a full disk; the last dialog.
+struct Save { bool toWorkingCopy; QString typed; QList<int> answers; bool diskFull; QString lastDialog; };
 
 } // namespace
 
@@ -84,11 +76,7 @@ class tst_sessionModel : public QObject
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        QDir(sessionsDir).removeRecursively();
-        QDir().mkpath(sessionsDir);
-    }
+    void init() { QDir(sessionsDir).removeRecursively(); QDir().mkpath(sessionsDir); }
 
     // The golden bytes; damaged ones (cut anywhere, a NaN spacing, a count
     // out of range) are refused, the model keeping what it held.
@@ -121,9 +109,8 @@ private slots:
         put(woxWorkingCopy::path(), good);
         QVERIFY(QFile::resize(woxWorkingCopy::path(), (qint64(1) << 30) + 1));
         woxModalScript script;
-        script.answer(1);
+        script.answer(1).answer(1);
         QVERIFY(!model.load(woxWorkingCopy::path()));
-        script.answer(1);
         QVERIFY(!model.load("/proc/self/mem"));   // its first read fails
         QCOMPARE(script.seen.last(), QString("woxWarningDialog: Can not read data from file"));
         QVERIFY(sets.isEmpty());
@@ -165,8 +152,7 @@ private slots:
             script.answer(answer);
         rlimit old;
         getrlimit(RLIMIT_FSIZE, &old);
-        rlimit small = old;
-        small.rlim_cur = save.diskFull ? 798 : old.rlim_cur;
+        const rlimit small{save.diskFull ? rlim_t(798) : old.rlim_cur, old.rlim_max};
         const auto handler = std::signal(SIGXFSZ, SIG_IGN);
         setrlimit(RLIMIT_FSIZE, &small);
         QCOMPARE(model.save("old", save.toWorkingCopy), saved);
@@ -217,8 +203,7 @@ private slots:
         QVERIFY(!model.measureSet(26) && !model.measureSet(-1) && model.measureSet(14));
         QCOMPARE(core.requests.size(), 1);
         const woxET2DRequest sent = core.requests.first().et2d;
-        QCOMPARE(sent.quadripoles.size(), 2);
-        QVERIFY(sent.options.ipEnabled && sent.options.pauseCode == 8);
+        QVERIFY(sent.quadripoles.size() == 2 && sent.options.ipEnabled && sent.options.pauseCode == 8);
         woxCoreReportET2D report;
         report.results << woxMeasureResult{0, 4.0f, -20.0f, 0, 0, {}, 0, false, {}};
         model.setResult(report);
@@ -226,14 +211,11 @@ private slots:
         QVERIFY(model.unitAt(14)->result.valid && !model.unitAt(15)->result.valid);
         for (int row : {14, 26, -1})
             model.onRowDelete(row);
-        QVERIFY(!model.unitAt(14)->result.valid);
-        QCOMPARE(model.unitAt(14)->resistivity, 50.0f);
+        QVERIFY(!model.unitAt(14)->result.valid && model.unitAt(14)->resistivity == 50.0f);
         QCOMPARE(model.index(14, 12).data(), QVariant());
-        QVERIFY(model.measureSet(25));
-        QCOMPARE(core.requests.last().et2d.quadripoles.size(), 1);
+        QVERIFY(model.measureSet(25) && core.requests.last().et2d.quadripoles.size() == 1);
         // Measured with a pause the page does not have: the session closes.
-        session.units[0].result.valid = true;
-        session.units[0].result.options.ipEnabled = true;
+        session.units[0].result.valid = session.units[0].result.options.ipEnabled = true;
         session.units[0].result.options.pauseCode = 999;
         QVERIFY(woxSessionFixture::load(model, session));
         woxModalScript script;

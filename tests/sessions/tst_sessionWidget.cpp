@@ -22,18 +22,10 @@ namespace {
 
 typedef QList<QPair<int, int>> Runs;
 
-// A new session from a template of one cell (0, 0) of an array over a
-// previous session: the answers ("no" to the question, "reject" the table,
-// "full", "append" 16 electrodes, "unwritable"), the dialogs seen, the remote
-// electrodes (1: transmitter, 2: receiver) and rows of the session made.
-struct Road
-{
-    int type, cables;
-    bool measured, finished;
-    QString answers;
-    QStringList seen;
-    int remotes, rows;
-};
+// A new session from a one-cell template over a previous session: the answers
+// ("no", "reject", "full", "append", "unwritable"), the dialogs seen, the
+// remote electrodes (1: Tx, 2: Rx) and rows of the session made.
+struct Road { int type, cables; bool measured, finished; QString answers; QStringList seen; int remotes, rows; };
 
 bool writeTemplate(woxArrayType type, int cables)
 {
@@ -63,10 +55,9 @@ struct Rig
     Runs runs()
     {
         Runs sent;
-        for (const woxCoreDouble::Request &request : core.take()) {
+        for (const woxCoreDouble::Request &request : core.take())
             if (request.kind == woxCoreDouble::ET2D)
                 sent << qMakePair(int(request.et2d.quadripoles.value(0).a), request.et2d.quadripoles.size());
-        }
         return sent;
     }
 
@@ -113,7 +104,6 @@ class tst_sessionWidget : public QObject
     Q_OBJECT
 
     QStringList messages;
-
 private slots:
     void initTestCase()
     {
@@ -129,11 +119,7 @@ private slots:
             QDir(dir).removeRecursively();
     }
 
-    void cleanup()
-    {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        woxCore::destroy();
-    }
+    void cleanup() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); woxCore::destroy(); }
 
     void newSession_data()
     {
@@ -196,9 +182,9 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly) && session.read(file));
         QCOMPARE(session.units.size(), road.rows);
         QCOMPARE(screen.sessionTableView->model()->rowCount(), road.rows);
-        QCOMPARE(session.cableConfiguration.remoteTxPresent, bool(road.remotes & 1));
-        QCOMPARE(session.cableConfiguration.remoteRxPresent, bool(road.remotes & 2));
-        QCOMPARE(session.cableConfiguration.wires.size(), 32 * road.cables);
+        const woxCableConfiguration &cables = session.cableConfiguration;
+        QCOMPARE(int(cables.remoteTxPresent) | int(cables.remoteRxPresent) << 1, road.remotes);
+        QCOMPARE(cables.wires.size(), 32 * road.cables);
     }
 
     // Roads that end before a screen is shown give the menu back as it was.
@@ -238,8 +224,7 @@ private slots:
         }
         QVERIFY(!activitySet());
         Rig rig({1, 1, 1, 1, 16, 1});
-        QVERIFY(rig.bound);
-        QCOMPARE(woxSessionCloseFlag::value(), 0);
+        QVERIFY(rig.bound && woxSessionCloseFlag::value() == 0);
         QCOMPARE(dialogs(report(0, 6)), QStringList());   // another screen's run
         woxCoreDouble::deliver(report(2));
         QVERIFY(!rig.valid(0) && messages.isEmpty() && rig.syncs() == 0);
@@ -247,8 +232,8 @@ private slots:
         rig.screen.sessionTableView->clearSelection();   // no row: Start and Signals do nothing
         start->click();
         rig.screen.signalsPushButton->click();
-        QVERIFY(!start->isChecked() && !activitySet() && rig.core.take().isEmpty());
-        QVERIFY(!rig.screen.findChild<woxSignalWidget *>());
+        QVERIFY(!start->isChecked() && !activitySet() && rig.core.take().isEmpty()
+                && !rig.screen.findChild<woxSignalWidget *>());
         rig.screen.sessionTableView->selectRow(0);
         QTRY_VERIFY(start->isEnabled());
         start->click();
@@ -258,27 +243,21 @@ private slots:
         QCOMPARE(rig.syncs(), 1);
 
         QCOMPARE(dialogs(report(1, 6)), QStringList({"woxWarningDialog: External battery is low"}));
-        QCOMPARE(rig.syncs(), 2);
-        QCOMPARE(rig.selected(), 2);
-        QVERIFY(!rig.valid(2) && !start->isChecked() && !activitySet());
+        QVERIFY(rig.syncs() == 2 && rig.selected() == 2 && !rig.valid(2) && !start->isChecked() && !activitySet());
         QCOMPARE(rig.runs(), Runs({{0, 1}, {1, 1}, {2, 1}}));
 
         QTRY_VERIFY(start->isEnabled());
         start->click();                    // the failed run again, then Stop
         start->click();
-        QCOMPARE(rig.core.kinds().last(), woxCoreDouble::Stop);
-        QCOMPARE(messages.last(), QString());
+        QVERIFY(rig.core.kinds().last() == woxCoreDouble::Stop && messages.last().isEmpty());
         QCOMPARE(dialogs(report(0, 13)), QStringList({"woxWarningDialog: Canceled by user"}));
-        QCOMPARE(rig.syncs(), 3);
-        QCOMPARE(rig.runs(), Runs({{2, 1}}));
+        QVERIFY(rig.syncs() == 3 && rig.runs() == Runs({{2, 1}}));
 
         QTRY_VERIFY(start->isEnabled());
         start->click();
         start->click();                    // Stop while the run ends well
         woxCoreDouble::deliver(report(1));
-        QVERIFY(rig.valid(2));
-        QCOMPARE(rig.syncs(), 4);
-        QCOMPARE(rig.selected(), 3);
+        QVERIFY(rig.valid(2) && rig.syncs() == 4 && rig.selected() == 3);
 
         QTRY_VERIFY(start->isEnabled());
         rig.runs();
@@ -290,12 +269,9 @@ private slots:
         QTRY_COMPARE(script.pending(), 0);
         QCOMPARE(rig.runs(), Runs({{3, 1}, {4, 16}, {20, 1}}));
         QCOMPARE(script.seen, QStringList({"woxWarningDialog: It is all done"}));
-        QCOMPARE(rig.selected(), 20);
-        QVERIFY(!start->isChecked() && !activitySet());
-        QVERIFY(messages.contains(QStringLiteral("Left: 00:00:00")));
-        QCOMPARE(messages.last(), QString());
-        QCOMPARE(rig.syncs(), 5);          // within the minute, only the end
-        QVERIFY(rig.valid(3) && rig.valid(19) && rig.valid(20));
+        QVERIFY(rig.selected() == 20 && !start->isChecked() && !activitySet());
+        QVERIFY(messages.contains(QStringLiteral("Left: 00:00:00")) && messages.last().isEmpty());
+        QVERIFY(rig.syncs() == 5 && rig.valid(3) && rig.valid(19) && rig.valid(20));   // within the minute, only the end
 
         // A named copy that cannot be written keeps the session open, as
         // Cancel does; No closes it.

@@ -42,10 +42,8 @@ Q_DECLARE_METATYPE(ScreenFactory)
 
 namespace {
 
-// Latin words a Russian screen may show: names and abbreviations the program
-// keeps in every language (the flags, interfaces, the transmitter and
-// receiver, the file table's array columns, the plot planes, the data root,
-// the Varnex text format and the program's name).
+// Names and abbreviations the program keeps in every language (flags, interfaces,
+// Tx/Rx, the file table's array columns, plot planes, data root, Varnex, its name).
 const QSet<QString> keptWords = {"OK", "USB", "GPS", "LAN", "RU", "UK", "Rx", "Tx", "XY", "XZ",
                                  "YZ", "Sch", "DD", "FPD", "BPD", "PP", "wox", "Orb", "Varnex"};
 
@@ -55,14 +53,12 @@ QStringList textsOf(QWidget *widget)
     QStringList texts{widget->property("text").toString(), widget->property("title").toString()};
     if (qobject_cast<QLabel *>(widget))
         texts[0] = QTextDocumentFragment::fromHtml(texts[0]).toPlainText();
-    if (auto *tabs = qobject_cast<QTabWidget *>(widget)) {
-        for (int i = 0; i < tabs->count(); ++i)
-            texts << tabs->tabText(i);
-    }
-    if (auto *combo = qobject_cast<QComboBox *>(widget)) {
-        for (int i = 0; i < combo->count(); ++i)
-            texts << combo->itemText(i);
-    }
+    auto *tabs = qobject_cast<QTabWidget *>(widget);
+    for (int i = 0; tabs && i < tabs->count(); ++i)
+        texts << tabs->tabText(i);
+    auto *combo = qobject_cast<QComboBox *>(widget);
+    for (int i = 0; combo && i < combo->count(); ++i)
+        texts << combo->itemText(i);
     auto *view = qobject_cast<QAbstractItemView *>(widget);
     if (const QAbstractItemModel *model = view ? view->model() : nullptr) {
         for (int column = 0; column < model->columnCount(); ++column) {
@@ -92,19 +88,16 @@ QStringList englishTexts(QWidget *screen)
         for (QTabWidget *tabs : tabWidgets)
             tabs->setCurrentIndex(qMin(page, tabs->count() - 1));
         QCoreApplication::processEvents();
-        for (QWidget *widget : screen->findChildren<QWidget *>()) {
+        for (QWidget *widget : screen->findChildren<QWidget *>())
             if (widget->isVisibleTo(screen))
                 texts << textsOf(widget);
-        }
     }
     static const QRegularExpression word(QStringLiteral("[A-Za-z]{2,}"));
     QStringList found;
-    for (const QString &text : texts) {
-        for (auto words = word.globalMatch(text); words.hasNext();) {
+    for (const QString &text : texts)
+        for (auto words = word.globalMatch(text); words.hasNext();)
             if (!keptWords.contains(words.next().captured()))
                 found << text;
-        }
-    }
     return found;
 }
 
@@ -126,11 +119,7 @@ private slots:
         woxTranslator::instance()->setLanguage("Xx");   // no such language: Russian stays
     }
 
-    void cleanupTestCase()
-    {
-        woxCore::destroy();
-        woxTranslator::destroy();
-    }
+    void cleanupTestCase() { woxCore::destroy(); woxTranslator::destroy(); }
 
     void screenShowsNoEnglish_data()
     {
@@ -168,7 +157,7 @@ private slots:
     void screenShowsNoEnglish()
     {
         QFETCH(ScreenFactory, factory);
-        std::unique_ptr<QWidget> screen(factory());
+        const std::unique_ptr<QWidget> screen(factory());
         screen->show();
         const QStringList english = englishTexts(screen.get());
         QVERIFY2(english.isEmpty(), qPrintable(english.join(" | ")));

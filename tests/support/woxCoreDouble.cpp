@@ -56,27 +56,19 @@ woxCoreDouble::Request woxCoreDouble::make(Kind kind)
     return request;
 }
 
-// A request of `kind` with `field` set to `value`.
-#define WOX_REQUEST(Kind, field, value) \
-    do {                                \
-        Request request = make(Kind);   \
-        request.field = value;          \
-        record(request);                \
-    } while (false)
-
 void woxCoreDouble::discover(int) { record(make(Discover)); }
-void woxCoreDouble::measureResistance(const woxResistanceRequest &r) { WOX_REQUEST(Resistance, resistance, r); }
-void woxCoreDouble::calibrate(const woxCalibrateRequest &r) { WOX_REQUEST(Calibrate, calibration, r); }
-void woxCoreDouble::measureET2D(const woxET2DRequest &r) { WOX_REQUEST(ET2D, et2d, r); }
-void woxCoreDouble::measureVES(const woxMeasureOptions &o) { WOX_REQUEST(VES, options, o); }
+void woxCoreDouble::measureResistance(const woxResistanceRequest &r) { recordWith(Resistance, &Request::resistance, r); }
+void woxCoreDouble::calibrate(const woxCalibrateRequest &r) { recordWith(Calibrate, &Request::calibration, r); }
+void woxCoreDouble::measureET2D(const woxET2DRequest &r) { recordWith(ET2D, &Request::et2d, r); }
+void woxCoreDouble::measureVES(const woxMeasureOptions &o) { recordWith(VES, &Request::options, o); }
 void woxCoreDouble::readSensors(int) { record(make(Sensor)); }
-void woxCoreDouble::clock(const woxClockRequest &r) { WOX_REQUEST(Clock, clock, r); }
-void woxCoreDouble::playSound(quint8 sound) { WOX_REQUEST(Sound, sound, sound); }
-void woxCoreDouble::runProduction(const woxProductionRequest &r) { WOX_REQUEST(Production, production, r); }
-void woxCoreDouble::txAux(const woxTxRequest &r) { WOX_REQUEST(TxAux, tx, r); }
-void woxCoreDouble::swAux(const woxSwRequest &r) { WOX_REQUEST(SwAux, sw, r); }
-void woxCoreDouble::rxAux(const woxRxRequest &r) { WOX_REQUEST(RxAux, rx, r); }
-void woxCoreDouble::rxStress(const woxStressRequest &r) { WOX_REQUEST(RxStress, stress, r); }
+void woxCoreDouble::clock(const woxClockRequest &r) { recordWith(Clock, &Request::clock, r); }
+void woxCoreDouble::playSound(quint8 sound) { recordWith(Sound, &Request::sound, sound); }
+void woxCoreDouble::runProduction(const woxProductionRequest &r) { recordWith(Production, &Request::production, r); }
+void woxCoreDouble::txAux(const woxTxRequest &r) { recordWith(TxAux, &Request::tx, r); }
+void woxCoreDouble::swAux(const woxSwRequest &r) { recordWith(SwAux, &Request::sw, r); }
+void woxCoreDouble::rxAux(const woxRxRequest &r) { recordWith(RxAux, &Request::rx, r); }
+void woxCoreDouble::rxStress(const woxStressRequest &r) { recordWith(RxStress, &Request::stress, r); }
 void woxCoreDouble::stopAll(int) { record(make(StopAll)); }
 void woxCoreDouble::stop() { record(make(Stop)); }
 
@@ -87,8 +79,6 @@ void woxCoreDouble::measureSignal(const woxCoreQuadripole &quadripole, const wox
     request.options = options;
     record(request);
 }
-
-#undef WOX_REQUEST
 
 #define WOX_DELIVER(Kind) \
     void woxCoreDouble::deliver(const woxCoreReport##Kind &report) { emit woxCore::instance()->sendReport##Kind(report); }

@@ -101,6 +101,14 @@ private:
 
     void record(const Request &request);
     static Request make(Kind kind);
+    // Records a request of `kind` with one field set.
+    template <class Field>
+    void recordWith(Kind kind, Field Request::*field, const Field &value)
+    {
+        Request request = make(kind);
+        request.*field = value;
+        record(request);
+    }
 
     QList<Reply> replies;
 };

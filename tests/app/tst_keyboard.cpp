@@ -6,24 +6,11 @@
 #include <QtTest>
 
 // Counts the events of one type that reach a widget.
-class woxEventCounter : public QObject
-{
-public:
-    woxEventCounter(QObject *watched, QEvent::Type type) : type(type)
-    {
-        watched->installEventFilter(this);
-    }
-    int count = 0;
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        count += event->type() == type ? 1 : 0;
-        return false;
-    }
-
-private:
+struct woxEventCounter : QObject {
+    woxEventCounter(QObject *watched, QEvent::Type type) : type(type) { watched->installEventFilter(this); }
+    bool eventFilter(QObject *, QEvent *event) override { count += event->type() == type; return false; }
     QEvent::Type type;
+    int count = 0;
 };
 
 // The on-screen keyboard and the shared message dialog it refuses names with.
@@ -31,45 +18,31 @@ class tst_keyboard : public QObject
 {
     Q_OBJECT
 
-private:
-    static void tap(const woxKeyboardDialog &keyboard, const char *key)
-    {
-        keyboard.findChild<QPushButton *>(key)->click();
-    }
-
 private slots:
-    // Each form with each way out; one dialog serves every form, so buttons
-    // hidden by one come back.
+    // Each form with each way out; one dialog serves every form, so buttons hidden by one come back.
     void answers_data()
     {
-        QTest::addColumn<int>("form");     // 0 OK, 1 Yes/No, 2 Yes/No/Cancel
-        QTest::addColumn<int>("answer");   // button 0 OK/Yes, 1 No, 2 Cancel; 3 Escape
-        QTest::addColumn<QString>("buttons");
-        QTest::addColumn<int>("result");
-        QTest::newRow("ok escape") << 0 << 3 << "OK" << 0;
-        QTest::newRow("yes") << 1 << 0 << "Yes No" << 1;
-        QTest::newRow("no") << 1 << 1 << "Yes No" << 0;
-        QTest::newRow("cancel") << 2 << 2 << "Yes No Cancel" << 2;
-        QTest::newRow("escape is no, not cancel") << 2 << 3 << "Yes No Cancel" << 0;
-        QTest::newRow("ok after cancel") << 0 << 0 << "OK" << 1;
+        // "form answer result buttons": form 0 OK, 1 Yes/No, 2 Yes/No/Cancel; answer: button 0 OK/Yes, 1 No,
+        // 2 Cancel, 3 Escape (no, not cancel). The last OK comes after a Cancel.
+        QTest::addColumn<QString>("row");
+        for (const char *row : {"0 3 0 OK", "1 0 1 Yes No", "1 1 0 Yes No", "2 2 2 Yes No Cancel",
+                                "2 3 0 Yes No Cancel", "0 0 1 OK"})
+            QTest::newRow(row) << QString(row);
     }
 
     void answers()
     {
-        QFETCH(int, form);
-        QFETCH(int, answer);
-        QFETCH(QString, buttons);
-        QFETCH(int, result);
+        QFETCH(QString, row);
+        const QStringList v = row.split(' ');
+        const int form = v[0].toInt(), answer = v[1].toInt();
         woxIfModal([&](QDialog *dialog) {
             auto *d = static_cast<woxWarningDialog *>(dialog);
             QCOMPARE(d->messageLabel->text(), QString("Saved?"));
             QStringList shown;
             QPushButton *all[] = {d->okYesPushButton, d->noPushButton, d->cancelPushButton};
-            for (QPushButton *button : all) {
-                if (button->isVisible())
-                    shown << button->text();
-            }
-            QCOMPARE(shown.join(' '), buttons);
+            for (QPushButton *button : all)
+                shown << (button->isVisible() ? button->text() : QString());
+            QCOMPARE(shown.join(' ').trimmed(), v.mid(3).join(' '));
             if (answer < 3)
                 all[answer]->click();
             else
@@ -78,11 +51,11 @@ private slots:
         const int answered = form == 0   ? woxWarningDialog::showOk("Saved?")
                              : form == 1 ? woxWarningDialog::askYesNo("Saved?")
                                          : woxWarningDialog::askYesNoCancel("Saved?");
-        QCOMPARE(answered, result);
+        QCOMPARE(answered, v[2].toInt());
     }
 
-    // Enter refuses an empty name and a hidden one; the shared dialog that
-    // says so comes back on top of the keyboard opened after it.
+    // Enter refuses an empty name and a hidden one; the shared dialog that says so comes back on top of the keyboard
+    // opened after it.
     void refusalsRaiseTheDialogOverTheKeyboard()
     {
         woxIfModal([](QDialog *dialog) { dialog->accept(); });
@@ -100,7 +73,7 @@ private slots:
                 QCOMPARE(raised.count, messages.size());
                 dialog->accept();
             });
-            tap(keyboard, key);
+            keyboard.findChild<QPushButton *>(key)->click();
             QCoreApplication::processEvents();
         }
         QCOMPARE(messages, QStringList({"File name is empty", "File name must not start with a dot"}));

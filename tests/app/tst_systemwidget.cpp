@@ -14,22 +14,19 @@ class tst_systemwidget : public QObject
     Q_OBJECT
 
 private slots:
-    // While something runs, four buttons only say what to stop first: no
-    // power-off, no screen, no keypad, no USB command.
+    // While something runs, four buttons only say what to stop first: no power-off, screen, keypad or USB.
     void activityRefusesFourButtons_data()
     {
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("exit") << "exitToolButton" << "to exit";
-        QTest::newRow("engineer") << "engineerToolButton" << "to enter engineer mode";
-        QTest::newRow("update") << "updateToolButton" << "to update";
-        QTest::newRow("usb") << "usbToolButton" << "to enter USB storage mode";
+        QTest::addColumn<QString>("row");   // the button, then what the message asks to stop activities for
+        for (const char *row : {"exitToolButton to exit", "engineerToolButton to enter engineer mode",
+                                "updateToolButton to update", "usbToolButton to enter USB storage mode"})
+            QTest::newRow(row) << QString(row);
     }
 
     void activityRefusesFourButtons()
     {
-        QFETCH(QString, button);
-        QFETCH(QString, message);
+        QFETCH(QString, row);
+        const QString button = row.section(' ', 0, 0), message = row.section(' ', 1);
         woxFakeCommandRunner runner;
         int opened = 0;
         woxSystemWidget menu;
@@ -46,9 +43,8 @@ private slots:
         woxWarningDialog::closeInstance();
     }
 
-    // A set answer carries no date and time: the clock screen keeps its own.
-    // An hour step on the night the clocks go forward shows 2, not 3. The
-    // closed screen lives until its close handling is over.
+    // A set answer carries no date and time: the screen keeps its own. An hour step on the night the clocks go
+    // forward shows 2, not 3. The closed screen lives until its close handling is over.
     void clockScreen()
     {
         qputenv("TZ", "Europe/Berlin");

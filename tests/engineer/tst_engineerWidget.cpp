@@ -83,23 +83,18 @@ QString fields(const woxCoreDouble::Request &r)
         return line("sw", {r.sw.device, r.sw.enable, r.sw.pairMB, r.sw.electrode},
                     {{"set", r.sw.set}, {"reset", r.sw.reset}, {"ground", r.sw.ground}, {"all", r.sw.all},
                      {"phantom", r.sw.phantom}});
-    case woxCoreDouble::Calibrate:
-        return line("calibrate", {r.calibration.samples, r.calibration.restoreDefaults});
-    case woxCoreDouble::RxStress:
-        return line("stress", {r.stress.device, r.stress.samples, r.stress.pause});
+    case woxCoreDouble::Calibrate: return line("calibrate", {r.calibration.samples, r.calibration.restoreDefaults});
+    case woxCoreDouble::RxStress: return line("stress", {r.stress.device, r.stress.samples, r.stress.pause});
     case woxCoreDouble::Clock:
         return r.clock.set ? "set " + r.clock.date.toString(Qt::ISODate) + " " + r.clock.time.toString(Qt::ISODate)
                            : "get clock";
-    case woxCoreDouble::Production:
-        return line("production", {r.production.test});
-    case woxCoreDouble::Sound:
-        return line("sound", {r.sound});
+    case woxCoreDouble::Production: return line("production", {r.production.test});
+    case woxCoreDouble::Sound: return line("sound", {r.sound});
     case woxCoreDouble::ET2D: {
         const woxCoreQuadripole q = r.et2d.quadripoles.value(0);
         return line("et2d", {r.et2d.quadripoles.size(), q.a, q.b, q.m, q.n, q.channel});
     }
-    default:
-        return line("kind", {r.kind});
+    default: return line("kind", {r.kind});
     }
 }
 
@@ -114,8 +109,8 @@ QString sentBy(woxCoreDouble &core)
 
 } // namespace
 
-// The engineer's screen: access levels, the production page and its log, and
-// every device page's requests and answers with the instrument stood in for.
+// The engineer's screen: access levels, the production page and its log, and every device page's requests and answers
+// with the instrument stood in for.
 class tst_engineerWidget : public QObject
 {
     Q_OBJECT
@@ -144,32 +139,28 @@ private slots:
 
     void accessLevels_data()
     {
-        QTest::addColumn<QString>("digits");
-        QTest::addColumn<int>("pages");
-        QTest::addColumn<bool>("allOpen");
-        QTest::newRow("first code") << "58031" << 10 << true;
-        QTest::newRow("second code") << "39284" << 1 << true;
-        QTest::newRow("first code and one more") << "580312" << 1 << false;
+        QTest::addColumn<QString>("row");   // "digits pages allOpen": the two codes, then the first and one more
+        for (const char *row : {"58031 10 1", "39284 1 1", "580312 1 0"})
+            QTest::newRow(row) << QString(row);
     }
 
     void accessLevels()
     {
-        QFETCH(QString, digits);
-        QFETCH(int, pages);
-        QFETCH(bool, allOpen);
+        QFETCH(QString, row);
+        const QStringList v = row.split(' ');
         woxPasswordDialog dialog;
-        for (QChar digit : digits)
+        for (QChar digit : v[0])
             click(dialog, QStringLiteral("pushButton") + digit);
         QTimer::singleShot(0, dialog.findChild<QPushButton *>("enterPushButton"), &QPushButton::click);
         QCOMPARE(dialog.exec(), int(QDialog::Accepted));
         woxEngineerWidget screen(dialog.accessLevel());
-        QCOMPARE(screen.findChild<QTabWidget *>("tabWidget")->count(), pages);
+        QCOMPARE(screen.findChild<QTabWidget *>("tabWidget")->count(), v[1].toInt());
         for (int test = 0; test < woxProductionTests::Count; ++test)
-            QCOMPARE(testButton(screen, test)->isEnabled(), allOpen || (test != 0 && test != 16 && test != 20));
+            QCOMPARE(testButton(screen, test)->isEnabled(), v[2] == "1" || (test != 0 && test != 16 && test != 20));
     }
 
-    // The report reaches its own test's button and log; one for a test
-    // beyond the last is ignored. The page is pictured on the way.
+    // The report reaches its own test's button and log; one for a test beyond the last is ignored. The page is
+    // pictured on the way.
     void productionReport_data()
     {
         QTest::addColumn<int>("test");
@@ -205,12 +196,7 @@ private slots:
         QWidget *frame = screen.findChild<QWidget *>("proFrame");
         QCOMPARE(iconName(screen, 4) + QString::number(frame->isEnabled()), QString("play0"));
         QCOMPARE(sentBy(core), QString("production 4"));
-        woxCoreReportProduction answer;
-        answer.test = quint8(test);
-        answer.error.code = code;
-        answer.passed = passed;
-        answer.text1 = "body";
-        core.deliver(answer);
+        core.deliver(woxCoreReportProduction{{code, 0}, quint8(test), passed, "body", {}, {}});
         const int shown = test < woxProductionTests::Count ? test : 4;
         QCOMPARE(iconName(screen, shown), icon);
         QCOMPARE(screen.productionLogs().at(shown), log);
@@ -221,8 +207,7 @@ private slots:
         QVERIFY(screen.grab().save(pictures + "/engineer-production.png"));
     }
 
-    // A save cut short keeps the screen, the log and the old file; the next
-    // one writes it all.
+    // A save cut short keeps the screen, the log and the old file; the next one writes it all.
     void closingSavesTheLog()
     {
         woxCoreDouble core;
@@ -250,12 +235,10 @@ private slots:
         std::signal(SIGXFSZ, handler);
         QCOMPARE(script.seen.mid(1), QStringList({"woxWarningDialog: Save log?",
                                                   "woxWarningDialog: Can not write data to file"}));
-        QCOMPARE(closed.count(), 0);
+        QVERIFY(closed.isEmpty());
         QVERIFY(file.open(QIODevice::ReadOnly) && file.readAll() == "old");
         file.close();
-        QVERIFY(screen.close());
-        QCOMPARE(closed.count(), 1);
-        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(screen.close() && closed.count() == 1 && file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(),
                  QByteArray("<html>\n<head>\n</head>\n<body>\nSat Mar 9 2024 07:05:00 <br> 7 (wox_0) <br>  <br> "
                             "<font color=blue>Check A and B sockets and Rx channels for Tx monitoring:</font> "
@@ -264,8 +247,8 @@ private slots:
         QCOMPARE(runner->calls.last().program, QString("/bin/sync"));
     }
 
-    // Stop GPS destroys the fix holder: a later tick asks for the new one. A
-    // new quadripole brings back the signal window that its Accept hid.
+    // Stop GPS destroys the fix holder: a later tick asks for the new one. A new quadripole brings back the signal
+    // window that its Accept hid.
     void gpsAndSignalWindow()
     {
         woxCoreDouble core;
@@ -336,15 +319,12 @@ private slots:
         QCOMPARE(shown.join(' '), QString("2030 11 12 13 14 15"));
     }
 
-    // Each answer goes to the run or the ping that asked; after any stop the
-    // run's last answer starts nothing more.
+    // Each answer goes to the run or the ping that asked; after any stop the run's last answer starts nothing more.
     void stressRuns_data()
     {
-        QTest::addColumn<QString>("stop");
-        QTest::newRow("receiver stop") << "rxStopPushButton";
-        QTest::newRow("production stop") << "proStopPushButton";
-        QTest::newRow("panic") << "miscPanicPushButton";
-        QTest::newRow("closing") << "";
+        QTest::addColumn<QString>("stop");   // none: the screen closes
+        for (const char *stop : {"rxStopPushButton", "proStopPushButton", "miscPanicPushButton", ""})
+            QTest::newRow(*stop ? stop : "closing") << QString(stop);
     }
 
     void stressRuns()
@@ -353,7 +333,7 @@ private slots:
         woxCoreDouble core;
         woxDiagnosticCapture diagnostics;
         woxEngineerWidget screen(0);
-        auto answer = [](const char *text) { woxCoreReportRxStress a; a.text = text; return a; };
+        auto answer = [](const char *text) { return woxCoreReportRxStress{{}, text}; };
         auto label = [&screen](const char *name) { return screen.findChild<QLabel *>(name)->text(); };
         apply(screen, {"stressRxChannelSpinBox=16"});
         click(screen, "stressRxStartPushButton");

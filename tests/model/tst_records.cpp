@@ -43,27 +43,22 @@ QByteArray gridBytes(const QList<QPair<int, int>> &selected)
     return bytes;
 }
 
-// "status/entries" of the target after reading, and the target written again.
-template <typename T, typename Count>
-QPair<QString, QByteArray> readOver(const QByteArray &bytes, T target, Count count)
-{
-    const int status = woxReadBack(bytes, target);
-    return {QString("%1/%2").arg(status).arg(count(target)), woxStreamed(target)};
-}
-
-// Reads the bytes as electrode positions over a map with an entry, or as a set over one that lists 24
-// quadripoles (32 electrodes, spread 8).
+// "status/entries" of the bytes read as electrode positions over a map with an entry, or as a set over one that
+// lists 24 quadripoles (32 electrodes, spread 8); and the target written again.
 QPair<QString, QByteArray> readAs(const QString &record, const QByteArray &bytes)
 {
-    static const woxTemplateSet set = woxMake::templateSet(1, 2.0f, 3, {{1, 2}});
-    if (record == "set")
-        return readOver(bytes, set, [](const woxTemplateSet &s) {
-            int listed = 0;
-            for (const QList<woxQuadripole> &list : s.quadripoleMap())
-                listed += list.size();
-            return listed;
-        });
-    return readOver(bytes, Positions{{{7, {}}}}, [](const Positions &p) { return p.map.size(); });
+    static const woxTemplateSet prototype = woxMake::templateSet(1, 2.0f, 3, {{1, 2}});
+    woxTemplateSet set = prototype;
+    Positions positions{{{7, {}}}};
+    if (record != "set") {
+        const int status = woxReadBack(bytes, positions);
+        return {QString("%1/%2").arg(status).arg(positions.map.size()), woxStreamed(positions)};
+    }
+    const int status = woxReadBack(bytes, set);
+    int listed = 0;
+    for (const QList<woxQuadripole> &list : set.quadripoleMap())
+        listed += list.size();
+    return {QString("%1/%2").arg(status).arg(listed), woxStreamed(set)};
 }
 
 } // namespace
@@ -83,9 +78,9 @@ private slots:
                                        + woxHex("02 40 04 00 00 00 00 00 00"));
     }
 
-    // Counts are refused before anything is allocated from them; the lists of a refused record are left
-    // empty, a refused set as it was. Sound bytes replace what the target held, and shorter prefixes of
-    // them are refused. In a set, offsets 0, 6189 and 6190 hold the type, the cables and the spacing.
+    // Counts are refused before anything is allocated from them; the lists of a refused record are left empty, a
+    // refused set as it was. Sound bytes replace what the target held, and shorter prefixes of them are refused. In a
+    // set, offsets 0, 6189 and 6190 hold the type, the cables and the spacing.
     void reading_data()
     {
         QTest::addColumn<QByteArray>("bytes");   // the tag's first word names the record
@@ -129,9 +124,9 @@ private slots:
             QVERIFY2(readAs(record, bytes.left(size)).first.at(0) != '0', qPrintable(QString::number(size)));
     }
 
-    // {spacing, a, b, m, n, k}: closed forms at 5 m (b the potential dipole, n b the nearest current-
-    // potential distance) for Wenner, dipole-dipole, Schlumberger, pole-dipole and pole-pole; remote
-    // electrodes stand far off; the sign of the spacing is dropped; without one the electrodes are taken.
+    // {spacing, a, b, m, n, k}: closed forms at 5 m (b the potential dipole, n b the nearest current- potential
+    // distance) for Wenner, dipole-dipole, Schlumberger, pole-dipole and pole-pole; remote electrodes stand far off;
+    // the sign of the spacing is dropped; without one the electrodes are taken.
     void geometricFactor()
     {
         for (const QVector<double> &row : QList<QVector<double>>{

@@ -129,7 +129,6 @@ private slots:
         QCOMPARE(page(dialog), 0);
         answer(value, 45);
         QCOMPARE(cell(dialog, 10)->text() + cell(dialog, 20)->text(), "0.57\nk\u03A9N / A\n ");
-        QVERIFY(dialog.grab().save(QCoreApplication::applicationDirPath() + "/cableCheck.png"));
         answer(value);
         QCOMPARE(answered.size(), 36);
         QVERIFY(!dialog.checkCablePushButton->isChecked() && dialog.actionsGroupBox->isEnabled());

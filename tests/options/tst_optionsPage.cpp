@@ -51,13 +51,11 @@ private slots:
     // minimum above the maximum is pulled down to it on both labels.
     void loading()
     {
-        const auto shown = [](const woxOptionsWidget &page) {
-            return QStringList({QString::number(page.transmitterDial->value()),
-                                page.pulseDurationComboBox->currentText(),
-                                page.pauseDurationComboBox->currentText(),
-                                page.deviationComboBox->currentText(),
-                                page.transmitterLabel->text(), page.minStackingLabel->text(),
-                                page.maxStackingLabel->text()}).join(' ');
+        const auto shown = [](const woxOptionsWidget &p) {
+            return QStringList({QString::number(p.transmitterDial->value()),
+                                p.pulseDurationComboBox->currentText(), p.pauseDurationComboBox->currentText(),
+                                p.deviationComboBox->currentText(), p.transmitterLabel->text(),
+                                p.minStackingLabel->text(), p.maxStackingLabel->text()}).join(' ');
         };
         const QString defaults = "25 80 20 1.00 <font color=blue>153</font> V ";
         QCOMPARE(shown(woxOptionsWidget()), defaults + blue("3") + " " + blue("5"));
@@ -111,8 +109,7 @@ private slots:
         QCOMPARE(record(), chosen);
     }
 
-    // The picture of the OPTIONS tab, written to WOX_SCREENSHOT_DIR (docs/),
-    // else here.
+    // The OPTIONS tab's picture, written to WOX_SCREENSHOT_DIR (docs/), else here.
     void grabs()
     {
         const QString folder = qEnvironmentVariable("WOX_SCREENSHOT_DIR", QDir::currentPath());

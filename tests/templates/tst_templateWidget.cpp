@@ -119,8 +119,7 @@ woxModalScript::Step choose(QStringList *names, const QString &name)
 
 } // namespace
 
-// The template screen, its plot and signal window with a report's time
-// base; the table of stored files and the menu that opens them.
+// The template screen, its plot, signal window, stored files and their menu.
 class tst_templateWidget : public QObject
 {
     Q_OBJECT
@@ -134,10 +133,8 @@ private slots:
         woxWarningDialog::closeInstance();
     }
 
-    // Input voltage at pulse and pause 80 ms: lines end 15 ms (pulse) and
-    // 10 ms (pause) beyond the samples on the line through the outer two;
-    // without IP pulse 2 starts 20 ms after pulse 1. Short series, or IP on
-    // without pause samples, draw what exists and read nothing beyond.
+    // Lines end 15 ms (pulse) and 10 ms (pause) beyond the samples; without IP
+    // pulse 2 starts 20 ms after pulse 1; short series read nothing beyond.
     void timeBase()
     {
         const woxSignalSeries s =
@@ -158,9 +155,8 @@ private slots:
         }
     }
 
-    // The emulated core sends 25 % transmitter level, 153125 mV; every open
-    // window draws the report, and Bad waits for one. A stopped job's error
-    // clears the curves.
+    // Every open window draws the report (25 %, 153125 mV), Bad waits for
+    // one; a stopped job's error clears the curves.
     void measurement()
     {
         QFont font;

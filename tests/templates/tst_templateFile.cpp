@@ -285,7 +285,7 @@ private slots:
         writeBytes(varnexDir + "other.txt", "kept");
         auto screen = openVarnex("slope.txt");
         woxModalScript script;
-        script.then(moveBy(1.0f)).type("other").answer(0).type("slope").answer(1).answer(1);
+        script.then(moveBy(1.0f)).type("other").answer(0).type("other").answer(1).answer(1);
         screen->onMove();
         QVERIFY(!screen->onSave());
         QCOMPARE(screen->templateFile(), varnexDir + "slope.txt");

@@ -18,8 +18,7 @@
 
 namespace {
 
-// The fixture's one row moved to channel 2 at x 7.5, with the geometric
-// factor of dipole-dipole at 5 m, 30 pi.
+// The fixture's one row moved to channel 2 at x 7.5, with the geometric factor of dipole-dipole at 5 m, 30 pi.
 woxSessionFile goldenSession()
 {
     woxSessionFile session = woxSessionFixture::session(1);
@@ -61,16 +60,14 @@ void put(const QString &path, const QByteArray &bytes)
     QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
 }
 
-// A save to the working copy, or under the name typed ("" cancels the
-// keyboard) with the answers that follow; on a full disk; the last dialog.
+// A save to the working copy, or under the name typed ("" cancels the keyboard) with the answers that follow;
+// on a full disk; the last dialog.
 struct Save { bool toWorkingCopy; QString typed; QList<int> answers; bool diskFull; QString lastDialog; };
 
 } // namespace
 
 Q_DECLARE_METATYPE(Save)
 
-// The session model: its file, the table, runs out and results in, and the
-// progress it reports.
 class tst_sessionModel : public QObject
 {
     Q_OBJECT
@@ -78,8 +75,8 @@ class tst_sessionModel : public QObject
 private slots:
     void init() { QDir(sessionsDir).removeRecursively(); QDir().mkpath(sessionsDir); }
 
-    // The golden bytes; damaged ones (cut anywhere, a NaN spacing, a count
-    // out of range) are refused, the model keeping what it held.
+    // The golden bytes; damaged ones (cut anywhere, a NaN spacing, a count out of range) are refused, the model
+    // keeping what it held.
     void fileBytes()
     {
         const QByteArray good = goldenBytes();
@@ -133,8 +130,8 @@ private slots:
         QTest::newRow("working copy, disk full") << Save{true, "", {}, true, ""};
     }
 
-    // The previous file stays whole unless the new one is written entirely
-    // (the file-size limit cuts the write short, as a full disk would).
+    // The previous file stays whole unless the new one is written entirely (the file-size limit cuts the write
+    // short, as a full disk would).
     void saves()
     {
         QFETCH(Save, save);
@@ -168,8 +165,7 @@ private slots:
         QVERIFY(!QFile::exists(sessionsDir + "../up.woxSession"));
     }
 
-    // Values show unsigned, remote electrodes as such; a quality above 200 %
-    // is none.
+    // Values show unsigned, remote electrodes as such; a quality above 200 % is none.
     void cells()
     {
         woxSessionFile session = woxSessionFixture::session(1);
@@ -188,9 +184,8 @@ private slots:
         }
     }
 
-    // A run goes out up to its last chained row with the options page's
-    // settings, and only from a row of the table. A result's resistivity is
-    // computed; deleting a row keeps its values.
+    // A run goes out up to its last chained row with the options page's settings, and only from a row of the
+    // table. A result's resistivity is computed; deleting a row keeps its values.
     void runs()
     {
         woxOptionsWidget options;
@@ -224,9 +219,8 @@ private slots:
         QCOMPARE(script.seen.last(), QString("woxWarningDialog: IP options of this session can not be restored"));
     }
 
-    // The slider in tenths: a set without its depth in a damaged file has
-    // none, a line too long stops at the slider's end, 0.7 m stays 7 across
-    // plot kinds, and a negative spacing still gives a window.
+    // The slider in tenths: a set without its depth in a damaged file has none, a line too long stops at the
+    // slider's end, 0.7 m stays 7 across plot kinds, and a negative spacing still gives a window.
     void slider()
     {
         woxSessionFile session = woxSessionFixture::session(3);
@@ -253,8 +247,7 @@ private slots:
         QCOMPARE(points, 1);
     }
 
-    // Runs and time left; the narrow columns ride along: a tenth of the
-    // table, truncated, never negative.
+    // Runs and time left; the narrow columns ride along: a tenth of the table, truncated, never negative.
     void progress()
     {
         QCOMPARE(woxSessionProgress::runsLeft({true, true, false, true, false, false}),

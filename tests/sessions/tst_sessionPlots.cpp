@@ -41,7 +41,6 @@ void shown(QwtPlot &plot)
 
 } // namespace
 
-// The logarithmic colour map and the two session plots.
 class tst_sessionPlots : public QObject
 {
     Q_OBJECT
@@ -60,8 +59,8 @@ private slots:
         QCOMPARE(rgb(1, 10000, 100), qRgb(128, 192, 0));   // stop 7
     }
 
-    // A click near the second point (row 42) opens the menu: go to it, or
-    // delete it once confirmed, even when the points go while it is open.
+    // A click near the second point (row 42) opens the menu: go to it, or delete it once confirmed, even when
+    // the points go while it is open.
     void picking_data()
     {
         QTest::addColumn<bool>("pseudoSection");
@@ -115,9 +114,8 @@ private slots:
         QCOMPARE(Signals(deleted), remove ? Signals{{42}} : Signals());
     }
 
-    // From a damaged file: pitches -5 and 0 act as 5 and 1 m; only finite
-    // values and places span the colours and axes; a range without width
-    // shows a decade, no values 0.001 to 1; a point without a row picks
+    // From a damaged file: pitches -5 and 0 act as 5 and 1 m; only finite values and places span the colours
+    // and axes; a range without width shows a decade, no values 0.001 to 1; a point without a row picks
     // nothing. Sounding values without a logarithm are left out.
     void damagedValues()
     {
@@ -146,8 +144,8 @@ private slots:
         QCOMPARE(marked(curves, 3), size_t(1));
     }
 
-    // Pictures for the documentation, when asked (WOX_SCREENSHOT_DIR=docs): a Wenner
-    // survey over 64 electrodes 5 m apart, a conductive body under the middle.
+    // Pictures for the documentation, when asked (WOX_SCREENSHOT_DIR=docs): a Wenner survey over 64 electrodes
+    // 5 m apart, a conductive body under the middle.
     void screenshots()
     {
         Points xy, sounding, line;
@@ -165,13 +163,13 @@ private slots:
             }
         }
         woxPseudoSectionPlot section;
-        section.onPlotUpdate(xy, rho, rows);
         woxSoundingCurvePlot curves;
+        section.onPlotUpdate(xy, rho, rows);
         curves.onPlotUpdate(sounding, rows);
         curves.onPlotUpdate(line);
-        const QString dir = qEnvironmentVariable("WOX_SCREENSHOT_DIR");
         section.resize(850, 450);
         curves.resize(850, 450);
+        const QString dir = qEnvironmentVariable("WOX_SCREENSHOT_DIR");
         QVERIFY(dir.isEmpty() || (section.grab().save(dir + "/pseudo-section.png")
                                   && curves.grab().save(dir + "/sounding-curves.png")));
     }

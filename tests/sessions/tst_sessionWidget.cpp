@@ -22,9 +22,8 @@ namespace {
 
 typedef QList<QPair<int, int>> Runs;
 
-// A new session from a one-cell template over a previous session: the answers
-// ("no", "reject", "full", "append", "unwritable"), the dialogs seen, the
-// remote electrodes (1: Tx, 2: Rx) and rows of the session made.
+// A new session from a one-cell template over a previous session: the answers ("no", "reject", "full",
+// "append", "unwritable"), the dialogs seen, the remote electrodes (1: Tx, 2: Rx) and rows of the session made.
 struct Road { int type, cables; bool measured, finished; QString answers; QStringList seen; int remotes, rows; };
 
 bool writeTemplate(woxArrayType type, int cables)
@@ -47,10 +46,8 @@ struct Rig
 
     int syncs() const { return runner.calls.size(); }   // nothing else runs a command here
     int selected() const { return screen.sessionTableView->selectionModel()->selectedRows().value(0).row(); }
-    bool valid(int row) const
-    {
-        return static_cast<woxSessionDataModel *>(screen.sessionTableView->model())->unitAt(row)->result.valid;
-    }
+    bool valid(int row) const { return model()->unitAt(row)->result.valid; }
+    woxSessionDataModel *model() const { return static_cast<woxSessionDataModel *>(screen.sessionTableView->model()); }
     // First electrode and size of every run sent since the last look.
     Runs runs()
     {
@@ -98,7 +95,6 @@ bool activitySet()
 
 Q_DECLARE_METATYPE(Road)
 
-// The session screen and its menus: a new session, runs, finishing.
 class tst_sessionWidget : public QObject
 {
     Q_OBJECT
@@ -124,19 +120,19 @@ private slots:
     void newSession_data()
     {
         QTest::addColumn<Road>("road");
-        const QString question = "woxWarningDialog: Previous session was not finished. "
-                                 "Start a new session and discard its measurements?";
+        const QString warning = "woxWarningDialog: ";
+        const QString question = warning + "Previous session was not finished. Start a new session and discard its measurements?";
         const QStringList all = {"woxFileTableDialog", "woxSessionModeDialog", "woxCableConfigDialog"};
-        const QString no = "woxWarningDialog: There are no measurements in session";
-        const QString unwritable = "woxWarningDialog: Can not write data to file";
         QTest::newRow("unfinished, no") << Road{0, 1, true, false, "no", {question}, 0, 0};
         QTest::newRow("unfinished, yes") << Road{0, 1, true, false, "full", QStringList(question) + all, 0, 29};
         QTest::newRow("finished, pole-pole") << Road{7, 1, true, true, "full", all, 3, 31};
         QTest::newRow("nothing measured, pole-dipole") << Road{5, 1, false, false, "full", all, 1, 30};
         QTest::newRow("append 16 of 64") << Road{0, 2, false, false, "append", all, 0, 16};
         QTest::newRow("table rejected") << Road{0, 1, false, false, "reject", {"woxFileTableDialog"}, 0, 0};
-        QTest::newRow("append 16 of 32") << Road{0, 1, false, false, "append", all + QStringList(no), 0, 0};
-        QTest::newRow("unwritable") << Road{0, 1, false, false, "unwritable", all + QStringList(unwritable), 0, 0};
+        QTest::newRow("append 16 of 32")
+            << Road{0, 1, false, false, "append", all + QStringList(warning + "There are no measurements in session"), 0, 0};
+        QTest::newRow("unwritable")
+            << Road{0, 1, false, false, "unwritable", all + QStringList(warning + "Can not write data to file"), 0, 0};
     }
 
     // The working copy is replaced only by a session that opens.
@@ -150,8 +146,7 @@ private slots:
         const QString workingCopy = woxSessionFixture::write(previous);
         const QByteArray before = woxSessionFixture::bytes(workingCopy);
         woxSessionCloseFlag::store(road.finished);
-        // A directory where the new session would be written: nobody can
-        // replace it, root included.
+        // A directory where the new session would be written: nobody, root included, replaces it.
         QVERIFY(road.answers != "unwritable" || QDir().mkpath(workingCopy + ".new/blocker"));
         woxFakeCommandRunner runner;
         woxCoreDouble core;
@@ -211,10 +206,9 @@ private slots:
         QCOMPARE(press(&dataMenu, "openPushButton", QDialog::Rejected), QStringList("woxFileTableDialog"));
     }
 
-    // Reports while nothing runs change nothing. Start runs every run in
-    // turn, saving at the first advance and then at most every minute; an
-    // error or Stop keeps the failed run selected and saves. Finish closes
-    // only once nothing would be lost.
+    // Reports while nothing runs change nothing. Start runs every run in turn, saving at the first advance and
+    // then at most every minute; an error or Stop keeps the failed run selected and saves. Finish closes only
+    // once nothing would be lost.
     void runsAndFinish()
     {
         {   // a screen deleted while its run goes on leaves the menu free
@@ -241,24 +235,20 @@ private slots:
         woxCoreDouble::deliver(report(1));
         woxCoreDouble::deliver(report(1));
         QCOMPARE(rig.syncs(), 1);
-
         QCOMPARE(dialogs(report(1, 6)), QStringList({"woxWarningDialog: External battery is low"}));
         QVERIFY(rig.syncs() == 2 && rig.selected() == 2 && !rig.valid(2) && !start->isChecked() && !activitySet());
         QCOMPARE(rig.runs(), Runs({{0, 1}, {1, 1}, {2, 1}}));
-
         QTRY_VERIFY(start->isEnabled());
         start->click();                    // the failed run again, then Stop
         start->click();
         QVERIFY(rig.core.kinds().last() == woxCoreDouble::Stop && messages.last().isEmpty());
         QCOMPARE(dialogs(report(0, 13)), QStringList({"woxWarningDialog: Canceled by user"}));
         QVERIFY(rig.syncs() == 3 && rig.runs() == Runs({{2, 1}}));
-
         QTRY_VERIFY(start->isEnabled());
         start->click();
         start->click();                    // Stop while the run ends well
         woxCoreDouble::deliver(report(1));
         QVERIFY(rig.valid(2) && rig.syncs() == 4 && rig.selected() == 3);
-
         QTRY_VERIFY(start->isEnabled());
         rig.runs();
         for (int results : {1, 16, 2})     // one result too many at the end
@@ -272,9 +262,7 @@ private slots:
         QVERIFY(rig.selected() == 20 && !start->isChecked() && !activitySet());
         QVERIFY(messages.contains(QStringLiteral("Left: 00:00:00")) && messages.last().isEmpty());
         QVERIFY(rig.syncs() == 5 && rig.valid(3) && rig.valid(19) && rig.valid(20));   // within the minute, only the end
-
-        // A named copy that cannot be written keeps the session open, as
-        // Cancel does; No closes it.
+        // A named copy that cannot be written keeps the session open, as Cancel does; No closes it.
         QSignalSpy closed(&rig.screen, &woxSessionWidget::sendSessionClose);
         QFile blocker(QDir::cleanPath(sessionsDir));   // no directory to write in, even for root
         QVERIFY(blocker.open(QIODevice::WriteOnly));

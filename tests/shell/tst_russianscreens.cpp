@@ -42,8 +42,8 @@ Q_DECLARE_METATYPE(ScreenFactory)
 
 namespace {
 
-// Names and abbreviations the program keeps in every language (flags, interfaces,
-// Tx/Rx, the file table's array columns, plot planes, data root, Varnex, its name).
+// Names and abbreviations the program keeps in every language (flags, interfaces, Tx/Rx, the file table's array
+// columns, plot planes, data root, Varnex, its name).
 const QSet<QString> keptWords = {"OK", "USB", "GPS", "LAN", "RU", "UK", "Rx", "Tx", "XY", "XZ",
                                  "YZ", "Sch", "DD", "FPD", "BPD", "PP", "wox", "Orb", "Varnex"};
 
@@ -75,8 +75,7 @@ QStringList textsOf(QWidget *widget)
     return texts;
 }
 
-// The texts the screen shows, page by page for screens with tabs, that
-// still hold an English word.
+// The texts the screen shows, page by page for screens with tabs, that still hold an English word.
 QStringList englishTexts(QWidget *screen)
 {
     QStringList texts(screen->windowTitle());
@@ -103,8 +102,8 @@ QStringList englishTexts(QWidget *screen)
 
 } // namespace
 
-// Every screen built so far, opened in Russian, shows no English word but
-// the few the program keeps in every language.
+// Every screen built so far, opened in Russian, shows no English word but the few the program keeps in every
+// language.
 class tst_russianscreens : public QObject
 {
     Q_OBJECT
@@ -133,8 +132,8 @@ private slots:
         QTest::newRow("update") << ScreenFactory([] { return new woxUpdateWidget; });
         QTest::newRow("keyboard") << ScreenFactory([] { return new woxKeyboardDialog(QString()); });
         QTest::newRow("keypad") << ScreenFactory([] { return new woxPasswordDialog; });
-        // The device pages of the full level keep their English texts in every
-        // language; the production page is the translated one.
+        // The device pages of the full level keep their English texts in every language; the production page is
+        // the translated one.
         QTest::newRow("engineer") << ScreenFactory([] { return new woxEngineerWidget(1); });
         QTest::newRow("arrangement") << ScreenFactory([] { return new woxArrangementDialog; });
         QTest::newRow("array") << ScreenFactory([] { return new woxAddModifyArrayDialog; });

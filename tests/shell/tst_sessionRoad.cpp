@@ -9,6 +9,7 @@
 #include "woxSessionFixture.h"
 #include "woxSessionMenuWidget.h"
 #include "woxSessionWidget.h"
+#include "woxStreamed.h"
 #include "woxTemplateDataModel.h"
 #include "woxUserMessage.h"
 #include "woxWarningDialog.h"
@@ -29,8 +30,7 @@ bool saveGrab(QWidget *widget, const QString &name)
     return widget->grab().save(qEnvironmentVariable("WOX_SCREENSHOT_DIR", QDir::currentPath()) + '/' + name);
 }
 
-// The child of the power-loss test: reopens the working copy and measures
-// until it is killed.
+// The power-loss test's child: reopens the working copy and measures until killed.
 int measureUntilKilled(int argc, char **argv)
 {
     QApplication application(argc, argv);
@@ -48,12 +48,7 @@ class tst_sessionRoad : public QObject
     Q_OBJECT
 
 private slots:
-    void cleanup()
-    {
-        woxCore::destroy();
-        woxUserMessage::destroy();
-        woxWarningDialog::closeInstance();
-    }
+    void cleanup() { woxCore::destroy(); woxUserMessage::destroy(); woxWarningDialog::closeInstance(); }
 
     // A template, measured to the end, stored under a name and viewed.
     void fromTemplateToStoredSession()
@@ -80,7 +75,6 @@ private slots:
         button(mainMenu, "newPushButton")->click();
         woxSessionWidget *screen = mainMenu->findChild<woxSessionWidget *>();
         QVERIFY(screen && screen->sessionTableView->model()->rowCount() == 2);
-
         script.answer(1);   // "It is all done"
         screen->startPushButton->click();
         QTRY_COMPARE_WITH_TIMEOUT(script.pending(), 0, 20000);
@@ -88,7 +82,6 @@ private slots:
         QVERIFY(saveGrab(screen, "session-table.png"));
         screen->mainTabWidget->setCurrentIndex(1);
         QVERIFY(saveGrab(screen, "session-graphics.png"));
-
         script.answer(1).type(QStringLiteral("line1"));
         screen->closePushButton->click();
         QCOMPARE(script.pending(), 0);
@@ -97,14 +90,11 @@ private slots:
         QVERIFY(named.open(QIODevice::ReadOnly) && stored.read(named));
         QCOMPARE(stored.units.size(), 2);
         for (const woxSessionDataUnit &unit : stored.units) {
-            QByteArray k;
-            QDataStream(&k, QIODevice::WriteOnly) << double(unit.k);   // big-endian
             QVERIFY(unit.result.valid);
-            QCOMPARE(k.toHex(' '), QByteArray("40 73 a2 8c 60 00 00 00"));
+            QCOMPARE(woxStreamed(double(unit.k)).toHex(' '), QByteArray("40 73 a2 8c 60 00 00 00"));
         }
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(woxSessionCloseFlag::value() == 1 && !mainMenu->findChild<woxSessionWidget *>());
-
         script.then([](QDialog *dialog) {
             QAbstractItemModel *files = dialog->findChild<QTableView *>()->model();
             const bool listed = files->rowCount() == 1 && files->index(0, 0).data().toString() == "line1";
@@ -121,8 +111,7 @@ private slots:
         QVERIFY(!dataMenu->findChild<woxSessionWidget *>());
     }
 
-    // Killed once the first run is on disk, the session is found again: the
-    // menu blinks and the run is there.
+    // Killed once the first run is on disk, the session is found again: the menu blinks and the run is there.
     void powerLoss()
     {
         woxSessionCloseFlag::store(1);
@@ -139,7 +128,6 @@ private slots:
             QFAIL(child.readAllStandardError().constData());
         child.kill();
         QVERIFY(child.waitForFinished());
-
         QCOMPARE(woxSessionCloseFlag::value(), 0);
         woxSessionMenuWidget menu;
         QPushButton *open = button(&menu, "openPushButton");

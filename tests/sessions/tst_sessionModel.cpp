@@ -73,6 +73,7 @@ class tst_sessionModel : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase() { std::signal(SIGXFSZ, SIG_IGN); }   // past the file-size limit writes fail instead
     void init() { QDir(sessionsDir).removeRecursively(); QDir().mkpath(sessionsDir); }
 
     // The golden bytes; damaged ones (cut anywhere, a NaN spacing, a count out of range) are refused, the model
@@ -88,10 +89,9 @@ private slots:
         for (int length = 0; length < good.size(); ++length)
             damaged << good.left(length);
         // Array types, set depths, set list, wires, positions, rows, the row's decay.
-        for (int at : {21, 35, 47, 54, 652, 656, 736}) {
+        for (int at : {21, 35, 47, 54, 652, 656, 736})
             for (const char *count : {"7F FF FF FF", "FF FF FF FF", "80 00 00 00"})
                 damaged << withWord(good, at, count);
-        }
         woxSessionDataModel model;
         QVERIFY(woxSessionFixture::load(model, goldenSession()));
         QSignalSpy sets(&model, &woxSessionDataModel::sendSetInfoUpdate);
@@ -150,11 +150,9 @@ private slots:
         rlimit old;
         getrlimit(RLIMIT_FSIZE, &old);
         const rlimit small{save.diskFull ? rlim_t(798) : old.rlim_cur, old.rlim_max};
-        const auto handler = std::signal(SIGXFSZ, SIG_IGN);
         setrlimit(RLIMIT_FSIZE, &small);
         QCOMPARE(model.save("old", save.toWorkingCopy), saved);
         setrlimit(RLIMIT_FSIZE, &old);
-        std::signal(SIGXFSZ, handler);
         QCOMPARE(script.pending(), 0);
         QCOMPARE(script.seen.value(script.seen.size() - 1), save.lastDialog);
         QCOMPARE(status.size(), int(save.toWorkingCopy));

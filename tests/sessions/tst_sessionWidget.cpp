@@ -195,12 +195,11 @@ private slots:
             const bool back = !menu->findChild<woxSessionWidget *>() && menu->findChild<QPushButton *>(name)->isVisibleTo(menu);
             return back ? script.seen : QStringList("not back");
         };
-        QCOMPARE(press(&mainMenu, "openPushButton", 1), QStringList("woxWarningDialog: Can not find previous session"));
-        QCOMPARE(press(&mainMenu, "newPushButton", 1),
-                 QStringList("woxWarningDialog: Can not find templates\n(" + templatesDir + ")"));
+        const QString warning = "woxWarningDialog: Can not find ";
+        QCOMPARE(press(&mainMenu, "openPushButton", 1), QStringList(warning + "previous session"));
+        QCOMPARE(press(&mainMenu, "newPushButton", 1), QStringList(warning + "templates\n(" + templatesDir + ")"));
         QDir().mkpath(sessionsDir);
-        QCOMPARE(press(&dataMenu, "openPushButton", 1),
-                 QStringList("woxWarningDialog: Can not find sessions\n(" + sessionsDir + ")"));
+        QCOMPARE(press(&dataMenu, "openPushButton", 1), QStringList(warning + "sessions\n(" + sessionsDir + ")"));
         QVERIFY(QFile::rename(woxSessionFixture::write(woxSessionFixture::session(2)),
                               sessionsDir + "line1." + sessionExtension));
         QCOMPARE(press(&dataMenu, "openPushButton", QDialog::Rejected), QStringList("woxFileTableDialog"));

@@ -45,15 +45,10 @@ woxSessionFile session(int rows, int runLength)
     return session(runs);
 }
 
-void measure(woxSessionFile *session, int row, float rxVoltage, float txCurrent,
-             float chargeability)
+void measure(woxSessionFile *session, int row, float rxVoltage, float txCurrent, float chargeability)
 {
-    woxSessionDataUnit &unit = session->units[row];
-    unit.result.rxVoltage = rxVoltage;
-    unit.result.txCurrent = txCurrent;
-    unit.result.chargeability = chargeability;
-    unit.result.valid = true;
-    unit.computeResistivity();
+    session->units[row].result = {0, txCurrent, rxVoltage, chargeability, 0, {}, 0, true, {}};
+    session->units[row].computeResistivity();
 }
 
 QString write(const woxSessionFile &session)

@@ -31,14 +31,13 @@ bool saveGrab(QWidget *widget, const QString &name)
 }
 
 // The power-loss test's child: reopens the working copy and measures until killed.
-int measureUntilKilled(int argc, char **argv)
+int measureUntilKilled()
 {
-    QApplication application(argc, argv);
     woxFakeCommandRunner runner;
     woxSessionMenuWidget menu;
     button(&menu, "openPushButton")->click();
     menu.findChild<woxSessionWidget *>()->startPushButton->click();   // none: a crash the parent reports
-    return application.exec();
+    return QApplication::exec();
 }
 
 } // namespace
@@ -78,7 +77,6 @@ private slots:
         script.answer(1);   // "It is all done"
         screen->startPushButton->click();
         QTRY_COMPARE_WITH_TIMEOUT(script.pending(), 0, 20000);
-        QCOMPARE(script.seen.last(), QStringLiteral("woxWarningDialog: It is all done"));
         QVERIFY(saveGrab(screen, "session-table.png"));
         screen->mainTabWidget->setCurrentIndex(1);
         QVERIFY(saveGrab(screen, "session-graphics.png"));
@@ -140,9 +138,9 @@ private slots:
 
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsSet(childVariable))
-        return measureUntilKilled(argc, argv);
     QApplication application(argc, argv);
+    if (qEnvironmentVariableIsSet(childVariable))
+        return measureUntilKilled();
     tst_sessionRoad test;
     return QTest::qExec(&test, argc, argv);
 }

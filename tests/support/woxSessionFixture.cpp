@@ -53,11 +53,9 @@ void measure(woxSessionFile *session, int row, float rxVoltage, float txCurrent,
 
 QString write(const woxSessionFile &session)
 {
-    QDir().mkpath(systemDir);
     QFile file(systemDir + lastSessionFileName);
-    if (!file.open(QIODevice::WriteOnly) || !session.write(file))
-        return QString();
-    return file.fileName();
+    const bool written = QDir().mkpath(systemDir) && file.open(QIODevice::WriteOnly) && session.write(file);
+    return written ? file.fileName() : QString();
 }
 
 QByteArray bytes(const QString &path)

@@ -37,12 +37,11 @@ private slots:
         const int form = v[0].toInt(), answer = v[1].toInt();
         woxIfModal([&](QDialog *dialog) {
             auto *d = static_cast<woxWarningDialog *>(dialog);
-            QCOMPARE(d->messageLabel->text(), QString("Saved?"));
-            QStringList shown;
+            QStringList shown(d->messageLabel->text());
             QPushButton *all[] = {d->okYesPushButton, d->noPushButton, d->cancelPushButton};
             for (QPushButton *button : all)
                 shown << (button->isVisible() ? button->text() : QString());
-            QCOMPARE(shown.join(' ').trimmed(), v.mid(3).join(' '));
+            QCOMPARE(shown.join(' ').trimmed(), "Saved? " + v.mid(3).join(' '));
             if (answer < 3)
                 all[answer]->click();
             else
@@ -77,8 +76,7 @@ private slots:
             QCoreApplication::processEvents();
         }
         QCOMPARE(messages, QStringList({"File name is empty", "File name must not start with a dot"}));
-        QCOMPARE(accepted.count(), 1);
-        QCOMPARE(keyboard.fileName(), QString(" "));
+        QVERIFY(accepted.count() == 1 && keyboard.fileName() == " ");
     }
 };
 

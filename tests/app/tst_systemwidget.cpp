@@ -38,8 +38,7 @@ private slots:
         menu.findChild<QToolButton *>(button)->click();
         woxSystemWidget::setActivity(false);
         QCOMPARE(script.seen, QStringList("woxWarningDialog: Stop all activities " + message));
-        QVERIFY(!menu.exitToolButton->isHidden());
-        QVERIFY(powerOff.isEmpty() && opened == 0 && runner.calls.isEmpty());
+        QVERIFY(!menu.exitToolButton->isHidden() && powerOff.isEmpty() && opened == 0 && runner.calls.isEmpty());
         woxWarningDialog::closeInstance();
     }
 
@@ -53,9 +52,7 @@ private slots:
         woxSystemWidget menu;
         menu.clockToolButton->click();
         QPointer<woxClockWidget> screen = menu.findChild<woxClockWidget *>();
-        woxCoreReportClock answer;
-        answer.set = true;
-        core.deliver(answer);
+        core.deliver(woxCoreReportClock{{}, true, {}, {}});
         screen->hourPPushButton->click();
         QCOMPARE(screen->yearLabel->text() + screen->hourLabel->text(), QString("20242"));
         screen->close();

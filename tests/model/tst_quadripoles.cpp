@@ -130,8 +130,7 @@ private slots:
         file.close();
         woxDiagnosticCapture diagnostics;
         const woxPseudoDepthTable read(file.fileName());
-        QVERIFY(!read.isLoaded());
-        QCOMPARE(read.factor(21, 29, 98), 0.0f);
+        QVERIFY(!read.isLoaded() && read.factor(21, 29, 98) == 0.0f);
         QCOMPARE(diagnostics.lines().size(), reports);
     }
 
@@ -146,19 +145,18 @@ private slots:
                  "2 0 0 0 61 0,3,1,2 60,63,61,62 7.5", "2 1 0 1 58 0,2,4,6 57,59,61,63 15",
                  "2 2 0 0 61 0,2,1,3 60,62,61,63 7.5", "2 3 1 2 56 0,8,3,5 55,63,58,60 20",
                  "2 4 1 2 57 0,2,5,7 56,58,61,63 17.5", "2 5 0 0 62 65535,0,1,2 65535,61,62,63 3.75",
-                 "2 6 2 1 59 65535,5,0,3 65535,63,58,61 16.25",
-                 "1 7 0 4 27 65535,0,65534,5 65535,26,65534,31 12.5",
+                 "2 6 2 1 59 65535,5,0,3 65535,63,58,61 16.25", "1 7 0 4 27 65535,0,65534,5 65535,26,65534,31 12.5",
                  "2 8 0 9 301 0,21,7,8 42,63,55,56 37.5", "2 9 0 9 473 0,21,5,6 42,63,57,58 27.5",
                  "2 10 0 9 645 0,21,3,4 42,63,59,60 17.5", "2 11 0 2 285 0,7,1,2 56,63,61,62 7.5",
                  "2 11 3 11 684 0,28,3,7 35,63,56,60 25", "2 12 0 0 61 1,2,0,3 61,62,60,63 7.5",
                  "2 13 0 0 61 2,3,0,1 62,63,60,61 7.5", "2 14 0 0 61 1,3,0,2 61,63,60,62 7.5",
                  "2 15 1 2 56 3,5,0,8 58,60,55,63 20", "2 16 1 2 57 5,7,0,2 61,63,56,58 17.5",
-                 "1 17 0 4 27 65535,5,65534,0 65535,31,65534,26 12.5",
-                 "2 18 0 9 301 7,8,0,21 55,56,42,63 37.5", "2 21 0 2 285 1,2,0,7 61,62,56,63 7.5",
+                 "1 17 0 4 27 65535,5,65534,0 65535,31,65534,26 12.5", "2 18 0 9 301 7,8,0,21 55,56,42,63 37.5",
+                 "2 21 0 2 285 1,2,0,7 61,62,56,63 7.5",
                  // the largest spreads that still fit once, and cells that do not apply
-                 "2 0 0 20 1 0,63,21,42 0,63,21,42 157.5", "2 4 29 2 1 0,30,33,63 0,30,33,63 157.5",
-                 "2 0 1 0 -1", "2 1 1 0 -1", "2 2 1 0 -1", "2 7 1 0 -1", "2 12 1 0 -1", "2 13 1 0 -1",
-                 "2 14 1 0 -1", "2 17 1 0 -1", "2 22 0 0 -1", "1 0 0 10 -1", "2 3 29 17 -1", "0 3 0 0 -1",
+                 "2 0 0 20 1 0,63,21,42 0,63,21,42 157.5", "2 4 29 2 1 0,30,33,63 0,30,33,63 157.5", "2 0 1 0 -1",
+                 "2 1 1 0 -1", "2 2 1 0 -1", "2 7 1 0 -1", "2 12 1 0 -1", "2 13 1 0 -1", "2 14 1 0 -1", "2 17 1 0 -1",
+                 "2 22 0 0 -1", "1 0 0 10 -1", "2 3 29 17 -1", "0 3 0 0 -1",
                  // positions 2 to 5 use electrode 5; the remote electrodes never count as the farthest
                  "2 0 0 0 57 0,3,1,2 60,63,61,62 7.5 5 0", "1 7 0 4 0 - - 0 65534 0",
                  "2 0 0 0 32 29,32,30,31 60,63,61,62 152.5 -1 32",
@@ -223,9 +221,8 @@ private slots:
         QStandardItemModel grid(40, 120);   // off; listed twice: on and off; outside the grid: ignored
         s.applyMainSelection({grid.index(1, 2), grid.index(0, 1), grid.index(0, 1), grid.index(30, 0),
                               grid.index(0, 99)});
-        s.setAuxCell(30, 0, true);
-        s.setAuxCell(0, 99, true);
-        s.setAuxCell(0, 0, true);
+        for (const QPair<int, int> &cell : QList<QPair<int, int>>{{30, 0}, {0, 99}, {0, 0}})
+            s.setAuxCell(cell.first, cell.second, true);
         QCOMPARE(state(s), QString("61/61 0,0 0,0+"));
         s.setArrayType(3);   // the same type keeps the marks
         s.applyMainSelection({grid.index(1, 2)});
@@ -254,8 +251,7 @@ private slots:
         woxPseudoDepthTable::destroy();
         woxQuadripole q = woxMake::quadripole(0, 3, 1, 2);
         q.computeDepth(5.0f, 0);
-        QCOMPARE(q.depth, 0.0f);
-        QVERIFY(!woxPseudoDepthTable::current());
+        QVERIFY(q.depth == 0.0f && !woxPseudoDepthTable::current());
     }
 };
 

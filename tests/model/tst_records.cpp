@@ -86,12 +86,9 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");   // the tag's first word names the record
         QTest::addColumn<QString>("outcome");   // status (0 ok, 1 past end, 2 corrupt) / entries
         const QByteArray set = woxStreamed(woxMake::templateSet(2, 5.0f, 0, {{0, 0}}));
-        auto patched = [&set](int offset, const char *hex) {
-            return QByteArray(set).replace(offset, woxHex(hex).size(), woxHex(hex));
-        };
+        auto patched = [&set](int i, const char *h) { return QByteArray(set).replace(i, woxHex(h).size(), woxHex(h)); };
         QTest::newRow("positions") << woxHex(positionsHex) << "0/2";
-        QTest::newRow("positions 3, room for 2")
-            << woxHex("00 00 00 03") + woxHex(positionsHex).mid(4) << "2/0";
+        QTest::newRow("positions 3, room for 2") << woxHex("00 00 00 03") + woxHex(positionsHex).mid(4) << "2/0";
         QTest::newRow("set type 21") << patched(0, "15") << "0/61";
         QTest::newRow("set one cable") << patched(6189, "01") << "0/29";
         QTest::newRow("set smallest spacing") << patched(6190, "38 10 00 00 00 00 00 00") << "0/61";
@@ -124,7 +121,7 @@ private slots:
             QVERIFY2(readAs(record, bytes.left(size)).first.at(0) != '0', qPrintable(QString::number(size)));
     }
 
-    // {spacing, a, b, m, n, k}: closed forms at 5 m (b the potential dipole, n b the nearest current- potential
+    // {spacing, a, b, m, n, k}: closed forms at 5 m (b the potential dipole, n b the nearest current-potential
     // distance) for Wenner, dipole-dipole, Schlumberger, pole-dipole and pole-pole; remote electrodes stand far off;
     // the sign of the spacing is dropped; without one the electrodes are taken.
     void geometricFactor()
@@ -158,11 +155,8 @@ private slots:
         QVERIFY(cables.inputs().size() == 11 && sessions.inputs().size() >= 15);
         cables.replay(replayCable);
         sessions.replay(replaySession);
-        // bool two, default, NaN values, one cable, two cables measured
-        QCOMPARE(cables.accepted([](QDataStream &s) {
-            woxCableConfiguration c;
-            return (s >> c).status() == QDataStream::Ok;
-        }), 5);
+        auto readsCable = [](QDataStream &s) { woxCableConfiguration c; return (s >> c).status() == QDataStream::Ok; };
+        QCOMPARE(cables.accepted(readsCable), 5);   // bool two, default, NaN values, one cable, two cables measured
         // golden, measured with positions and non-finite values, trailing bytes
         QCOMPARE(sessions.accepted([](QDataStream &s) { return woxSessionFile().read(s); }), 3);
     }

@@ -1,7 +1,5 @@
 #include "woxFakeCommandRunner.h"
 
-#include <QThread>
-
 woxFakeCommandRunner::woxFakeCommandRunner()
     : previous(woxCommandRunner::instance())
 {
@@ -19,7 +17,6 @@ woxCommandResult woxFakeCommandRunner::run(const QString &program, const QString
                                            int timeoutMs)
 {
     calls.append(Call{program, arguments, timeoutMs});
-    QThread::msleep(runMs);
     return next;
 }
 

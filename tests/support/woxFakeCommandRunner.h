@@ -28,8 +28,6 @@ public:
 
     QList<Call> calls;
     woxCommandResult next;
-    // How long each run blocks its caller, as a slow or hung command would.
-    unsigned long runMs = 0;
 
 private:
     woxCommandRunner *previous;

@@ -36,6 +36,77 @@ QList<woxCoreDouble::Request> woxCoreDouble::take()
     return taken;
 }
 
+QStringList woxCoreDouble::takeLines()
+{
+    QStringList lines;
+    for (const Request &request : take())
+        lines << line(request);
+    return lines;
+}
+
+namespace {
+
+// Seven digits show every integer field and a float option exactly.
+template <class... T>
+QString fields(T... values)
+{
+    return QStringList({QString::number(double(values), 'g', 7)...}).join(' ');
+}
+
+QString quad(const woxCoreQuadripole &q) { return "q(" + fields(q.a, q.b, q.m, q.n, q.channel) + ")"; }
+
+QString opts(const woxMeasureOptions &o)
+{
+    return "o(" + fields(o.pulseCode, o.ipEnabled, o.pauseCode, o.deviation, o.minStacking, o.maxStacking,
+                          o.transmitterPercent, o.pulseDuration) + ")";
+}
+
+} // namespace
+
+QString woxCoreDouble::line(const Request &r)
+{
+    static const char *const names[] = {"Discover", "Signal", "Resistance", "Calibrate", "ET2D", "VES",
+                                        "Sensor", "Clock", "Sound", "Production", "TxAux", "SwAux",
+                                        "RxAux", "RxStress", "StopAll", "Stop"};
+    QString rest;
+    switch (r.kind) {
+    case Signal: rest = quad(r.quadripole) + " " + opts(r.options); break;
+    case Resistance: rest = fields(r.resistance.electrode, r.resistance.parameter2, r.resistance.parameter3); break;
+    case Calibrate: rest = fields(r.calibration.samples, r.calibration.restoreDefaults); break;
+    case ET2D:
+        for (const woxCoreQuadripole &q : r.et2d.quadripoles)
+            rest += quad(q) + " ";
+        rest += opts(r.et2d.options);
+        break;
+    case VES: rest = opts(r.options); break;
+    case Clock:
+        rest = QString::number(r.clock.set) + " " + r.clock.date.toString(Qt::ISODate) + " "
+               + r.clock.time.toString("hh:mm:ss");
+        break;
+    case Sound: rest = QString::number(r.sound); break;
+    case Production: rest = QString::number(r.production.test); break;
+    case TxAux: {
+        const woxTxRequest &t = r.tx;
+        rest = fields(t.pulse, t.adjust, t.stop, t.device, t.command, t.duration, t.level);
+        break;
+    }
+    case SwAux: {
+        const woxSwRequest &s = r.sw;
+        rest = fields(s.device, s.set, s.reset, s.ground, s.all, s.phantom, s.enable, s.pairMB, s.electrode);
+        break;
+    }
+    case RxAux: {
+        const woxRxRequest &x = r.rx;
+        rest = fields(x.device, x.samples, x.start, x.reset, x.read, x.lowRange, x.highRange,
+                       x.calibrationInput, x.measurementInput, x.clear);
+        break;
+    }
+    case RxStress: rest = fields(r.stress.device, r.stress.samples, r.stress.pause); break;
+    default: break;
+    }
+    return rest.isEmpty() ? names[r.kind] : names[r.kind] + QString(" ") + rest;
+}
+
 void woxCoreDouble::record(const Request &request)
 {
     requests.append(request);

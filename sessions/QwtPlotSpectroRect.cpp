@@ -38,7 +38,7 @@ void QwtPlotSpectroRect::init()
 
 int QwtPlotSpectroRect::rtti() const
 {
-    return QwtPlotItem::Rtti_PlotSpectroCurve;
+    return Rtti_PlotSpectroRect;
 }
 
 void QwtPlotSpectroRect::setSamples(const QVector<QwtPoint3D> &samples)

@@ -23,6 +23,10 @@ public:
         ClipPoints = 1
     };
 
+    // A run-time type of its own: this item is no QwtPlotSpectroCurve, and
+    // code that casts plot items by rtti() must not take it for one.
+    enum { Rtti_PlotSpectroRect = QwtPlotItem::Rtti_PlotUserItem + 1 };
+
     explicit QwtPlotSpectroRect(const QString &title = QString());
     explicit QwtPlotSpectroRect(const QwtText &title);
     ~QwtPlotSpectroRect() override;

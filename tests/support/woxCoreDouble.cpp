@@ -85,22 +85,15 @@ QString woxCoreDouble::line(const Request &r)
         break;
     case Sound: rest = QString::number(r.sound); break;
     case Production: rest = QString::number(r.production.test); break;
-    case TxAux: {
-        const woxTxRequest &t = r.tx;
-        rest = fields(t.pulse, t.adjust, t.stop, t.device, t.command, t.duration, t.level);
+    case TxAux: rest = fields(r.tx.pulse, r.tx.adjust, r.tx.stop, r.tx.device, r.tx.command, r.tx.duration, r.tx.level); break;
+    case SwAux:
+        rest = fields(r.sw.device, r.sw.set, r.sw.reset, r.sw.ground, r.sw.all, r.sw.phantom, r.sw.enable, r.sw.pairMB,
+                      r.sw.electrode);
         break;
-    }
-    case SwAux: {
-        const woxSwRequest &s = r.sw;
-        rest = fields(s.device, s.set, s.reset, s.ground, s.all, s.phantom, s.enable, s.pairMB, s.electrode);
+    case RxAux:
+        rest = fields(r.rx.device, r.rx.samples, r.rx.start, r.rx.reset, r.rx.read, r.rx.lowRange, r.rx.highRange,
+                      r.rx.calibrationInput, r.rx.measurementInput, r.rx.clear);
         break;
-    }
-    case RxAux: {
-        const woxRxRequest &x = r.rx;
-        rest = fields(x.device, x.samples, x.start, x.reset, x.read, x.lowRange, x.highRange,
-                       x.calibrationInput, x.measurementInput, x.clear);
-        break;
-    }
     case RxStress: rest = fields(r.stress.device, r.stress.samples, r.stress.pause); break;
     default: break;
     }

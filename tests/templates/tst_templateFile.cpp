@@ -294,6 +294,7 @@ private slots:
             QVERIFY(!screen->onSave());
         }
         QCOMPARE(script.seen.last(), QString("woxWarningDialog: Can not write data to file"));
+        QCOMPARE(diagnostics.lines(), QStringList());   // the message is the whole report
         QCOMPARE(readBytes(varnexDir + "other.txt"), QByteArray("kept"));
         QCOMPARE(readBytes(varnexDir + "slope.txt"), slope);
         QVERIFY(screen->isChanged());

@@ -10,10 +10,14 @@
 #include "woxFuzzCorpus.h"
 #include "woxModalScript.h"
 #include "woxMoveDialog.h"
+#include "woxOptionsWidget.h"
+#include "woxScaleDialog.h"
 #include "woxStreamed.h"
 #include "woxTemplateDataModel.h"
 
 #include <QtTest>
+#include <qwt_plot.h>
+#include <qwt_plot_curve.h>
 
 #include <csignal>
 #include <sys/resource.h>
@@ -97,6 +101,28 @@ bool saveAs(woxTemplateDataModel &model, const QString &name, QStringList *seen 
     return saved && current == name;
 }
 
+// The Varnex screen's table rows, then the captions shown and the visible curve's points.
+QString view(const woxERTTemplateWidget &screen)
+{
+    QStringList rows;
+    for (int row = 0; row < screen.tableWidget->rowCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < 4; ++column)
+            cells << screen.tableWidget->item(row, column)->text();
+        rows << cells.join(' ');
+    }
+    QStringList shown;
+    for (const QLabel *caption : {screen._xLabel, screen._yLabel, screen.lyLabel, screen.lzLabel})
+        if (!caption->isHidden())
+            shown << caption->objectName();
+    for (const QwtPlotItem *item : screen.findChild<QwtPlot *>()->itemList(QwtPlotItem::Rtti_PlotCurve)) {
+        const auto *curve = static_cast<const QwtPlotCurve *>(item);
+        for (size_t i = 0; curve->isVisible() && i < curve->dataSize(); ++i)
+            shown << QString("%1,%2").arg(curve->sample(int(i)).x()).arg(curve->sample(int(i)).y());
+    }
+    return rows.join('|') + " / " + shown.join(' ');
+}
+
 QByteArray patched(int offset, const QByteArray &patch)
 {
     return oneSetTemplate().replace(offset, patch.size(), patch);
@@ -115,6 +141,8 @@ struct FileSizeLimit
     void (*handler)(int);
     rlimit saved;
 };
+
+const QString saveQuestion = "woxWarningDialog: Do you want to save this template?";
 
 // Four electrodes 5 m apart on a slope, a row with a remote current electrode.
 const QByteArray slope = "# X Y Z\n1 0 0 0\n2 5 0 0.5\n3 10 0 1\n4 15 0 1.5\n"
@@ -312,6 +340,87 @@ private slots:
         QVERIFY(!screen->isChanged());
         QCOMPARE(screen->templateFile(), varnexDir + "moved.txt");
         QCOMPARE(runner.calls.size(), 2);
+    }
+
+    // The table and the projection shown (captions by name, the visible curve) after each
+    // step; the move and scale dialogs' read-outs; the estimate reads the file; Cancel keeps
+    // the changed screen open, No closes it and writes nothing.
+    void varnexScreen()
+    {
+        woxOptionsWidget options;   // runs of 905 to 1305 ms
+        writeBytes(varnexDir + "gaps.txt", "# X Y Z\n6 12.5 -0.3 2\n1 0 0 0\n2 5 1 0.5\n3 10 2 1\n"
+                                           "# A B M N\n1 1 6 2 3\n2 1 6 3 2\n");
+        auto screen = openVarnex("gaps.txt");
+        QStringList shown({view(*screen)}), labels;
+        for (QRadioButton *projection : {screen->xzRadioButton, screen->yzRadioButton}) {
+            projection->click();
+            shown << view(*screen).section(" / ", 1);
+        }
+        const auto read = [&labels](QDialog *d, const QList<const char *> &clicks) {
+            for (const char *name : clicks)
+                d->findChild<QAbstractButton *>(name)->click();
+            QStringList texts;
+            for (const char *name : {"xLabel", "yLabel", "zLabel"})
+                texts << d->findChild<QLabel *>(name)->text();
+            labels << texts.join(" / ");
+        };
+        woxModalScript script;
+        script.then([&](QDialog *d) {
+            read(d, {});
+            read(d, {"yRadioButton", "p10", "p10", "m0_1"});
+            read(d, {"zRadioButton", "p1"});
+            d->accept();
+        });
+        script.then([&](QDialog *d) { read(d, {"yRadioButton", "m1", "m1"}), d->accept(); });
+        screen->movePushButton->click();
+        QVERIFY(screen->isChanged());
+        shown << view(*screen);
+        screen->scalePushButton->click();
+        screen->xyRadioButton->click();
+        shown << view(*screen);
+        QCOMPARE(shown, QStringList({"1 0.00 0.00 0.00|2 5.00 1.00 0.50|3 10.00 2.00 1.00|6 12.50 -0.30 2.00"
+                                     " / _xLabel lyLabel 0,0 5,1 10,2 12.5,-0.3",
+                                     "_xLabel lzLabel 0,0 5,0.5 10,1 12.5,2", "_yLabel lzLabel 0,0 1,0.5 2,1 -0.3,2",
+                                     "1 0.00 19.90 1.00|2 5.00 20.90 1.50|3 10.00 21.90 2.00|6 12.50 19.60 3.00"
+                                     " / _yLabel lzLabel 19.9,1 20.9,1.5 21.9,2 19.6,3",
+                                     "1 0.00 -19.90 1.00|2 5.00 -20.90 1.50|3 10.00 -21.90 2.00|6 12.50 -19.60 3.00"
+                                     " / _xLabel lyLabel 0,-19.9 5,-20.9 10,-21.9 12.5,-19.6"}));
+        QCOMPARE(labels, QStringList({"0.00 m / 0.00 m / 0.00 m", "0.00 m / +19.90 m / 0.00 m",
+                                      "0.00 m / +19.90 m / +1.00 m", "* 1.00 / * -1.00 / * 1.00"}));
+        const QString number = "<font color = blue>%1</font>";
+        script.answer(1).answer(2).answer(0);
+        screen->estimatePushButton->click();
+        QSignalSpy closed(screen.get(), &woxERTTemplateWidget::sendTemplateClose);
+        screen->closePushButton->click();
+        QCOMPARE(closed.count(), 0);
+        screen->closePushButton->click();
+        QCOMPARE(script.seen.mid(2), QStringList({"woxWarningDialog: Measurements: " + number.arg(2) + ", runs: "
+                                                      + number.arg(1) + ", duration: " + number.arg("00:00:01")
+                                                      + " ... " + number.arg("00:00:01"),
+                                                  saveQuestion, saveQuestion}));
+        QCOMPARE(closed.count(), 1);
+        QCOMPARE(QDir(varnexDir).entryList(QDir::Files), QStringList({"gaps.txt", "slope.txt"}));
+        QVERIFY(runner.calls.isEmpty());
+    }
+
+    // Every step button, on X and on Y; the read-outs in blue.
+    void stepDialogs()
+    {
+        woxMoveDialog move;
+        woxScaleDialog scale;
+        QStringList labels;
+        for (QDialog *d : {static_cast<QDialog *>(&move), static_cast<QDialog *>(&scale)}) {
+            for (const char *name : {"p0_01", "p0_1", "p1", "p10", "p100", "yRadioButton", "m0_01", "m0_1", "m1",
+                                     "m10", "m100"})
+                d->findChild<QAbstractButton *>(name)->click();
+            for (const char *name : {"xLabel", "yLabel", "zLabel"}) {
+                const QLabel *label = d->findChild<QLabel *>(name);
+                labels << label->text() + label->palette().color(QPalette::WindowText).name();
+            }
+        }
+        QCOMPARE(labels.join(" / "), QString("+111.11 m#0000ff / -111.11 m#0000ff / 0.00 m#0000ff / "
+                                             "* 112.11#0000ff / * -110.11#0000ff / * 1.00#0000ff"));
+        QCOMPARE(move.windowTitle() + scale.windowTitle(), QString("MoveScale"));
     }
 
     // A stored 0.35 m, held just below the half, still rounds up to 4 dm.

@@ -1,17 +1,22 @@
 #include "woxConstants.h"
 #include "woxCore.h"
+#include "woxCoreDouble.h"
 #include "woxERTTableDialog.h"
 #include "woxERTTemplateWidget.h"
 #include "woxFakeCommandRunner.h"
 #include "woxFileTableDataModel.h"
 #include "woxMake.h"
 #include "woxModalScript.h"
+#include "woxOptionsWidget.h"
 #include "woxPopupMenuAnswer.h"
+#include "woxScreenState.h"
 #include "woxSignalSeries.h"
 #include "woxSignalWidget.h"
 #include "woxStreamed.h"
 #include "woxTemplateMenuWidget.h"
+#include "woxTemplateTableView.h"
 #include "woxTemplateWidget.h"
+#include "woxUserMessage.h"
 #include "woxWarningDialog.h"
 
 #include <QListWidget>
@@ -20,9 +25,8 @@
 #include <QtTest>
 #include <qwt_plot_curve.h>
 #include <qwt_scale_map.h>
+#include <qwt_symbol.h>
 
-typedef QVector<QPointF> Points;
-typedef QList<bool> Flags;
 Q_DECLARE_METATYPE(woxQuadripole)
 
 namespace {
@@ -67,11 +71,11 @@ void dipoleCells(woxTemplateWidget &screen)
 
 // Sample i of series k (1 to 12 in report order) is k * 100 + i * i: every
 // series and every sample differs, and the steps between samples grow.
-woxCoreReportSignal report(int pulseCode, int pauseCode, int pulseCount, int pauseCount)
+woxCoreReportSignal report(int pulseCode, bool ip, int pauseCode, int pulseCount, int pauseCount)
 {
     woxCoreReportSignal r;
     r.options.pulseCode = quint16(pulseCode);
-    r.options.ipEnabled = pauseCode != 0 || pauseCount != 0;
+    r.options.ipEnabled = ip;
     r.options.pauseCode = quint16(pauseCode);
     QVector<float> *all[] = {&r.pulse1TxVoltage, &r.pulse1TxCurrent, &r.pulse1RxVoltage,
                              &r.pause1TxVoltage, &r.pause1TxCurrent, &r.pause1RxVoltage,
@@ -83,15 +87,41 @@ woxCoreReportSignal report(int pulseCode, int pauseCode, int pulseCount, int pau
     return r;
 }
 
-woxSignalPlot &plot(woxSignalWidget &window, const char *frame)
+// A curve's points as "x,y x,y ...".
+QString points(const QwtPlotCurve &curve)
 {
-    return *window.findChild<QFrame *>(QLatin1String(frame))->findChild<woxSignalPlot *>();
+    QStringList shown;
+    for (size_t i = 0; i < curve.dataSize(); ++i)
+        shown << QString("%1,%2").arg(curve.sample(int(i)).x()).arg(curve.sample(int(i)).y());
+    return shown.join(' ');
 }
 
-Flags buttonsEnabled(const woxSignalWidget &w)
+// Curves 0 to `last` of the window's plot in `frame`, joined by " | ".
+QString curves(const woxSignalWidget &window, const char *frame, int last = woxSignalPlot::Connector2)
 {
-    return {w.startPushButton->isEnabled(), w.acceptPushButton->isEnabled(),
-            w.badPushButton->isEnabled()};
+    const auto *plot = window.findChild<QFrame *>(QLatin1String(frame))->findChild<woxSignalPlot *>();
+    QStringList shown;
+    for (int c = 0; c <= last; ++c)
+        shown << points(plot->curve(woxSignalPlot::Curve(c)));
+    return shown.join(" | ");
+}
+
+// woxScreenState without colours and style sheets.
+QString plainState(const QWidget *root, const QString &names)
+{
+    QStringList parts = woxScreenState(root, names).split(" | ");
+    for (QString &part : parts)
+        part = part.section('{', 0, 0);
+    return parts.join(" | ");
+}
+
+// Which of the grid's point pictures a cell shows.
+QString pointPicture(const QVariant &decoration)
+{
+    for (const char *name : {"red", "green", "purple", "blue"})
+        if (decoration.value<QPixmap>().toImage() == QPixmap(QString(":/points/points/%1.png").arg(name)).toImage())
+            return name;
+    return decoration.isValid() ? "other" : "";
 }
 
 const quint32 templateMagic = 0x88993366u;
@@ -104,15 +134,16 @@ void writeFile(const QString &path, const QByteArray &bytes)
     QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
 }
 
-// Takes the names the Varnex list offers, then chooses one and accepts.
+// Takes the names the Varnex list offers, then chooses one (empty: leaves the
+// current one) and accepts.
 woxModalScript::Step choose(QStringList *names, const QString &name)
 {
     return [=](QDialog *dialog) {
         auto *list = dialog->findChild<QListWidget *>(QStringLiteral("listWidget"));
         for (int row = 0; row < list->count(); ++row)
             names->append(list->item(row)->text());
-        names->sort();
-        list->setCurrentItem(list->findItems(name, Qt::MatchExactly).value(0));
+        if (!name.isEmpty())
+            list->setCurrentItem(list->findItems(name, Qt::MatchExactly).value(0));
         dialog->accept();
     };
 }
@@ -125,7 +156,12 @@ class tst_templateWidget : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { qRegisterMetaType<woxQuadripole>(); }
+    void initTestCase()
+    {
+        qRegisterMetaType<woxQuadripole>();
+        qRegisterMetaType<woxSpacing>("woxSpacing");
+        qRegisterMetaType<woxLevel>("woxLevel");
+    }
 
     void cleanup()
     {
@@ -133,68 +169,168 @@ private slots:
         woxWarningDialog::closeInstance();
     }
 
-    // Lines end 15 ms (pulse) and 10 ms (pause) beyond the samples; without IP
-    // pulse 2 starts 20 ms after pulse 1; short series read nothing beyond.
-    void timeBase()
+    // Report times, in ms: pulse = code * 20 + 40, pause likewise with IP; samples every 20 ms
+    // from 25 ms into a pulse and 30 ms after it; a pulse line closes 15 ms after its last
+    // sample, a pause line 10 ms beyond either end, on the line through the outer two samples.
+    // Input voltage, curves 0 to 9; the options' counts are read, never beyond a series.
+    void signalCurves_data()
     {
-        const woxSignalSeries s =
-            woxSignalSeries::fromReport(report(2, 2, 3, 2))[woxSignalSeries::InputVoltage];
-        QCOMPARE(s.pulse1Line,
-                 Points({{0, 0}, {0, 300}, {25, 300}, {45, 301}, {65, 304}, {80, 306.25}}));
-        QCOMPARE(s.pause1Line, Points({{100, 599.5}, {110, 600}, {130, 601}, {140, 601.5}}));
-        QCOMPARE(s.pause2Line, Points({{260, 1199.5}, {270, 1200}, {290, 1201}, {300, 1201.5}}));
-        QCOMPARE(woxSignalSeries::fromReport(report(2, 0, 3, 0))[0].pulse2Line[0], QPointF(100, 0));
-        // Codes and sample counts sent; points of the pulse and pause lines.
-        const QList<QList<int>> rows = {{2, 2, 0, 0, 0, 0}, {2, 2, 1, 1, 4, 3}, {2, 0, 3, 2, 6, 0},
-                                        {1, 1, 5, 5, 5, 3}};
-        for (const QList<int> &r : rows) {
-            const auto all = woxSignalSeries::fromReport(report(r[0], r[1], r[2], r[3]));
-            for (const woxSignalSeries &q : all)
-                QCOMPARE(QList<int>({q.pulse1Line.size(), q.pulse2Line.size(), q.pause1Line.size(),
-                                     q.pause2Line.size()}), QList<int>({r[4], r[4], r[5], r[5]}));
-        }
+        QTest::addColumn<QList<int>>("codes");   // pulse code, IP, pause code, samples given
+        QTest::addColumn<QString>("input");
+        QTest::newRow("IP off") << QList<int>({2, 0, 0, 3, 0})
+            << "25,300 45,301 65,304 | 0,0 0,300 25,300 45,301 65,304 80,306.25 |  |  | 80,306.25 80,0 100,0"
+               " | 125,900 145,901 165,904 | 100,0 100,900 125,900 145,901 165,904 180,906.25 |  |  "
+               "| 180,906.25 180,0 200,0";
+        QTest::newRow("pause 60 ms") << QList<int>({2, 1, 1, 3, 1})
+            << "25,300 45,301 65,304 | 0,0 0,300 25,300 45,301 65,304 80,306.25 | 110,600 "
+               "| 100,600 110,600 120,600 | 80,306.25 80,0 140,0 | 165,900 185,901 205,904 "
+               "| 140,0 140,900 165,900 185,901 205,904 220,906.25 | 250,1200 | 240,1200 250,1200 260,1200 "
+               "| 220,906.25 220,0 280,0";
+        QTest::newRow("more samples than codes") << QList<int>({1, 1, 2, 3, 3})
+            << "25,300 45,301 | 0,0 0,300 25,300 45,301 60,301.75 | 90,600 110,601 "
+               "| 80,599.5 90,600 110,601 120,601.5 | 60,301.75 60,0 140,0 | 165,900 185,901 "
+               "| 140,0 140,900 165,900 185,901 200,901.75 | 230,1200 250,1201 "
+               "| 220,1199.5 230,1200 250,1201 260,1201.5 | 200,901.75 200,0 280,0";
+        QTest::newRow("fewer samples than codes") << QList<int>({2, 1, 2, 1, 1})
+            << "25,300 | 0,0 0,300 25,300 40,300 | 110,600 | 100,600 110,600 120,600 | 40,300 40,0 160,0 "
+               "| 185,900 | 160,0 160,900 185,900 200,900 | 270,1200 | 260,1200 270,1200 280,1200 "
+               "| 200,900 200,0 320,0";
+        QTest::newRow("no samples") << QList<int>({2, 1, 2, 0, 0}) << " |  |  |  |  |  |  |  |  | ";
     }
 
-    // Every open window draws the report (25 %, 153125 mV), Bad waits for
-    // one; a stopped job's error clears the curves.
-    void measurement()
+    void signalCurves()
     {
-        QFont font;
-        font.setPixelSize(15);
-        QApplication::setFont(font);
+        QFETCH(QList<int>, codes);
+        woxCoreDouble core;
+        woxSignalWidget window;
+        core.deliver(report(codes[0], codes[1], codes[2], codes[3], codes[4]));
+        QTEST(curves(window, "rxVoltageFrame"), "input");
+    }
+
+    // The header line of the quadripole, the request Start sends, every open window drawing
+    // the report (output voltage in volts), the verdicts; an error report clears the curves.
+    void signalWindow()
+    {
+        woxCoreDouble core;
+        QSignalSpy header(woxUserMessage::instance(), &woxUserMessage::sendUserMessageForever);
         woxSignalWidget window;
         auto other = std::make_unique<woxSignalWidget>();
-        window.resize(904, 627);
-        window.setQuadripole(woxMake::quadripole(0, 3, 1, 2));
+        QSignalSpy verdicts(&window, &woxSignalWidget::sendSpacingLevelAuxConfig);
+        QSignalSpy closed(&window, &woxSignalWidget::sendSignalWidgetClose);
+        const QString buttons = "startPushButton acceptPushButton badPushButton";
+        QCOMPARE(plainState(&window, buttons + " _rxVoltageLabel _timeLabel01"),
+                 "startPushButton:Start | acceptPushButton:Accept | !badPushButton:Bad"
+                 " | _rxVoltageLabel:Rx\n\nV\no\nl\nt\na\ng\ne\n\n[mV] | _timeLabel01:T i m e  [msec]");
+        QStringList tabs;
+        for (int t = 0; t < 3; ++t)
+            tabs << window.tabWidget->tabText(t);
+        QCOMPARE(tabs.join('|'), QString("Input voltage|Output voltage|Output current"));
+        window.setQuadripole(woxMake::quadripole(65535, 1, 65534, 3));
+        window.setQuadripole(woxMake::quadripole(0, 65534, 20, 65535, 3, 7));
         window.startPushButton->click();
-        QCOMPARE(buttonsEnabled(window), Flags({false, false, false}));
-        QCOMPARE(buttonsEnabled(*other), Flags({true, true, false}));
-        QVERIFY(QSignalSpy(woxCore::instance(), &woxCore::sendReportSignal).wait(5000));
-        for (woxSignalWidget *w : {&window, other.get()}) {
-            QCOMPARE(buttonsEnabled(*w), Flags({true, true, true}));
-            QCOMPARE(plot(*w, "txVoltageFrame").curve(woxSignalPlot::Pulse1Samples).sample(2),
-                     QPointF(65, 153.125));
-            QCOMPARE(plot(*w, "txCurrentFrame").curve(woxSignalPlot::Pulse1Samples).sample(0).y(),
-                     double(153125.0f / 1234.567f));
-            QCOMPARE(plot(*w, "rxVoltageFrame").curve(woxSignalPlot::Pulse2Samples).sample(2),
-                     QPointF(165, double(-46.786f)));
+        QCOMPARE(woxScreenState(&window, buttons),
+                 "!startPushButton:Start | !acceptPushButton:Accept | !badPushButton:Bad");
+        QCOMPARE(core.takeLines(), QStringList("Signal q(0 65534 20 65535 4) o(2 0 0 1 3 5 25 80)"));
+        core.deliver(report(2, false, 0, 3, 0));
+        for (const woxSignalWidget *w : {&window, other.get()}) {
+            QCOMPARE(woxScreenState(w, buttons), "startPushButton:Start | acceptPushButton:Accept | badPushButton:Bad");
+            QCOMPARE(curves(*w, "txVoltageFrame", 0), QString("25,0.1 45,0.101 65,0.104"));
+            QCOMPARE(curves(*w, "txCurrentFrame", 0), QString("25,200 45,201 65,204"));
         }
         // WOX_SCREENSHOT=docs/signal-window.png asks for the documentation's picture.
         const QString path = qEnvironmentVariable("WOX_SCREENSHOT");
+        window.resize(904, 627);
         window.tabWidget->setCurrentIndex(1);
         if (!path.isEmpty())
             QVERIFY(window.grab().save(path));
-        window.startPushButton->click();
         woxModalScript script;   // the other window is disposed of while its message is open
         script.answer(1).then([&other](QDialog *message) { other.reset(); message->done(1); });
-        woxCore::instance()->stop();
-        QVERIFY(QSignalSpy(woxCore::instance(), &woxCore::sendReportSignal).wait(5000));
-        const QString canceled = "woxWarningDialog: Canceled by user";
-        QCOMPARE(script.seen, QStringList({canceled, canceled}));
-        for (const char *frame : {"txVoltageFrame", "txCurrentFrame", "rxVoltageFrame"})
-            for (int c = 0; c < woxSignalPlot::Anchor; ++c)
-                QCOMPARE(plot(window, frame).curve(woxSignalPlot::Curve(c)).dataSize(), size_t(0));
-        QCOMPARE(buttonsEnabled(window), Flags({true, true, true}));
+        woxCoreReportSignal canceled = report(2, false, 0, 3, 0);
+        canceled.error.code = 13;
+        core.deliver(canceled);
+        QCOMPARE(script.seen, QStringList({"woxWarningDialog: Canceled by user", "woxWarningDialog: Canceled by user"}));
+        QCOMPARE(curves(window, "txCurrentFrame"), QString(" |  |  |  |  |  |  |  |  | "));
+        QCOMPARE(curves(window, "rxVoltageFrame", woxSignalPlot::Anchor).right(5), QString("| 0,0"));
+        QCOMPARE(woxScreenState(&window, buttons), "startPushButton:Start | acceptPushButton:Accept | badPushButton:Bad");
+        window.acceptPushButton->click();
+        woxSignalWidget bad;
+        QSignalSpy badVerdict(&bad, &woxSignalWidget::sendSpacingLevelAuxConfig);
+        bad.setQuadripole(woxMake::quadripole(1, 2, 3, 4, 9, 0));
+        core.deliver(report(2, false, 0, 3, 0));
+        bad.badPushButton->click();
+        QCOMPARE(QList<QVariantList>(verdicts) + QList<QVariantList>(badVerdict),
+                 QList<QVariantList>({{3, 7, false}, {9, 0, true}}));
+        QCOMPARE(closed.count(), 1);
+        QStringList headers;
+        for (const QVariantList &h : header)
+            headers << h.at(0).toString();
+        QCOMPARE(headers, QString("A: Tx\u221E, B: 2, M: Rx\u221E, N: 4|A: 1, B: Rx\u221E, M: 21, N: Tx\u221E||"
+                                  "A: 2, B: 3, M: 4, N: 5|").split('|'));
+    }
+
+    // The arrangement read-outs, the set bar by tab, the array and arrangement dialogs as they
+    // open, a grid release that hands over and clears the selection, the points, the estimate.
+    void templateScreen()
+    {
+        woxOptionsWidget options;   // pulse 80 ms, pause 20 ms, 3 to 5 cycles: 905 to 1305 ms a run
+        woxTemplateWidget screen;
+        const QString shown = "cablesLabel electrodesLabel cableSpacingLabel profileLengthLabel setComboBox";
+        const QString blue = "<font color=blue>%1</font>";
+        QCOMPARE(woxScreenState(&screen, shown + " addPushButton"),
+                 QString("cablesLabel:%1 | electrodesLabel:%2 | cableSpacingLabel:%3 m | profileLengthLabel:%4 m"
+                         " | ~setComboBox: | ~addPushButton:Add")
+                     .arg(blue.arg(2), blue.arg(64), blue.arg("5.0"), blue.arg("315.0")));
+        QStringList seen;
+        const auto record = [&seen](const QString &names) {
+            return [&seen, names](QDialog *d) { seen << plainState(d, names); };
+        };
+        woxModalScript script;
+        script.then(record("arrayComboBox")).chooseArray(4);
+        screen.tabWidget->setCurrentIndex(2);
+        screen.addPushButton->click();
+        auto &grid = *screen.findChild<woxTemplateTableView *>();
+        QMouseEvent release(QEvent::MouseButtonRelease, QPoint(1, 1), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+        grid.selectionModel()->select(screen.templateModel().index(0, 0), QItemSelectionModel::Select);
+        QApplication::sendEvent(grid.viewport(), &release);
+        QApplication::sendEvent(grid.viewport(), &release);   // nothing selected any more
+        QCOMPARE(woxScreenState(&screen, "setComboBox addPushButton"),
+                 QString("setComboBox:1/1 Dipole-Dipole [61] | addPushButton:Add"));
+        script.answer(1);
+        screen.estimatePushButton->click();
+        const QString arrangement = "cablesComboBox cableSpacingHorizontalSlider cableSpacingLabel";
+        script.then(record(arrangement)).then([&](QDialog *d) {
+            d->findChild<QAbstractButton *>("decCableSpacingToolButton")->click();
+            d->findChild<QComboBox *>("cablesComboBox")->setCurrentIndex(0);
+            record(arrangement)(d);
+            d->accept();
+        });
+        screen.editPushButton->click();
+        script.then(record(arrangement)).cancel();
+        screen.editPushButton->click();
+        screen.tabWidget->setCurrentIndex(0);
+        QCOMPARE(woxScreenState(&screen, shown),
+                 QString("cablesLabel:%1 | electrodesLabel:%2 | cableSpacingLabel:%3 m | profileLengthLabel:%4 m"
+                         " | ~setComboBox:1/1 Dipole-Dipole [29]")
+                     .arg(blue.arg(1), blue.arg(32), blue.arg("4.9"), blue.arg("151.9")));
+        const QString metres = "%1 <font color=BLACK>m</font>";
+        QCOMPARE(seen, QStringList({"arrayComboBox:Wenner \u03B1",
+                                    "cablesComboBox:2 | cableSpacingHorizontalSlider:50 | cableSpacingLabel:"
+                                        + metres.arg("5.0"),
+                                    "cablesComboBox:1 | cableSpacingHorizontalSlider:49 | cableSpacingLabel:"
+                                        + metres.arg("4.9"),
+                                    "cablesComboBox:1 | cableSpacingHorizontalSlider:49 | cableSpacingLabel:"
+                                        + metres.arg("4.9")}));
+        const QString number = "<font color = blue>%1</font>", array = "woxAddModifyArrayDialog";
+        const QString edit = "woxArrangementDialog";   // each dialog once per step
+        QCOMPARE(script.seen, QStringList({array, array, "woxWarningDialog: Measurements: " + number.arg(61)
+                                               + ", runs: " + number.arg(61) + ", duration: " + number.arg("00:00:55")
+                                               + " ... " + number.arg("00:01:20"), edit, edit, edit, edit}));
+        // Points by spacing row: red, green, purple, blue, then red again.
+        screen.templateModel().onSpacingLevelMainConfig({screen.templateModel().index(5, 0)});
+        QStringList pictures;
+        for (int row : {0, 5, 1})
+            pictures << pointPicture(screen.templateModel().index(row, 0).data(Qt::DecorationRole));
+        QCOMPARE(pictures.join(' '), QString("red green "));
     }
 
     // Pick radius, the lower spacing row on a shared spot, rows past the last
@@ -236,6 +372,15 @@ private slots:
         plot.onPlotUpdate(4, {quadripole}, true);
         plot.show();
         QVERIFY(QTest::qWaitForWindowExposed(&plot));
+        // Depth grows downwards, along the top axis; markers by spacing row in cycles of four.
+        QVERIFY(plot.canvasMap(QwtPlot::yLeft).transform(0) < plot.canvasMap(QwtPlot::yLeft).transform(60));
+        QStringList markers;
+        for (int row = 0; row < 5; ++row) {
+            const QwtSymbol *symbol = curve(plot, row)->symbol();
+            markers << QString("%1 %2 %3").arg(symbol->style()).arg(symbol->brush().color().name())
+                           .arg(curve(plot, row)->xAxis() == QwtPlot::xTop && !plot.axisEnabled(QwtPlot::xBottom));
+        }
+        QCOMPARE(markers.join(", "), QString("1 #ff0000 1, 2 #00ff00 1, 4 #ff00ff 1, 0 #0000ff 1, 1 #ff0000 1"));
         QSignalSpy select(&plot, &woxTemplatePlot::sendQuadripoleSelect);
         woxModalScript script;
         script.answer(answer);
@@ -332,10 +477,10 @@ private slots:
         for (const char *name : {"a.TXT", ".b.txt", "e.text"})
             writeFile(varnexDir + name, varnex);
         writeFile(varnexDir + "bad.txt", "1 0 0 0\n");
-        script.then(choose(&names, "bad.txt")).answer(1).then(choose(&names, "a.TXT"));
+        script.then(choose(&names, "bad.txt")).answer(1).then(choose(&names, ""));
         page.onERTTemplateLoad();
         page.onERTTemplateLoad();
-        QCOMPARE(names, QString("a.TXT a.TXT bad.txt bad.txt").split(' '));
+        QCOMPARE(names, QString("a.TXT bad.txt a.TXT bad.txt").split(' '));   // name order, the first current
         const QString warning = "woxWarningDialog: ";
         QCOMPARE(script.seen,
                  QStringList({warning + "Can not find templates\n(" + templatesDir + ")",
@@ -346,9 +491,15 @@ private slots:
         QCOMPARE(woxERTTableDialog(QStringList()).selectedName(), QString());   // nothing chosen
         QPointer<woxERTTemplateWidget> editor = page.varnexEditor();
         QCOMPARE(editor->templateFile(), varnexDir + "a.TXT");
-        QVERIFY(page.newPushButton->isHidden());
+        const QString buttons = "newPushButton openPushButton openERTPushButton";
+        QCOMPARE(woxScreenState(&page, buttons), "~newPushButton:New template | ~openPushButton:Open template"
+                                                 " | ~openERTPushButton:Open Varnex template");
+        QCOMPARE(page.verticalLayout->contentsMargins(), QMargins());   // the editor fills the page
         editor->close();
-        QVERIFY(!page.varnexEditor() && !page.newPushButton->isHidden());
+        QCOMPARE(woxScreenState(&page, buttons), "newPushButton:New template | openPushButton:Open template"
+                                                 " | openERTPushButton:Open Varnex template");
+        QCOMPARE(page.verticalLayout->contentsMargins(), QMargins(20, 20, 20, 20));
+        QVERIFY(!page.varnexEditor());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(editor.isNull());
     }

@@ -32,6 +32,7 @@
 #include "woxUserMessage.h"
 #include "woxWarningDialog.h"
 
+#include <QLineEdit>
 #include <QListWidget>
 #include <QtTest>
 #include <qwt_plot_curve.h>
@@ -290,6 +291,7 @@ class tst_templates : public QObject
 private:
     woxFakeCommandRunner runner;
     woxDiagnosticCapture diagnostics;
+
 private slots:
     void initTestCase() { qRegisterMetaType<woxQuadripole>(), woxTemplateDataModel(); }   // it registers its types
 
@@ -514,7 +516,8 @@ private slots:
     void varnexScreen()
     {
         woxOptionsWidget options;   // runs of 905 to 1305 ms
-        const QByteArray gaps = "# X Y Z\n6 12.5 -0.3 2\n1 0 0 0\n2 5 1 0.5\n3 10 2 1\n# A B M N\n1 1 6 2 3\n2 1 6 3 2\n";
+        const QByteArray gaps = "# X Y Z\n6 12.5 -0.3 2\n1 0 0 0\n2 5 1 0.5\n3 10 2 1\n# A B M N\n1 1 6 2 3\n2 1 6 3 2\n"
+                                "3 2 3 1 6\n";   // 3 measurements in 2 runs
         writeFile(varnexDir + "gaps.txt", gaps);
         auto screen = openVarnex("gaps.txt");
         QStringList shown({view(*screen)}), labels;
@@ -567,34 +570,20 @@ private slots:
         QCOMPARE(diagnostics.lines(), QStringList());
         QVERIFY(screen->isChanged() && closed.count() == 0 && screen->templateFile() == varnexDir + "gaps.txt");
         QCOMPARE(readBytes(varnexDir + "other.txt") + readBytes(varnexDir + "gaps.txt"), "kept" + gaps);
-        script.answer(0);
+        script.answer(0).then([&labels](QDialog *d) { labels << d->findChild<QLineEdit *>("lineEdit")->text(); });
         screen->closePushButton->click();
-        QCOMPARE(script.seen.mid(4), QStringList({warning + "Measurements: " + number.arg(2) + ", runs: " + number.arg(1)
-                                                      + ", duration: " + number.arg("00:00:01") + " ... "
-                                                      + number.arg("00:00:01"), saveQuestion, saveQuestion,
+        QVERIFY(closed.count() == 1 && runner.calls.isEmpty());   // No closes it, writing nothing
+        script.type("moved");
+        QVERIFY(screen->onSave() && !screen->isChanged());   // the offered name, then the new one
+        QCOMPARE(script.seen.mid(4), QStringList({warning + "Measurements: " + number.arg(3) + ", runs: " + number.arg(2)
+                                                      + ", duration: " + number.arg("00:00:02") + " ... "
+                                                      + number.arg("00:00:03"), saveQuestion, saveQuestion,
                                                   "woxKeyboardDialog", overwriteQuestion, "woxKeyboardDialog",
                                                   overwriteQuestion, warning + "Can not write data to file",
-                                                  saveQuestion}));
-        QCOMPARE(closed.count(), 1);
-        QVERIFY(runner.calls.isEmpty());
-    }
-
-    // Saved as read, then moved 10 m: the screen takes the new name.
-    void varnexSavesItsText()
-    {
-        writeFile(varnexDir + "slope.txt", slope);
-        auto screen = openVarnex("slope.txt");
-        woxModalScript script;
-        script.type("copy").then([](QDialog *move) { static_cast<woxMoveDialog *>(move)->update(10), move->accept(); });
-        script.type("moved");
-        QVERIFY(screen->onSave());
-        QCOMPARE(readBytes(varnexDir + "copy.txt"), slope);
-        screen->onMove();
-        QVERIFY(screen->onSave() && !screen->isChanged());
-        QCOMPARE(readBytes(varnexDir + "moved.txt"), QByteArray("# X Y Z\n1 10 0 0\n2 15 0 0.5\n3 20 0 1\n4 25 0 1.5\n"
-                                                                "# A B M N\n1 1 4 2 3\n2 0 3 1 2\n"));
-        QCOMPARE(screen->templateFile(), varnexDir + "moved.txt");
-        QCOMPARE(runner.calls.size(), 2);
+                                                  saveQuestion, "woxKeyboardDialog", "woxKeyboardDialog"}));
+        QCOMPARE(readBytes(varnexDir + "moved.txt"), QByteArray("# X Y Z\n1 0 -19.9 1\n2 5 -20.9 1.5\n3 10 -21.9 2\n"
+                                                                "6 12.5 -19.6 3\n# A B M N\n1 1 6 2 3\n2 1 6 3 2\n3 2 3 1 6\n"));
+        QCOMPARE(screen->templateFile() + labels.last() + QString::number(runner.calls.size()), varnexDir + "moved.txtgaps1");
     }
 
     // Input voltage, curves 0 to 9. Pulse = code * 20 + 40 ms, pause likewise with IP; samples every 20 ms from 25 ms
@@ -644,14 +633,16 @@ private slots:
                  "startPushButton:Start | acceptPushButton:Accept | !badPushButton:Bad | _rxVoltageLabel:"
                  "Rx\n\nV\no\nl\nt\na\ng\ne\n\n[mV] | _timeLabel01:T i m e  [msec]Output voltage");
         window.setQuadripole(woxMake::quadripole(65535, 1, 65534, 3));
-        window.setQuadripole(woxMake::quadripole(0, 65534, 20, 65535, 3, 7));
+        window.setQuadripole(woxMake::quadripole(0, 65534, 29, 65535, 3, 7));
         window.startPushButton->click();
         QCOMPARE(woxScreenState(&window, buttons), "!startPushButton:Start | !acceptPushButton:Accept | !badPushButton:Bad");
-        QCOMPARE(core.takeLines(), QStringList("Signal q(0 65534 20 65535 4) o(2 0 0 1 3 5 25 80)"));
+        QCOMPARE(core.takeLines(), QStringList("Signal q(0 65534 29 65535 13) o(2 0 0 1 3 5 25 80)"));
         core.deliver(report(2, false, 0, 3, 0));
         for (const woxSignalWidget *w : {&window, other.get()})   // volts, milliamperes
             QCOMPARE(woxScreenState(w, buttons) + curves(*w, "txVoltageFrame", 0) + curves(*w, "txCurrentFrame", 0),
                      enabled + "25,0.1 45,0.101 65,0.10425,200 45,201 65,204");
+        other->hideBadButton();   // made invisible, not only disabled
+        QCOMPARE(woxScreenState(other.get(), "badPushButton"), "~badPushButton:Bad");
         woxModalScript script;   // the other window is disposed of while its message is open
         script.answer(1).then([&other](QDialog *message) { other.reset(); message->done(1); });
         woxCoreReportSignal canceled = report(2, false, 0, 3, 0);
@@ -671,7 +662,7 @@ private slots:
         window.acceptPushButton->click();
         QCOMPARE(QList<QVariantList>(verdicts), QList<QVariantList>({{3, 7, false}}));
         QCOMPARE(header.at(0).at(0).toString() + "|" + header.at(1).at(0).toString() + "|" + header.at(2).at(0).toString(),
-                 QString("A: Tx\u221E, B: 2, M: Rx\u221E, N: 4|A: 1, B: Rx\u221E, M: 21, N: Tx\u221E|"));
+                 QString("A: Tx\u221E, B: 2, M: Rx\u221E, N: 4|A: 1, B: Rx\u221E, M: 30, N: Tx\u221E|"));
     }
 
     // Each tap: the questions first (grounding until a check, a disabled electrode: N = 4), then the menu, with the
@@ -742,7 +733,7 @@ private slots:
         woxModalScript script;
         script.then(record("arrayComboBox")).chooseArray(4).answer(1);
         screen.resize(1024, 520);
-        screen.tabWidget->setCurrentIndex(2);
+        screen.tabWidget->setCurrentIndex(1);
         screen.show();
         QVERIFY(QTest::qWaitForWindowExposed(&screen));
         screen.addPushButton->click();
@@ -758,6 +749,7 @@ private slots:
         const auto point = [](const char *c) { return QPixmap(QString(":/points/points/%1.png").arg(c)).toImage(); };
         QVERIFY(pointPicture(model.index(0, 0)) == point("red") && pointPicture(model.index(1, 2)) == point("green"));
         QVERIFY(pointPicture(model.index(1, 0)).isNull());
+        screen.tabWidget->setCurrentIndex(2);
         woxTemplatePlot &plot = screen.templatePlot();
         plot.replot();
         QVERIFY(screen.grab().save("template-graphics.png"));   // docs/template-graphics.png
@@ -797,7 +789,8 @@ private slots:
         // The arrangement dialog opens preset from the template, a step down and one cable are taken.
         const QString arrangement = "cablesComboBox cableSpacingHorizontalSlider cableSpacingLabel";
         script.then(record(arrangement)).then([&](QDialog *d) {
-            d->findChild<QAbstractButton *>("decCableSpacingToolButton")->click();
+            for (const char *step : {"decCableSpacingToolButton", "incCableSpacingToolButton", "decCableSpacingToolButton"})
+                d->findChild<QAbstractButton *>(step)->click();
             d->findChild<QComboBox *>("cablesComboBox")->setCurrentIndex(0);
             record(arrangement)(d), d->accept();
         });
@@ -852,16 +845,23 @@ private slots:
         script.then([&names](QDialog *d) { names << static_cast<woxFileTableDialog *>(d)->selectedName(), d->accept(); });
         script.answer(1);
         page.openPushButton->click();
+        writeFile(templatePath("plan"), oneSetTemplate());   // row 1 reads: opened under its name, closed unasked
+        script.then([](QDialog *d) { d->findChild<QTableView *>()->selectRow(1), d->accept(); });
+        for (QPushButton *open : {page.openPushButton, page.newPushButton}) {
+            open->click();
+            names << page.templateEditor()->templateName() + QString::number(page.newPushButton->isHidden());
+            page.templateEditor()->closePushButton->click();
+        }
         for (const char *name : {"c.txt/d.txt", "a.TXT", ".b.txt", "e.text"})
             writeFile(varnexDir + name, slope);
         writeFile(varnexDir + "bad.txt", "1 0 0 0\n");
         script.then(choose(&names, "bad.txt")).answer(1).then(choose(&names, ""));
         page.openERTPushButton->click();
         page.openERTPushButton->click();
-        QCOMPARE(names, QString("line a.TXT bad.txt a.TXT bad.txt").split(' '));
+        QCOMPARE(names, QString("line plan1 1 a.TXT bad.txt a.TXT bad.txt").split(' '));
         QCOMPARE(script.seen, QStringList({warning + "Can not find templates\n(" + templatesDir + ")",
                                            warning + "Can not find templates\n(" + varnexDir + ")", "woxFileTableDialog",
-                                           warning + "Template is corrupted", "woxERTTableDialog",
+                                           warning + "Template is corrupted", "woxFileTableDialog", "woxERTTableDialog",
                                            warning + "Can not find the beginning of header (# X Y Z)",
                                            "woxERTTableDialog"}));
         QCOMPARE(woxERTTableDialog(QStringList()).selectedName(), QString());   // nothing chosen

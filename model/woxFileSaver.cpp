@@ -21,15 +21,19 @@ bool writeAll(QSaveFile &file, const QByteArray &bytes)
     return true;
 }
 
-woxFileSaver::Result writeAndCommit(QSaveFile &file, const QByteArray &bytes)
+woxFileSaver::Result writeAndCommit(QSaveFile &file, const QByteArray &bytes,
+                                    woxFileSaver::Diagnostics diagnostics)
 {
+    const bool report = diagnostics == woxFileSaver::ReportWriteError;
     if (!writeAll(file, bytes) || !file.flush()) {
-        woxDiagnostic::fileError(file.errorString());
+        if (report)
+            woxDiagnostic::fileError(file.errorString());
         file.cancelWriting();
         return woxFileSaver::WriteFailed;
     }
     if (!file.commit()) {
-        woxDiagnostic::fileError(file.errorString());
+        if (report)
+            woxDiagnostic::fileError(file.errorString());
         return woxFileSaver::WriteFailed;
     }
     syncFileSystem();
@@ -66,14 +70,14 @@ woxFileSaver::Result woxFileSaver::save(const QString &path,
         file.cancelWriting();
         return WriteFailed;
     }
-    return writeAndCommit(file, bytes);
+    return writeAndCommit(file, bytes, ReportWriteError);
 }
 
 woxFileSaver::Result woxFileSaver::saveBytes(const QString &path, const QByteArray &bytes,
-                                             QString *openError)
+                                             QString *openError, Diagnostics diagnostics)
 {
     QSaveFile file(path);
     if (!openForSaving(file, openError))
         return OpenFailed;
-    return writeAndCommit(file, bytes);
+    return writeAndCommit(file, bytes, diagnostics);
 }

@@ -14,6 +14,9 @@ class woxFileSaver
 {
 public:
     enum Result { Saved, OpenFailed, WriteFailed };
+    // Whether a failed write prints the file-error line: a screen whose
+    // message dialog is the whole report asks for Quiet.
+    enum Diagnostics { ReportWriteError, Quiet };
 
     // Runs `write` on a Qt 4.8 stream and writes its bytes to the new file.
     // The write and an explicit flush are checked before the file is
@@ -26,7 +29,8 @@ public:
                        QString *openError = nullptr);
     // The same for bytes the caller has put together (a text file).
     static Result saveBytes(const QString &path, const QByteArray &bytes,
-                            QString *openError = nullptr);
+                            QString *openError = nullptr,
+                            Diagnostics diagnostics = ReportWriteError);
 };
 
 #endif

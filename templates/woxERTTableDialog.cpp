@@ -30,6 +30,10 @@ QString woxERTTableDialog::selectedName() const
 
 QStringList woxERTTableDialog::varnexNames()
 {
+    // Listed in name order on purpose, although no sort is asked for: on
+    // this platform's file systems the directory's own order is a hash order
+    // in which an operator cannot find anything, and QDir falls back to the
+    // name order for NoSort.
     return QDir(varnexDir).entryList(QStringList(QStringLiteral("*.txt")), QDir::Files,
                                      QDir::NoSort);
 }

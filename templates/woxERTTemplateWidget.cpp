@@ -251,10 +251,13 @@ bool woxERTTemplateWidget::onSave()
     return true;
 }
 
+// The message dialog is the operator's whole report of a failed save:
+// nothing goes to standard error.
 bool woxERTTemplateWidget::writeTo(const QString &path)
 {
     const woxFileSaver::Result result = woxFileSaver::saveBytes(
-        path, woxERTFormat::text(electrodes, quadripoles).toLocal8Bit());
+        path, woxERTFormat::text(electrodes, quadripoles).toLocal8Bit(), nullptr,
+        woxFileSaver::Quiet);
     if (result == woxFileSaver::OpenFailed) {
         woxWarningDialog::showOk(tr("Can not open file for writing"));
     } else if (result == woxFileSaver::WriteFailed) {

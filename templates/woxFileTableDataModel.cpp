@@ -51,6 +51,10 @@ void woxFileTableDataModel::buildHeaders(bool session)
 void woxFileTableDataModel::listDirectory(const QString &directory, const QString &suffix,
                                           quint32 magic)
 {
+    // Listed in name order on purpose, although no sort is asked for: on
+    // this platform's file systems the directory's own order is a hash order
+    // in which an operator cannot find anything, and QDir falls back to the
+    // name order for NoSort.
     const QStringList entries = QDir(directory).entryList(
         QStringList(QLatin1Char('*') + suffix), QDir::Files, QDir::NoSort);
     for (const QString &entry : entries) {

@@ -8,8 +8,7 @@
 
 namespace {
 
-// Every report the facade broadcasts, by name in arrival order with its
-// error; the last of a few kinds is kept whole.
+// Every report the facade broadcasts, by name in arrival order with its error; the last of a few kinds is kept whole.
 struct woxReportRecorder : QObject
 {
     QStringList names;
@@ -51,8 +50,7 @@ struct woxReportRecorder : QObject
 
 } // namespace
 
-// The facade with its real worker thread and emulated delays, and the
-// stand-in that screen tests drive in its place.
+// The facade with its real worker thread and emulated delays, and the stand-in that screen tests drive in its place.
 class tst_core : public QObject
 {
     Q_OBJECT
@@ -103,8 +101,8 @@ private slots:
         QCOMPARE(recorder.rxAux.error.toString(), QStringLiteral("Canceled by user"));
     }
 
-    // What the stand-in records and delivers must be what the real facade
-    // would take and broadcast, replies coming after the caller has returned.
+    // What the stand-in records and delivers must be what the real facade would take and broadcast, replies coming
+    // after the caller has returned.
     void doubleRecordsAndAnswersLikeTheFacade()
     {
         woxCoreDouble double_;

@@ -11,8 +11,8 @@
 
 using woxMake::coreQuadripole;
 
-// The worker's waits and emulated jobs, called directly on the test thread
-// with the time of day and the random draws injected.
+// The worker's waits and emulated jobs, called directly on the test thread with the time of day and the random draws
+// injected.
 class tst_coreEmulation : public QObject
 {
     Q_OBJECT
@@ -27,8 +27,8 @@ private slots:
 
     void cleanup() { diagnostics.reset(); }
 
-    // Counts beyond the option lists are refused before any sample is made;
-    // electrodes without spacing give no geometry, yet every value stays a number.
+    // Counts beyond the option lists are refused before any sample is made; electrodes without spacing give no
+    // geometry, yet every value stays a number.
     void emulatedJobs()
     {
         woxFakeRandom random({0, 0});
@@ -59,8 +59,8 @@ private slots:
                                                     errorLine("doSignal pauseCode is invalid: 199")}));
     }
 
-    // Waits are checked by what they ask for, never by how long they took.
-    // Above 30 s is refused, a long product whole rather than cut to 16 bits.
+    // Waits are checked by what they ask for, never by how long they took. Above 30 s is refused, a long product
+    // whole rather than cut to 16 bits.
     void delaysAndCancels()
     {
         woxFakeClock clock(QDateTime(QDate(2024, 1, 1), QTime(0, 0)));
@@ -77,8 +77,8 @@ private slots:
                                                     "Wait 66000msec...",
                                                     errorLine("delay msec is invalid: 66000")}));
 
-        // A delay of 0 leaves a pending cancel for the next wait, which
-        // fails and takes it; the largest delay is accepted, then canceled.
+        // A delay of 0 leaves a pending cancel for the next wait, which fails and takes it; the largest delay is
+        // accepted, then canceled.
         thread.cancel();
         QVERIFY(thread.delay(0) && thread.cancelPending());
         QVERIFY(!thread.delay(30000) && !thread.cancelPending());
@@ -88,8 +88,7 @@ private slots:
         thread.cancel();
         thread.setJobCalibrate(woxCalibrateRequest());   // a new job clears a stale cancel
         QVERIFY(!thread.cancelPending());
-        // A pacing mark 65536 ms old: cut to 16 bits it would look fresh and
-        // the full 30 s would be waited again.
+        // A pacing mark 65536 ms old: cut to 16 bits it would look fresh and the full 30 s would be waited again.
         clock.current = QDateTime(QDate(2024, 1, 1), QTime(0, 1, 5, 536));
         thread.pacingTimer.invalidate();
         QVERIFY(thread.delaySinceMark(30000));

@@ -22,8 +22,8 @@ const char *const resultHead = "3F F0 00 00 00 00 00 00  40 00 00 00 00 00 00 00
 const char *const resultTail = "40 10 00 00 00 00 00 00  40 20 00 00 00 00 00 00  01"
                                "00 02 00 00 00 3F F0 00 00 00 00 00 00 03 05 19";
 
-// The value streams to `bytes`, and what is read back from them streams to
-// them again, which catches a reader whose fields differ from the writer's.
+// The value streams to `bytes`, and what is read back from them streams to them again, which catches a reader whose
+// fields differ from the writer's.
 template <typename T>
 void checkStreamForm(const T &value, const QByteArray &bytes)
 {
@@ -53,8 +53,8 @@ private slots:
     // Stream forms written out by hand, and a decay count the bytes cannot hold.
     void goldenStreamForms()
     {
-        // Pulse and pause codes 48 and 23 with IP, deviation 0.25 %, stacking 1 to 9,
-        // transmitter at 100 %; the pulse duration of 200 ms is not streamed.
+        // Pulse and pause codes 48 and 23 with IP, deviation 0.25 %, stacking 1 to 9, transmitter at 100 %; the pulse
+        // duration of 200 ms is not streamed.
         const woxMeasureOptions options{48, true, 23, 0.25f, 1, 9, 100, 200};
         checkStreamForm(options, woxHex("00 30  01  00 17  3F D0 00 00 00 00 00 00  01  09  64"));
         checkStreamForm(woxMake::coreQuadripole(woxRemoteCurrentElectrode, 3,
@@ -77,8 +77,8 @@ private slots:
         fix.clear();
         QCOMPARE(woxStreamed(fix), noFix);
 
-        // 2 samples and the 33 tail bytes leave 49 bytes: room for 6 samples, not 7.
-        // A count that fits is taken and the short rest is an ordinary read error.
+        // 2 samples and the 33 tail bytes leave 49 bytes: room for 6 samples, not 7. A count that fits is taken and
+        // the short rest is an ordinary read error.
         const struct { const char *count; int samples; QDataStream::Status status; int decay; } rows[] = {
             {"FF FF FF FF", 0, QDataStream::ReadCorruptData, 0},
             {"00 00 00 07", 2, QDataStream::ReadCorruptData, 0},

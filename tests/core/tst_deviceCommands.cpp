@@ -46,8 +46,8 @@ struct Rig
     woxFakeSerialPort *const port = new woxFakeSerialPort;
     Rig() { thread.setPort(port); }
 
-    // False, error 14, exactly the line for `text`, no frame beyond the
-    // `frames` written before; cleared so the next refusal stands alone.
+    // False, error 14, exactly the line for `text`, no frame beyond the `frames` written before; cleared so the next
+    // refusal stands alone.
     void expectRefused(bool result, const QString &text, int frames = 0)
     {
         QVERIFY(!result);
@@ -59,9 +59,8 @@ struct Rig
     }
 };
 
-// The fake port hands one queued reply to each frame written, so every
-// frame of a sequence gets an entry here: nothing for a command without a
-// reply, the state byte, the readings or the switch acknowledgements.
+// The fake port hands one queued reply to each frame written, so every frame of a sequence gets an entry here:
+// nothing for a command without a reply, the state byte, the readings or the switch acknowledgements.
 struct Script
 {
     woxFakeSerialPort *port;
@@ -77,8 +76,8 @@ struct Script
     Script &acknowledge(int times = 1) { return add(woxHex("01"), times); }
     Script &readings(const QVector<float> &values) { return add(woxFloatReply(values)); }
 
-    // txAdjustCheck after its keep-alive: one first-pulse reading per
-    // receiver, then the second-pulse voltage and current.
+    // txAdjustCheck after its keep-alive: one first-pulse reading per receiver, then the second-pulse voltage and
+    // current.
     Script &adjustCheck(const QVector<float> &firstPulse, float voltage2, float current2)
     {
         none().ok().none().ok();
@@ -93,8 +92,8 @@ const float infinity = std::numeric_limits<float>::infinity();
 
 } // namespace
 
-// The single device commands and the measurement sequences built from them,
-// run on the test thread against a scripted port.
+// The single device commands and the measurement sequences built from them, run on the test thread against a scripted
+// port.
 class tst_deviceCommands : public QObject
 {
     Q_OBJECT
@@ -109,6 +108,7 @@ private:
 private slots:
     void init()
     {
+        rig.reset();   // the old capture goes before the new one starts
         rig.reset(new Rig);
         thread = &rig->thread;
         port = rig->port;
@@ -116,10 +116,9 @@ private slots:
 
     void cleanup() { rig.reset(); }
 
-    // Stop-all sends every frame even when canceled. A long calibration's
-    // settle is taken whole (751 x 40 ms is just above one delay, 1639 x 40 ms
-    // no longer fits 16 bits) and canceled at once: a refused one would end
-    // with code 14 and an error line. A failed send skips its settle.
+    // Stop-all sends every frame even when canceled. A long calibration's settle is taken whole (751 x 40 ms is just
+    // above one delay, 1639 x 40 ms no longer fits 16 bits) and canceled at once: a refused one would end with code
+    // 14 and an error line. A failed send skips its settle.
     void cancels()
     {
         thread->setJobStopAll(0);
@@ -141,8 +140,8 @@ private slots:
         QVERIFY(thread->cancelPending());
     }
 
-    // At most 16 data bytes go in a frame; a reply must be exactly the size
-    // awaited, and one that falls short is reported with what did arrive.
+    // At most 16 data bytes go in a frame; a reply must be exactly the size awaited, and one that falls short is
+    // reported with what did arrive.
     void frameLink()
     {
         QVERIFY(thread->sendMessage(8, 12, woxHex("00 01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 0E 0F")));
@@ -162,8 +161,8 @@ private slots:
         rig->expectRefused(!thread->readBytes(0).isEmpty(), "read dataBytes is invalid: 0", 2);
         rig->expectRefused(!thread->readBytes(12001).isEmpty(), "read dataBytes is invalid: 12001", 2);
 
-        // Readings: four bytes a sample, one byte too many is no reply; the
-        // most samples are 12000 bytes, the most a read takes.
+        // Readings: four bytes a sample, one byte too many is no reply; the most samples are 12000 bytes, the most a
+        // read takes.
         port->queueReply(woxHex("3F 80 00 00 00"));
         QVector<float> values;
         QVERIFY(!thread->rxRead(2, 1, values));
@@ -184,14 +183,12 @@ private slots:
         QCOMPARE(thread->error.code, quint8(4));
     }
 
-    // Each command refuses an argument out of its range before anything is
-    // sent, with the line naming the argument and the value.
+    // Each command refuses an argument out of its range before anything is sent, with the line naming the argument
+    // and the value.
     void refusals()
     {
         // An empty list is refused before the samples are looked at.
-        QVERIFY(!thread->rxStart(QVector<quint8>(), 0));
-        QCOMPARE(rig->diagnostics.lines(), QStringList{errorLine("rxStart devices are empty")});
-        rig->diagnostics.clear();
+        rig->expectRefused(thread->rxStart(QVector<quint8>(), 0), "rxStart devices are empty");
         rig->expectRefused(thread->rxStart(QVector<quint8>{8}, 3001), "rxStart samples is invalid: 3001");
         rig->expectRefused(thread->rxStart(QVector<quint8>{8, 7, 26}, 1),
                            "rxStart devices contains an invalid address: 7");
@@ -217,44 +214,33 @@ private slots:
         rig->expectRefused(thread->swPhantom(43), "swPhantom device is invalid: 43");
     }
 
-    // The keep-alive's steps: adjust and stop on the first pulse, then on
-    // the second. Code 11 alone is no failure; the first fault stays.
-    void transmitterStates_data()
-    {
-        QTest::addColumn<QString>("states");
-        QTest::addColumn<int>("code");
-        QTest::addColumn<QStringList>("printed");
-        QTest::newRow("weak battery, then 3") << "01 00 03 00" << 9 << QStringList();
-        QTest::newRow("stop overheat, then 3") << "00 02 03 00" << 12 << QStringList{"txStop: OVERHEAT"};
-        QTest::newRow("adjust overheat") << "02 00 00 00" << 12 << QStringList{"txAdjust: OVERHEAT"};
-        QTest::newRow("illegal") << "FF 07 00 00" << 14 << QStringList{
-            "woxCoreThread error:intTxAdjust illegal txState: -1", errorLine("txStop illegal txState: 7")};
-    }
-
-    // At most once a minute; the first call runs even a minute after
-    // midnight, when an unstarted timer reads below 60 s.
+    // The keep-alive adjusts and stops on the first pulse, then on the second; code 11 alone is no failure and the
+    // first fault stays. At most once a minute; the first call runs even a minute after midnight, when an unstarted
+    // timer reads below 60 s. Rows: the states replied, the code, the lines printed.
     void transmitterStates()
     {
-        QFETCH(QString, states);
-        QFETCH(int, code);
-        QFETCH(QStringList, printed);
         woxFakeClock clock(QDateTime(QDate(2024, 5, 1), QTime(0, 0, 5)));
-        for (const QString &state : states.split(' '))
-            port->queueReply(woxHex(state));
-        QVERIFY(!thread->txKeepAlive());
-        QCOMPARE(int(thread->error.code), code);
-        QCOMPARE(rig->diagnostics.lines(), printed);
         const Frames sequence = frames("07 1F 00 01 FF, 07 1E 00 01 01, 07 20 00 01 FF, 07 1E 00 01 01");
-        QCOMPARE(port->frames(), sequence);
-        QVERIFY(thread->txKeepAlive());
-        QCOMPARE(port->frames(), sequence);
+        for (const QStringList &row : QList<QStringList>{{"01 00 03 00", "9"},
+                 {"00 02 03 00", "12", "txStop: OVERHEAT"}, {"02 00 00 00", "12", "txAdjust: OVERHEAT"},
+                 {"FF 07 00 00", "14", "woxCoreThread error:intTxAdjust illegal txState: -1",
+                  errorLine("txStop illegal txState: 7")}}) {
+            init();
+            for (const QString &state : row[0].split(' '))
+                port->queueReply(woxHex(state));
+            QVERIFY(!thread->txKeepAlive());
+            QCOMPARE(QString::number(thread->error.code), row[1]);
+            QCOMPARE(rig->diagnostics.lines(), row.mid(2));
+            QVERIFY(thread->txKeepAlive());
+            QCOMPARE(port->frames(), sequence);
+        }
         port->queueReply(woxHex("01"));   // weak battery or shorted line
         QVERIFY(!thread->intTxAdjust(31, 0));
         QCOMPARE(thread->error.code, quint8(11));
     }
 
-    // One frame of each kind of device, written out by hand. The clock's
-    // year is held to 2000..2100; an impossible date comes back invalid.
+    // One frame of each kind of device, written out by hand. The clock's year is held to 2000..2100; an impossible
+    // date comes back invalid.
     void simpleFrames()
     {
         for (const char *reply : {"3F C0 00 00", "07 CF 0C 1F 17 3B 3A", "07 E8 0D 01 19 00 00"})
@@ -287,61 +273,47 @@ private slots:
         QCOMPARE(thread->waits, QList<quint16>({25, 450}));
     }
 
-    void loadBand_data()
-    {
-        QTest::addColumn<Floats>("firstPulse");
-        QTest::addColumn<float>("voltage2");
-        QTest::addColumn<float>("current2");
-        QTest::addColumn<int>("code");
-        // Readings of receivers 24 and 25 under each adjust pulse.
-        QTest::newRow("100000 ohms") << Floats{6250, 0.0625f} << -6250.0f << -0.0625f << 0;
-        QTest::newRow("above 100000") << Floats{6250, 0.0625f} << -6250.5f << -0.0625f << 10;
-        QTest::newRow("short") << Floats{99, 10} << 0.0f << 0.0f << 8;
-        QTest::newRow("nothing driven") << Floats{50, 7} << 50.0f << 7.0f << 0;
-        QTest::newRow("NaN current") << Floats{100, notANumber} << 0.0f << 0.0f << 10;
-        QTest::newRow("infinite voltage") << Floats{infinity, 10} << 0.0f << 0.0f << 10;
-    }
-
+    // Rows: readings of receivers 24 and 25 under the first adjust pulse, the second pulse's voltage and current, the
+    // code: 100000 ohms; above; a short; nothing driven; a NaN current; an infinite voltage.
     void loadBand()
     {
-        QFETCH(Floats, firstPulse);
-        QFETCH(float, voltage2);
-        QFETCH(float, current2);
-        QFETCH(int, code);
-        Script{port}.ok(4).adjustCheck(firstPulse, voltage2, current2);
-        QCOMPARE(thread->txAdjustCheck({24, 25}, 0, nullptr), code == 0);
-        QCOMPARE(int(thread->error.code), code);
+        const struct { Floats firstPulse; float voltage2, current2; int code; } rows[] = {
+            {{6250, 0.0625f}, -6250.0f, -0.0625f, 0}, {{6250, 0.0625f}, -6250.5f, -0.0625f, 10}, {{99, 10}, 0, 0, 8},
+            {{50, 7}, 50, 7, 0}, {{100, notANumber}, 0, 0, 10}, {{infinity, 10}, 0, 0, 10}};
+        QStringList outcomes, expected;
+        for (const auto &row : rows) {
+            init();
+            Script{port}.ok(4).adjustCheck(row.firstPulse, row.voltage2, row.current2);
+            const bool passed = thread->txAdjustCheck({24, 25}, 0, nullptr);
+            outcomes << QString("%1/%2").arg(passed).arg(thread->error.code);
+            expected << QString("%1/%2").arg(row.code == 0).arg(row.code);
+        }
+        QCOMPARE(outcomes, expected);
     }
 
-    void sensors_data()
-    {
-        QTest::addColumn<Floats>("readings");
-        QTest::addColumn<Floats>("reported");
-        QTest::addColumn<int>("code");
-        QTest::newRow("limits") << Floats{3000, 10500, 95} << Floats{3000, 10500, 95} << 0;
-        QTest::newRow("low and wet") << Floats{0, 10499, 120} << Floats{0, 10499, 100} << 6;
-        QTest::newRow("NaN battery") << Floats{3000, notANumber, 50} << Floats{3000, notANumber, 50} << 6;
-    }
-
+    // Internal and external battery and moisture: as read, moisture held to 100. A low or unreadable external battery
+    // fails first (6), then moisture above 95 % (7).
     void sensors()
     {
-        QFETCH(Floats, readings);
-        QFETCH(Floats, reported);
-        QFETCH(int, code);
-        Script script{port};
-        script.acknowledge(4);
-        for (const float value : readings + Floats{-1})
-            script.readings({value});
-        QVector<float> got(3, -1);
-        QCOMPARE(thread->checkSensors(got[0], got[1], got[2]), code == 0);
-        QCOMPARE(int(thread->error.code), code);
-        for (int i = 0; i < 3; ++i)
-            QCOMPARE(got[i], reported[i]);
+        const struct { Floats readings, reported; int code; } rows[] = {
+            {{3000, 10500, 95}, {3000, 10500, 95}, 0}, {{0, 10499, 120}, {0, 10499, 100}, 6},
+            {{3000, notANumber, 50}, {3000, notANumber, 50}, 6}, {{-1, -10500, 95.5f}, {1, 10500, 95.5f}, 7}};
+        for (const auto &row : rows) {
+            init();
+            Script script{port};
+            script.acknowledge(4);
+            for (const float value : row.readings + Floats{-1})
+                script.readings({value});
+            QVector<float> got(3, -1);
+            QCOMPARE(thread->checkSensors(got[0], got[1], got[2]), row.code == 0);
+            QCOMPARE(int(thread->error.code), row.code);
+            for (int i = 0; i < 3; ++i)
+                QCOMPARE(got[i], row.reported[i]);
+        }
     }
 
-    // The current pair comes from the first quadripole, a reversed potential
-    // pair swaps pins. Switch 30 serves channel 4: the phantom puts every line
-    // electrode but its own on pin 1.
+    // The current pair comes from the first quadripole, a reversed potential pair swaps pins. Switch 30 serves
+    // channel 4: the phantom puts every line electrode but its own on pin 1.
     void switchPatterns()
     {
         Script{port}.acknowledge(10).none().acknowledge(62);   // a broadcast apply awaits none
@@ -365,39 +337,30 @@ private slots:
         QCOMPARE(port->frames(), expected + frames("1E 43 00 00"));
     }
 
-    // The largest rise of the ratio over the first run, in percent; a run
-    // without a ratio (dead channel, zero first ratio) fails with the worst.
-    void channelRatioOutcomes_data()
-    {
-        QTest::addColumn<int>("channel");
-        QTest::addColumn<Floats>("currents");
-        QTest::addColumn<Floats>("voltages");
-        QTest::addColumn<float>("deviation");
-        const float worst = std::numeric_limits<float>::max();
-        QTest::newRow("largest rise") << 15 << Floats(5, 2) << Floats{200, 202, 198, 205, 200} << 2.5f;
-        QTest::newRow("below first") << 0 << Floats(5, -4) << Floats{400, 396, 200, 399.6f, 0} << 0.0f;
-        QTest::newRow("dead") << 15 << Floats{2, 2, 0, 2, 2} << Floats{200, 200, 0, 200, 200} << worst;
-        QTest::newRow("zero first") << 15 << Floats(5, 2) << Floats{0, 200, 200, 200, 200} << worst;
-    }
-
-    // Each run: switches set, its adjustment (after a keep-alive the first
-    // time), then two samples of current and voltage under each start pulse.
+    // The largest rise of the ratio over the first run, in percent; a run without a ratio (dead channel, zero first
+    // ratio) fails with the worst. Each run: switches set, its adjustment (after a keep-alive the first time), then
+    // two samples of current and voltage under each start pulse.
     void channelRatioOutcomes()
     {
-        QFETCH(int, channel);
-        QFETCH(Floats, currents);
-        QFETCH(Floats, voltages);
-        QFETCH(float, deviation);
-        Script script{port};
-        for (int run = 0; run < 5; ++run) {
-            const float current = currents[run], voltage = voltages[run];
-            script.acknowledge(4).none().ok(run == 0 ? 4 : 0).adjustCheck({0, 50, 5}, 0, 0);
-            script.none(2).ok().readings({current, current}).readings({voltage, voltage});
-            script.none(2).ok().readings({-current, -current}).readings({-voltage, -voltage}).none(2);
+        const float worst = std::numeric_limits<float>::max();
+        const struct { int channel; Floats currents, voltages; float deviation; } rows[] = {
+            {15, Floats(5, 2), {200, 202, 198, 205, 200}, 2.5f},          // the largest rise
+            {0, Floats(5, -4), {400, 396, 200, 399.6f, 0}, 0.0f},         // all below the first
+            {15, {2, 2, 0, 2, 2}, {200, 200, 0, 200, 200}, worst},        // dead
+            {15, Floats(5, 2), {0, 200, 200, 200, 200}, worst}};          // zero first
+        for (const auto &row : rows) {
+            init();
+            Script script{port};
+            for (int run = 0; run < 5; ++run) {
+                const float current = row.currents[run], voltage = row.voltages[run];
+                script.acknowledge(4).none().ok(run == 0 ? 4 : 0).adjustCheck({0, 50, 5}, 0, 0);
+                script.none(2).ok().readings({current, current}).readings({voltage, voltage});
+                script.none(2).ok().readings({-current, -current}).readings({-voltage, -voltage}).none(2);
+            }
+            float measured = -1;
+            QVERIFY(thread->getChRDev(quint8(row.channel), measured));
+            QCOMPARE(measured, row.deviation);
         }
-        float measured = -1;
-        QVERIFY(thread->getChRDev(quint8(channel), measured));
-        QCOMPARE(measured, deviation);
     }
 };
 

@@ -59,14 +59,14 @@ private:
     QString path(const QString &name) const { return dir.filePath(name + ".woxSession"); }
 
 private slots:
-    // One current pair's records "M,N" (":M,N" gives their channels) packed as "M,N@channel", "|" closing
-    // a run of at most 16 channels; each record is read on its M or N channel, lowest M, N first.
+    // One current pair's records "M,N" (":M,N" gives their channels) packed as "M,N@channel", "|" closing a run of at
+    // most 16 channels; each record is read on its M or N channel, lowest M, N first.
     void packRuns_data()
     {
         QTest::addColumn<QString>("records");
         QTest::addColumn<QString>("packed");
-        // 16,17 shares channel 0 with 0,1 and moves to its N channel, 1; each later record moves on by one;
-        // 15,16 finds no channel left.
+        // 16,17 shares channel 0 with 0,1 and moves to its N channel, 1; each later record moves on by one; 15,16
+        // finds no channel left.
         QTest::newRow("seventeen")
             << "0,1 1,2 2,3 3,4 4,5 5,6 6,7 7,8 8,9 9,10 10,11 11,12 12,13 13,14 14,15 15,16 16,17"
             << "0,1@0 16,17@1 1,2@2 2,3@3 3,4@4 4,5@5 5,6@6 6,7@7 7,8@8 8,9@9 9,10@10 10,11@11 11,12@12 "
@@ -98,9 +98,9 @@ private slots:
         QCOMPARE(runs, packed.count('|'));
     }
 
-    // Largest runs first, but a run that measures on an electrode that fed current in one of the last
-    // three runs waits; when no run qualifies, the history is forgotten. Runs are marked alternately.
-    // Varnex quadripoles count once, without a factor, their positions kept; wire 40 is off.
+    // Largest runs first, but a run that measures on an electrode that fed current in one of the last three runs
+    // waits; when no run qualifies, the history is forgotten. Runs are marked alternately. Varnex quadripoles count
+    // once, without a factor, their positions kept; wire 40 is off.
     void runOrder_data()
     {
         QTest::addColumn<QString>("varnex");
@@ -139,9 +139,9 @@ private slots:
         QCOMPARE(session.electrodePositions.value(3).z, -1.0f);
     }
 
-    // Overlapping sets of several types, the first every cell of a gradient. Qt seeds its hashes per
-    // process: a hash that decided any order in the file would give other bytes under another seed. The
-    // set list stores counts in 16 bits: a larger one shows as the largest rather than wrapping round.
+    // Overlapping sets of several types, the first every cell of a gradient. Qt seeds its hashes per process: a hash
+    // that decided any order in the file would give other bytes under another seed. The set list stores counts in 16
+    // bits: a larger one shows as the largest rather than wrapping round.
     void overlappingSetsUnderEveryHashSeed()
     {
         woxTemplateContent c = content(2, {});
@@ -167,8 +167,8 @@ private slots:
     }
 
     // One cable at 5 m; Wenner alpha at L = 10 and Schlumberger at S = L = 10 place the same quadripoles,
-    // (0,30,10,20) and (1,31,11,21): one row each for both sets, K = 2 pi x 50 m. A failed write over the
-    // file leaves it whole.
+    // (0,30,10,20) and (1,31,11,21): one row each for both sets, K = 2 pi x 50 m. A failed write over the file leaves
+    // it whole.
     void goldenSessionFileSurvivesFailedWrites()
     {
         woxCableConfiguration configuration = woxMake::allWiresEnabled(1);
@@ -187,15 +187,15 @@ private slots:
             QString("00 ").repeated(53) + "00 02 00 00 00 3F F0 00 00 00 00 00 00 03 05 19";
         const QByteArray expected = woxHex(
             QString("33 11 44 22"
-                    // summary: spacing 5, 1 cable, 4 quadripoles, 2 runs, array counts highest type first
-                    // (3: 1 set, 0: 1 set), profile 155 m, both sets 5.19 x 5 deep; set list: types 0 and
-                    // 3, 2 each; 32 wires and the remote transmitter, -1 and present
+                    // summary: spacing 5, 1 cable, 4 quadripoles, 2 runs, array counts highest type first (3: 1 set,
+                    // 0: 1 set), profile 155 m, both sets 5.19 x 5 deep; set list: types 0 and 3, 2 each; 32 wires
+                    // and the remote transmitter, -1 and present
                     "40 14 00 00 00 00 00 00  01  00 00 00 04  00 00 00 02  00 00 00 02  03 01  00 01"
                     "40 63 60 00 00 00 00 00  00 00 00 02  40 39 F3 33 00 00 00 00  40 39 F3 33 00 00 00 00"
                     "00 00 00 02  00 00 02  03 00 02  00 00 00 20")
             + QString("BF F0 00 00 00 00 00 00 01 ").repeated(33) + "00 00 00 00 00 00 00 00 00"
-            // no electrode positions; two rows: x 75, depth, K 314.159, resistivity 0; sets 0 and 1, last of
-            // its run, marked; electrodes, channel; then x 80, not marked
+            // no electrode positions; two rows: x 75, depth, K 314.159, resistivity 0; sets 0 and 1, last of its run,
+            // marked; electrodes, channel; then x 80, not marked
             + "00 00 00 00  00 00 00 02  40 52 C0 00 00 00 00 00  40 39 F3 33 00 00 00 00"
               "40 73 A2 8C 60 00 00 00  00 00 00 00 00 00 00 00  03 00 01  00 00 00 1E 00 0A 00 14 0A"
             + nothingMeasured

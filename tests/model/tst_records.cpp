@@ -43,8 +43,8 @@ QByteArray gridBytes(const QList<QPair<int, int>> &selected)
     return bytes;
 }
 
-// "status/entries" of the bytes read as electrode positions over a map with an entry, or as a set over one that
-// lists 24 quadripoles (32 electrodes, spread 8); and the target written again.
+// "status/entries" of the bytes read as electrode positions over a map with an entry, or as a set over one that lists
+// 24 quadripoles (32 electrodes, spread 8); and the target written again.
 QPair<QString, QByteArray> readAs(const QString &record, const QByteArray &bytes)
 {
     static const woxTemplateSet prototype = woxMake::templateSet(1, 2.0f, 3, {{1, 2}});

@@ -76,6 +76,14 @@ private slots:
                                                     errorLine("delay msec is invalid: 30001"),
                                                     "Wait 66000msec...",
                                                     errorLine("delay msec is invalid: 66000")}));
+        // An electrode never used counts as rested since midnight: at 00:01:06 exactly enough. A and B of a run
+        // then rest, and M and N alike must have rested before they measure.
+        clock.current = QDateTime(QDate(2024, 1, 1), QTime(0, 1, 6));
+        QVERIFY(thread.waitElectrodeRest(QVector<woxElectrode>{5})
+                && thread.waitElectrodeRest({coreQuadripole(0, 1, 2, 3)}));
+        thread.markElectrodesUsed({coreQuadripole(5, 6, 0, 1)}, options);
+        for (const woxCoreQuadripole &q : {coreQuadripole(0, 1, 5, 9), coreQuadripole(0, 1, 9, 6)})
+            QVERIFY(!thread.waitElectrodeRest(QList<woxCoreQuadripole>{q}));
 
         // A delay of 0 leaves a pending cancel for the next wait, which fails and takes it; the largest delay is
         // accepted, then canceled.
@@ -93,17 +101,14 @@ private slots:
         thread.pacingTimer.invalidate();
         QVERIFY(thread.delaySinceMark(30000));
         QCOMPARE(thread.waits, QList<quint16>({30000, 0}));   // none of the refused ones
-    }
 
-    void nearnessTests()
-    {
+        // Readings near 1000 and near a reference of either sign, bounds excluded, not-a-number never.
         const auto near1000 = &woxCoreThread::isNear1000;
         const auto nearReference = &woxCoreThread::isNearReference;
         const float nan = std::numeric_limits<float>::quiet_NaN();
         QVERIFY(near1000(900.5f) && !near1000(900.0f) && !near1000(1100.0f) && !near1000(nan));
         QVERIFY(nearReference(95.0f, -100.0f) && nearReference(110.0f, 100.0f));
-        QVERIFY(!nearReference(89.0f, 100.0f) && !nearReference(-95.0f, -100.0f));
-        QVERIFY(!nearReference(nan, 100.0f));
+        QVERIFY(!nearReference(89.0f, 100.0f) && !nearReference(-95.0f, -100.0f) && !nearReference(nan, 100.0f));
     }
 };
 

@@ -4,10 +4,8 @@
 #include "woxFakeClock.h"
 #include "woxFakeSerialPort.h"
 
-#include <QtEndian>
 #include <QtTest>
 
-#include <cstring>
 #include <limits>
 #include <numeric>
 
@@ -29,12 +27,10 @@ Frames frames(const QString &text)
 QByteArray woxFloatReply(const QVector<float> &values)
 {
     QByteArray bytes;
-    for (const float value : values) {
-        quint32 bits = 0;
-        std::memcpy(&bits, &value, sizeof bits);
-        const quint32 wire = qToBigEndian(bits);
-        bytes.append(reinterpret_cast<const char *>(&wire), sizeof wire);
-    }
+    QDataStream stream(&bytes, QIODevice::WriteOnly);
+    stream.setFloatingPointPrecision(QDataStream::SinglePrecision);
+    for (const float value : values)
+        stream << value;
     return bytes;
 }
 

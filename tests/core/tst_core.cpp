@@ -8,11 +8,11 @@
 
 namespace {
 
-// Every report the facade broadcasts, by name in arrival order with its error; the last of a few kinds is kept whole.
+// Every report the facade broadcasts, by name in arrival order, " failed" added to a failure; the last of a few kinds
+// is kept whole.
 struct woxReportRecorder : QObject
 {
     QStringList names;
-    QList<woxCoreError> errors;
     woxCoreReportSensor sensor;
     woxCoreReportRxAux rxAux;
     woxCoreReportRxStress rxStress;
@@ -21,8 +21,7 @@ struct woxReportRecorder : QObject
     void listen(woxCore *core, void (woxCore::*signal)(Report), const char *name, Report *last = nullptr)
     {
         connect(core, signal, this, [=](const Report &report) {
-            names.append(name);
-            errors.append(report.error);
+            names.append(name + QString(report.error.code ? " failed" : ""));
             if (last)
                 *last = report;
         });
@@ -88,8 +87,6 @@ private slots:
                  QStringList({"Discover", "Signal", "Resistance", "Calibrate", "Sensor", "ET2D",
                               "VES", "Clock", "Production", "TxAux", "SwAux", "RxAux",
                               "RxStress", "Sensor", "Sound"}));
-        for (const woxCoreError &error : qAsConst(recorder.errors))
-            QCOMPARE(error.code, quint8(0));
         // The stop-all job wrote to the never-opened port and stayed silent.
         QCOMPARE(diagnostics.lines(),
                  QVector<QString>(5, "woxCoreThread error: no data sent, port was closed").toList());

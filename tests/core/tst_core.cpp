@@ -8,8 +8,7 @@
 
 namespace {
 
-// Every report the facade broadcasts, by name in arrival order, " failed" added to a failure; the last of a few kinds
-// is kept whole.
+// The facade's reports by name in arrival order (" failed" marks a failure), the last of a few kinds kept whole.
 struct woxReportRecorder : QObject
 {
     QStringList names;
@@ -83,10 +82,8 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(recorder.names.size(), 15, 20000);
         // A report is relayed only once its job has ended: nothing more is queued.
         QCoreApplication::sendPostedEvents();
-        QCOMPARE(recorder.names,
-                 QStringList({"Discover", "Signal", "Resistance", "Calibrate", "Sensor", "ET2D",
-                              "VES", "Clock", "Production", "TxAux", "SwAux", "RxAux",
-                              "RxStress", "Sensor", "Sound"}));
+        QCOMPARE(recorder.names.join(' '), QString("Discover Signal Resistance Calibrate Sensor ET2D VES Clock "
+                                                   "Production TxAux SwAux RxAux RxStress Sensor Sound"));
         // The stop-all job wrote to the never-opened port and stayed silent.
         QCOMPARE(diagnostics.lines(),
                  QVector<QString>(5, "woxCoreThread error: no data sent, port was closed").toList());
@@ -98,8 +95,7 @@ private slots:
         QCOMPARE(recorder.rxAux.error.toString(), QStringLiteral("Canceled by user"));
     }
 
-    // What the stand-in records and delivers must be what the real facade would take and broadcast, replies coming
-    // after the caller has returned.
+    // The stand-in records and delivers what the facade would take and broadcast, replying after the caller returns.
     void doubleRecordsAndAnswersLikeTheFacade()
     {
         woxCoreDouble double_;
@@ -107,10 +103,8 @@ private slots:
         woxReportRecorder recorder(core);
         double_.answer(woxCoreDouble::RxStress, woxCoreReportRxStress{{}, "OK"});
         double_.answer(woxCoreDouble::RxStress, woxCoreReportRxStress{{}, "FAIL"});
-        woxMeasureOptions options;
-        options.pauseCode = 7;
         core->txAux(woxTxRequest());
-        core->measureSignal(woxMake::coreQuadripole(0, 3, 1, 2), options);
+        core->measureSignal(woxMake::coreQuadripole(0, 3, 1, 2), woxMeasureOptions{2, false, 7});
         core->rxStress(woxStressRequest());
         core->rxStress(woxStressRequest());
         core->stop();

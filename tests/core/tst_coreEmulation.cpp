@@ -11,26 +11,18 @@
 
 using woxMake::coreQuadripole;
 
-// The worker's waits and emulated jobs, called directly on the test thread with the time of day and the random draws
-// injected.
+// The worker's waits and emulated jobs, run on the test thread with the time of day and the random draws injected.
 class tst_coreEmulation : public QObject
 {
     Q_OBJECT
 
-private:
-    QScopedPointer<woxDiagnosticCapture> diagnostics;
-
     static QString errorLine(const QString &text) { return "woxCoreThread error: " + text; }
 
 private slots:
-    void init() { diagnostics.reset(new woxDiagnosticCapture); }
-
-    void cleanup() { diagnostics.reset(); }
-
-    // Counts beyond the option lists are refused before any sample is made; electrodes without spacing give no
-    // geometry, yet every value stays a number.
+    // Counts beyond the option lists are refused before any sample; electrodes without spacing still give numbers.
     void emulatedJobs()
     {
+        woxDiagnosticCapture diagnostics;
         woxFakeRandom random({0, 0});
         woxCoreThreadProbe thread;
         QVERIFY(thread.doTxAux().error.code == 0 && thread.doSwAux().error.code == 0);
@@ -55,14 +47,14 @@ private slots:
             report = thread.doSignal();
             QVERIFY(report.error.code == 14 && report.pulse1TxVoltage.isEmpty());
         }
-        QCOMPARE(diagnostics->lines(), QStringList({errorLine("doSignal pulseCode is invalid: 199"),
+        QCOMPARE(diagnostics.lines(), QStringList({errorLine("doSignal pulseCode is invalid: 199"),
                                                     errorLine("doSignal pauseCode is invalid: 199")}));
     }
 
-    // Waits are checked by what they ask for, never by how long they took. Above 30 s is refused, a long product
-    // whole rather than cut to 16 bits.
+    // Waits are checked by what they ask for. Above 30 s is refused, a long product whole rather than cut to 16 bits.
     void delaysAndCancels()
     {
+        woxDiagnosticCapture diagnostics;
         woxFakeClock clock(QDateTime(QDate(2024, 1, 1), QTime(0, 0)));
         woxCoreThreadProbe thread;
         thread.setJobRxAux(woxRxRequest{0, 3277, true});   // 3277 x 20 ms is 65540 ms, in 16 bits 4 ms
@@ -72,7 +64,7 @@ private slots:
         options.pulseDuration = 11000;  // 66000 ms of rest, in 16 bits 464 ms
         thread.markElectrodesUsed(QVector<woxElectrode>(), options);
         QVERIFY(!thread.waitElectrodeRest(QVector<woxElectrode>{5}));
-        QCOMPARE(diagnostics->lines(), QStringList({errorLine("delay msec is invalid: 65540"),
+        QCOMPARE(diagnostics.lines(), QStringList({errorLine("delay msec is invalid: 65540"),
                                                     errorLine("delay msec is invalid: 30001"),
                                                     "Wait 66000msec...",
                                                     errorLine("delay msec is invalid: 66000")}));

@@ -22,8 +22,7 @@ const char *const resultHead = "3F F0 00 00 00 00 00 00  40 00 00 00 00 00 00 00
 const char *const resultTail = "40 10 00 00 00 00 00 00  40 20 00 00 00 00 00 00  01"
                                "00 02 00 00 00 3F F0 00 00 00 00 00 00 03 05 19";
 
-// The value streams to `bytes`, and what is read back from them streams to them again, which catches a reader whose
-// fields differ from the writer's.
+// The value streams to `bytes`, which read back stream the same: a reader whose fields differ from the writer's fails.
 template <typename T>
 void checkStreamForm(const T &value, const QByteArray &bytes)
 {
@@ -43,8 +42,7 @@ private slots:
     // Stream forms written out by hand, and a decay count the bytes cannot hold.
     void goldenStreamForms()
     {
-        // Pulse and pause codes 48 and 23 with IP, deviation 0.25 %, stacking 1 to 9, transmitter at 100 %; the pulse
-        // duration of 200 ms is not streamed.
+        // Codes 48 and 23 with IP, deviation 0.25 %, stacking 1 to 9, transmitter 100 %; the 200 ms are not streamed.
         const woxMeasureOptions options{48, true, 23, 0.25f, 1, 9, 100, 200};
         checkStreamForm(options, woxHex("00 30  01  00 17  3F D0 00 00 00 00 00 00  01  09  64"));
         checkStreamForm(woxMake::coreQuadripole(woxRemoteCurrentElectrode, 3, woxRemotePotentialElectrode, 300, 12),

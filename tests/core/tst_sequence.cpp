@@ -96,8 +96,7 @@ private slots:
     // once, without a factor, their positions kept; wire 40 is off.
     void runOrder()
     {
-        // Run sizes 4, 3, 3, 3, 3, 1: (2,3) measures on 0, A of the first run, and waits three runs; then a history
-        // forgotten.
+        // Run sizes 4, 3, 3, 3, 3, 1: (2,3) measures on 0, A of the first run, and waits three runs; then forgetting.
         for (const QStringList &row : QList<QStringList>{
                  {"0,1,56,57 0,1,58,59 0,1,60,61 0,1,62,63 2,3,0,45 2,3,46,47 2,3,48,49 10,11,44,45 10,11,46,47 "
                   "10,11,48,49 20,21,44,45 20,21,46,47 20,21,48,49 30,31,44,45 30,31,46,47 30,31,48,49 50,51,60,61",
@@ -124,9 +123,8 @@ private slots:
         }
     }
 
-    // Overlapping sets of several types, the first every cell of a gradient. Qt seeds its hashes per process: a hash
-    // that decided any order in the file would give other bytes under another seed. The set list stores counts in 16
-    // bits: a larger one shows as the largest rather than wrapping round.
+    // Overlapping sets, the first every cell of a gradient. Qt seeds its hashes per process: a hash deciding any order
+    // in the file gives other bytes under another seed. A count beyond 16 bits shows as the largest, not wrapped.
     void overlappingSetsUnderEveryHashSeed()
     {
         woxTemplateContent c = content(2, {});
@@ -151,9 +149,8 @@ private slots:
         QCOMPARE(int(session.sets.first().quadripoleCount), 65535);
     }
 
-    // One cable at 5 m; Wenner alpha at L = 10 and Schlumberger at S = L = 10 place the same quadripoles,
-    // (0,30,10,20) and (1,31,11,21): one row each for both sets, K = 2 pi x 50 m. A failed write over the file leaves
-    // it whole.
+    // One cable at 5 m; Wenner alpha at L = 10 and Schlumberger at S = L = 10 place the same (0,30,10,20) and
+    // (1,31,11,21): one row each for both sets, K = 2 pi x 50 m. A failed write over the file leaves it whole.
     void goldenSessionFileSurvivesFailedWrites()
     {
         woxCableConfiguration configuration = woxMake::allWiresEnabled(1);

@@ -12,8 +12,7 @@ class tst_basics : public QObject
     Q_OBJECT
 
 private slots:
-    // The first line of a port file names the port, blanks removed and a tab kept; no file, or a blank first line,
-    // gives the default port.
+    // A port file's first line names the port, blanks removed, a tab kept; no file or a blank line: the default.
     void portFiles()
     {
         QCOMPARE(corePortName() + " " + gpsPortName(), QString("COM1 COM2"));
@@ -37,8 +36,7 @@ private slots:
         const woxCommandResult ok = real.run("sh", {"-c", "echo hi; exit 3"}, 5000);
         QCOMPARE(QString("%1 %2 %3").arg(ok.status).arg(ok.exitCode).arg(QString(ok.output)),
                  QString("%1 3 hi\n").arg(woxCommandResult::Finished));
-        // A started command runs on after start() returns, is killed past its limit and disposed of; so is one that
-        // never starts.
+        // A started command runs on after start(), is killed past its limit and disposed of; so is one never started.
         real.start("sh", {"-c", "sleep 10"}, 300);
         real.start("/nonexistent/program", {}, 300);
         const QList<QProcess *> started = QCoreApplication::instance()->findChildren<QProcess *>();

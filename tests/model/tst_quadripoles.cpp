@@ -62,9 +62,8 @@ private slots:
         QCOMPARE(interpolate(2, 0.5f, 2, 1.5f, 7), 1.0f);   // equal abscissae: the mean
     }
 
-    // "type spacing-row level factor" by hand: every knot of the three coefficient tables (n = L / S with S = 1, so
-    // level n - 1 of row 0), the fixed coefficients, ratios between knots, the last cells, and each type through its
-    // partner.
+    // "type spacing-row level factor" by hand: every knot of the three coefficient tables (n = L / S, S = 1: level
+    // n - 1 of row 0), the fixed coefficients, ratios between knots, the last cells, each type through its partner.
     void handValues()
     {
         for (const char *row : {"0 0 0 0.519", "12 29 0 0.519", "0 29 98 51.381", "1 0 0 0.417", "14 0 0 0.594",
@@ -79,8 +78,7 @@ private slots:
         }
     }
 
-    // Written from the rule in the stored layout: dimensions, 22 entries highest code first, each 30 rows of 99
-    // doubles. Failures are reported.
+    // Written from the rule as stored: dimensions, 22 entries highest code first, 30 rows of 99 doubles; failures told.
     void generatedLayoutAndFailures()
     {
         woxFakeCommandRunner runner;
@@ -125,10 +123,9 @@ private slots:
         }
     }
 
-    // "cables type spacing level count first last x [off from]": a cell at 5 m gives count quadripoles (-1: the cell
-    // does not apply), the first and last, x where the first stands; optionally with electrode `off` disabled or only
-    // positions reaching electrode `from`. Worked out from each family's pattern, positions = electrodes - spread per
-    // placement; 65535 and 65534 are the remote electrodes.
+    // "cables type spacing level count first last x [off from]": a cell at 5 m gives count quadripoles (-1: no such
+    // cell), the first and last, x of the first; optionally electrode `off` disabled or only positions reaching `from`.
+    // From each family's pattern, positions = electrodes - spread per placement; 65535 and 65534 are remote.
     void families()
     {
         auto text = [](const woxQuadripole &q) { return QString("%1,%2,%3,%4").arg(q.a).arg(q.b).arg(q.m).arg(q.n); };
@@ -174,9 +171,8 @@ private slots:
         }
     }
 
-    // "type a b m n weight": a gradient depth falls off as a Gaussian of where the inner dipole sits between the
-    // outer pair (reciprocal codes swap the pairs); a collapsed pair and other types keep it. A quadripole is its
-    // four electrodes, whatever its cell, position or depth.
+    // "type a b m n weight": a gradient depth falls off as a Gaussian of where the inner dipole sits in the outer pair
+    // (reciprocal codes swap pairs); a collapsed pair and other types keep it. A quadripole is its four electrodes.
     void depthWeightsAndIdentity()
     {
         for (const char *row : {"8 0 3 1 2 1", "8 0 5 1 2 0.6615", "8 0 9 1 2 0.3173", "11 0 9 0 0 0.0756",
@@ -197,8 +193,7 @@ private slots:
         QVERIFY(!(first == swapped) && qHash(first) != qHash(swapped));
     }
 
-    // A set walked through the template screen's edits. Schlumberger on two cables: cell (0, 0) has spread 3 (61
-    // positions), (1, 2) spread 8 (56).
+    // The template screen's edits. Schlumberger on two cables: cell (0, 0) spread 3 (61 positions), (1, 2) 8 (56).
     void templateSetEditing()
     {
         woxTemplateSet s = woxMake::templateSet(2, 5.0f, 3, {{0, 0}, {1, 2}});

@@ -78,9 +78,8 @@ private slots:
                                        + woxHex("02 40 04 00 00 00 00 00 00"));
     }
 
-    // Counts are refused before anything is allocated from them; the lists of a refused record are left empty, a
-    // refused set as it was. Sound bytes replace what the target held, and shorter prefixes of them are refused. In a
-    // set, offsets 0, 6189 and 6190 hold the type, the cables and the spacing.
+    // Counts are refused before allocating; a refused record's lists are left empty, a refused set as it was. Sound
+    // bytes replace the target, their prefixes are refused. A set holds type, cables, spacing at 0, 6189, 6190.
     void reading()
     {
         const QByteArray set = woxStreamed(woxMake::templateSet(2, 5.0f, 0, {{0, 0}}));
@@ -113,9 +112,8 @@ private slots:
         }
     }
 
-    // {spacing, a, b, m, n, k}: closed forms at 5 m (b the potential dipole, n b the nearest current-potential
-    // distance) for Wenner, dipole-dipole, Schlumberger, pole-dipole and pole-pole; remote electrodes stand far off;
-    // the sign of the spacing is dropped; without one the electrodes are taken.
+    // {spacing, a, b, m, n, k}: closed forms at 5 m for Wenner, dipole-dipole, Schlumberger, pole-dipole, pole-pole;
+    // remote electrodes stand far off; a spacing's sign is dropped; without one the electrodes are taken.
     void geometricFactor()
     {
         for (const QVector<double> &row : QList<QVector<double>>{

@@ -238,19 +238,17 @@ private slots:
         QVERIFY(rig->thread.clockGet(date, time));   // 1999-12-31 23:59:58
         QCOMPARE(QDateTime(date, time), QDateTime(QDate(2000, 12, 31), QTime(23, 59, 58)));
         QVERIFY(rig->thread.clockGet(date, time) && !date.isValid() && !time.isValid());   // month 13
-        QVERIFY(rig->thread.intTxStart(33) && rig->thread.intTxStartNoDelay(34) && rig->thread.refTxStart(36)
-                && rig->thread.refTxStop() && rig->thread.rxRange(255, 0) && rig->thread.rxInput(8, 1)
-                && rig->thread.rxReset(255) && rig->thread.rxCalibrate(25, 19, 1)
-                && rig->thread.rxCalibrateDefault(25) && rig->thread.rxClear(8) && rig->thread.swReset(41)
-                && rig->thread.swResetAll() && rig->thread.swApply(42)
-                && rig->thread.rxStart(QVector<quint8>{8, 25, 8}, 100) && rig->thread.rxStart(woxAddress(9), 3000)
-                && rig->thread.clockSet(QDate(2024, 3, 5), QTime(14, 7, 9)) && rig->thread.soundPlay(-2));
+        woxCoreThreadProbe &t = rig->thread;
+        QVERIFY(t.intTxStart(33) && t.intTxStartNoDelay(34) && t.refTxStart(36) && t.refTxStop() && t.rxRange(255, 0)
+                && t.rxInput(8, 1) && t.rxReset(255) && t.rxCalibrate(25, 19, 1) && t.rxCalibrateDefault(25)
+                && t.rxClear(8) && t.swReset(41) && t.swResetAll() && t.swApply(42)
+                && t.rxStart(QVector<quint8>{8, 25, 8}, 100) && t.rxStart(woxAddress(9), 3000)
+                && t.clockSet(QDate(2024, 3, 5), QTime(14, 7, 9)) && t.soundPlay(-2));
         QCOMPARE(rig->port->frames(),
-                 frames("07 23 00 00, 05 28 00 00, 05 28 00 00, 07 21 00 00, 07 22 00 00, 06 24 00 00,"
-                        "06 1E 00 00, FF 0D 00 01 00, 08 0E 00 01 01, FF 0F 00 00, 19 13 00 02 00 01,"
-                        "19 14 00 00, 08 15 00 00, 29 3C 00 00, FE 3C 00 00, 2A 43 00 00,"
-                        "FF 0C 00 06 00 64 00 02 00 01, FF 0C 00 06 0B B8 00 00 00 02,"
-                        "05 29 00 07 07 E8 03 05 0E 07 09, 04 32 00 01 FE"));
+                 frames("07 23 00 00, 05 28 00 00, 05 28 00 00, 07 21 00 00, 07 22 00 00, 06 24 00 00, 06 1E 00 00,"
+                        "FF 0D 00 01 00, 08 0E 00 01 01, FF 0F 00 00, 19 13 00 02 00 01, 19 14 00 00, 08 15 00 00,"
+                        "29 3C 00 00, FE 3C 00 00, 2A 43 00 00, FF 0C 00 06 00 64 00 02 00 01,"
+                        "FF 0C 00 06 0B B8 00 00 00 02, 05 29 00 07 07 E8 03 05 0E 07 09, 04 32 00 01 FE"));
         QVERIFY(rig->diagnostics.lines().isEmpty());
         // Settles in the order sent: a start 35 ms, a calibration 40 ms a sample, clearing one receiver 25 ms and
         // every receiver 450 ms, the others 5 ms.
@@ -311,10 +309,9 @@ private slots:
         QVERIFY(rig->thread.swSetQuadripoles(group, inverted));
         QCOMPARE(inverted, QSet<woxAddress>({12}));
         QVERIFY(rig->thread.swPhantom(30));
-        Frames expected = frames("1B 3D 00 01 02, 1B 3E 00 01 01, 1E 3E 00 01 04, 1E 3D 00 01 03,"
-                                 "1F 3D 00 01 15, 1F 42 00 00, 1E 3E 00 01 06, 1E 3D 00 01 05,"
-                                 "2A 3D 00 01 00, 2A 3E 00 01 03, FE 43 00 00,"
-                                 "1E 3F 00 00, 1E 42 00 00");
+        Frames expected = frames("1B 3D 00 01 02, 1B 3E 00 01 01, 1E 3E 00 01 04, 1E 3D 00 01 03, 1F 3D 00 01 15,"
+                                 "1F 42 00 00, 1E 3E 00 01 06, 1E 3D 00 01 05, 2A 3D 00 01 00, 2A 3E 00 01 03,"
+                                 "FE 43 00 00, 1E 3F 00 00, 1E 42 00 00");
         for (woxElectrode e = 0; e <= 63; ++e) {
             if (e % 16 != 4)
                 expected.append(woxHex("1E 3E 00 01") + char(e));

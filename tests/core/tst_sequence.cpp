@@ -25,8 +25,7 @@ woxTemplateContent content(int cables, const QList<woxTemplateSet> &sets, const 
     result.sets = sets;
     for (const QString &q : varnex.split(' ', Qt::SkipEmptyParts)) {
         const QStringList e = q.split(',');
-        result.varnexQuadripoles
-            << woxMake::quadripole(e[0].toInt(), e[1].toInt(), e[2].toInt(), e[3].toInt());
+        result.varnexQuadripoles << woxMake::quadripole(e[0].toInt(), e[1].toInt(), e[2].toInt(), e[3].toInt());
     }
     return result;
 }
@@ -128,8 +127,7 @@ private slots:
     void overlappingSetsUnderEveryHashSeed()
     {
         woxTemplateContent c = content(2, {});
-        for (const QVector<int> &set :
-             QList<QVector<int>>{{8, 1, 1}, {0, 1, 1}, {3, 1, 1}, {4, 3, 2}, {16, 3, 3}}) {
+        for (const QVector<int> &set : QList<QVector<int>>{{8, 1, 1}, {0, 1, 1}, {3, 1, 1}, {4, 3, 2}, {16, 3, 3}}) {
             QList<QPair<int, int>> cells;   // every set[1]-th row, every set[2]-th level
             for (int cell = 0; cell < 30 * 99; ++cell) {
                 if (cell / 99 % set[1] == 0 && cell % 99 % set[2] == 0)
@@ -156,8 +154,7 @@ private slots:
         woxCableConfiguration configuration = woxMake::allWiresEnabled(1);
         configuration.remoteTxResistance = -1.0f;
         configuration.remoteTxPresent = true;
-        const woxTemplateContent c =
-            content(1, {templateSet(1, 5.0f, 0, {{0, 9}}), templateSet(1, 5.0f, 3, {{9, 9}})});
+        const woxTemplateContent c = content(1, {templateSet(1, 5.0f, 0, {{0, 9}}), templateSet(1, 5.0f, 3, {{9, 9}})});
         runner.calls.clear();
         QCOMPARE(generate(c, &configuration, path("golden")), 2);
         // Counting alone writes nothing; the file written is synced.
@@ -165,8 +162,7 @@ private slots:
         QVERIFY(!QFile::exists(path("none")));
         QCOMPARE(runner.calls.size() == 1 ? runner.calls.at(0).program : QString(), QString("/bin/sync"));
         // Four floats, no decay, chargeability, quality, not valid; default options.
-        const QString nothingMeasured =
-            QString("00 ").repeated(53) + "00 02 00 00 00 3F F0 00 00 00 00 00 00 03 05 19";
+        const QString nothingMeasured = QString("00 ").repeated(53) + "00 02 00 00 00 3F F0 00 00 00 00 00 00 03 05 19";
         const QByteArray expected = woxHex(
             QString("33 11 44 22"
                     // summary: spacing 5, 1 cable, 4 quadripoles, 2 runs, array counts highest type first (3: 1 set,
@@ -199,8 +195,8 @@ private slots:
         QCOMPARE(readAll(path("golden")), expected);
         QCOMPARE(QDir(dir.path()).entryList({"golden*"}, QDir::Files), QStringList{"golden.woxSession"});
         QCOMPARE(generate(larger, &configuration, dir.filePath("no/such.woxSession")), -1);
-        QCOMPARE(diagnostics.lines(),
-                 QStringList({"File error: File too large", "File error: No such file or directory"}));
+        const QString tooLarge = "File error: File too large", missing = "File error: No such file or directory";
+        QCOMPARE(diagnostics.lines(), QStringList({tooLarge, missing}));
     }
 };
 

@@ -34,8 +34,7 @@ QString state(const woxTemplateSet &set)
     for (int s = 0; s < 30; ++s) {
         for (int l = 0; l < 99; ++l) {
             const QString cell = QString(" %1,%2").arg(s).arg(l);
-            state += (set.mainGrid()[s][l] ? cell : QString())
-                     + (set.auxGrid()[s][l] ? cell + "+" : QString());
+            state += (set.mainGrid()[s][l] ? cell : QString()) + (set.auxGrid()[s][l] ? cell + "+" : QString());
         }
     }
     return state;

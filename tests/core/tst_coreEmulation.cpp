@@ -23,20 +23,28 @@ private slots:
     void emulatedJobs()
     {
         woxDiagnosticCapture diagnostics;
-        woxFakeRandom random({0, 0});
+        woxFakeRandom random({4, 2, 9, 4});   // ET2D p 4.5 and q 2.5, then VES x 9.01 and y 4.01
         woxCoreThreadProbe thread;
         QVERIFY(thread.doTxAux().error.code == 0 && thread.doSwAux().error.code == 0);
         QCOMPARE(thread.waits, QList<quint16>({1000, 1000}));
 
-        thread.setJobET2D({{coreQuadripole(0, 0, 0, 0, 0), coreQuadripole(5, 5, 5, 5, 0),
-                            coreQuadripole(65535, 0, 65534, 0, 0)}, woxMeasureOptions{2, true, 1}});
+        thread.setJobET2D({{coreQuadripole(0, 0, 0, 0, 0), coreQuadripole(5, 5, 5, 5, 0), coreQuadripole(65535, 0,
+                            65534, 0, 0), coreQuadripole(0, 3, 1, 2, 0)}, woxMeasureOptions{2, true, 1}});
         const woxCoreReportET2D et2d = thread.doET2D();
-        QCOMPARE(et2d.results.size(), 3);
+        QCOMPARE(et2d.results.size(), 4);
         for (const woxMeasureResult &r : et2d.results) {
             for (const float value : r.decay + QVector<float>{r.txVoltage, r.txCurrent, r.rxVoltage,
                                                               r.chargeability, r.rxS, r.quality})
                 QVERIFY(std::isfinite(value));
         }
+        // Span 3 around 1.5 at 25 %: quality, rx voltage, tx voltage and current, rxS.
+        const woxMeasureResult &r = et2d.results.last();
+        QCOMPARE(QString("%1 %2 %3 %4 %5").arg(r.quality).arg(r.rxVoltage).arg(r.txVoltage).arg(r.txCurrent).arg(r.rxS),
+                 QString("0.0025 10.0302 153125 69.816 3.28493"));
+        thread.setJobVES(woxMeasureOptions());
+        const woxMeasureResult ves = thread.doVES().result;
+        QCOMPARE(QString("%1 %2 %3").arg(ves.rxVoltage).arg(ves.txCurrent).arg(ves.chargeability),
+                 QString("9.01 4.01 5.01"));
 
         thread.setJobSignal(coreQuadripole(0, 3, 1, 2, 0), woxMeasureOptions{198, true, 198});
         woxCoreReportSignal report = thread.doSignal();

@@ -42,6 +42,9 @@ struct Rig
     woxFakeSerialPort *const port = new woxFakeSerialPort;
     Rig() { thread.setPort(port); }
 
+    // The code a step failed with, -1 when it succeeded.
+    int failure(bool result) const { return result ? -1 : thread.error.code; }
+
     // False, code 14, just the line for `text`, no frame beyond the `frames` before; cleared for the next refusal.
     void expectRefused(bool result, const QString &text, int frames = 0)
     {
@@ -116,16 +119,14 @@ private slots:
         QVERIFY(rig->thread.waitForJob(10000));
         for (const int samples : {751, 1639}) {
             rig->thread.cancel();
-            QVERIFY(!rig->thread.rxCalibrate(255, 16, quint16(samples)));
-            QCOMPARE(rig->thread.error.code, quint8(13));
+            QCOMPARE(rig->failure(rig->thread.rxCalibrate(255, 16, quint16(samples))), 13);
         }
         QCOMPARE(rig->port->frames(), frames("07 1E 00 01 00, 06 1E 00 00, FF 0F 00 00, FE 3C 00 00,"
                                         "04 32 00 01 00, FF 10 00 02 02 EF, FF 10 00 02 06 67"));
         QVERIFY(rig->diagnostics.lines().isEmpty());
         rig->port->setOpen(false);
         rig->thread.cancel();
-        QVERIFY(!rig->thread.swApply(254));
-        QCOMPARE(rig->thread.error.code, quint8(3));
+        QCOMPARE(rig->failure(rig->thread.swApply(254)), 3);
         QVERIFY(rig->thread.cancelPending());
     }
 
@@ -139,8 +140,7 @@ private slots:
         QCOMPARE(rig->thread.lastSentDevice, -1);
         rig->port->queueReply(woxHex("01 AB"));
         QVERIFY(rig->thread.sendMessage(8, 10, woxHex("00 02")));
-        QVERIFY(!rig->thread.receive(3, 20));
-        QCOMPARE(rig->thread.error.code, quint8(4));
+        QCOMPARE(rig->failure(rig->thread.receive(3, 20)), 4);
         QCOMPARE(rig->diagnostics.lines(),
                  QStringList({errorLine("no data received, wait / available: 3 / 2"),
                               "Last sent device:command: 8:10", "Input buffer: 1 AB "}));
@@ -152,8 +152,7 @@ private slots:
         // Readings: four bytes a sample, one more is no reply; 3000 samples are 12000 bytes, the most a read takes.
         rig->port->queueReply(woxHex("3F 80 00 00 00"));
         QVector<float> values;
-        QVERIFY(!rig->thread.rxRead(2, 1, values));
-        QCOMPARE(rig->thread.error.code, quint8(4));
+        QCOMPARE(rig->failure(rig->thread.rxRead(2, 1, values)), 4);
         QVector<float> many(3000);
         std::iota(many.begin(), many.end(), -1500.5f);
         rig->port->queueReply(woxFloatReply(many));
@@ -166,8 +165,7 @@ private slots:
         QVERIFY(rig->thread.swSetNoDelay(254, 0, 5));
         QCOMPARE(rig->port->input(), QByteArray());
         rig->port->queueReply(woxHex("01"));
-        QVERIFY(!rig->thread.swSetNoDelay(254, 1, 0));
-        QCOMPARE(rig->thread.error.code, quint8(4));
+        QCOMPARE(rig->failure(rig->thread.swSetNoDelay(254, 1, 0)), 4);
     }
 
     // Each command refuses an argument out of range before sending, the line naming the argument and the value.
@@ -214,15 +212,13 @@ private slots:
             init();
             for (const QString &state : row[0].split(' '))
                 rig->port->queueReply(woxHex(state));
-            QVERIFY(!rig->thread.txKeepAlive());
-            QCOMPARE(QString::number(rig->thread.error.code), row[1]);
+            QCOMPARE(QString::number(rig->failure(rig->thread.txKeepAlive())), row[1]);
             QCOMPARE(rig->diagnostics.lines(), row.mid(2));
             QVERIFY(rig->thread.txKeepAlive());
             QCOMPARE(rig->port->frames(), sequence);
         }
         rig->port->queueReply(woxHex("01"));   // weak battery or shorted line
-        QVERIFY(!rig->thread.intTxAdjust(31, 0));
-        QCOMPARE(rig->thread.error.code, quint8(11));
+        QCOMPARE(rig->failure(rig->thread.intTxAdjust(31, 0)), 11);
     }
 
     // One frame of each kind, written out by hand; the clock's year is held to 2000..2100, an impossible date invalid.

@@ -175,8 +175,7 @@ private slots:
     void depthWeightsAndIdentity()
     {
         for (const char *row : {"8 0 3 1 2 1", "8 0 5 1 2 0.6615", "8 0 9 1 2 0.3173", "11 0 9 0 0 0.0756",
-                                "18 1 2 0 5 0.6615", "21 1 2 0 9 0.3173", "8 4 4 1 2 1", "18 1 2 6 6 1",
-                                "0 0 9 1 2 1"}) {
+                 "18 1 2 0 5 0.6615", "21 1 2 0 9 0.3173", "8 4 4 1 2 1", "18 1 2 6 6 1", "0 0 9 1 2 1"}) {
             const QStringList v = QString(row).split(' ');
             woxQuadripole q = woxMake::quadripole(v[1].toInt(), v[2].toInt(), v[3].toInt(), v[4].toInt());
             q.computeDepth(5.0f, v[0].toInt());
@@ -198,8 +197,8 @@ private slots:
         woxTemplateSet s = woxMake::templateSet(2, 5.0f, 3, {{0, 0}, {1, 2}});
         QCOMPARE(state(s), QString("117/117 0,0 1,2"));
         QStandardItemModel grid(40, 120);   // off; listed twice: on and off; outside the grid: ignored
-        s.applyMainSelection({grid.index(1, 2), grid.index(0, 1), grid.index(0, 1), grid.index(30, 0),
-                              grid.index(0, 99)});
+        s.applyMainSelection(
+            {grid.index(1, 2), grid.index(0, 1), grid.index(0, 1), grid.index(30, 0), grid.index(0, 99)});
         for (const QPair<int, int> &cell : QList<QPair<int, int>>{{30, 0}, {0, 99}, {0, 0}})
             s.setAuxCell(cell.first, cell.second, true);
         QCOMPARE(state(s), QString("61/61 0,0 0,0+"));

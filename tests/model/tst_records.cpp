@@ -47,8 +47,7 @@ QByteArray gridBytes(const QList<QPair<int, int>> &selected)
 // 24 quadripoles (32 electrodes, spread 8); and the target written again.
 QPair<QString, QByteArray> readAs(const QString &record, const QByteArray &bytes)
 {
-    static const woxTemplateSet prototype = woxMake::templateSet(1, 2.0f, 3, {{1, 2}});
-    woxTemplateSet set = prototype;
+    woxTemplateSet set = woxMake::templateSet(1, 2.0f, 3, {{1, 2}});
     Positions positions{{{7, {}}}};
     if (record != "set") {
         const int status = woxReadBack(bytes, positions);

@@ -56,10 +56,9 @@ private slots:
         QStringList ends;   // of each range of the bus
         for (int address : {0, 8, 23, 24, 25, 26, 41, 42, 43})
             ends << deviceName(woxAddress(address));
-        QCOMPARE(ends.join('|'), QString("Core|Input voltage receiver 1|Input voltage receiver 16|"
-                                         "Output voltage receiver (17)|Output current receiver (18)|"
-                                         "Input voltage receiver 1 switch|Input voltage receiver 16 switch|"
-                                         "Transmitter switch|Unknown device"));
+        QCOMPARE(ends.join('|'), QString("Core|Input voltage receiver 1|Input voltage receiver 16|Output voltage "
+                                         "receiver (17)|Output current receiver (18)|Input voltage receiver 1 switch|"
+                                         "Input voltage receiver 16 switch|Transmitter switch|Unknown device"));
         // Before it starts, a stopwatch answers the time of day.
         woxFakeClock clock(QDateTime(QDate(2026, 1, 2), QTime(0, 1, 2, 3)));
         woxStopwatch watch;

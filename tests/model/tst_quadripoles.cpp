@@ -96,8 +96,7 @@ private slots:
         QVERIFY(runner.calls.size() == 1 && runner.calls.first().program == "/bin/sync");
         QVERIFY(!table->generate(dir.filePath("missing/pseudoDepth.base")));
         QVERIFY(!woxPseudoDepthTable("/nonexistent/pseudoDepth.base").isLoaded());
-        const QString missing = "File error: No such file or directory";
-        QCOMPARE(diagnostics.lines(), QStringList({missing, missing}));
+        QCOMPARE(diagnostics.lines(), QVector<QString>(2, "File error: No such file or directory").toList());
     }
 
     // Only a complete table of 22 types, 30 x 99 each, loads; other dimensions are no damage to report. Rows: bytes

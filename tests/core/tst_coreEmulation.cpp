@@ -28,8 +28,9 @@ private slots:
         QVERIFY(thread.doTxAux().error.code == 0 && thread.doSwAux().error.code == 0);
         QCOMPARE(thread.waits, QList<quint16>({1000, 1000}));
 
-        thread.setJobET2D({{coreQuadripole(0, 0, 0, 0, 0), coreQuadripole(5, 5, 5, 5, 0), coreQuadripole(65535, 0,
-                            65534, 0, 0), coreQuadripole(0, 3, 1, 2, 0)}, woxMeasureOptions{2, true, 1}});
+        thread.setJobET2D({{coreQuadripole(0, 0, 0, 0, 0), coreQuadripole(5, 5, 5, 5, 0),
+                            coreQuadripole(65535, 0, 65534, 0, 0), coreQuadripole(0, 3, 1, 2, 0)},
+                           woxMeasureOptions{2, true, 1}});
         const woxCoreReportET2D et2d = thread.doET2D();
         QCOMPARE(et2d.results.size(), 4);
         for (const woxMeasureResult &r : et2d.results) {
@@ -56,7 +57,7 @@ private slots:
             QVERIFY(report.error.code == 14 && report.pulse1TxVoltage.isEmpty());
         }
         QCOMPARE(diagnostics.lines(), QStringList({errorLine("doSignal pulseCode is invalid: 199"),
-                                                    errorLine("doSignal pauseCode is invalid: 199")}));
+                                                   errorLine("doSignal pauseCode is invalid: 199")}));
     }
 
     // Waits are checked by what they ask for. Above 30 s is refused, a long product whole rather than cut to 16 bits.
@@ -72,15 +73,14 @@ private slots:
         options.pulseDuration = 11000;  // 66000 ms of rest, in 16 bits 464 ms
         thread.markElectrodesUsed(QVector<woxElectrode>(), options);
         QVERIFY(!thread.waitElectrodeRest(QVector<woxElectrode>{5}));
-        QCOMPARE(diagnostics.lines(), QStringList({errorLine("delay msec is invalid: 65540"),
-                                                    errorLine("delay msec is invalid: 30001"),
-                                                    "Wait 66000msec...",
-                                                    errorLine("delay msec is invalid: 66000")}));
-        // An electrode never used counts as rested since midnight: at 00:01:06 exactly enough. A and B of a run
-        // then rest, and M and N alike must have rested before they measure.
+        // An electrode never used counts as rested since midnight: at 00:01:06 exactly enough, no wait and no line.
         clock.current = QDateTime(QDate(2024, 1, 1), QTime(0, 1, 6));
         QVERIFY(thread.waitElectrodeRest(QVector<woxElectrode>{5})
                 && thread.waitElectrodeRest({coreQuadripole(0, 1, 2, 3)}));
+        QCOMPARE(diagnostics.lines(), QStringList({errorLine("delay msec is invalid: 65540"),
+                                                   errorLine("delay msec is invalid: 30001"), "Wait 66000msec...",
+                                                   errorLine("delay msec is invalid: 66000")}));
+        // A and B of a run then rest, and M and N alike must have rested before they measure.
         thread.markElectrodesUsed({coreQuadripole(5, 6, 0, 1)}, options);
         for (const woxCoreQuadripole &q : {coreQuadripole(0, 1, 5, 9), coreQuadripole(0, 1, 9, 6)})
             QVERIFY(!thread.waitElectrodeRest(QList<woxCoreQuadripole>{q}));

@@ -237,19 +237,19 @@ private slots:
         woxCoreThreadProbe &t = rig->thread;
         QVERIFY(t.intTxStart(33) && t.intTxStartNoDelay(34) && t.refTxStart(36) && t.refTxStop() && t.rxRange(255, 0)
                 && t.rxInput(8, 1) && t.rxReset(255) && t.rxCalibrate(25, 19, 1) && t.rxCalibrateDefault(25)
-                && t.rxClear(8) && t.swReset(41) && t.swResetAll() && t.swApply(42) && t.swApply(26)
+                && t.rxClear(8) && t.swReset(41) && t.swResetAll() && t.swApply(42)
                 && t.rxStart(QVector<quint8>{8, 25, 8}, 100) && t.rxStart(woxAddress(9), 3000)
                 && t.clockSet(QDate(2024, 3, 5), QTime(14, 7, 9)) && t.soundPlay(-2));
         QCOMPARE(rig->port->frames(),
                  frames("07 23 00 00, 05 28 00 00, 05 28 00 00, 07 21 00 00, 07 22 00 00, 06 24 00 00, 06 1E 00 00,"
                         "FF 0D 00 01 00, 08 0E 00 01 01, FF 0F 00 00, 19 13 00 02 00 01, 19 14 00 00, 08 15 00 00,"
-                        "29 3C 00 00, FE 3C 00 00, 2A 43 00 00, 1A 43 00 00, FF 0C 00 06 00 64 00 02 00 01,"
+                        "29 3C 00 00, FE 3C 00 00, 2A 43 00 00, FF 0C 00 06 00 64 00 02 00 01,"
                         "FF 0C 00 06 0B B8 00 00 00 02, 05 29 00 07 07 E8 03 05 0E 07 09, 04 32 00 01 FE"));
         QVERIFY(rig->diagnostics.lines().isEmpty());
         // Settles in the order sent: a start 35 ms, a calibration 40 ms a sample, clearing one receiver 25 ms and
         // every receiver 450 ms, the others 5 ms.
         QVERIFY(rig->thread.rxClear(255));
-        QCOMPARE(rig->thread.waits, QList<quint16>({35, 5, 5, 5, 5, 5, 40, 25, 5, 5, 5, 5, 450}));
+        QCOMPARE(rig->thread.waits, QList<quint16>({35, 5, 5, 5, 5, 5, 40, 25, 5, 5, 5, 450}));
     }
 
     // Rows: readings of receivers 24 and 25 under the first adjust pulse, the second pulse's voltage and current, the

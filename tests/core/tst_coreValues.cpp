@@ -22,8 +22,7 @@ const char *const resultHead = "3F F0 00 00 00 00 00 00  40 00 00 00 00 00 00 00
 const char *const resultTail = "40 10 00 00 00 00 00 00  40 20 00 00 00 00 00 00  01"
                                "00 02 00 00 00 3F F0 00 00 00 00 00 00 03 05 19";
 
-// The value streams to `bytes`, and what is read back from them streams to
-// them again, which catches a reader whose fields differ from the writer's.
+// The value streams to `bytes`, which read back stream the same: a reader whose fields differ from the writer's fails.
 template <typename T>
 void checkStreamForm(const T &value, const QByteArray &bytes)
 {
@@ -31,16 +30,6 @@ void checkStreamForm(const T &value, const QByteArray &bytes)
     T read;
     QCOMPARE(woxReadBack(bytes, read), QDataStream::Ok);
     QCOMPARE(woxStreamed(read), bytes);
-}
-
-QList<int> decoratedRows(const woxDeviceTableDataModel &model)
-{
-    QList<int> rows;
-    for (int row = 0; row < model.rowCount(); ++row) {
-        if (!model.data(model.index(row, 0), Qt::DecorationRole).value<QPixmap>().isNull())
-            rows.append(row);
-    }
-    return rows;
 }
 
 } // namespace
@@ -53,32 +42,28 @@ private slots:
     // Stream forms written out by hand, and a decay count the bytes cannot hold.
     void goldenStreamForms()
     {
-        // Pulse and pause codes 48 and 23 with IP, deviation 0.25 %, stacking 1 to 9,
-        // transmitter at 100 %; the pulse duration of 200 ms is not streamed.
+        // Codes 48 and 23 with IP, deviation 0.25 %, stacking 1 to 9, transmitter 100 %; the 200 ms are not streamed.
         const woxMeasureOptions options{48, true, 23, 0.25f, 1, 9, 100, 200};
         checkStreamForm(options, woxHex("00 30  01  00 17  3F D0 00 00 00 00 00 00  01  09  64"));
-        checkStreamForm(woxMake::coreQuadripole(woxRemoteCurrentElectrode, 3,
-                                                woxRemotePotentialElectrode, 300, 12),
+        checkStreamForm(woxMake::coreQuadripole(woxRemoteCurrentElectrode, 3, woxRemotePotentialElectrode, 300, 12),
                         woxHex("FF FF  00 03  FF FE  01 2C  0C"));
 
         // Fields in declaration order, which is not the stream's.
         woxMeasureResult result{1.0f, 2.0f, 0.5f, 4.0f, -1.0f, {}, 8.0f, true, {}};
         QCOMPARE(woxStreamed(result), woxHex(QString(resultHead) + "00 00 00 00" + resultTail));
         result.decay << 0.25f << 3.0f;
-        checkStreamForm(result, woxHex(QString(resultHead) + "00 00 00 02"
-                                       "3F D0 00 00 00 00 00 00  40 08 00 00 00 00 00 00"
-                                       + resultTail));
+        checkStreamForm(result, woxHex(QString(resultHead) + "00 00 00 02  3F D0 00 00 00 00 00 00"
+                                                              "40 08 00 00 00 00 00 00" + resultTail));
 
-        const QByteArray noFix = woxHex("00 00  00 00 00 00 00 00 00 00  00 00 00 00 00 00 00 00"
-                                        "00 25 68 59  00 00 00 00");
         woxGPSFix fix{true, true, 55.75f, -37.5f, QDate(2000, 1, 2), QTime(0, 0, 1, 500)};
         checkStreamForm(fix, woxHex("01 01  40 4B E0 00 00 00 00 00  C0 42 C0 00 00 00 00 00"
                                     "00 25 68 5A  00 00 05 DC"));
         fix.clear();
-        QCOMPARE(woxStreamed(fix), noFix);
+        QCOMPARE(woxStreamed(fix), woxHex("00 00  00 00 00 00 00 00 00 00  00 00 00 00 00 00 00 00"
+                                          "00 25 68 59  00 00 00 00"));
 
-        // 2 samples and the 33 tail bytes leave 49 bytes: room for 6 samples, not 7.
-        // A count that fits is taken and the short rest is an ordinary read error.
+        // 2 samples and the 33 tail bytes leave 49 bytes: room for 6 samples, not 7. A count that fits is taken and
+        // the short rest is an ordinary read error.
         const struct { const char *count; int samples; QDataStream::Status status; int decay; } rows[] = {
             {"FF FF FF FF", 0, QDataStream::ReadCorruptData, 0},
             {"00 00 00 07", 2, QDataStream::ReadCorruptData, 0},
@@ -97,7 +82,8 @@ private slots:
     void errorTexts()
     {
         const QList<QPair<quint16, QString>> texts{{0x2A03, "Can not send command 42"}, {14, "Code bug"},
-            {15, "Unknown error"}, {0x0705, "Device \"" + deviceName(7) + "\" does not respond"}};
+            {15, "Unknown error"}, {6, "External battery is low"}, {7, "Condensation inside"},
+            {0x0705, "Device \"" + deviceName(7) + "\" does not respond"}};
         for (const auto &text : texts) {
             woxCoreError error;
             error.set(text.first);
@@ -109,13 +95,21 @@ private slots:
     void discoveredRowsShowTheDot()
     {
         woxDeviceTableDataModel model;
+        auto decoratedRows = [&model]() {
+            QList<int> rows;
+            for (int row = 0; row < model.rowCount(); ++row) {
+                if (!model.data(model.index(row, 0), Qt::DecorationRole).value<QPixmap>().isNull())
+                    rows << row;
+            }
+            return rows;
+        };
         QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
         model.setDiscovered({1, 2, 42});
         model.setDiscovered({0, 7, 8, 8, 43, 255});
-        QCOMPARE(decoratedRows(model), QList<int>({0, 7, 8}));
+        QCOMPARE(decoratedRows(), QList<int>({0, 7, 8}));
         QCOMPARE(changed.count(), 2);
         model.setDiscovered({});
-        QVERIFY(decoratedRows(model).isEmpty());
+        QVERIFY(decoratedRows().isEmpty());
     }
 };
 

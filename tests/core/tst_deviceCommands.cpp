@@ -4,10 +4,8 @@
 #include "woxFakeClock.h"
 #include "woxFakeSerialPort.h"
 
-#include <QtEndian>
 #include <QtTest>
 
-#include <cstring>
 #include <limits>
 #include <numeric>
 
@@ -29,12 +27,10 @@ Frames frames(const QString &text)
 QByteArray woxFloatReply(const QVector<float> &values)
 {
     QByteArray bytes;
-    for (const float value : values) {
-        quint32 bits = 0;
-        std::memcpy(&bits, &value, sizeof bits);
-        const quint32 wire = qToBigEndian(bits);
-        bytes.append(reinterpret_cast<const char *>(&wire), sizeof wire);
-    }
+    QDataStream stream(&bytes, QIODevice::WriteOnly);
+    stream.setFloatingPointPrecision(QDataStream::SinglePrecision);
+    for (const float value : values)
+        stream << value;
     return bytes;
 }
 
@@ -46,8 +42,10 @@ struct Rig
     woxFakeSerialPort *const port = new woxFakeSerialPort;
     Rig() { thread.setPort(port); }
 
-    // False, error 14, exactly the line for `text`, no frame beyond the
-    // `frames` written before; cleared so the next refusal stands alone.
+    // The code a step failed with, -1 when it succeeded.
+    int failure(bool result) const { return result ? -1 : thread.error.code; }
+
+    // False, code 14, just the line for `text`, no frame beyond the `frames` before; cleared for the next refusal.
     void expectRefused(bool result, const QString &text, int frames = 0)
     {
         QVERIFY(!result);
@@ -59,9 +57,8 @@ struct Rig
     }
 };
 
-// The fake port hands one queued reply to each frame written, so every
-// frame of a sequence gets an entry here: nothing for a command without a
-// reply, the state byte, the readings or the switch acknowledgements.
+// The fake port hands one queued reply to each frame written, so every frame of a sequence gets an entry here:
+// nothing for a command without a reply, the state byte, the readings or the switch acknowledgements.
 struct Script
 {
     woxFakeSerialPort *port;
@@ -77,8 +74,7 @@ struct Script
     Script &acknowledge(int times = 1) { return add(woxHex("01"), times); }
     Script &readings(const QVector<float> &values) { return add(woxFloatReply(values)); }
 
-    // txAdjustCheck after its keep-alive: one first-pulse reading per
-    // receiver, then the second-pulse voltage and current.
+    // txAdjustCheck after its keep-alive: a first-pulse reading per receiver, then the second pulse's voltage, current.
     Script &adjustCheck(const QVector<float> &firstPulse, float voltage2, float current2)
     {
         none().ok().none().ok();
@@ -93,311 +89,256 @@ const float infinity = std::numeric_limits<float>::infinity();
 
 } // namespace
 
-// The single device commands and the measurement sequences built from them,
-// run on the test thread against a scripted port.
+// The single device commands and the sequences built from them, run on the test thread against a scripted port.
 class tst_deviceCommands : public QObject
 {
     Q_OBJECT
 
 private:
     QScopedPointer<Rig> rig;
-    woxCoreThreadProbe *thread = nullptr;
-    woxFakeSerialPort *port = nullptr;
 
     static QString errorLine(const QString &text) { return "woxCoreThread error: " + text; }
 
 private slots:
     void init()
     {
+        rig.reset();   // the old capture goes before the new one starts
         rig.reset(new Rig);
-        thread = &rig->thread;
-        port = rig->port;
     }
 
     void cleanup() { rig.reset(); }
 
-    // Stop-all sends every frame even when canceled. A long calibration's
-    // settle is taken whole (751 x 40 ms is just above one delay, 1639 x 40 ms
-    // no longer fits 16 bits) and canceled at once: a refused one would end
-    // with code 14 and an error line. A failed send skips its settle.
+    // Stop-all sends every frame even when canceled. A long calibration's settle is taken whole (751 x 40 ms is just
+    // above one delay, 1639 x 40 ms no longer fits 16 bits) and canceled at once: a refused one would end with code
+    // 14 and an error line. A failed send skips its settle.
     void cancels()
     {
-        thread->setJobStopAll(0);
-        thread->start();
-        thread->cancel();
-        QVERIFY(thread->waitForJob(10000));
+        rig->thread.setJobStopAll(0);
+        rig->thread.start();
+        rig->thread.cancel();
+        QVERIFY(rig->thread.waitForJob(10000));
         for (const int samples : {751, 1639}) {
-            thread->cancel();
-            QVERIFY(!thread->rxCalibrate(255, 16, quint16(samples)));
-            QCOMPARE(thread->error.code, quint8(13));
+            rig->thread.cancel();
+            QCOMPARE(rig->failure(rig->thread.rxCalibrate(255, 16, quint16(samples))), 13);
         }
-        QCOMPARE(port->frames(), frames("07 1E 00 01 00, 06 1E 00 00, FF 0F 00 00, FE 3C 00 00,"
+        QCOMPARE(rig->port->frames(), frames("07 1E 00 01 00, 06 1E 00 00, FF 0F 00 00, FE 3C 00 00,"
                                         "04 32 00 01 00, FF 10 00 02 02 EF, FF 10 00 02 06 67"));
         QVERIFY(rig->diagnostics.lines().isEmpty());
-        port->setOpen(false);
-        thread->cancel();
-        QVERIFY(!thread->swApply(254));
-        QCOMPARE(thread->error.code, quint8(3));
-        QVERIFY(thread->cancelPending());
+        rig->port->setOpen(false);
+        rig->thread.cancel();
+        QCOMPARE(rig->failure(rig->thread.swApply(254)), 3);
+        QVERIFY(rig->thread.cancelPending());
     }
 
-    // At most 16 data bytes go in a frame; a reply must be exactly the size
-    // awaited, and one that falls short is reported with what did arrive.
+    // At most 16 data bytes a frame; a reply must be exactly the size awaited, and a short one is shown as it arrived.
     void frameLink()
     {
-        QVERIFY(thread->sendMessage(8, 12, woxHex("00 01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 0E 0F")));
-        QCOMPARE(port->frames(), frames("08 0C 00 10 00 01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 0E 0F"));
-        rig->expectRefused(thread->sendMessage(8, 12, QByteArray(17, '\x01')),
+        QVERIFY(rig->thread.sendMessage(8, 12, woxHex("00 01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 0E 0F")));
+        QCOMPARE(rig->port->frames(), frames("08 0C 00 10 00 01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 0E 0F"));
+        rig->expectRefused(rig->thread.sendMessage(8, 12, QByteArray(17, '\x01')),
                            "sendMessage dataBytes.size() exceeds 16", 1);
-        QCOMPARE(thread->lastSentDevice, -1);
-        port->queueReply(woxHex("01 AB"));
-        QVERIFY(thread->sendMessage(8, 10, woxHex("00 02")));
-        QVERIFY(!thread->receive(3, 20));
-        QCOMPARE(thread->error.code, quint8(4));
+        QCOMPARE(rig->thread.lastSentDevice, -1);
+        rig->port->queueReply(woxHex("01 AB"));
+        QVERIFY(rig->thread.sendMessage(8, 10, woxHex("00 02")));
+        QCOMPARE(rig->failure(rig->thread.receive(3, 20)), 4);
         QCOMPARE(rig->diagnostics.lines(),
                  QStringList({errorLine("no data received, wait / available: 3 / 2"),
                               "Last sent device:command: 8:10", "Input buffer: 1 AB "}));
-        QCOMPARE(port->bytesAvailable(), qint64(0));
+        QCOMPARE(rig->port->bytesAvailable(), qint64(0));
         rig->diagnostics.clear();
-        rig->expectRefused(!thread->readBytes(0).isEmpty(), "read dataBytes is invalid: 0", 2);
-        rig->expectRefused(!thread->readBytes(12001).isEmpty(), "read dataBytes is invalid: 12001", 2);
+        rig->expectRefused(!rig->thread.readBytes(0).isEmpty(), "read dataBytes is invalid: 0", 2);
+        rig->expectRefused(!rig->thread.readBytes(12001).isEmpty(), "read dataBytes is invalid: 12001", 2);
 
-        // Readings: four bytes a sample, one byte too many is no reply; the
-        // most samples are 12000 bytes, the most a read takes.
-        port->queueReply(woxHex("3F 80 00 00 00"));
+        // Readings: four bytes a sample, one more is no reply; 3000 samples are 12000 bytes, the most a read takes.
+        rig->port->queueReply(woxHex("3F 80 00 00 00"));
         QVector<float> values;
-        QVERIFY(!thread->rxRead(2, 1, values));
-        QCOMPARE(thread->error.code, quint8(4));
+        QCOMPARE(rig->failure(rig->thread.rxRead(2, 1, values)), 4);
         QVector<float> many(3000);
         std::iota(many.begin(), many.end(), -1500.5f);
-        port->queueReply(woxFloatReply(many));
-        QVERIFY(thread->rxRead(8, 3000, values));
-        QCOMPARE(port->frames().last(), woxHex("08 0A 00 02 0B B8"));
+        rig->port->queueReply(woxFloatReply(many));
+        QVERIFY(rig->thread.rxRead(8, 3000, values));
+        QCOMPARE(rig->port->frames().last(), woxHex("08 0A 00 02 0B B8"));
         QCOMPARE(values, many);
 
         // A broadcast awaits an acknowledgement from each of the 17 switches.
-        port->queueReply(QByteArray(17, '\1'));
-        QVERIFY(thread->swSetNoDelay(254, 0, 5));
-        QCOMPARE(port->input(), QByteArray());
-        port->queueReply(woxHex("01"));
-        QVERIFY(!thread->swSetNoDelay(254, 1, 0));
-        QCOMPARE(thread->error.code, quint8(4));
+        rig->port->queueReply(QByteArray(17, '\1'));
+        QVERIFY(rig->thread.swSetNoDelay(254, 0, 5));
+        QCOMPARE(rig->port->input(), QByteArray());
+        rig->port->queueReply(woxHex("01"));
+        QCOMPARE(rig->failure(rig->thread.swSetNoDelay(254, 1, 0)), 4);
     }
 
-    // Each command refuses an argument out of its range before anything is
-    // sent, with the line naming the argument and the value.
+    // Each command refuses an argument out of range before sending, the line naming the argument and the value.
     void refusals()
     {
         // An empty list is refused before the samples are looked at.
-        QVERIFY(!thread->rxStart(QVector<quint8>(), 0));
-        QCOMPARE(rig->diagnostics.lines(), QStringList{errorLine("rxStart devices are empty")});
-        rig->diagnostics.clear();
-        rig->expectRefused(thread->rxStart(QVector<quint8>{8}, 3001), "rxStart samples is invalid: 3001");
-        rig->expectRefused(thread->rxStart(QVector<quint8>{8, 7, 26}, 1),
+        rig->expectRefused(rig->thread.rxStart(QVector<quint8>(), 0), "rxStart devices are empty");
+        rig->expectRefused(rig->thread.rxStart(QVector<quint8>{8}, 3001), "rxStart samples is invalid: 3001");
+        rig->expectRefused(rig->thread.rxStart(QVector<quint8>{8, 7, 26}, 1),
                            "rxStart devices contains an invalid address: 7");
         QVector<float> values;
-        rig->expectRefused(thread->rxRead(4, 1, values), "rxRead device is invalid: 4");
-        rig->expectRefused(thread->rxRead(3, 3001, values), "rxRead samples is invalid: 3001");
-        rig->expectRefused(thread->intTxAdjust(33, 0), "intTxAdjust adjustPulse is invalid: 33");
+        rig->expectRefused(rig->thread.rxRead(4, 1, values), "rxRead device is invalid: 4");
+        rig->expectRefused(rig->thread.rxRead(3, 3001, values), "rxRead samples is invalid: 3001");
+        rig->expectRefused(rig->thread.intTxAdjust(33, 0), "intTxAdjust adjustPulse is invalid: 33");
         // Shown as the byte the transmitter would have received.
-        rig->expectRefused(thread->intTxAdjust(31, -2), "intTxAdjust voltagePercent is invalid: 254");
-        rig->expectRefused(thread->swSetNoDelay(25, 0, 1), "swSetNoDelay device is invalid: 25");
-        rig->expectRefused(thread->swSetNoDelay(30, 2, 1), "swSetNoDelay channelPin is invalid: 2");
-        rig->expectRefused(thread->swSetNoDelay(30, 0, 64), "swSetNoDelay electrode is invalid: 64");
-        rig->expectRefused(thread->swSetNoDelay(30, 1, 65535),
+        rig->expectRefused(rig->thread.intTxAdjust(31, -2), "intTxAdjust voltagePercent is invalid: 254");
+        rig->expectRefused(rig->thread.swSetNoDelay(25, 0, 1), "swSetNoDelay device is invalid: 25");
+        rig->expectRefused(rig->thread.swSetNoDelay(30, 2, 1), "swSetNoDelay channelPin is invalid: 2");
+        rig->expectRefused(rig->thread.swSetNoDelay(30, 0, 64), "swSetNoDelay electrode is invalid: 64");
+        rig->expectRefused(rig->thread.swSetNoDelay(30, 1, 65535),
                            "swSetNoDelay electrode and channelPin are invalid: 65535 1");
-        rig->expectRefused(thread->intTxStart(35), "intTxStartNoDelay pulse is invalid: 35");
-        rig->expectRefused(thread->refTxStart(31), "refTxStart pulse is invalid: 31");
-        rig->expectRefused(thread->rxRange(8, 2), "rxRangeNoDelay range is invalid: 2");
-        rig->expectRefused(thread->rxInput(8, 2), "rxInput input is invalid: 2");
-        rig->expectRefused(thread->rxReset(254), "rxReset device is invalid: 254");
-        rig->expectRefused(thread->rxCalibrate(8, 20, 1), "rxCalibrate rangePulse is invalid: 20");
-        rig->expectRefused(thread->rxCalibrate(8, 16, 3001), "rxCalibrate samples is invalid: 3001");
-        rig->expectRefused(thread->swApply(25), "swApply device is invalid: 25");
-        rig->expectRefused(thread->swPhantom(43), "swPhantom device is invalid: 43");
+        rig->expectRefused(rig->thread.intTxStart(35), "intTxStartNoDelay pulse is invalid: 35");
+        rig->expectRefused(rig->thread.refTxStart(31), "refTxStart pulse is invalid: 31");
+        rig->expectRefused(rig->thread.rxRange(8, 2), "rxRangeNoDelay range is invalid: 2");
+        rig->expectRefused(rig->thread.rxInput(8, 2), "rxInput input is invalid: 2");
+        rig->expectRefused(rig->thread.rxReset(254), "rxReset device is invalid: 254");
+        rig->expectRefused(rig->thread.rxCalibrate(8, 20, 1), "rxCalibrate rangePulse is invalid: 20");
+        rig->expectRefused(rig->thread.rxCalibrate(8, 16, 3001), "rxCalibrate samples is invalid: 3001");
+        rig->expectRefused(rig->thread.swApply(25), "swApply device is invalid: 25");
+        rig->expectRefused(rig->thread.swPhantom(43), "swPhantom device is invalid: 43");
     }
 
-    // The keep-alive's steps: adjust and stop on the first pulse, then on
-    // the second. Code 11 alone is no failure; the first fault stays.
-    void transmitterStates_data()
-    {
-        QTest::addColumn<QString>("states");
-        QTest::addColumn<int>("code");
-        QTest::addColumn<QStringList>("printed");
-        QTest::newRow("weak battery, then 3") << "01 00 03 00" << 9 << QStringList();
-        QTest::newRow("stop overheat, then 3") << "00 02 03 00" << 12 << QStringList{"txStop: OVERHEAT"};
-        QTest::newRow("adjust overheat") << "02 00 00 00" << 12 << QStringList{"txAdjust: OVERHEAT"};
-        QTest::newRow("illegal") << "FF 07 00 00" << 14 << QStringList{
-            "woxCoreThread error:intTxAdjust illegal txState: -1", errorLine("txStop illegal txState: 7")};
-    }
-
-    // At most once a minute; the first call runs even a minute after
-    // midnight, when an unstarted timer reads below 60 s.
+    // The keep-alive adjusts and stops on the first pulse, then on the second; code 11 alone is no failure and the
+    // first fault stays. At most once a minute; the first call runs even a minute after midnight, when an unstarted
+    // timer reads below 60 s. Rows: the states replied, the code, the lines printed.
     void transmitterStates()
     {
-        QFETCH(QString, states);
-        QFETCH(int, code);
-        QFETCH(QStringList, printed);
         woxFakeClock clock(QDateTime(QDate(2024, 5, 1), QTime(0, 0, 5)));
-        for (const QString &state : states.split(' '))
-            port->queueReply(woxHex(state));
-        QVERIFY(!thread->txKeepAlive());
-        QCOMPARE(int(thread->error.code), code);
-        QCOMPARE(rig->diagnostics.lines(), printed);
         const Frames sequence = frames("07 1F 00 01 FF, 07 1E 00 01 01, 07 20 00 01 FF, 07 1E 00 01 01");
-        QCOMPARE(port->frames(), sequence);
-        QVERIFY(thread->txKeepAlive());
-        QCOMPARE(port->frames(), sequence);
-        port->queueReply(woxHex("01"));   // weak battery or shorted line
-        QVERIFY(!thread->intTxAdjust(31, 0));
-        QCOMPARE(thread->error.code, quint8(11));
+        for (const QStringList &row : QList<QStringList>{{"01 00 03 00", "9"},
+                 {"00 02 03 00", "12", "txStop: OVERHEAT"}, {"02 00 00 00", "12", "txAdjust: OVERHEAT"},
+                 {"FF 07 00 00", "14", "woxCoreThread error:intTxAdjust illegal txState: -1",
+                  errorLine("txStop illegal txState: 7")}}) {
+            init();
+            for (const QString &state : row[0].split(' '))
+                rig->port->queueReply(woxHex(state));
+            QCOMPARE(QString::number(rig->failure(rig->thread.txKeepAlive())), row[1]);
+            QCOMPARE(rig->diagnostics.lines(), row.mid(2));
+            QVERIFY(rig->thread.txKeepAlive());
+            QCOMPARE(rig->port->frames(), sequence);
+        }
+        rig->port->queueReply(woxHex("01"));   // weak battery or shorted line
+        QCOMPARE(rig->failure(rig->thread.intTxAdjust(31, 0)), 11);
     }
 
-    // One frame of each kind of device, written out by hand. The clock's
-    // year is held to 2000..2100; an impossible date comes back invalid.
+    // One frame of each kind, written out by hand; the clock's year is held to 2000..2100, an impossible date invalid.
     void simpleFrames()
     {
         for (const char *reply : {"3F C0 00 00", "07 CF 0C 1F 17 3B 3A", "07 E8 0D 01 19 00 00"})
-            port->queueReply(woxHex(reply));
+            rig->port->queueReply(woxHex(reply));
         float state = 0;
-        QVERIFY(thread->txReadState(state));
+        QVERIFY(rig->thread.txReadState(state));
         QCOMPARE(state, 1.5f);
         QDate date;
         QTime time;
-        QVERIFY(thread->clockGet(date, time));   // 1999-12-31 23:59:58
+        QVERIFY(rig->thread.clockGet(date, time));   // 1999-12-31 23:59:58
         QCOMPARE(QDateTime(date, time), QDateTime(QDate(2000, 12, 31), QTime(23, 59, 58)));
-        QVERIFY(thread->clockGet(date, time) && !date.isValid() && !time.isValid());   // month 13
-        QVERIFY(thread->intTxStart(33) && thread->intTxStartNoDelay(34) && thread->refTxStart(36)
-                && thread->refTxStop() && thread->rxRange(255, 0) && thread->rxInput(8, 1)
-                && thread->rxReset(255) && thread->rxCalibrate(25, 19, 1)
-                && thread->rxCalibrateDefault(25) && thread->rxClear(8) && thread->swReset(41)
-                && thread->swResetAll() && thread->swApply(42)
-                && thread->rxStart(QVector<quint8>{8, 25, 8}, 100) && thread->rxStart(woxAddress(9), 3000)
-                && thread->clockSet(QDate(2024, 3, 5), QTime(14, 7, 9)) && thread->soundPlay(-2));
-        QCOMPARE(port->frames(),
-                 frames("07 23 00 00, 05 28 00 00, 05 28 00 00, 07 21 00 00, 07 22 00 00, 06 24 00 00,"
-                        "06 1E 00 00, FF 0D 00 01 00, 08 0E 00 01 01, FF 0F 00 00, 19 13 00 02 00 01,"
-                        "19 14 00 00, 08 15 00 00, 29 3C 00 00, FE 3C 00 00, 2A 43 00 00,"
-                        "FF 0C 00 06 00 64 00 02 00 01, FF 0C 00 06 0B B8 00 00 00 02,"
-                        "05 29 00 07 07 E8 03 05 0E 07 09, 04 32 00 01 FE"));
+        QVERIFY(rig->thread.clockGet(date, time) && !date.isValid() && !time.isValid());   // month 13
+        woxCoreThreadProbe &t = rig->thread;
+        QVERIFY(t.intTxStart(33) && t.intTxStartNoDelay(34) && t.refTxStart(36) && t.refTxStop() && t.rxRange(255, 0)
+                && t.rxInput(8, 1) && t.rxReset(255) && t.rxCalibrate(25, 19, 1) && t.rxCalibrateDefault(25)
+                && t.rxClear(8) && t.swReset(41) && t.swResetAll() && t.swApply(42)
+                && t.rxStart(QVector<quint8>{8, 25, 8}, 100) && t.rxStart(woxAddress(9), 3000)
+                && t.clockSet(QDate(2024, 3, 5), QTime(14, 7, 9)) && t.soundPlay(-2));
+        QCOMPARE(rig->port->frames(),
+                 frames("07 23 00 00, 05 28 00 00, 05 28 00 00, 07 21 00 00, 07 22 00 00, 06 24 00 00, 06 1E 00 00,"
+                        "FF 0D 00 01 00, 08 0E 00 01 01, FF 0F 00 00, 19 13 00 02 00 01, 19 14 00 00, 08 15 00 00,"
+                        "29 3C 00 00, FE 3C 00 00, 2A 43 00 00, FF 0C 00 06 00 64 00 02 00 01,"
+                        "FF 0C 00 06 0B B8 00 00 00 02, 05 29 00 07 07 E8 03 05 0E 07 09, 04 32 00 01 FE"));
         QVERIFY(rig->diagnostics.lines().isEmpty());
-        // Clearing every receiver settles longer than clearing one.
-        thread->waits.clear();
-        QVERIFY(thread->rxClear(8) && thread->rxClear(255));
-        QCOMPARE(thread->waits, QList<quint16>({25, 450}));
+        // Settles in the order sent: a start 35 ms, a calibration 40 ms a sample, clearing one receiver 25 ms and
+        // every receiver 450 ms, the others 5 ms.
+        QVERIFY(rig->thread.rxClear(255));
+        QCOMPARE(rig->thread.waits, QList<quint16>({35, 5, 5, 5, 5, 5, 40, 25, 5, 5, 5, 450}));
     }
 
-    void loadBand_data()
-    {
-        QTest::addColumn<Floats>("firstPulse");
-        QTest::addColumn<float>("voltage2");
-        QTest::addColumn<float>("current2");
-        QTest::addColumn<int>("code");
-        // Readings of receivers 24 and 25 under each adjust pulse.
-        QTest::newRow("100000 ohms") << Floats{6250, 0.0625f} << -6250.0f << -0.0625f << 0;
-        QTest::newRow("above 100000") << Floats{6250, 0.0625f} << -6250.5f << -0.0625f << 10;
-        QTest::newRow("short") << Floats{99, 10} << 0.0f << 0.0f << 8;
-        QTest::newRow("nothing driven") << Floats{50, 7} << 50.0f << 7.0f << 0;
-        QTest::newRow("NaN current") << Floats{100, notANumber} << 0.0f << 0.0f << 10;
-        QTest::newRow("infinite voltage") << Floats{infinity, 10} << 0.0f << 0.0f << 10;
-    }
-
+    // Rows: readings of receivers 24 and 25 under the first adjust pulse, the second pulse's voltage and current, the
+    // code: 100000 ohms; above; a short; nothing driven; a NaN current; an infinite voltage.
     void loadBand()
     {
-        QFETCH(Floats, firstPulse);
-        QFETCH(float, voltage2);
-        QFETCH(float, current2);
-        QFETCH(int, code);
-        Script{port}.ok(4).adjustCheck(firstPulse, voltage2, current2);
-        QCOMPARE(thread->txAdjustCheck({24, 25}, 0, nullptr), code == 0);
-        QCOMPARE(int(thread->error.code), code);
+        const struct { Floats firstPulse; float voltage2, current2; int code; } rows[] = {
+            {{6250, 0.0625f}, -6250.0f, -0.0625f, 0}, {{6250, 0.0625f}, -6250.5f, -0.0625f, 10}, {{99, 10}, 0, 0, 8},
+            {{50, 7}, 50, 7, 0}, {{100, notANumber}, 0, 0, 10}, {{infinity, 10}, 0, 0, 10}};
+        QStringList outcomes, expected;
+        for (const auto &row : rows) {
+            init();
+            Script{rig->port}.ok(4).adjustCheck(row.firstPulse, row.voltage2, row.current2);
+            const bool passed = rig->thread.txAdjustCheck({24, 25}, 0, nullptr);
+            outcomes << QString("%1/%2").arg(passed).arg(rig->thread.error.code);
+            expected << QString("%1/%2").arg(row.code == 0).arg(row.code);
+        }
+        QCOMPARE(outcomes, expected);
     }
 
-    void sensors_data()
-    {
-        QTest::addColumn<Floats>("readings");
-        QTest::addColumn<Floats>("reported");
-        QTest::addColumn<int>("code");
-        QTest::newRow("limits") << Floats{3000, 10500, 95} << Floats{3000, 10500, 95} << 0;
-        QTest::newRow("low and wet") << Floats{0, 10499, 120} << Floats{0, 10499, 100} << 6;
-        QTest::newRow("NaN battery") << Floats{3000, notANumber, 50} << Floats{3000, notANumber, 50} << 6;
-    }
-
+    // Internal and external battery and moisture: as read, moisture held to 100. A low or unreadable external battery
+    // fails first (6), then moisture above 95 % (7).
     void sensors()
     {
-        QFETCH(Floats, readings);
-        QFETCH(Floats, reported);
-        QFETCH(int, code);
-        Script script{port};
-        script.acknowledge(4);
-        for (const float value : readings + Floats{-1})
-            script.readings({value});
-        QVector<float> got(3, -1);
-        QCOMPARE(thread->checkSensors(got[0], got[1], got[2]), code == 0);
-        QCOMPARE(int(thread->error.code), code);
-        for (int i = 0; i < 3; ++i)
-            QCOMPARE(got[i], reported[i]);
+        const struct { Floats readings, reported; int code; } rows[] = {
+            {{3000, 10500, 95}, {3000, 10500, 95}, 0}, {{0, 10499, 120}, {0, 10499, 100}, 6},
+            {{3000, notANumber, 50}, {3000, notANumber, 50}, 6}, {{-1, -10500, 95.5f}, {1, 10500, 95.5f}, 7}};
+        for (const auto &row : rows) {
+            init();
+            Script script{rig->port};
+            script.acknowledge(4);
+            for (const float value : row.readings + Floats{-1})
+                script.readings({value});
+            QVector<float> got(3, -1);
+            QCOMPARE(rig->thread.checkSensors(got[0], got[1], got[2]), row.code == 0);
+            QCOMPARE(int(rig->thread.error.code), row.code);
+            for (int i = 0; i < 3; ++i)
+                QCOMPARE(got[i], row.reported[i]);
+        }
     }
 
-    // The current pair comes from the first quadripole, a reversed potential
-    // pair swaps pins. Switch 30 serves channel 4: the phantom puts every line
-    // electrode but its own on pin 1.
+    // The current pair comes from the first quadripole, a reversed potential pair swaps pins. Switch 30 serves
+    // channel 4: the phantom puts every line electrode but its own on pin 1.
     void switchPatterns()
     {
-        Script{port}.acknowledge(10).none().acknowledge(62);   // a broadcast apply awaits none
+        Script{rig->port}.acknowledge(10).none().acknowledge(62);   // a broadcast apply awaits none
         const QList<woxCoreQuadripole> group{
             {0, 3, 1, 2, 1},                              // normal: M on channel 1
             {0, 3, 3, 4, 4},                              // reversed
             {0, 3, woxRemotePotentialElectrode, 21, 5},   // remote M: normal
             {0, 3, 5, 6, 4}};                             // reversed again
         QSet<woxAddress> inverted{99};
-        QVERIFY(thread->swSetQuadripoles(group, inverted));
+        QVERIFY(rig->thread.swSetQuadripoles(group, inverted));
         QCOMPARE(inverted, QSet<woxAddress>({12}));
-        QVERIFY(thread->swPhantom(30));
-        Frames expected = frames("1B 3D 00 01 02, 1B 3E 00 01 01, 1E 3E 00 01 04, 1E 3D 00 01 03,"
-                                 "1F 3D 00 01 15, 1F 42 00 00, 1E 3E 00 01 06, 1E 3D 00 01 05,"
-                                 "2A 3D 00 01 00, 2A 3E 00 01 03, FE 43 00 00,"
-                                 "1E 3F 00 00, 1E 42 00 00");
+        QVERIFY(rig->thread.swPhantom(30));
+        Frames expected = frames("1B 3D 00 01 02, 1B 3E 00 01 01, 1E 3E 00 01 04, 1E 3D 00 01 03, 1F 3D 00 01 15,"
+                                 "1F 42 00 00, 1E 3E 00 01 06, 1E 3D 00 01 05, 2A 3D 00 01 00, 2A 3E 00 01 03,"
+                                 "FE 43 00 00, 1E 3F 00 00, 1E 42 00 00");
         for (woxElectrode e = 0; e <= 63; ++e) {
             if (e % 16 != 4)
                 expected.append(woxHex("1E 3E 00 01") + char(e));
         }
-        QCOMPARE(port->frames(), expected + frames("1E 43 00 00"));
+        QCOMPARE(rig->port->frames(), expected + frames("1E 43 00 00"));
     }
 
-    // The largest rise of the ratio over the first run, in percent; a run
-    // without a ratio (dead channel, zero first ratio) fails with the worst.
-    void channelRatioOutcomes_data()
-    {
-        QTest::addColumn<int>("channel");
-        QTest::addColumn<Floats>("currents");
-        QTest::addColumn<Floats>("voltages");
-        QTest::addColumn<float>("deviation");
-        const float worst = std::numeric_limits<float>::max();
-        QTest::newRow("largest rise") << 15 << Floats(5, 2) << Floats{200, 202, 198, 205, 200} << 2.5f;
-        QTest::newRow("below first") << 0 << Floats(5, -4) << Floats{400, 396, 200, 399.6f, 0} << 0.0f;
-        QTest::newRow("dead") << 15 << Floats{2, 2, 0, 2, 2} << Floats{200, 200, 0, 200, 200} << worst;
-        QTest::newRow("zero first") << 15 << Floats(5, 2) << Floats{0, 200, 200, 200, 200} << worst;
-    }
-
-    // Each run: switches set, its adjustment (after a keep-alive the first
-    // time), then two samples of current and voltage under each start pulse.
+    // The largest rise of the ratio over the first run, in percent; a run without a ratio (dead channel, zero first
+    // ratio) fails with the worst. Each run: switches set, its adjustment (after a keep-alive the first time), then
+    // two samples of current and voltage under each start pulse.
     void channelRatioOutcomes()
     {
-        QFETCH(int, channel);
-        QFETCH(Floats, currents);
-        QFETCH(Floats, voltages);
-        QFETCH(float, deviation);
-        Script script{port};
-        for (int run = 0; run < 5; ++run) {
-            const float current = currents[run], voltage = voltages[run];
-            script.acknowledge(4).none().ok(run == 0 ? 4 : 0).adjustCheck({0, 50, 5}, 0, 0);
-            script.none(2).ok().readings({current, current}).readings({voltage, voltage});
-            script.none(2).ok().readings({-current, -current}).readings({-voltage, -voltage}).none(2);
+        const float worst = std::numeric_limits<float>::max();
+        const struct { int channel; Floats currents, voltages; float deviation; } rows[] = {
+            {15, Floats(5, 2), {200, 202, 198, 205, 200}, 2.5f},          // the largest rise
+            {0, Floats(5, -4), {400, 396, 200, 399.6f, 0}, 0.0f},         // all below the first
+            {15, {2, 2, 0, 2, 2}, {200, 200, 0, 200, 200}, worst},        // dead
+            {15, Floats(5, 2), {0, 200, 200, 200, 200}, worst}};          // zero first
+        for (const auto &row : rows) {
+            init();
+            Script script{rig->port};
+            for (int run = 0; run < 5; ++run) {
+                const float current = row.currents[run], voltage = row.voltages[run];
+                script.acknowledge(4).none().ok(run == 0 ? 4 : 0).adjustCheck({0, 50, 5}, 0, 0);
+                script.none(2).ok().readings({current, current}).readings({voltage, voltage});
+                script.none(2).ok().readings({-current, -current}).readings({-voltage, -voltage}).none(2);
+            }
+            float measured = -1;
+            QVERIFY(rig->thread.getChRDev(quint8(row.channel), measured));
+            QCOMPARE(measured, row.deviation);
         }
-        float measured = -1;
-        QVERIFY(thread->getChRDev(quint8(channel), measured));
-        QCOMPARE(measured, deviation);
     }
 };
 

@@ -25,8 +25,7 @@ woxTemplateContent content(int cables, const QList<woxTemplateSet> &sets, const 
     result.sets = sets;
     for (const QString &q : varnex.split(' ', Qt::SkipEmptyParts)) {
         const QStringList e = q.split(',');
-        result.varnexQuadripoles
-            << woxMake::quadripole(e[0].toInt(), e[1].toInt(), e[2].toInt(), e[3].toInt());
+        result.varnexQuadripoles << woxMake::quadripole(e[0].toInt(), e[1].toInt(), e[2].toInt(), e[3].toInt());
     }
     return result;
 }
@@ -59,94 +58,76 @@ private:
     QString path(const QString &name) const { return dir.filePath(name + ".woxSession"); }
 
 private slots:
-    // One current pair's records "M,N" (":M,N" gives their channels) packed as "M,N@channel", "|" closing
-    // a run of at most 16 channels; each record is read on its M or N channel, lowest M, N first.
-    void packRuns_data()
-    {
-        QTest::addColumn<QString>("records");
-        QTest::addColumn<QString>("packed");
-        // 16,17 shares channel 0 with 0,1 and moves to its N channel, 1; each later record moves on by one;
-        // 15,16 finds no channel left.
-        QTest::newRow("seventeen")
-            << "0,1 1,2 2,3 3,4 4,5 5,6 6,7 7,8 8,9 9,10 10,11 11,12 12,13 13,14 14,15 15,16 16,17"
-            << "0,1@0 16,17@1 1,2@2 2,3@3 3,4@4 4,5@5 5,6@6 6,7@7 7,8@8 8,9@9 9,10@10 10,11@11 11,12@12 "
-               "12,13@13 13,14@14 14,15@15| 15,16@15|";
-        QTest::newRow("ordered by M then N channel") << "35,38 3,4 19,20" << "3,4@3 19,20@4 35,38@6|";
-        QTest::newRow("remote potential takes the lowest free channel")
-            << "65534,5 16,17 65534,9 2,3" << "16,17@0 2,3@2 65534,5@1 65534,9@3|";
-        QTest::newRow("channels that are no receiver channels") << "3,4:16,200 0,1" << "0,1@0 3,4@1|";
-    }
-
+    // One current pair's records "M,N" (":M,N" gives their channels) packed as "M,N@channel", "|" closing a run of at
+    // most 16 channels; each record is read on its M or N channel, lowest M, N first.
     void packRuns()
     {
-        QFETCH(QString, records);
-        QFETCH(QString, packed);
-        QList<woxChannelQuadripole> group;
-        for (const QString &record : records.split(' ')) {
-            const QStringList e = record.split(QRegExp("[,:]"));
-            group << woxChannelQuadripole();
-            group.last().setQuadripole(woxMake::quadripole(40, 60, e[0].toInt(), e[1].toInt()));
-            group.last().assignChannels();
-            group.last().channelM = quint8(e.value(2, QString::number(group.last().channelM)).toInt());
-            group.last().channelN = quint8(e.value(3, QString::number(group.last().channelN)).toInt());
+        // Seventeen: 16,17 shares channel 0 with 0,1 and moves to its N channel, 1; each later record moves on by
+        // one; 15,16 finds no channel left. Then: ordered by M, then N channel; a remote potential takes the lowest
+        // free channel; channels that are no receiver channels.
+        for (const QStringList &row : QList<QStringList>{
+                 {"0,1 1,2 2,3 3,4 4,5 5,6 6,7 7,8 8,9 9,10 10,11 11,12 12,13 13,14 14,15 15,16 16,17",
+                  "0,1@0 16,17@1 1,2@2 2,3@3 3,4@4 4,5@5 5,6@6 6,7@7 7,8@8 8,9@9 9,10@10 10,11@11 11,12@12 "
+                  "12,13@13 13,14@14 14,15@15| 15,16@15|"},
+                 {"35,38 3,4 19,20", "3,4@3 19,20@4 35,38@6|"},
+                 {"65534,5 16,17 65534,9 2,3", "16,17@0 2,3@2 65534,5@1 65534,9@3|"},
+                 {"3,4:16,200 0,1", "0,1@0 3,4@1|"}}) {
+            QList<woxChannelQuadripole> group;
+            for (const QString &record : row[0].split(' ')) {
+                const QStringList e = record.split(QRegExp("[,:]"));
+                group << woxChannelQuadripole();
+                group.last().setQuadripole(woxMake::quadripole(40, 60, e[0].toInt(), e[1].toInt()));
+                group.last().assignChannels();
+                group.last().channelM = quint8(e.value(2, QString::number(group.last().channelM)).toInt());
+                group.last().channelN = quint8(e.value(3, QString::number(group.last().channelN)).toInt());
+            }
+            const int runs = woxQuadripoleGenerator::instance()->packRuns(group);
+            QStringList out;
+            for (const woxChannelQuadripole &q : group)
+                out << QString("%1,%2@%3%4").arg(q.m).arg(q.n).arg(q.channel).arg(q.chained ? "" : "|");
+            QCOMPARE(out.join(' '), row[1]);
+            QCOMPARE(runs, row[1].count('|'));
         }
-        const int runs = woxQuadripoleGenerator::instance()->packRuns(group);
-        QStringList out;
-        for (const woxChannelQuadripole &q : group)
-            out << QString("%1,%2@%3%4").arg(q.m).arg(q.n).arg(q.channel).arg(q.chained ? "" : "|");
-        QCOMPARE(out.join(' '), packed);
-        QCOMPARE(runs, packed.count('|'));
     }
 
-    // Largest runs first, but a run that measures on an electrode that fed current in one of the last
-    // three runs waits; when no run qualifies, the history is forgotten. Runs are marked alternately.
-    // Varnex quadripoles count once, without a factor, their positions kept; wire 40 is off.
-    void runOrder_data()
-    {
-        QTest::addColumn<QString>("varnex");
-        QTest::addColumn<QString>("pairs");
-        // Run sizes 4, 3, 3, 3, 3, 1: (2,3) measures on 0, A of the first run.
-        QTest::newRow("waits three runs")
-            << "0,1,56,57 0,1,58,59 0,1,60,61 0,1,62,63 2,3,0,45 2,3,46,47 2,3,48,49 10,11,44,45 "
-               "10,11,46,47 10,11,48,49 20,21,44,45 20,21,46,47 20,21,48,49 30,31,44,45 30,31,46,47 "
-               "30,31,48,49 50,51,60,61"
-            << "0,1 10,11 20,21 30,31 2,3 50,51";
-        QTest::newRow("history forgotten")
-            << "0,1,60,61 0,1,62,63 2,3,1,33 0,1,60,61 2,3,44,45 4,5,48,49 40,41,42,43" << "0,1 4,5 2,3";
-    }
-
+    // Largest runs first, but a run that measures on an electrode that fed current in one of the last three runs
+    // waits; when no run qualifies, the history is forgotten. Runs are marked alternately. Varnex quadripoles count
+    // once, without a factor, their positions kept; wire 40 is off.
     void runOrder()
     {
-        QFETCH(QString, varnex);
-        QFETCH(QString, pairs);
-        woxTemplateContent c = content(2, {}, varnex);
-        c.varnexElectrodes.insert(3, woxElectrodePosition(15.0f, 0.0f, -1.0f));
-        woxCableConfiguration configuration = woxMake::allWiresEnabled(2);
-        configuration.wires[40].enabled = false;
-        woxSessionFile session;
-        QCOMPARE(generate(c, &configuration, path("order"), &session), pairs.count(' ') + 1);
-        QStringList order;
-        bool marked = true;
-        for (const woxSessionDataUnit &row : session.units) {
-            QCOMPARE(QString("k %1 sets %2 marked %3").arg(row.k).arg(row.sets).arg(row.marked),
-                     QString("k 1 sets 1 marked %1").arg(marked));
-            if (!row.chained) {
-                order << QString("%1,%2").arg(row.quadripole.a).arg(row.quadripole.b);
-                marked = !marked;
+        // Run sizes 4, 3, 3, 3, 3, 1: (2,3) measures on 0, A of the first run, and waits three runs; then forgetting.
+        for (const QStringList &row : QList<QStringList>{
+                 {"0,1,56,57 0,1,58,59 0,1,60,61 0,1,62,63 2,3,0,45 2,3,46,47 2,3,48,49 10,11,44,45 10,11,46,47 "
+                  "10,11,48,49 20,21,44,45 20,21,46,47 20,21,48,49 30,31,44,45 30,31,46,47 30,31,48,49 50,51,60,61",
+                  "0,1 10,11 20,21 30,31 2,3 50,51"},
+                 {"0,1,60,61 0,1,62,63 2,3,1,33 0,1,60,61 2,3,44,45 4,5,48,49 40,41,42,43", "0,1 4,5 2,3"}}) {
+            woxTemplateContent c = content(2, {}, row[0]);
+            c.varnexElectrodes.insert(3, woxElectrodePosition(15.0f, 0.0f, -1.0f));
+            woxCableConfiguration configuration = woxMake::allWiresEnabled(2);
+            configuration.wires[40].enabled = false;
+            woxSessionFile session;
+            QCOMPARE(generate(c, &configuration, path("order"), &session), row[1].count(' ') + 1);
+            QStringList order;
+            bool marked = true;
+            for (const woxSessionDataUnit &unit : session.units) {
+                QCOMPARE(QString("k %1 sets %2 marked %3").arg(unit.k).arg(unit.sets).arg(unit.marked),
+                         QString("k 1 sets 1 marked %1").arg(marked));
+                if (!unit.chained) {
+                    order << QString("%1,%2").arg(unit.quadripole.a).arg(unit.quadripole.b);
+                    marked = !marked;
+                }
             }
+            QCOMPARE(order.join(' '), row[1]);
+            QCOMPARE(session.electrodePositions.value(3).z, -1.0f);
         }
-        QCOMPARE(order.join(' '), pairs);
-        QCOMPARE(session.electrodePositions.value(3).z, -1.0f);
     }
 
-    // Overlapping sets of several types, the first every cell of a gradient. Qt seeds its hashes per
-    // process: a hash that decided any order in the file would give other bytes under another seed. The
-    // set list stores counts in 16 bits: a larger one shows as the largest rather than wrapping round.
+    // Overlapping sets, the first every cell of a gradient. Qt seeds its hashes per process: a hash deciding any order
+    // in the file gives other bytes under another seed. A count beyond 16 bits shows as the largest, not wrapped.
     void overlappingSetsUnderEveryHashSeed()
     {
         woxTemplateContent c = content(2, {});
-        for (const QVector<int> &set :
-             QList<QVector<int>>{{8, 1, 1}, {0, 1, 1}, {3, 1, 1}, {4, 3, 2}, {16, 3, 3}}) {
+        for (const QVector<int> &set : QList<QVector<int>>{{8, 1, 1}, {0, 1, 1}, {3, 1, 1}, {4, 3, 2}, {16, 3, 3}}) {
             QList<QPair<int, int>> cells;   // every set[1]-th row, every set[2]-th level
             for (int cell = 0; cell < 30 * 99; ++cell) {
                 if (cell / 99 % set[1] == 0 && cell % 99 % set[2] == 0)
@@ -166,16 +147,14 @@ private slots:
         QCOMPARE(int(session.sets.first().quadripoleCount), 65535);
     }
 
-    // One cable at 5 m; Wenner alpha at L = 10 and Schlumberger at S = L = 10 place the same quadripoles,
-    // (0,30,10,20) and (1,31,11,21): one row each for both sets, K = 2 pi x 50 m. A failed write over the
-    // file leaves it whole.
+    // One cable at 5 m; Wenner alpha at L = 10 and Schlumberger at S = L = 10 place the same (0,30,10,20) and
+    // (1,31,11,21): one row each for both sets, K = 2 pi x 50 m. A failed write over the file leaves it whole.
     void goldenSessionFileSurvivesFailedWrites()
     {
         woxCableConfiguration configuration = woxMake::allWiresEnabled(1);
         configuration.remoteTxResistance = -1.0f;
         configuration.remoteTxPresent = true;
-        const woxTemplateContent c =
-            content(1, {templateSet(1, 5.0f, 0, {{0, 9}}), templateSet(1, 5.0f, 3, {{9, 9}})});
+        const woxTemplateContent c = content(1, {templateSet(1, 5.0f, 0, {{0, 9}}), templateSet(1, 5.0f, 3, {{9, 9}})});
         runner.calls.clear();
         QCOMPARE(generate(c, &configuration, path("golden")), 2);
         // Counting alone writes nothing; the file written is synced.
@@ -183,19 +162,18 @@ private slots:
         QVERIFY(!QFile::exists(path("none")));
         QCOMPARE(runner.calls.size() == 1 ? runner.calls.at(0).program : QString(), QString("/bin/sync"));
         // Four floats, no decay, chargeability, quality, not valid; default options.
-        const QString nothingMeasured =
-            QString("00 ").repeated(53) + "00 02 00 00 00 3F F0 00 00 00 00 00 00 03 05 19";
+        const QString nothingMeasured = QString("00 ").repeated(53) + "00 02 00 00 00 3F F0 00 00 00 00 00 00 03 05 19";
         const QByteArray expected = woxHex(
             QString("33 11 44 22"
-                    // summary: spacing 5, 1 cable, 4 quadripoles, 2 runs, array counts highest type first
-                    // (3: 1 set, 0: 1 set), profile 155 m, both sets 5.19 x 5 deep; set list: types 0 and
-                    // 3, 2 each; 32 wires and the remote transmitter, -1 and present
+                    // summary: spacing 5, 1 cable, 4 quadripoles, 2 runs, array counts highest type first (3: 1 set,
+                    // 0: 1 set), profile 155 m, both sets 5.19 x 5 deep; set list: types 0 and 3, 2 each; 32 wires
+                    // and the remote transmitter, -1 and present
                     "40 14 00 00 00 00 00 00  01  00 00 00 04  00 00 00 02  00 00 00 02  03 01  00 01"
                     "40 63 60 00 00 00 00 00  00 00 00 02  40 39 F3 33 00 00 00 00  40 39 F3 33 00 00 00 00"
                     "00 00 00 02  00 00 02  03 00 02  00 00 00 20")
             + QString("BF F0 00 00 00 00 00 00 01 ").repeated(33) + "00 00 00 00 00 00 00 00 00"
-            // no electrode positions; two rows: x 75, depth, K 314.159, resistivity 0; sets 0 and 1, last of
-            // its run, marked; electrodes, channel; then x 80, not marked
+            // no electrode positions; two rows: x 75, depth, K 314.159, resistivity 0; sets 0 and 1, last of its run,
+            // marked; electrodes, channel; then x 80, not marked
             + "00 00 00 00  00 00 00 02  40 52 C0 00 00 00 00 00  40 39 F3 33 00 00 00 00"
               "40 73 A2 8C 60 00 00 00  00 00 00 00 00 00 00 00  03 00 01  00 00 00 1E 00 0A 00 14 0A"
             + nothingMeasured
@@ -205,11 +183,9 @@ private slots:
             + "00 00  00 00 00 00 00 00 00 00  00 00 00 00 00 00 00 00  00 25 68 59  00 00 00 00");
         QCOMPARE(readAll(path("golden")), expected);
         // The file-size limit holds for root too: the write fails for real.
-        std::signal(SIGXFSZ, SIG_IGN);
         rlimit saved;
-        getrlimit(RLIMIT_FSIZE, &saved);
-        rlimit small = saved;
-        small.rlim_cur = 2000;
+        QVERIFY(std::signal(SIGXFSZ, SIG_IGN) != SIG_ERR && getrlimit(RLIMIT_FSIZE, &saved) == 0);
+        const rlimit small{2000, saved.rlim_max};
         QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
         woxDiagnosticCapture diagnostics;
         const woxTemplateContent larger = content(1, {templateSet(1, 5.0f, 4, {{0, 0}, {0, 1}})});
@@ -219,8 +195,8 @@ private slots:
         QCOMPARE(readAll(path("golden")), expected);
         QCOMPARE(QDir(dir.path()).entryList({"golden*"}, QDir::Files), QStringList{"golden.woxSession"});
         QCOMPARE(generate(larger, &configuration, dir.filePath("no/such.woxSession")), -1);
-        QCOMPARE(diagnostics.lines(),
-                 QStringList({"File error: File too large", "File error: No such file or directory"}));
+        const QString tooLarge = "File error: File too large", missing = "File error: No such file or directory";
+        QCOMPARE(diagnostics.lines(), QStringList({tooLarge, missing}));
     }
 };
 

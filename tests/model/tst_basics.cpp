@@ -12,8 +12,7 @@ class tst_basics : public QObject
     Q_OBJECT
 
 private slots:
-    // The first line of a port file names the port, blanks removed and a tab kept; no file, or a blank first line,
-    // gives the default port.
+    // A port file's first line names the port, blanks removed, a tab kept; no file or a blank line: the default.
     void portFiles()
     {
         QCOMPARE(corePortName() + " " + gpsPortName(), QString("COM1 COM2"));
@@ -37,8 +36,7 @@ private slots:
         const woxCommandResult ok = real.run("sh", {"-c", "echo hi; exit 3"}, 5000);
         QCOMPARE(QString("%1 %2 %3").arg(ok.status).arg(ok.exitCode).arg(QString(ok.output)),
                  QString("%1 3 hi\n").arg(woxCommandResult::Finished));
-        // A started command runs on after start() returns, is killed past its limit and disposed of; so is one that
-        // never starts.
+        // A started command runs on after start(), is killed past its limit and disposed of; so is one never started.
         real.start("sh", {"-c", "sleep 10"}, 300);
         real.start("/nonexistent/program", {}, 300);
         const QList<QProcess *> started = QCoreApplication::instance()->findChildren<QProcess *>();
@@ -58,10 +56,9 @@ private slots:
         QStringList ends;   // of each range of the bus
         for (int address : {0, 8, 23, 24, 25, 26, 41, 42, 43})
             ends << deviceName(woxAddress(address));
-        QCOMPARE(ends.join('|'), QString("Core|Input voltage receiver 1|Input voltage receiver 16|"
-                                         "Output voltage receiver (17)|Output current receiver (18)|"
-                                         "Input voltage receiver 1 switch|Input voltage receiver 16 switch|"
-                                         "Transmitter switch|Unknown device"));
+        QCOMPARE(ends.join('|'), QString("Core|Input voltage receiver 1|Input voltage receiver 16|Output voltage "
+                                         "receiver (17)|Output current receiver (18)|Input voltage receiver 1 switch|"
+                                         "Input voltage receiver 16 switch|Transmitter switch|Unknown device"));
         // Before it starts, a stopwatch answers the time of day.
         woxFakeClock clock(QDateTime(QDate(2026, 1, 2), QTime(0, 1, 2, 3)));
         woxStopwatch watch;

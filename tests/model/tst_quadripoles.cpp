@@ -34,8 +34,7 @@ QString state(const woxTemplateSet &set)
     for (int s = 0; s < 30; ++s) {
         for (int l = 0; l < 99; ++l) {
             const QString cell = QString(" %1,%2").arg(s).arg(l);
-            state += (set.mainGrid()[s][l] ? cell : QString())
-                     + (set.auxGrid()[s][l] ? cell + "+" : QString());
+            state += (set.mainGrid()[s][l] ? cell : QString()) + (set.auxGrid()[s][l] ? cell + "+" : QString());
         }
     }
     return state;
@@ -62,9 +61,8 @@ private slots:
         QCOMPARE(interpolate(2, 0.5f, 2, 1.5f, 7), 1.0f);   // equal abscissae: the mean
     }
 
-    // "type spacing-row level factor" by hand: every knot of the three coefficient tables (n = L / S with S = 1, so
-    // level n - 1 of row 0), the fixed coefficients, ratios between knots, the last cells, and each type through its
-    // partner.
+    // "type spacing-row level factor" by hand: every knot of the three coefficient tables (n = L / S, S = 1: level
+    // n - 1 of row 0), the fixed coefficients, ratios between knots, the last cells, each type through its partner.
     void handValues()
     {
         for (const char *row : {"0 0 0 0.519", "12 29 0 0.519", "0 29 98 51.381", "1 0 0 0.417", "14 0 0 0.594",
@@ -79,8 +77,7 @@ private slots:
         }
     }
 
-    // Written from the rule in the stored layout: dimensions, 22 entries highest code first, each 30 rows of 99
-    // doubles. Failures are reported.
+    // Written from the rule as stored: dimensions, 22 entries highest code first, 30 rows of 99 doubles; failures told.
     void generatedLayoutAndFailures()
     {
         woxFakeCommandRunner runner;
@@ -99,49 +96,38 @@ private slots:
         QVERIFY(runner.calls.size() == 1 && runner.calls.first().program == "/bin/sync");
         QVERIFY(!table->generate(dir.filePath("missing/pseudoDepth.base")));
         QVERIFY(!woxPseudoDepthTable("/nonexistent/pseudoDepth.base").isLoaded());
-        const QString missing = "File error: No such file or directory";
-        QCOMPARE(diagnostics.lines(), QStringList({missing, missing}));
+        QCOMPARE(diagnostics.lines(), QVector<QString>(2, "File error: No such file or directory").toList());
     }
 
-    // Only a complete table of 22 types, 30 x 99 each, loads; other dimensions are no damage to report.
-    void damagedTables_data()
-    {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<int>("reports");
-        auto patched = [](int offset, const char *hex) {
-            return readAll(pseudoDepthResource).replace(offset, woxHex(hex).size(), woxHex(hex));
-        };
-        QTest::newRow("other dimensions") << patched(0, "1D") << 0;
-        QTest::newRow("dimensions only") << readAll(pseudoDepthResource).left(2) << 1;
-        QTest::newRow("short") << readAll(pseudoDepthResource).chopped(1) << 1;
-        QTest::newRow("21 entries") << patched(2, "00 00 00 15") << 1;
-        QTest::newRow("code 22") << patched(6, "16") << 1;
-        QTest::newRow("duplicate code") << patched(6 + entryBytes, "15") << 1;
-        QTest::newRow("29 rows") << patched(7, "00 00 00 1D") << 1;
-        QTest::newRow("98 levels in the last row") << patched(6 + 5 + 29 * 796, "00 00 00 62") << 1;
-    }
-
+    // Only a complete table of 22 types, 30 x 99 each, loads; other dimensions are no damage to report. Rows: bytes
+    // replaced at an offset, bytes cut off the end, the lines reported.
     void damagedTables()
     {
-        QFETCH(QByteArray, bytes);
-        QFETCH(int, reports);
-        QFile file(dir.filePath(QTest::currentDataTag()));
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-        file.close();
-        woxDiagnosticCapture diagnostics;
-        const woxPseudoDepthTable read(file.fileName());
-        QVERIFY(!read.isLoaded() && read.factor(21, 29, 98) == 0.0f);
-        QCOMPARE(diagnostics.lines().size(), reports);
+        const QByteArray whole = readAll(pseudoDepthResource);
+        const struct { int offset; const char *hex; int cut, reports; } rows[] = {
+            {0, "1D", 0, 0}, {0, "", whole.size() - 2, 1}, {0, "", 1, 1},   // other dimensions, dimensions only, short
+            {2, "00 00 00 15", 0, 1}, {6, "16", 0, 1}, {6 + entryBytes, "15", 0, 1},   // 21 entries, code 22, twice 21
+            {7, "00 00 00 1D", 0, 1}, {6 + 5 + 29 * 796, "00 00 00 62", 0, 1}};   // 29 rows, 98 levels in the last
+        for (const auto &row : rows) {
+            const QByteArray bytes =
+                QByteArray(whole).replace(row.offset, woxHex(row.hex).size(), woxHex(row.hex)).chopped(row.cut);
+            QFile file(dir.filePath("damaged"));
+            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size());
+            file.close();
+            woxDiagnosticCapture diagnostics;
+            const woxPseudoDepthTable read(file.fileName());
+            QVERIFY2(!read.isLoaded() && read.factor(21, 29, 98) == 0.0f, row.hex);
+            QCOMPARE(diagnostics.lines().size(), row.reports);
+        }
     }
 
-    // "cables type spacing level count first last x [off from]": a cell at 5 m gives count quadripoles (-1: the cell
-    // does not apply), the first and last, x where the first stands; optionally with electrode `off` disabled or only
-    // positions reaching electrode `from`. Worked out from each family's pattern, positions = electrodes - spread per
-    // placement; 65535 and 65534 are the remote electrodes.
-    void families_data()
+    // "cables type spacing level count first last x [off from]": a cell at 5 m gives count quadripoles (-1: no such
+    // cell), the first and last, x of the first; optionally electrode `off` disabled or only positions reaching `from`.
+    // From each family's pattern, positions = electrodes - spread per placement; 65535 and 65534 are remote.
+    void families()
     {
-        QTest::addColumn<QString>("row");
-        for (const char *row : {
+        auto text = [](const woxQuadripole &q) { return QString("%1,%2,%3,%4").arg(q.a).arg(q.b).arg(q.m).arg(q.n); };
+        for (const QString &row : QStringList{
                  "2 0 0 0 61 0,3,1,2 60,63,61,62 7.5", "2 1 0 1 58 0,2,4,6 57,59,61,63 15",
                  "2 2 0 0 61 0,2,1,3 60,62,61,63 7.5", "2 3 1 2 56 0,8,3,5 55,63,58,60 20",
                  "2 4 1 2 57 0,2,5,7 56,58,61,63 17.5", "2 5 0 0 62 65535,0,1,2 65535,61,62,63 3.75",
@@ -160,43 +146,35 @@ private slots:
                  // positions 2 to 5 use electrode 5; the remote electrodes never count as the farthest
                  "2 0 0 0 57 0,3,1,2 60,63,61,62 7.5 5 0", "1 7 0 4 0 - - 0 65534 0",
                  "2 0 0 0 32 29,32,30,31 60,63,61,62 152.5 -1 32",
-                 "2 7 0 4 24 65535,35,65534,40 65535,58,65534,63 187.5 -1 40", "2 0 0 0 0 - - 0 -1 64"})
-            QTest::newRow(row) << QString(row);
-    }
-
-    void families()
-    {
-        QFETCH(QString, row);
-        const QStringList v = row.split(' ');
-        const int type = v[1].toInt(), count = v[4].toInt(), off = v.value(8, "-1").toInt();
-        const QSet<woxElectrode> disabled = off < 0 ? QSet<woxElectrode>() : QSet<woxElectrode>{quint16(off)};
-        QList<woxQuadripole> list = {woxQuadripole()};   // cells are appended to what is there
-        float deepest = 0.0f;
-        QCOMPARE(woxQuadripoleGenerator::instance()->generateCell(v[0].toInt(), 5.0f, type, v[2].toInt(),
-                     v[3].toInt(), &list, &disabled, v.value(9).toInt(), &deepest), count >= 0);
-        list.removeFirst();
-        QCOMPARE(list.size(), qMax(count, 0));
-        float expectedDeepest = 0.0f;
-        for (const woxQuadripole &q : list) {
-            QCOMPARE(QString("%1 %2").arg(q.spacing).arg(q.level), v[2] + " " + v[3]);
-            QCOMPARE(q.x, arrayPosition(type, q.a, q.b, q.m, q.n) * 5.0f);
-            expectedDeepest = qMax(expectedDeepest, q.depth);
+                 "2 7 0 4 24 65535,35,65534,40 65535,58,65534,63 187.5 -1 40", "2 0 0 0 0 - - 0 -1 64"}) {
+            const QStringList v = row.split(' ');
+            const int type = v[1].toInt(), off = v.value(8, "-1").toInt();
+            const QSet<woxElectrode> disabled = off < 0 ? QSet<woxElectrode>() : QSet<woxElectrode>{quint16(off)};
+            QList<woxQuadripole> list = {woxQuadripole()};   // cells are appended to what is there
+            float deepest = 0.0f, expectedDeepest = 0.0f;
+            const bool applies = woxQuadripoleGenerator::instance()->generateCell(
+                v[0].toInt(), 5.0f, type, v[2].toInt(), v[3].toInt(), &list, &disabled, v.value(9).toInt(), &deepest);
+            list.removeFirst();
+            for (const woxQuadripole &q : list) {
+                QVERIFY2(q.spacing == v[2].toInt() && q.level == v[3].toInt(), qPrintable(row));
+                QVERIFY2(q.x == arrayPosition(type, q.a, q.b, q.m, q.n) * 5.0f, qPrintable(row));
+                expectedDeepest = qMax(expectedDeepest, q.depth);
+            }
+            QVERIFY2(deepest == expectedDeepest, qPrintable(row));
+            QString outcome = applies ? QString("%1 - - 0").arg(list.size()) : "-1";
+            if (!list.isEmpty())
+                outcome = QString("%1 %2 %3 %4").arg(list.size()).arg(text(list.first()), text(list.last()))
+                              .arg(list.first().x);
+            QCOMPARE((v.mid(0, 4) << outcome << v.mid(8)).join(' '), row);
         }
-        QCOMPARE(deepest, expectedDeepest);
-        auto text = [](const woxQuadripole &q) { return QString("%1,%2,%3,%4").arg(q.a).arg(q.b).arg(q.m).arg(q.n); };
-        if (count > 0)
-            QCOMPARE(QString("%1 %2 %3").arg(text(list.first()), text(list.last())).arg(list.first().x),
-                     v.mid(5, 3).join(' '));
     }
 
-    // "type a b m n weight": a gradient depth falls off as a Gaussian of where the inner dipole sits between the
-    // outer pair (reciprocal codes swap the pairs); a collapsed pair and other types keep it. A quadripole is its
-    // four electrodes, whatever its cell, position or depth.
+    // "type a b m n weight": a gradient depth falls off as a Gaussian of where the inner dipole sits in the outer pair
+    // (reciprocal codes swap pairs); a collapsed pair and other types keep it. A quadripole is its four electrodes.
     void depthWeightsAndIdentity()
     {
         for (const char *row : {"8 0 3 1 2 1", "8 0 5 1 2 0.6615", "8 0 9 1 2 0.3173", "11 0 9 0 0 0.0756",
-                                "18 1 2 0 5 0.6615", "21 1 2 0 9 0.3173", "8 4 4 1 2 1", "18 1 2 6 6 1",
-                                "0 0 9 1 2 1"}) {
+                 "18 1 2 0 5 0.6615", "21 1 2 0 9 0.3173", "8 4 4 1 2 1", "18 1 2 6 6 1", "0 0 9 1 2 1"}) {
             const QStringList v = QString(row).split(' ');
             woxQuadripole q = woxMake::quadripole(v[1].toInt(), v[2].toInt(), v[3].toInt(), v[4].toInt());
             q.computeDepth(5.0f, v[0].toInt());
@@ -212,15 +190,14 @@ private slots:
         QVERIFY(!(first == swapped) && qHash(first) != qHash(swapped));
     }
 
-    // A set walked through the template screen's edits. Schlumberger on two cables: cell (0, 0) has spread 3 (61
-    // positions), (1, 2) spread 8 (56).
+    // The template screen's edits. Schlumberger on two cables: cell (0, 0) spread 3 (61 positions), (1, 2) 8 (56).
     void templateSetEditing()
     {
         woxTemplateSet s = woxMake::templateSet(2, 5.0f, 3, {{0, 0}, {1, 2}});
         QCOMPARE(state(s), QString("117/117 0,0 1,2"));
         QStandardItemModel grid(40, 120);   // off; listed twice: on and off; outside the grid: ignored
-        s.applyMainSelection({grid.index(1, 2), grid.index(0, 1), grid.index(0, 1), grid.index(30, 0),
-                              grid.index(0, 99)});
+        s.applyMainSelection(
+            {grid.index(1, 2), grid.index(0, 1), grid.index(0, 1), grid.index(30, 0), grid.index(0, 99)});
         for (const QPair<int, int> &cell : QList<QPair<int, int>>{{30, 0}, {0, 99}, {0, 0}})
             s.setAuxCell(cell.first, cell.second, true);
         QCOMPARE(state(s), QString("61/61 0,0 0,0+"));

@@ -43,12 +43,11 @@ QByteArray gridBytes(const QList<QPair<int, int>> &selected)
     return bytes;
 }
 
-// "status/entries" of the bytes read as electrode positions over a map with an entry, or as a set over one that
-// lists 24 quadripoles (32 electrodes, spread 8); and the target written again.
+// "status/entries" of the bytes read as electrode positions over a map with an entry, or as a set over one that lists
+// 24 quadripoles (32 electrodes, spread 8); and the target written again.
 QPair<QString, QByteArray> readAs(const QString &record, const QByteArray &bytes)
 {
-    static const woxTemplateSet prototype = woxMake::templateSet(1, 2.0f, 3, {{1, 2}});
-    woxTemplateSet set = prototype;
+    woxTemplateSet set = woxMake::templateSet(1, 2.0f, 3, {{1, 2}});
     Positions positions{{{7, {}}}};
     if (record != "set") {
         const int status = woxReadBack(bytes, positions);
@@ -78,52 +77,42 @@ private slots:
                                        + woxHex("02 40 04 00 00 00 00 00 00"));
     }
 
-    // Counts are refused before anything is allocated from them; the lists of a refused record are left empty, a
-    // refused set as it was. Sound bytes replace what the target held, and shorter prefixes of them are refused. In a
-    // set, offsets 0, 6189 and 6190 hold the type, the cables and the spacing.
-    void reading_data()
-    {
-        QTest::addColumn<QByteArray>("bytes");   // the tag's first word names the record
-        QTest::addColumn<QString>("outcome");   // status (0 ok, 1 past end, 2 corrupt) / entries
-        const QByteArray set = woxStreamed(woxMake::templateSet(2, 5.0f, 0, {{0, 0}}));
-        auto patched = [&set](int i, const char *h) { return QByteArray(set).replace(i, woxHex(h).size(), woxHex(h)); };
-        QTest::newRow("positions") << woxHex(positionsHex) << "0/2";
-        QTest::newRow("positions 3, room for 2") << woxHex("00 00 00 03") + woxHex(positionsHex).mid(4) << "2/0";
-        QTest::newRow("set type 21") << patched(0, "15") << "0/61";
-        QTest::newRow("set one cable") << patched(6189, "01") << "0/29";
-        QTest::newRow("set smallest spacing") << patched(6190, "38 10 00 00 00 00 00 00") << "0/61";
-        QTest::newRow("set 31 rows") << patched(1, "00 00 00 1F") << "2/24";
-        QTest::newRow("set 100 cells") << patched(5 + 103 * 7, "00 00 00 64") << "2/24";
-        QTest::newRow("set short main grid") << set.left(1500) << "1/24";
-        QTest::newRow("set short spacing") << set.left(6197) << "1/24";
-        QTest::newRow("set type 22") << patched(0, "16") << "2/24";
-        QTest::newRow("set type 254") << patched(0, "FE") << "2/24";
-        QTest::newRow("set no cables") << patched(6189, "00") << "2/24";
-        QTest::newRow("set 3 cables") << patched(6189, "03") << "2/24";
-        QTest::newRow("set spacing denormal") << patched(6190, "38 00 00 00 00 00 00 00") << "2/24";
-        QTest::newRow("set spacing infinite") << patched(6190, "7F EF FF FF FF FF FF FF") << "2/24";
-    }
-
+    // Counts are refused before allocating; a refused record's lists are left empty, a refused set as it was. Sound
+    // bytes replace the target, their prefixes are refused. A set holds type, cables, spacing at 0, 6189, 6190.
     void reading()
     {
-        const QString record = QString(QTest::currentDataTag()).section(' ', 0, 0);
-        QFETCH(QByteArray, bytes);
-        QFETCH(QString, outcome);
-        const QPair<QString, QByteArray> read = readAs(record, bytes);
-        QCOMPARE(read.first, outcome);
-        if (!outcome.startsWith("0/")) {
-            if (record == "set")
+        const QByteArray set = woxStreamed(woxMake::templateSet(2, 5.0f, 0, {{0, 0}}));
+        auto patched = [&set](int i, const char *h) { return QByteArray(set).replace(i, woxHex(h).size(), woxHex(h)); };
+        // The record read, its bytes, status (0 ok, 1 past end, 2 corrupt) / entries.
+        const struct { const char *record; QByteArray bytes; const char *outcome; } rows[] = {
+            {"positions", woxHex(positionsHex), "0/2"},
+            {"positions", woxHex("00 00 00 03") + woxHex(positionsHex).mid(4), "2/0"},   // 3, room for 2
+            {"set", patched(0, "15"), "0/61"}, {"set", patched(6189, "01"), "0/29"},   // type 21; one cable
+            {"set", patched(6190, "38 10 00 00 00 00 00 00"), "0/61"},                // the smallest spacing
+            {"set", patched(1, "00 00 00 1F"), "2/24"}, {"set", patched(5 + 103 * 7, "00 00 00 64"), "2/24"},
+            {"set", set.left(1500), "1/24"}, {"set", set.left(6197), "1/24"},   // short main grid; short spacing
+            {"set", patched(0, "16"), "2/24"}, {"set", patched(0, "FE"), "2/24"},   // types 22 and 254
+            {"set", patched(6189, "00"), "2/24"}, {"set", patched(6189, "03"), "2/24"},   // no cables; 3
+            {"set", patched(6190, "38 00 00 00 00 00 00 00"), "2/24"},                // a denormal spacing
+            {"set", patched(6190, "7F EF FF FF FF FF FF FF"), "2/24"}};               // an infinite one
+        for (const auto &row : rows) {
+            const QString record = row.record;
+            const QPair<QString, QByteArray> read = readAs(record, row.bytes);
+            QVERIFY2(read.first == row.outcome, qPrintable(QString("row %1: %2").arg(&row - rows).arg(read.first)));
+            if (read.first.startsWith("0/")) {
+                QCOMPARE(read.second, row.bytes);
+                for (int size = 0; size < row.bytes.size(); size += record == "set" ? 61 : 1) {   // a set: a sample
+                    const QString prefix = readAs(record, row.bytes.left(size)).first;
+                    QVERIFY2(!prefix.startsWith('0'), qPrintable(QString::number(size)));
+                }
+            } else if (record == "set") {
                 QCOMPARE(read.second, readAs(record, QByteArray()).second);
-            return;
+            }
         }
-        QCOMPARE(read.second, bytes);
-        for (int size = 0; size < bytes.size(); size += record == "set" ? 61 : 1)   // a set: a sample
-            QVERIFY2(readAs(record, bytes.left(size)).first.at(0) != '0', qPrintable(QString::number(size)));
     }
 
-    // {spacing, a, b, m, n, k}: closed forms at 5 m (b the potential dipole, n b the nearest current-potential
-    // distance) for Wenner, dipole-dipole, Schlumberger, pole-dipole and pole-pole; remote electrodes stand far off;
-    // the sign of the spacing is dropped; without one the electrodes are taken.
+    // {spacing, a, b, m, n, k}: closed forms at 5 m for Wenner, dipole-dipole, Schlumberger, pole-dipole, pole-pole;
+    // remote electrodes stand far off; a spacing's sign is dropped; without one the electrodes are taken.
     void geometricFactor()
     {
         for (const QVector<double> &row : QList<QVector<double>>{

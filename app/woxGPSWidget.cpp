@@ -7,8 +7,11 @@
 
 woxGPSWidget::woxGPSWidget(QWidget *parent)
     : QWidget(parent)
+    , timer(this)
 {
     setupUi(this);
+    // Named so that the refresh period can be found and checked.
+    timer.setObjectName(QStringLiteral("refreshTimer"));
     connect(&timer, &QTimer::timeout, this, &woxGPSWidget::onAuxTimeout);
     onAuxTimeout();
     timer.start(refreshInterval);

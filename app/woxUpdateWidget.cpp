@@ -163,6 +163,9 @@ void woxUpdateWidget::onFinished()
     finished->deleteLater();
     downloadFileDevice.write(finished->readAll());
     downloadFileDevice.close();
+    // The manager would keep the logged-in connection for later requests;
+    // the server is left at the end of each transfer.
+    network.clearConnectionCache();
     if (finished->error() != QNetworkReply::NoError) {
         messageLabel->setText(tr("Network error") + QStringLiteral("\n(")
                               + withoutCredentials(finished->errorString()) + QStringLiteral(")"));
@@ -232,7 +235,12 @@ void woxUpdateWidget::installRelease()
     }
     closePushButton->setEnabled(false);
     messageLabel->setText(tr("Restarting..."));
-    QTimer::singleShot(restartDelayMs, this, &woxUpdateWidget::onRestartTimeout);
+    // A named child, so that the delay can be found and checked.
+    auto *restart = new QTimer(this);
+    restart->setObjectName(QStringLiteral("restartTimer"));
+    restart->setSingleShot(true);
+    connect(restart, &QTimer::timeout, this, &woxUpdateWidget::onRestartTimeout);
+    restart->start(restartDelayMs);
 }
 
 void woxUpdateWidget::onRestartTimeout()

@@ -1,4 +1,4 @@
-// Draws the shell's icons and flags with QPainter and writes them as PNG
+// Draws the shell's icons, scroll-bar arrows and flags with QPainter and writes them as PNG
 // files under the given resources folder. Every picture is our own drawing;
 // run tools/draw-icons.sh to rebuild them after a change here.
 
@@ -324,6 +324,19 @@ void drawSliderGrip(QPainter &p, const QRectF &r)
     }
 }
 
+// The scroll bar's step buttons: a dark solid triangle pointing up, or down
+// when `down` is set, leaving a margin so it sits in the middle of the button.
+void drawArrow(QPainter &p, const QRectF &r, bool down)
+{
+    const qreal w = r.width(), h = r.height();
+    const qreal tip = down ? h * 0.72 : h * 0.28, base = down ? h * 0.32 : h * 0.68;
+    QPolygonF triangle;
+    triangle << QPointF(w * 0.5, tip) << QPointF(w * 0.86, base) << QPointF(w * 0.14, base);
+    p.setPen(roundPen(QColor(40, 40, 40), 1.0));
+    p.setBrush(QColor(70, 70, 70));
+    p.drawPolygon(triangle);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -352,6 +365,10 @@ int main(int argc, char *argv[])
             ok &= save(QStringLiteral("icons/moisture.%1.png").arg(thirds), 20, 26,
                        [thirds](QPainter &p, const QRectF &r) { drawMoisture(p, r, thirds); });
         }
+        ok &= save(QStringLiteral("arrows/up.png"), 16, 16,
+                   [](QPainter &p, const QRectF &r) { drawArrow(p, r, false); });
+        ok &= save(QStringLiteral("arrows/down.png"), 16, 16,
+                   [](QPainter &p, const QRectF &r) { drawArrow(p, r, true); });
         ok &= save(QStringLiteral("flags/ru.png"), 48, 48, drawRussianFlag);
         ok &= save(QStringLiteral("flags/uk.png"), 48, 48, drawUnitedKingdomFlag);
         return ok;

@@ -202,10 +202,10 @@ private slots:
             + send(woxCoreReportCalibrate{{12, 0}}), "stressRxStatusLabel: # Success; Generator is overheated # "
             "Calibrate 40 0, Calibrate 123 0, Calibrate 40 1, RxStress 25 1 4, RxStress 24 9 7, RxStress 8 9 7, "
             "RxStress 23 9 7 # ");
-        for (const char *text : {"OK", "FAIL", "OK, cancelled"})
-            row(text, text[2] ? "1" : "", press("stressRxStart") + send(woxCoreReportRxStress{{quint8(text[2] ? 13 :
-                0), 0}, QString(text).section(',', 0, 0)}), "stressRxStatusLabel:" + QString(text[2] ? "N/A # Canceled "
-                "by user # " : *text == 'O' ? " #  # RxStress 25 1 4, " : "FAIL #  # ") + "RxStress 25 1 4 # ");
+        for (const char *text : {"OK", "FAIL", "cancelled OK"})
+            row(text, *text == 'c' ? "1" : "", press("stressRxStart") + send(woxCoreReportRxStress{{quint8(*text == 'c'
+                ? 13 : 0), 0}, QString(text).section(' ', -1)}), "stressRxStatusLabel:" + QString(*text == 'c' ? "N/A # "
+                "Canceled by user # " : *text == 'O' ? " #  # RxStress 25 1 4, " : "FAIL #  # ") + "RxStress 25 1 4 # ");
         // The run's answer starts the next run, the ping's is shown; after any stop the run's starts nothing more.
         for (const char *stop : {"rxStop", "proStop", "miscPanic", "close"})
             row(stop, "", press("stressRxChannel=16 stressRxStart miscPing") + send(woxCoreReportRxStress{{}, "OK"})

@@ -31,15 +31,22 @@
 namespace {
 
 const QString playIcon = QStringLiteral(":/icons/icons/play.png");
+// The receiver page keeps the most recent this many sample lines.
+const int keptSampleLines = 100000;
 
 } // namespace
 
 woxEngineerWidget::woxEngineerWidget(int level, QWidget *parent)
     : QWidget(parent)
     , core(nullptr)
+    , gpsTimer(this)
+    , repeatTimer(this)
     , proLogs(woxProductionTests::Count)
     , stressRunning(false)
 {
+    // Named children, so the periods in force can be looked up on the screen.
+    gpsTimer.setObjectName(QStringLiteral("gpsTimer"));
+    repeatTimer.setObjectName(QStringLiteral("repeatTimer"));
     // The fix holder exists while the screen is open; closing destroys it.
     woxGPSManager::instance();
     setupUi(this);
@@ -48,6 +55,10 @@ woxEngineerWidget::woxEngineerWidget(int level, QWidget *parent)
     QFont samplesFont = rxSamplesTextEdit->font();
     samplesFont.setPointSize(8);
     rxSamplesTextEdit->setFont(samplesFont);
+    // Repeat adds thousands of lines a second: only the newest are kept, so
+    // the page's memory stays bounded (the empty block after the last line's
+    // break counts as one more block).
+    rxSamplesTextEdit->setMaximumBlockCount(keptSampleLines + 1);
     core = woxCore::instance();
     signalVerticalLayout->addWidget(&signalWidget);
     connect(woxTranslator::instance(), &woxTranslator::sendTranslate,

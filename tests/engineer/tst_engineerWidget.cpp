@@ -7,109 +7,95 @@
 #include "woxFakeNetworkAddresses.h"
 #include "woxGPSManager.h"
 #include "woxModalScript.h"
-#include "woxPasswordDialog.h"
-#include "woxProductionTests.h"
-#include "woxSignalWidget.h"
+#include "woxScreenState.h"
 #include "woxWarningDialog.h"
 
-#include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QTabWidget>
+#include <QTextBrowser>
 #include <QToolButton>
 #include <QtTest>
 
 #include <csignal>
 #include <sys/resource.h>
 
+using Step = std::function<void(QWidget &)>;
+Q_DECLARE_METATYPE(Step)
+
 namespace {
 
-QToolButton *testButton(const woxEngineerWidget &screen, int test)
-{
-    return screen.findChild<QToolButton *>(QStringLiteral("proToolButton%1").arg(test, 2, 10, QChar('0')));
-}
+using Core = woxCoreDouble;
 
-void click(const QWidget &screen, const QString &name)
+// Runs in order "name=value" (sets a combo box, spin box, slider or check box), "name" (clicks a button or lets
+// a timer run out) and "close"; a name may leave out its class ("txPulseFirst" for "txPulseFirstPushButton").
+void run(QWidget &screen, const QString &script)
 {
-    screen.findChild<QPushButton *>(name)->click();
-}
-
-// The name of the icon a test button shows, told apart by its picture.
-QString iconName(const woxEngineerWidget &screen, int test)
-{
-    const QImage shown = testButton(screen, test)->icon().pixmap(48).toImage();
-    for (const char *name : {"question", "play", "accept", "close"})
-        if (QIcon(QStringLiteral(":/icons/icons/%1.png").arg(name)).pixmap(48).toImage() == shown)
-            return name;
-    return "unknown";
-}
-
-const QString blue(const char *name)
-{
-    return QStringLiteral("<font color=blue>%1:</font> <br>  <br> ").arg(name);
-}
-
-// Sets each "objectName=value" on the screen's combo box, spin box, slider or check box.
-void apply(const QWidget &screen, const QStringList &settings)
-{
-    for (const QString &setting : settings) {
-        QObject *child = screen.findChild<QObject *>(setting.section('=', 0, 0));
+    for (const QString &token : script.split(' ', Qt::SkipEmptyParts)) {
+        QObject *child = nullptr;
+        for (const char *kind : {"", "PushButton", "SpinBox", "ComboBox", "HorizontalSlider", "CheckBox"})
+            child = child ? child : screen.findChild<QObject *>(token.section('=', 0, 0) + kind);
         for (const char *property : {"currentIndex", "value", "checked"})
-            if (child->metaObject()->indexOfProperty(property) >= 0)
-                child->setProperty(property, setting.section('=', 1).toInt());
+            if (token.contains('=') && child->metaObject()->indexOfProperty(property) >= 0)
+                child->setProperty(property, token.section('=', 1).toInt());
+        if (!token.contains('=') && qobject_cast<QAbstractButton *>(child))
+            qobject_cast<QAbstractButton *>(child)->click();
+        else if (!token.contains('='))
+            QVERIFY(token == "close" ? screen.close() : QMetaObject::invokeMethod(child, "timeout"));
     }
 }
 
-QString line(const char *kind, std::initializer_list<int> values, const QMap<QString, bool> &raised = {})
+Step press(const QString &script) { return [script](QWidget &screen) { run(screen, script); }; }
+template <class Report> Step send(const Report &report) { return [report](QWidget &) { Core::deliver(report); }; }
+Step operator+(const Step &a, const Step &b) { return [a, b](QWidget &screen) { a(screen), b(screen); }; }
+
+// What the operator sees of the children named as in "name:value | name:value", each within its own page:
+// woxScreenState's text, a list's lines joined by '/', a test button's icon, a timer's period in force; "logN":
+// the HTML log of test N.
+QString shown(const woxEngineerWidget &screen, const QString &parts)
 {
-    QStringList texts(kind);
-    for (int value : values)
-        texts << QString::number(value);
-    return (texts + raised.keys(true)).join(' ');
+    const QWidget *tabs = screen.findChild<QTabWidget *>("tabWidget", Qt::FindDirectChildrenOnly);
+    QStringList seen;
+    for (QString name : parts.split(" | ", Qt::SkipEmptyParts)) {
+        name = name.section(':', 0, 0).remove('!').remove('~');
+        QObject *child = screen.findChild<QObject *>(name);
+        if (auto *list = qobject_cast<QListWidget *>(child)) {
+            seen << name + ":";
+            for (int i = 0; i < list->count(); ++i)
+                seen.last() += (i ? "/" : "") + list->item(i)->text();
+        } else if (auto *timer = qobject_cast<QTimer *>(child)) {
+            seen << name + ":" + (timer->isActive() ? QString::number(timer->interval()) : "off")
+                        + (timer->isSingleShot() ? " once" : "");
+        } else if (auto *button = qobject_cast<QToolButton *>(child)) {
+            seen << (button->isEnabled() ? "" : "!") + name + ":unknown";
+            for (const char *icon : {"question", "play", "accept", "close"})
+                if (QIcon(QString(":/icons/icons/%1.png").arg(icon)).pixmap(48).toImage()
+                    == button->icon().pixmap(48).toImage())
+                    seen.last().replace("unknown", icon);
+        } else if (name.startsWith("log")) {
+            seen << name + ":" + screen.productionLogs().value(name.mid(3).toInt());
+        } else {
+            const QWidget *page = qobject_cast<QWidget *>(child);
+            while (page && page->parentWidget() && page->parentWidget()->parentWidget() != tabs)
+                page = page->parentWidget();
+            seen << woxScreenState(page ? page : &screen, name);
+        }
+    }
+    return seen.join(" | ");
 }
 
-// A request as one line: its kind, then its fields in order.
-QString fields(const woxCoreDouble::Request &r)
-{
-    switch (r.kind) {
-    case woxCoreDouble::TxAux:
-        return line("tx", {r.tx.pulse, r.tx.adjust, r.tx.stop, r.tx.device, r.tx.command, r.tx.duration, r.tx.level});
-    case woxCoreDouble::RxAux:
-        return line("rx", {r.rx.device, r.rx.samples},
-                    {{"start", r.rx.start}, {"reset", r.rx.reset}, {"read", r.rx.read}, {"lowRange", r.rx.lowRange},
-                     {"highRange", r.rx.highRange}, {"calibrationInput", r.rx.calibrationInput},
-                     {"measurementInput", r.rx.measurementInput}, {"clear", r.rx.clear}});
-    case woxCoreDouble::SwAux:
-        return line("sw", {r.sw.device, r.sw.enable, r.sw.pairMB, r.sw.electrode},
-                    {{"set", r.sw.set}, {"reset", r.sw.reset}, {"ground", r.sw.ground}, {"all", r.sw.all},
-                     {"phantom", r.sw.phantom}});
-    case woxCoreDouble::Calibrate: return line("calibrate", {r.calibration.samples, r.calibration.restoreDefaults});
-    case woxCoreDouble::RxStress: return line("stress", {r.stress.device, r.stress.samples, r.stress.pause});
-    case woxCoreDouble::Clock:
-        return r.clock.set ? "set " + r.clock.date.toString(Qt::ISODate) + " " + r.clock.time.toString(Qt::ISODate)
-                           : "get clock";
-    case woxCoreDouble::Production: return line("production", {r.production.test});
-    case woxCoreDouble::Sound: return line("sound", {r.sound});
-    case woxCoreDouble::ET2D: {
-        const woxCoreQuadripole q = r.et2d.quadripoles.value(0);
-        return line("et2d", {r.et2d.quadripoles.size(), q.a, q.b, q.m, q.n, q.channel});
-    }
-    default: return line("kind", {r.kind});
-    }
-}
-
-// The requests sent since the last look, one line each.
-QString sentBy(woxCoreDouble &core)
-{
-    QStringList lines;
-    for (const woxCoreDouble::Request &request : core.take())
-        lines << fields(request);
-    return lines.join(", ");
-}
+void row(const char *name, const char *answers, const Step &step, const QString &expected)
+{ QTest::newRow(name) << QString(answers) << step << expected; }
+const QString ready = "\nAre you ready to continue?", options = "o(2 0 0 1 3 5 25 80)";
+const QString load = "Please connect A and B sockets with resistor:\nresistance: ";
+const QString smallLoad = " kOhm ± 10 %,\nmax. power: 1.4 W or more,\nmax voltage: 37.5 V or more." + ready;
+const woxMeasureResult first{340000, 2.5f, 12.5f, 3.25f, 0, {}, 0, false, {}};
+const woxMeasureResult second{1234.5678f, 3, 10, 0, 0, {}, 0, false, {}};
 
 } // namespace
 
-// The engineer's screen: access levels, the production page and its log, and every device page's requests and answers
-// with the instrument stood in for.
+// The engineer's screen: the keypad's levels, the self-tests and their log, every page's requests and answers.
 class tst_engineerWidget : public QObject
 {
     Q_OBJECT
@@ -124,7 +110,6 @@ private slots:
         runner.reset(new woxFakeCommandRunner);
         addresses.reset(new woxFakeNetworkAddresses);
         QDir().mkpath(systemDir);
-        QFile::remove(systemDir + "engineer.html");
     }
 
     void cleanup()
@@ -136,100 +121,234 @@ private slots:
         runner.reset();
     }
 
-    void accessLevels_data()
+    // "keys|field|pages|tests locked": digits, then Enter ('c': Cancel) on the system menu's keypad.
+    void keypad_data()
     {
-        QTest::addColumn<QString>("row");   // "digits pages allOpen": the two codes, then the first and one more
-        for (const char *row : {"58031 10 1", "39284 1 1", "580312 1 0"})
+        QTest::addColumn<QString>("row");
+        for (const char *row : {"58031|58031|Setup and testing Tx Rx Sw Calibrate Stress Misc Signal VES ET2D|",
+                                "39284|39284|Setup and testing|", "580312|580312|Setup and testing|0 16 20",
+                                "98765432101|98765432|Setup and testing|0 16 20", "58031c|58031||"})
             QTest::newRow(row) << QString(row);
     }
 
-    void accessLevels()
+    void keypad()
     {
         QFETCH(QString, row);
-        const QStringList v = row.split(' ');
-        woxPasswordDialog dialog;
-        for (QChar digit : v[0])
-            click(dialog, QStringLiteral("pushButton") + digit);
-        QTimer::singleShot(0, dialog.findChild<QPushButton *>("enterPushButton"), &QPushButton::click);
-        QCOMPARE(dialog.exec(), int(QDialog::Accepted));
-        woxEngineerWidget screen(dialog.accessLevel());
-        QCOMPARE(screen.findChild<QTabWidget *>("tabWidget")->count(), v[1].toInt());
-        for (int test = 0; test < woxProductionTests::Count; ++test)
-            QCOMPARE(testButton(screen, test)->isEnabled(), v[2] == "1" || (test != 0 && test != 16 && test != 20));
+        const QString keys = row.section('|', 0, 0);
+        woxModalScript script;
+        QString seen;
+        script.then([&](QDialog *pad) {
+            for (QChar key : keys)
+                run(*pad, key == 'c' ? QString("cancelPushButton") : "pushButton" + QString(key));
+            auto *field = pad->findChild<QLineEdit *>("lineEdit");
+            seen = pad->windowTitle() + ": " + woxScreenState(pad, "enterPushButton cancelPushButton pushButton1")
+                   + "|" + field->text() + (field->echoMode() == QLineEdit::Password ? "" : " shown");
+            run(*pad, keys.endsWith('c') ? "" : "enterPushButton");
+        });
+        QScopedPointer<QWidget> screen(woxEngineerWidget::openFromKeypad());
+        QStringList pages, locked;
+        for (int i = 0; screen && i < screen->findChild<QTabWidget *>("tabWidget")->count(); ++i)
+            pages << screen->findChild<QTabWidget *>("tabWidget")->tabText(i);
+        for (int test = 0; screen && test < 22; ++test)
+            if (!screen->findChild<QWidget *>(QString::asprintf("proToolButton%02d", test))->isEnabled())
+                locked << QString::number(test);
+        QCOMPARE(seen + "|" + pages.join(' ') + "|" + locked.join(' '), "Enter password: enterPushButton:Enter"
+                 "{#000000/#00ff7f} | cancelPushButton:Cancel{#000000/#00ff7f} | pushButton1:1{#000000/#ffff7f}|"
+                 + row.section('|', 1));
+        QVERIFY(!woxEngineerWidget(2).findChild<QWidget *>("proToolButton16")->isEnabled());   // only 0 and 1 open it
     }
 
-    // The report reaches its own test's button and log; one for a test beyond the last is ignored. The page is
-    // pictured on the way.
-    void productionReport_data()
+    // One row a step of a page's flow: what it then shows # the dialogs it opened # the requests it sent #
+    // diagnostics and programs run.
+    void flows_data()
     {
-        QTest::addColumn<int>("test");
-        QTest::addColumn<quint8>("code");
-        QTest::addColumn<bool>("passed");
-        QTest::addColumn<QString>("icon");
-        QTest::addColumn<QString>("log");
-        const QString mn = blue("Check M and N sockets");
-        QTest::newRow("passed") << 4 << quint8(0) << true << "accept" << mn + "body";
-        QTest::newRow("failed") << 4 << quint8(0) << false << "close" << mn + "body";
-        QTest::newRow("error") << 4 << quint8(5) << true << "close"
-                               << mn + "body <br> <font color=red>" + woxCoreError{5, 0}.toString() + "</font>";
-        QTest::newRow("cancelled") << 4 << quint8(13) << true << "question"
-                                   << mn + "body <br> <font color=red>Canceled by user</font>";
-        QTest::newRow("last test") << 21 << quint8(0) << false << "close"
-                                   << blue(qPrintable(woxProductionTests::names().at(21))) + "body";
-        QTest::newRow("beyond the last") << 22 << quint8(0) << true << "play" << "";
+        QTest::addColumn<QString>("answers");   // to the dialogs in order: 1 OK or Yes, 0 No
+        QTest::addColumn<Step>("step");
+        QTest::addColumn<QString>("expected");
+        row("tx, RefTx, grounding power", "", press("txCheckGroundingPower=1 txDevice=1 txPower=40 txDuration=1230 "
+            "txAdjustPulseFirst txAdjustPulseSecond txPulseFirst txPulseSecond txStop txPulseZero"), "txPowerLabel:40 | "
+            "txDurationLabel:1230 #  # TxAux 0 1 0 7 31 0 -1, TxAux 0 1 0 7 32 0 -1, TxAux 1 0 0 6 33 1230 0, TxAux 1 0 "
+            "0 6 34 1230 0, TxAux 0 0 1 6 0 0 0, TxAux 1 0 0 6 36 1230 -1 # ");
+        row("tx, IntTx, longest, answers", "1", press("txPower=100 txDuration=20000 txAdjustPulseFirst txPulseFirst "
+            "txStop txPulseZero") + send(woxCoreReportTxAux{{}, 123.456789f}) + send(woxCoreReportTxAux{{13, 0}}),
+            "txPowerLabel:100 | txDurationLabel:15000 | txTempLabel:-298  o C # Canceled by user # TxAux 0 1 0 7 31 0 "
+            "100, TxAux 1 0 0 7 33 15000 0, TxAux 0 0 1 7 0 0 0, TxAux 1 0 0 6 36 15000 100 # ");
+        row("rx, receiver 0, samples", "1", press("rxDevice=0 rxSamplesToRun=77 rxMsrStart rxMsrGet rxMsrClear "
+            "rxRxReset rxClbInput rxMsrInput rxLowRange rxHighRange rxStop rxSensors") + send(woxCoreReportRxAux{{},
+            {5.57f, 0.12346f}}) + send(woxCoreReportRxAux{{4, 0}, {-2.5f}}), "rxSamplesTextEdit:5.5700\n0.1235\n"
+            "-2.5000\n # Can not receive data # RxAux 8 77 1 0 0 0 0 0 0 0, RxAux 8 77 0 0 1 0 0 0 0 0, RxAux 8 0 0 0 0 "
+            "0 0 0 0 1, RxAux 8 0 0 1 0 0 0 0 0 0, RxAux 8 0 0 0 0 0 0 1 0 0, RxAux 8 0 0 0 0 0 0 0 1 0, RxAux 8 0 0 0 0 "
+            "1 0 0 0 0, RxAux 8 0 0 0 0 0 1 0 0 0, Stop, Sensor # ");
+        row("rx, as opened, the last four, sensors", "1", press("rxMsrStart rxDevice=15 rxMsrGet rxDevice=16 rxMsrGet "
+            "rxDevice=17 rxMsrGet rxDevice=18 rxMsrGet rxMsrStart rxRepeat rxRepeat") + send(woxCoreReportSensor{{7, 0},
+            {{1, 12.345678f}, {3, 99.5f}, {7, 45.25f}}}), "rxIntBatLabel:12.3457 | rxExtBatLabel:-1 | rxMoistureLabel:"
+            "99.5 | txTempLabel:45.25 | rxSamplesToRunSpinBox:101 | repeatTimer:off once # Condensation inside # RxAux 9 "
+            "100 1 0 0 0 0 0 0 0, RxAux 23 100 0 0 1 0 0 0 0 0, RxAux 24 100 0 0 1 0 0 0 0 0, RxAux 25 100 0 0 1 0 0 0 0 "
+            "0, RxAux 255 100 1 0 0 0 0 0 0 0 # ");
+        row("rx repeat, from all", "", press("rxDevice=18 rxSamplesToRun=4997 rxRepeat rxDevice=2 repeatTimer "
+            "repeatTimer repeatTimer"), "rxRepeatPushButton:Repeat* | rxSamplesToRunSpinBox:5000 | repeatTimer:400 once "
+            "#  # RxAux 10 4998 0 0 1 0 0 0 0 0, RxAux 10 4999 0 0 1 0 0 0 0 0, RxAux 10 5000 0 0 1 0 0 0 0 0 # ");
+        row("sw, switch 0, RemoteRx, not applied", "", press("swDevice=0 swElectrode=-1 swApply=0 swSwSetNA swSwSetMB "
+            "swGrounding swAll swPhantom swSwReset"), " #  # SwAux 26 1 0 0 0 0 0 0 65534, SwAux 26 1 0 0 0 0 0 1 "
+            "65534, SwAux 0 0 0 1 0 0 1 0 65534, SwAux 26 0 0 0 1 0 1 0 0, SwAux 26 0 0 0 0 1 1 0 0, SwAux 26 0 1 0 0 0 "
+            "1 0 0 # ");
+        row("sw, Tx, all, the last, answers", "1", press("swDevice=16 swElectrode=-2 swSwSetNA swDevice=17 "
+            "swElectrode=63 swSwSetMB swDevice=15 swAll") + send(woxCoreReportSwAux{}) + send(woxCoreReportSwAux{{8,
+            0}}), " # Short circuit (detected by software) # SwAux 42 1 0 0 0 0 1 0 65535, SwAux 254 1 0 0 0 0 1 1 63, "
+            "SwAux 41 0 0 0 1 0 1 0 0 # ");
+        row("calibrate, stress", "1 1", press("calibrateCalibrate calibrateSamples=123 calibrateCalibrate "
+            "calibrateDefault stressRxStart stressRxChannel=16 stressRxSamples=9 stressRxPause=7 stressRxStart "
+            "stressRxChannel=0 stressRxStart stressRxChannel=15 stressRxStart") + send(woxCoreReportCalibrate{})
+            + send(woxCoreReportCalibrate{{12, 0}}), "stressRxStatusLabel: # Success; Generator is overheated # "
+            "Calibrate 40 0, Calibrate 123 0, Calibrate 40 1, RxStress 25 1 4, RxStress 24 9 7, RxStress 8 9 7, "
+            "RxStress 23 9 7 # ");
+        for (const char *text : {"OK", "FAIL", "cancelled OK"})
+            row(text, *text == 'c' ? "1" : "", press("stressRxStart") + send(woxCoreReportRxStress{{quint8(*text == 'c'
+                ? 13 : 0), 0}, QString(text).section(' ', -1)}), "stressRxStatusLabel:" + QString(*text == 'c' ? "N/A # "
+                "Canceled by user # " : *text == 'O' ? " #  # RxStress 25 1 4, " : "FAIL #  # ") + "RxStress 25 1 4 # ");
+        // The run's answer starts the next run, the ping's is shown; after any stop the run's starts nothing more.
+        for (const char *stop : {"rxStop", "proStop", "miscPanic", "close"})
+            row(stop, "", press("stressRxChannel=16 stressRxStart miscPing") + send(woxCoreReportRxStress{{}, "OK"})
+                + send(woxCoreReportRxStress{{}, "FAIL"}) + press(stop) + send(woxCoreReportRxStress{{}, "OK"}),
+                "stressRxStatusLabel:OK | miscPingLabel:FAIL #  # RxStress 24 1 4, RxStress 0 0 10, RxStress 24 1 4, "
+                + QString(*stop == 'm' ? "StopAll # " : "Stop # "));
+        row("clock, sound, panic, ping, gps stopped", "", press("miscTimeSet miscTimeGet miscMonth=0 miscTimeSet "
+            "miscSoundSample=42 miscSoundAlert miscPanic miscPingDevice=12 miscPingMs=300 miscPing miscStartGPS gpsTimer "
+            "miscStopGPS"), "miscPingLabel: | miscListWidget: | gpsTimer:off #  # Clock 1 2012-06-15 17:44:33, Clock "
+            "0  , Clock 1  17:44:33, Sound 42, StopAll, RxStress 12 0 300 # ");
+        row("clock read, then set, failed", "1", send(woxCoreReportClock{{}, false, QDate(2031, 11, 30), QTime(13, 14,
+            15)}) + send(woxCoreReportClock{{}, true, QDate(2030, 1, 2), QTime(3, 4, 5)}) + send(woxCoreReportClock{{13,
+            0}, false, QDate(2030, 1, 2), QTime(3, 4, 5)}), "miscYearSpinBox:2031 | miscMonthSpinBox:11 | miscDaySpinBox:"
+            "28 | miscHourSpinBox:13 | miscMinuteSpinBox:14 | miscSecondSpinBox:15 # Canceled by user #  # ");
+        const QString ticks = "miscStartGPS" + QString(" gpsTimer").repeated(11);
+        const Step fix = [](QWidget &) {
+            woxGPSManager::instance()->setFix({true, false, 55.1234567f, -37.5f, QDate(2024, 3, 9), QTime(7, 5, 4)});
+        };
+        row("gps", "", fix + press(ticks), "miscListWidget:rmc yes, valid no, la 55.1235, lo -37.5, y 2024, m 3, d 9, "
+            "h 7, m 5, s 4 | gpsTimer:1000 #  #  # ");
+        row("gps restarted", "", fix + press("miscStartGPS miscStopGPS miscStartGPS gpsTimer"), "miscListWidget:rmc "
+            "no, valid no, la 0, lo 0, y 2000, m 1, d 1, h 0, m 0, s 0 #  #  # ");
+        row("signal window, back after its Accept hid it", "", [](QWidget &screen) { screen.findChild<QWidget *>(
+            "mSignalWidget")->hide(); } + press("signalA=3 signalB=5 signalM=18 signalN=9 signalSetQuadripole start"),
+            "mSignalWidget: #  # Signal q(3 5 18 9 2) " + options + " # ");
+        row("ves, et2d failed", "1 1", send(woxCoreReportVES{{}, second}) + press("ves") + send(woxCoreReportVES{{13,
+            0}, second}) + send(woxCoreReportVES{{}, first}) + send(woxCoreReportET2D{{}, {first}, {}})
+            + send(woxCoreReportET2D{{13, 0}, {}, {}}), "vesListWidget:U.Tx[mV]=340000/U.Rx[mV]=12.5/I[mA]=2.5/R[ohm]=5/"
+            "C[mV/V]=3.25 | et2dOutListWidget: # Canceled by user; Canceled by user # VES " + options + " # ");
+        row("et2d", "", press("et2d et2d") + send(woxCoreReportET2D{{}, {second}, {}}) + send(woxCoreReportET2D{{},
+            {first, second}, {}}), "et2dInListWidget:A=0 B=1 M=1 N=0 Ch=0 | et2dOutListWidget:Utx[V]=340.000 "
+            "Itx[mA]=2.500 Urx[mV]=12.500 R[Ohm]=5.000/Utx[V]=1.235 Itx[mA]=3.000 Urx[mV]=10.000 R[Ohm]=3.333 #  # "
+            "ET2D q(0 1 1 0 0) " + options + ", ET2D q(0 1 1 0 0) " + options + " # ");
+        row("not ready", "0 0 0 0 0", press("proToolButton02 proToolButton13 proToolButton16 proToolButton18 "
+            "proToolButton21"), "proCautionLabel:<b><font color=red>Please remove everything (except supply) connected "
+            "to device sockets before starting every operation!</font></b> | proToolButton02:question | proFrame: # "
+            + load + "1.0" + smallLoad + "; " + load + "5.0 kOhm ± 10 % or more,\nmax. power: 50.0 W or more,\nmax "
+            "voltage: 500.0 V or more." + ready + "; " + load + "30.0 Ohm ± 10 % or more,\nmax power: 200.0 W or more."
+            "\nmax voltage: 500.0 V or more." + ready + "; " + load + "30.0 Ohm ± 10 %,\nmax power: 120.0 W or more.\n"
+            "max voltage: 60.0 V or more." + ready + "; Please connect reference voltage source (≤ 12000 mV) to A and "
+            "B sockets." + ready + " #  # ");
+        const QString heat = "Please start heating Tx." + ready;
+        const QString log = " | proFrame: | log20:<font color=blue>Check Tx overheat protection:</font> <br>  <br> body";
+        const Step test20 = press("proToolButton20");
+        row("running", "1", test20, "!proToolButton20:play | !proFrame: | log20: # " + heat + " # Production 20 # ");
+        row("passed", "1 1", test20 + send(woxCoreReportProduction{{}, 20, true, "body", {}, {}}) + press(
+            "logPushButton20"), "proToolButton20:accept" + log + " # " + heat + "; QDialog: Check Tx overheat "
+            "protection: body # Production 20 # ");
+        row("error", "1", test20 + send(woxCoreReportProduction{{8, 0}, 20, true, "body", {}, {}}), "proToolButton20:"
+            "close" + log + " <br> <font color=red>Short circuit (detected by software)</font> # " + heat + " # "
+            "Production 20 # ");
+        row("cancelled", "1 1", test20 + send(woxCoreReportProduction{{13, 0}, 20, true, "body", {}, {}}) + press(
+            "logPushButton16"), "proToolButton20:question" + log + " <br> <font color=red>Canceled by user</font> # "
+            + heat + "; QDialog:  # Production 20 # ");
+        row("last test", "1", test20 + send(woxCoreReportProduction{{}, 21, false, "", {}, {}}), "proToolButton20:play "
+            "| proToolButton21:close | proFrame: | log21:<font color=blue>Check Rx channels reproducibility:</font> <br>"
+            "  <br>  # " + heat + " # Production 20 # ");
+        row("beyond the last", "1", test20 + send(woxCoreReportProduction{{}, 22, true, "", {}, {}}),
+            "proToolButton20:play | proFrame: # " + heat + " # Production 20 # woxEngineerWidget error: 22");
+        const QString usb = "Please connect USB sockets of this device and\npowered-on computer with USB cable." + ready
+                            + "; Did USB drive appear? #  # usb_start 30000, (asked), usb_stop 30000";
+        const QString usbLog = "log8:<font color=blue>Check USB:</font> <br>  <br> Detecting USB appearance   ";
+        row("usb", "1 1", press("proToolButton08"), "proToolButton08:accept | " + usbLog + "<font color=blue>✓</font> "
+            "<br>  # " + usb);
+        row("no usb", "1 0", press("proToolButton08"), "proToolButton08:close | " + usbLog + "<font color=red>✗</font> "
+            "<br>  # " + usb);
+        row("no lan", "1", press("proToolButton09"), "proToolButton09:close | log9:<font color=blue>Check LAN:</font> "
+            "<br>  <br> IPv4/IPv6 address: ::1   <font color=red>✗</font> <br>  # Please connect LAN sockets of this "
+            "device and\nlocal network with patch cord and wait for 20 seconds." + ready + " #  # ");
     }
 
-    void productionReport()
+    void flows()
     {
-        QFETCH(int, test);
-        QFETCH(quint8, code);
-        QFETCH(bool, passed);
-        QFETCH(QString, icon);
-        QFETCH(QString, log);
-        woxCoreDouble core;
+        QFETCH(QString, answers);
+        QFETCH(Step, step);
+        QFETCH(QString, expected);
+        Core core;
         woxDiagnosticCapture diagnostics;
         woxEngineerWidget screen(0);
         woxModalScript script;
-        script.answer(1);
-        testButton(screen, 4)->click();
-        QWidget *frame = screen.findChild<QWidget *>("proFrame");
-        QCOMPARE(iconName(screen, 4) + QString::number(frame->isEnabled()), QString("play0"));
-        QCOMPARE(sentBy(core), QString("production 4"));
-        core.deliver(woxCoreReportProduction{{code, 0}, quint8(test), passed, "body", {}, {}});
-        const int shown = test < woxProductionTests::Count ? test : 4;
-        QCOMPARE(iconName(screen, shown) + QString::number(frame->isEnabled()), icon + "1");
-        QCOMPARE(screen.productionLogs().at(shown), log);
-        QCOMPARE(diagnostics.lines().join(""), QString(test == 22 ? "woxEngineerWidget error: 22" : ""));
-        screen.resize(1018, 520);
-        const QString pictures = qEnvironmentVariable("WOX_SCREENSHOT_DIR", QDir::tempPath());
-        QVERIFY(screen.grab().save(pictures + "/engineer-production.png"));
+        for (const QString &answer : answers.split(' ', Qt::SkipEmptyParts))
+            script.then([this, &script, answer](QDialog *dialog) {
+                // A log shows in a browser; a question asked between two programs is marked among them.
+                if (auto *browser = dialog->findChild<QTextBrowser *>())
+                    script.seen.last() += ": " + browser->toPlainText().simplified();
+                if (!runner->calls.isEmpty())
+                    runner->calls.append({"(asked)", {}, -1});
+                dialog->done(answer.toInt());
+            });
+        step(screen);
+        QStringList runs = diagnostics.lines();
+        for (const woxFakeCommandRunner::Call &call : runner->calls)
+            runs << call.program + (call.timeoutMs < 0 ? "" : " " + QString::number(call.timeoutMs));
+        QCOMPARE(shown(screen, expected.section(" # ", 0, 0)) + " # "
+                     + script.seen.replaceInStrings("woxWarningDialog: ", "").join("; ") + " # "
+                     + core.takeLines().join(", ") + " # " + runs.join(", "), expected);
     }
 
-    // A save cut short keeps the screen, the log and the old file; the next one writes it all.
+    // Repeat can bring thousands of samples a second: the page keeps the newest 100,000 lines, in arrival order,
+    // and Clear still empties it.
+    void samplesStayBounded()
+    {
+        Core core;
+        woxEngineerWidget screen(0);
+        auto *samples = screen.findChild<QPlainTextEdit *>("rxSamplesTextEdit");
+        for (int answer = 0; answer <= 20; ++answer)
+            core.deliver(woxCoreReportRxAux{{}, QVector<float>(5000, float(answer))});
+        QStringList lines = samples->toPlainText().split('\n');   // after the last line's break: ""
+        lines = QStringList({lines.first(), lines.at(94999), lines.at(95000), lines.last(),
+                             QString::number(lines.size())});
+        run(screen, "rxClear");
+        QCOMPARE(lines.join(' ') + samples->toPlainText(), QString("1.0000 19.0000 20.0000  100001"));
+    }
+
+    // A save cut short keeps the screen, the log and the old file; so does Cancel; the next save writes it all.
     void closingSavesTheLog()
     {
-        woxCoreDouble core;
+        Core core;
         addresses->addresses.append(QHostAddress("192.0.2.7"));
         woxFakeClock clock(QDateTime(QDate(2024, 3, 9), QTime(7, 5)));
         woxEngineerWidget screen(0);
         QSignalSpy closed(&screen, &woxEngineerWidget::sendEngineerWidgetClose);
         woxModalScript script;
-        script.answer(1).answer(1).answer(1).answer(1);
+        script.answer(1).answer(2).answer(1).answer(1).answer(1);
         core.deliver(woxCoreReportProduction{{}, 2, true, "", "", ""});   // an earlier test's line
-        testButton(screen, 9)->click();
+        core.deliver(woxCoreReportProduction{{}, 13, false, "", "", ""});
+        run(screen, "proToolButton09");
+        QVERIFY(screen.grab().save(qEnvironmentVariable("WOX_SCREENSHOT_DIR", QDir::currentPath())
+                                   + "/engineer-production.png"));
         QFile file(systemDir + "engineer.html");
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write("old") == 3);
         file.close();
+        QVERIFY(!screen.close());
         // A full disk, as a file-size limit makes it even for root.
-        rlimit saved, small;
+        rlimit saved;
         getrlimit(RLIMIT_FSIZE, &saved);
-        small = {100, saved.rlim_max};
+        const rlimit small{100, saved.rlim_max};
         const auto handler = std::signal(SIGXFSZ, SIG_IGN);
         setrlimit(RLIMIT_FSIZE, &small);
         QVERIFY(!screen.close());
         setrlimit(RLIMIT_FSIZE, &saved);
         std::signal(SIGXFSZ, handler);
-        QCOMPARE(script.seen.mid(1), QStringList({"woxWarningDialog: Save log?",
+        QCOMPARE(script.seen.mid(1), QStringList({"woxWarningDialog: Save log?", "woxWarningDialog: Save log?",
                                                   "woxWarningDialog: Can not write data to file"}));
         QVERIFY(closed.isEmpty() && file.open(QIODevice::ReadOnly) && file.readAll() == "old");
         file.close();
@@ -238,109 +357,9 @@ private slots:
                  QByteArray("<html>\n<head>\n</head>\n<body>\nSat Mar 9 2024 07:05:00 <br> 7 (wox_0) <br>  <br> "
                             "<font color=blue>Check A and B sockets and Rx channels for Tx monitoring:</font> "
                             "<br>  <br>  <br> <font color=blue>Check LAN:</font> <br>  <br> IPv4/IPv6 address: "
-                            "192.0.2.7   <font color=blue>\xE2\x9C\x93</font> <br>  <br> \n</body>\n</html>"));
+                            "192.0.2.7   <font color=blue>\xE2\x9C\x93</font> <br>  <br> <font color=blue>Check Tx "
+                            "output voltage:</font> <br>  <br>  <br> \n</body>\n</html>"));
         QCOMPARE(runner->calls.last().program, QString("/bin/sync"));
-    }
-
-    // Stop GPS destroys the fix holder: a later tick asks for the new one. A new quadripole brings back the signal
-    // window that its Accept hid.
-    void gpsAndSignalWindow()
-    {
-        woxCoreDouble core;
-        woxEngineerWidget screen(0);
-        for (const char *slot : {"onStartGPS", "onGPSTimer", "onStopGPS", "onStartGPS", "onGPSTimer"})
-            QVERIFY(QMetaObject::invokeMethod(&screen, slot));
-        QCOMPARE(screen.findChild<QListWidget *>("miscListWidget")->count(), 1);
-        QWidget *window = screen.findChild<woxSignalWidget *>();
-        window->hide();
-        click(screen, "signalSetQuadripolePushButton");
-        QVERIFY(!window->isHidden());
-    }
-
-    // "tag|settings|button|requests sent"
-    void requests_data()
-    {
-        QTest::addColumn<QString>("row");
-        const QString tx = "txCheckGroundingPowerCheckBox=%1 txDeviceComboBox=%2 txPowerHorizontalSlider=40 "
-                           "txDurationHorizontalSlider=%3";
-        const QString clock = "miscYearSpinBox=2031 miscMonthSpinBox=%1 miscDaySpinBox=28 miscHourSpinBox=3 "
-                              "miscMinuteSpinBox=4 miscSecondSpinBox=5";
-        const QStringList rows = {
-            "tx adjust, grounding|" + tx.arg(1).arg(1).arg(500) + "|txAdjustPulseSecondPushButton|tx 0 1 0 7 32 0 -1",
-            "tx pulse, IntTx|" + tx.arg(0).arg(0).arg(500) + "|txPulseSecondPushButton|tx 1 0 0 7 34 500 0",
-            "tx pulse, longest|" + tx.arg(1).arg(1).arg(20000) + "|txPulseFirstPushButton|tx 1 0 0 6 33 15000 0",
-            "tx zero pulse|" + tx.arg(0).arg(0).arg(500) + "|txPulseZeroPushButton|tx 1 0 0 6 36 500 40",
-            "tx stop, RefTx|" + tx.arg(0).arg(1).arg(500) + "|txStopPushButton|tx 0 0 1 6 0 0 0",
-            "rx start 0|rxSamplesToRunSpinBox=77 rxDeviceComboBox=0|rxMsrStartPushButton|rx 8 77 start",
-            "rx clear 15|rxSamplesToRunSpinBox=77 rxDeviceComboBox=15|rxMsrClearPushButton|rx 23 0 clear",
-            "rx input, all|rxDeviceComboBox=18|rxMsrInputPushButton|rx 255 0 measurementInput",
-            "sw set NA 0|swDeviceComboBox=0 swElectrodeSpinBox=5 swApplyCheckBox=0|swSwSetNAPushButton|sw 26 0 0 5 set",
-            "sw set MB Tx|swDeviceComboBox=16 swElectrodeSpinBox=-2 swApplyCheckBox=1|swSwSetMBPushButton"
-            "|sw 42 1 1 65535 set",
-            "sw grounding|swDeviceComboBox=17 swElectrodeSpinBox=63|swGroundingPushButton|sw 0 1 0 63 ground",
-            "sw all|swDeviceComboBox=17 swElectrodeSpinBox=9|swAllPushButton|sw 254 1 0 0 all",
-            "calibration defaults|calibrateSamplesSpinBox=123|calibrateDefaultPushButton|calibrate 40 1",
-            "clock set|" + clock.arg(7) + "|miscTimeSetPushButton|set 2031-07-28 03:04:05",
-            "clock set, no month|" + clock.arg(0) + "|miscTimeSetPushButton|set  03:04:05",
-            "clock get|" + clock.arg(7) + "|miscTimeGetPushButton|get clock",
-            "sound|miscSoundSampleSpinBox=42|miscSoundAlertPushButton|sound 42",
-            QStringLiteral("panic||miscPanicPushButton|kind %1").arg(woxCoreDouble::StopAll),
-            "et2d||et2dPushButton|et2d 1 0 1 1 0 0"};
-        for (const QString &row : rows)
-            QTest::newRow(qPrintable(row.section('|', 0, 0))) << row;
-    }
-
-    void requests()
-    {
-        QFETCH(QString, row);
-        const QString sent = row.section('|', 3);
-        woxCoreDouble core;
-        woxEngineerWidget screen(0);
-        apply(screen, row.section('|', 1, 1).split(' ', Qt::SkipEmptyParts));
-        click(screen, row.section('|', 2, 2));
-        QCOMPARE(sentBy(core), sent);
-        if (sent != "get clock")
-            return;
-        // The answer fills the clock's fields in their order.
-        core.deliver(woxCoreReportClock{{}, false, QDate(2030, 11, 12), QTime(13, 14, 15)});
-        QStringList shown;
-        for (const char *field : {"Year", "Month", "Day", "Hour", "Minute", "Second"})
-            shown << screen.findChild<QSpinBox *>(QStringLiteral("misc%1SpinBox").arg(field))->text();
-        QCOMPARE(shown.join(' '), QString("2030 11 12 13 14 15"));
-    }
-
-    // Each answer goes to the run or the ping that asked; after any stop the run's last answer starts nothing more.
-    void stressRuns_data()
-    {
-        QTest::addColumn<QString>("stop");   // none: the screen closes
-        for (const char *stop : {"rxStopPushButton", "proStopPushButton", "miscPanicPushButton", ""})
-            QTest::newRow(*stop ? stop : "closing") << QString(stop);
-    }
-
-    void stressRuns()
-    {
-        QFETCH(QString, stop);
-        woxCoreDouble core;
-        woxDiagnosticCapture diagnostics;
-        woxEngineerWidget screen(0);
-        auto answer = [](const char *text) { return woxCoreReportRxStress{{}, text}; };
-        auto label = [&screen](const char *name) { return screen.findChild<QLabel *>(name)->text(); };
-        apply(screen, {"stressRxChannelSpinBox=16"});
-        click(screen, "stressRxStartPushButton");
-        click(screen, "miscPingPushButton");
-        QCOMPARE(sentBy(core), QString("stress 24 1 4, stress 0 0 10"));
-        core.deliver(answer("OK"));      // the run's: the next run starts
-        QCOMPARE(sentBy(core), QString("stress 24 1 4"));
-        core.deliver(answer("FAIL"));    // the ping's: shown, starts nothing
-        QCOMPARE(label("miscPingLabel") + "|" + label("stressRxStatusLabel") + sentBy(core), QString("FAIL|"));
-        if (stop.isEmpty())
-            QVERIFY(screen.close());
-        else
-            click(screen, stop);
-        core.take();
-        core.deliver(answer("OK"));
-        QCOMPARE(label("stressRxStatusLabel"), QString("OK"));
-        QVERIFY(core.of(woxCoreDouble::RxStress).isEmpty());
     }
 };
 

@@ -81,7 +81,7 @@ QString woxCoreDouble::line(const Request &r)
     case VES: rest = opts(r.options); break;
     case Clock:
         rest = QString::number(r.clock.set) + " " + r.clock.date.toString(Qt::ISODate) + " "
-               + r.clock.time.toString("hh:mm:ss");
+               + r.clock.time.toString(r.clock.time.msec() ? "hh:mm:ss.zzz" : "hh:mm:ss");
         break;
     case Sound: rest = QString::number(r.sound); break;
     case Production: rest = QString::number(r.production.test); break;

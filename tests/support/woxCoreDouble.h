@@ -51,7 +51,7 @@ public:
     // A request as one line: its kind, then every field of that kind in
     // declaration order, booleans as 0 and 1 ("TxAux 1 0 0 7 33 1000 50");
     // options as o(pulseCode ip pauseCode deviation min max percent pulseMs),
-    // quadripoles as q(a b m n channel), a clock as "Clock 1 2024-03-09 07:05:00".
+    // quadripoles as q(a b m n channel), a clock as "Clock 1 2024-03-09 07:05:00" (milliseconds only when set).
     static QString line(const Request &request);
     // Every recorded request as its line, emptying the record.
     QStringList takeLines();

@@ -167,7 +167,7 @@ bool woxSessionWidget::openFlow(const QString &source)
 // operator decides whether to give them up.
 bool woxSessionWidget::newSessionAllowed() const
 {
-    if (woxSessionCloseFlag::value() != 0 || !woxWorkingCopy::hasMeasuredRow())
+    if (woxSessionCloseFlag::mainValue() != 0 || !woxWorkingCopy::hasMeasuredRow())
         return true;
     return woxWarningDialog::askYesNo(tr("Previous session was not finished. Start a new "
                                          "session and discard its measurements?"))
@@ -262,7 +262,10 @@ bool woxSessionWidget::bindSession(const QString &path)
     sessionTableView->setModel(&dataModel);
     new woxSessionTableColumns(sessionTableView);   // owned by the table
     sessionTableView->selectRow(0);
-    woxSessionCloseFlag::store(0);
+    if (viewOnly)
+        woxSessionCloseFlag::storeViewed();
+    else
+        woxSessionCloseFlag::store(0);
     connectPlots();
     dataModel.updatePlots();
     if (dataModel.summary().arrayCounts.isEmpty()) {

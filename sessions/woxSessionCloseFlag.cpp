@@ -9,6 +9,17 @@ namespace {
 // The session screen and both menus share the session menu's settings group.
 const char *const application = "woxSessionMenuWidget";
 const char *const key = "sessionCloseSuccess";
+const char *const mainKey = "mainSessionCloseSuccess";
+
+void write(int value, bool mainSession)
+{
+    QSettings settings(settingsOrganisation, QLatin1String(application));
+    if (mainSession)
+        settings.setValue(QLatin1String(mainKey), value);
+    settings.setValue(QLatin1String(key), value);
+    // Written through at once: the flags are what survives a power loss.
+    settings.sync();
+}
 
 } // namespace
 
@@ -18,10 +29,18 @@ int woxSessionCloseFlag::value()
     return settings.value(QLatin1String(key), 1).toInt();
 }
 
+int woxSessionCloseFlag::mainValue()
+{
+    const QSettings settings(settingsOrganisation, QLatin1String(application));
+    return settings.value(QLatin1String(mainKey), value()).toInt();
+}
+
 void woxSessionCloseFlag::store(int value)
 {
-    QSettings settings(settingsOrganisation, QLatin1String(application));
-    settings.setValue(QLatin1String(key), value);
-    // Written through at once: the flag is what survives a power loss.
-    settings.sync();
+    write(value, true);
+}
+
+void woxSessionCloseFlag::storeViewed()
+{
+    write(0, false);
 }

@@ -12,6 +12,7 @@
 #include "woxSessionCloseFlag.h"
 #include "woxSessionModeDialog.h"
 #include "woxSessionProgress.h"
+#include "woxSessionTableColumns.h"
 #include "woxSignalWidget.h"
 #include "woxStyleSheet.h"
 #include "woxSystemWidget.h"
@@ -21,18 +22,10 @@
 #include "woxWarningDialog.h"
 #include "woxWorkingCopy.h"
 
-#include <QEvent>
 #include <QHeaderView>
 
 int woxSessionWidget::autoSaveDelay = 30000;
 int woxSessionWidget::startEnableDelay = 1500;
-
-namespace {
-
-const int narrowColumns = 6;
-const int tableColumns = 14;
-
-} // namespace
 
 woxSessionWidget::woxSessionWidget(QWidget *parent, bool viewOnly)
     : QWidget(parent)
@@ -52,7 +45,6 @@ woxSessionWidget::woxSessionWidget(QWidget *parent, bool viewOnly)
     sessionTableView->horizontalHeader()->setSectionsClickable(false);
     sessionTableView->verticalHeader()->setSectionsClickable(false);
     sessionTableView->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    sessionTableView->installEventFilter(this);
 
     horizontalLayout_3->addWidget(&soundingCurvePlot);
     horizontalLayout_3->addWidget(&pseudoSectionPlot);
@@ -175,7 +167,7 @@ bool woxSessionWidget::openFlow(const QString &source)
 // operator decides whether to give them up.
 bool woxSessionWidget::newSessionAllowed() const
 {
-    if (woxSessionCloseFlag::value() != 0 || !woxWorkingCopy::hasMeasuredRow())
+    if (woxSessionCloseFlag::mainValue() != 0 || !woxWorkingCopy::hasMeasuredRow())
         return true;
     return woxWarningDialog::askYesNo(tr("Previous session was not finished. Start a new "
                                          "session and discard its measurements?"))
@@ -268,9 +260,12 @@ bool woxSessionWidget::bindSession(const QString &path)
         dataModel.onGPS();
     pseudoSectionPlot.setPitch(dataModel.summary().cableSpacing);
     sessionTableView->setModel(&dataModel);
-    setColumnWidths();
+    new woxSessionTableColumns(sessionTableView);   // owned by the table
     sessionTableView->selectRow(0);
-    woxSessionCloseFlag::store(0);
+    if (viewOnly)
+        woxSessionCloseFlag::storeViewed();
+    else
+        woxSessionCloseFlag::store(0);
     connectPlots();
     dataModel.updatePlots();
     if (dataModel.summary().arrayCounts.isEmpty()) {
@@ -291,34 +286,6 @@ void woxSessionWidget::connectPlots()
     connect(&dataModel,
             QOverload<Points, QVector<float>, QVector<quint32>>::of(&woxSessionDataModel::sendPlotUpdate),
             &pseudoSectionPlot, &woxPseudoSectionPlot::onPlotUpdate);
-}
-
-// The first six columns take a tenth of the table's width each and keep
-// it; the others share the rest. The rule is applied again whenever the
-// table changes its width, since a screen is bound before the menu's layout
-// gives the table its real size.
-void woxSessionWidget::setColumnWidths()
-{
-    if (!sessionTableView->model())
-        return;
-    QHeaderView *header = sessionTableView->horizontalHeader();
-    const int width = woxSessionProgress::narrowColumnWidth(sessionTableView->width());
-    const int columns = qMin(tableColumns, dataModel.columnCount());
-    for (int column = 0; column < columns; ++column) {
-        if (column < narrowColumns) {
-            header->setSectionResizeMode(column, QHeaderView::Fixed);
-            header->resizeSection(column, width);
-        } else {
-            header->setSectionResizeMode(column, QHeaderView::Stretch);
-        }
-    }
-}
-
-bool woxSessionWidget::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == sessionTableView && event->type() == QEvent::Resize)
-        setColumnWidths();
-    return QWidget::eventFilter(watched, event);
 }
 
 void woxSessionWidget::markClosed()

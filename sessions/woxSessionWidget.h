@@ -70,10 +70,6 @@ private slots:
     void onStartEnable();
     void autoSave();
 
-protected:
-    // Keeps the six narrow columns at a tenth of the table's real width.
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
     void applyStyleSheets();
     void connectRunControl();
@@ -82,7 +78,6 @@ private:
     int selectedRow() const;
     void buildRunsLeft();
     void switchPlot(int plotKind, int mode);
-    void setColumnWidths();
     void connectPlots();
     void translateCaptions();
     bool newSessionAllowed() const;

@@ -4,8 +4,12 @@
 #include "woxFakeCommandRunner.h"
 #include "woxGuiStyle.h"
 #include "woxMainWidget.h"
+#include "woxMake.h"
 #include "woxModalScript.h"
+#include "woxSessionFixture.h"
+#include "woxSessionWidget.h"
 #include "woxStatusBar.h"
+#include "woxTranslator.h"
 #include "woxUserMessage.h"
 #include "woxWarningDialog.h"
 
@@ -16,7 +20,7 @@ class tst_mainwidget : public QObject
 {
     Q_OBJECT
 
-    // The status bar sets the computer's clock on every clock report.
+    // The status bar sets the computer's clock on every clock report: never the real one here.
     woxFakeCommandRunner runner;
     woxFakeClock clock{QDateTime(QDate(2013, 1, 1), QTime(0, 0))};
 
@@ -24,78 +28,111 @@ private slots:
     // What a close event would have done, for cases that do not close.
     void cleanup() { woxCore::destroy(); woxUserMessage::destroy(); woxWarningDialog::closeInstance(); }
 
-    // First, so the clock report it waits for is the first of the run: one dated 2013 is not early and raises
-    // no warning. With WOX_SCREENSHOT set (e.g. docs/main-window.png) the window is dressed as main() dresses
-    // it and its picture is written there.
-    void firstClockReportFillsTheBar()
+    // Dressed as main() dresses the application: 15-pixel font, the program's style.
+    void initTestCase()
     {
-        const QString screenshot = qEnvironmentVariable("WOX_SCREENSHOT");
-        if (!screenshot.isEmpty()) {
-            QFont font;
-            font.setPixelSize(15);
-            QApplication::setFont(font);
-            QApplication::setStyle(new woxGuiStyle());
-        }
-        woxModalScript noDialog;
+        QApplication::setFont([] { QFont font; font.setPixelSize(15); return font; }());
+        QApplication::setStyle(new woxGuiStyle());
+    }
+
+    // First, so its clock report (2013, not early: no warning) is the run's first. Tabs with pages and pictures in
+    // the language shown, user messages below, the keypad behind Engineer. A Yes to Exit closes the window and
+    // cancels a running job, waiting for it before the core goes (else the program would abort here).
+    void windowShowsAndExits()
+    {
+        woxModalScript script;
         woxMainWidget window;
-        window.setWindowTitle("T-Orb");
         window.show();
         woxStatusBar *bar = window.findChild<woxStatusBar *>();
         QTRY_VERIFY_WITH_TIMEOUT(!bar->intBatVoltageLabel->text().isEmpty(), 10000);
-        QCOMPARE(noDialog.seen, QStringList());
-        QCOMPARE(runner.calls.last().arguments, QStringList({"-s", "2013-1-1 0:0:0"}));
-        if (!screenshot.isEmpty())
-            QVERIFY(window.grab().save(screenshot));
-    }
-
-    // The system menu's Engineer button runs the keypad: the code typed decides the engineer screen that opens.
-    void keypadEntryDecidesTheScreen_data()
-    {
-        QTest::addColumn<QString>("typed");   // null: Cancel
-        QTest::addColumn<int>("pages");       // 0: nothing opens; negative: locked tests enabled
-        QTest::newRow("cancel") << QString() << 0;
-        QTest::newRow("nothing typed") << QString("") << 1;
-        QTest::newRow("first code") << QString("58031") << -10;
-    }
-
-    void keypadEntryDecidesTheScreen()
-    {
-        QFETCH(QString, typed);
-        QFETCH(int, pages);
-        woxMainWidget window;
+        QVERIFY(window.grab().save(qEnvironmentVariable("WOX_SCREENSHOT_DIR", ".") + "/main-window.png"));
+        const auto tabs = [tabs = window.tabWidget] {
+            QString shown;
+            const QStringList icons = {"brickwall", "spanner", "cubes", "book", "chip"};
+            for (int i = 0; i < tabs->count(); ++i) {
+                const QImage icon = QIcon(":/icons/icons/" + icons.value(i) + ".png").pixmap(32).toImage();
+                shown += tabs->tabText(i) + (tabs->tabIcon(i).pixmap(32).toImage() == icon ? ":" : ":?")
+                         + tabs->widget(i)->findChild<QWidget *>()->metaObject()->className() + " ";
+            }
+            return shown;
+        };
+        QCOMPARE(tabs(), "MAIN:woxSessionMenuWidget OPTIONS:woxOptionsWidget TEMPLATES:woxTemplateMenuWidget "
+                         "DATA:woxDataMenuWidget SYSTEM:woxSystemWidget ");
+        woxTranslator::instance()->setLanguage("Ru");
+        QVERIFY(tabs().startsWith("ГЛАВНАЯ:woxSessionMenuWidget НАСТРОЙКИ:woxOptionsWidget ШАБЛОНЫ:"));
+        woxTranslator::instance()->setLanguage("Uk");
+        woxUserMessage::instance()->message("Left: 00:00:03");
+        QVERIFY(window.verticalLayout->indexOf(bar) == 1 && bar->statusLabel->text() == "Left: 00:00:03");
+        QVERIFY(window.minimumSize() == QSize(1024, 600) && window.maximumSize() == QSize(1024, 600));
         auto *menu = window.findChild<woxSystemWidget *>();
-        woxModalScript script;
-        script.then([typed](QDialog *keypad) {
-            for (QChar digit : typed)
+        script.then([](QDialog *keypad) {   // the first code opens all ten pages in the menu's place
+            for (QChar digit : QString("58031"))
                 keypad->findChild<QPushButton *>(QStringLiteral("pushButton") + digit)->click();
-            keypad->findChild<QPushButton *>(typed.isNull() ? "cancelPushButton" : "enterPushButton")->click();
+            keypad->findChild<QPushButton *>("enterPushButton")->click();
         });
         menu->engineerToolButton->click();
-        QCOMPARE(script.seen, QStringList("woxPasswordDialog"));
-        QPointer<woxEngineerWidget> screen = menu->findChild<woxEngineerWidget *>();
-        QCOMPARE(screen.isNull(), pages == 0);
-        if (!screen)
-            return;
-        QCOMPARE(screen->findChild<QTabWidget *>("tabWidget")->count(), qAbs(pages));
-        QCOMPARE(screen->findChild<QToolButton *>("proToolButton00")->isEnabled(), pages < 0);
-        screen->close();
-        QVERIFY(!menu->exitToolButton->isHidden());
-        QTRY_VERIFY(screen.isNull());
-    }
-
-    // A transmitter job runs for a second; the close must cancel it and wait for the worker before the core is
-    // deleted (a thread object deleted while running would abort the program here).
-    void closingDuringAJobCancelsIt()
-    {
-        woxMainWidget window;
-        window.show();
+        QPointer<woxEngineerWidget> engineer = menu->findChild<woxEngineerWidget *>();
+        QVERIFY(engineer && engineer->findChild<QTabWidget *>()->count() == 10 && menu->exitToolButton->isHidden());
+        engineer->close();
+        QTRY_VERIFY(engineer.isNull() && !menu->exitToolButton->isHidden());
         QPointer<woxCore> core(woxCore::instance());
         QSignalSpy txReports(core.data(), &woxCore::sendReportTxAux);
-        core->txAux(woxTxRequest());
-        QVERIFY(window.close() && core.isNull() && txReports.isEmpty());
-        // The bar outlives the core: a poll tick must not build a new one.
-        window.findChild<woxStatusBar *>()->onSensorTimeout();
-        QCoreApplication::processEvents();
+        script.answer(0).answer(1);
+        menu->exitToolButton->click();
+        QVERIFY(window.isVisible());
+        core->txAux(woxTxRequest());   // runs for a second
+        menu->exitToolButton->click();
+        const QString asked = "woxWarningDialog: Are you sure you want to exit?";
+        QCOMPARE(script.seen, QStringList({"woxPasswordDialog", asked, asked}));
+        QVERIFY(!window.isVisible() && core.isNull() && txReports.isEmpty());
+        bar->onSensorTimeout();   // the bar outlives the core: a poll tick must not use it
+    }
+
+    // The largest session (8 sets of 6,336 rows) reopened in MAIN shows every header and text whole, in both
+    // languages. Its last rows hold the widest texts: a five-digit row number, remote electrodes, electrode 64,
+    // channel 16, 500 V, the largest resistivity and shown quality, N / A, NaN; the last arrives as a result.
+    void sessionTableShowsWholeTexts()
+    {
+        woxSessionFile session = woxSessionFixture::session(8 * 6336, 16);
+        QList<woxSessionDataUnit> &units = session.units;
+        const int last = units.size() - 1;
+        units[last].quadripole = woxMake::coreQuadripole(65535, 63, 65534, 63, 15);
+        units[last].k = 7.48e6f;   // dipole-dipole, n = 61 at 10 m: the largest factor
+        QVERIFY(!woxSessionFixture::write(session).isEmpty());
+        woxModalScript script;
+        woxMainWidget window;
+        window.show();
+        window.findChild<woxSessionMenuWidget *>()->openPushButton->click();
+        auto *screen = window.findChild<woxSessionWidget *>();
+        QVERIFY(screen && script.seen.isEmpty());
+        QAbstractItemView *table = screen->sessionTableView;
+        auto *model = qobject_cast<woxSessionDataModel *>(table->model());
+        woxCoreReportET2D report;   // the last run's results, the last at 500 V and 20 mA: 12,342,000 ohm-metres
+        for (int row = 0; row < 14; ++row)
+            report.results << woxMeasureResult{-153125.0f, 69.357f, 10.03f + row % 7, 0.5f, 4.2074f, {}, 0.0005f,
+                                               true, {}};
+        report.results << woxMeasureResult{0.0f, 0.0f, 0.0f, 0.0f, 0.0f, {}, 200.5f, true, {}}   // NaN, N / A
+                       << woxMeasureResult{-500000.0f, 20.0f, -33.0f, 33.0f, -5.0f, {}, 200.0f, true, {}};
+        QVERIFY(model->measureSet(last - 15));
+        script.answer(1);   // "It is all done"
+        model->setResult(report);
+        for (const char *language : {"", "Ru", "Uk"}) {   // first as the results left it
+            if (*language)
+                woxTranslator::instance()->setLanguage(language);
+            QCoreApplication::sendPostedEvents();
+            table->scrollToBottom();   // the last rows, and a thousand above them: what a column's measure takes in
+            QHeaderView *header = screen->sessionTableView->horizontalHeader();
+            QStringList cut;
+            for (int c = 0; c < 14; ++c) {   // index columns no wider than their texts, no column narrower
+                const int need = qMax(header->sectionSizeHint(c), table->sizeHintForColumn(c));
+                if (need > header->sectionSize(c) || (c < 6 && need < header->sectionSize(c)))
+                    cut << header->model()->headerData(c, Qt::Horizontal).toString();
+            }
+            QCOMPARE(cut.join(" | "), QString());
+            QCOMPARE(header->length(), table->viewport()->width());   // filled, nothing past the edge
+        }
+        QCOMPARE(script.seen, QStringList("woxWarningDialog: It is all done"));
+        QVERIFY(screen->grab().save(qEnvironmentVariable("WOX_SCREENSHOT_DIR", ".") + "/session-table.png"));
     }
 };
 

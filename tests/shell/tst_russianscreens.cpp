@@ -24,23 +24,19 @@
 #include "woxTranslator.h"
 #include "woxUpdateWidget.h"
 
-#include <QAbstractItemView>
-#include <QComboBox>
-#include <QLabel>
 #include <QRegularExpression>
-#include <QTabWidget>
 #include <QTextDocumentFragment>
 #include <QtTest>
 
 #include <qwt_plot.h>
 #include <qwt_text.h>
 
-#include <memory>
-
 typedef std::function<QWidget *()> ScreenFactory;
 Q_DECLARE_METATYPE(ScreenFactory)
 
 namespace {
+
+template <class Screen> ScreenFactory make() { return [] { return new Screen; }; }
 
 // Names and abbreviations the program keeps in every language (flags, interfaces, Tx/Rx, the file table's array
 // columns, plot planes, data root, Varnex, its name).
@@ -54,11 +50,9 @@ QStringList textsOf(QWidget *widget)
     if (qobject_cast<QLabel *>(widget))
         texts[0] = QTextDocumentFragment::fromHtml(texts[0]).toPlainText();
     auto *tabs = qobject_cast<QTabWidget *>(widget);
-    for (int i = 0; tabs && i < tabs->count(); ++i)
-        texts << tabs->tabText(i);
     auto *combo = qobject_cast<QComboBox *>(widget);
-    for (int i = 0; combo && i < combo->count(); ++i)
-        texts << combo->itemText(i);
+    for (int i = 0; i < (tabs ? tabs->count() : combo ? combo->count() : 0); ++i)
+        texts << (tabs ? tabs->tabText(i) : combo->itemText(i));
     auto *view = qobject_cast<QAbstractItemView *>(widget);
     if (const QAbstractItemModel *model = view ? view->model() : nullptr) {
         for (int column = 0; column < model->columnCount(); ++column) {
@@ -120,45 +114,37 @@ private slots:
 
     void cleanupTestCase() { woxCore::destroy(); woxTranslator::destroy(); }
 
+    // The engineer's device pages keep their English texts in every language; its production page is translated.
     void screenShowsNoEnglish_data()
     {
         QTest::addColumn<ScreenFactory>("factory");
-        QTest::newRow("main window") << ScreenFactory([] { return new woxMainWidget; });
-        QTest::newRow("language") << ScreenFactory([] { return new woxLanguageWidget; });
-        QTest::newRow("clock") << ScreenFactory([] { return new woxClockWidget; });
-        QTest::newRow("release") << ScreenFactory([] { return new woxReleaseWidget; });
-        QTest::newRow("gps") << ScreenFactory([] { return new woxGPSWidget; });
-        QTest::newRow("devices") << ScreenFactory([] { return new woxDeviceTableWidget; });
-        QTest::newRow("update") << ScreenFactory([] { return new woxUpdateWidget; });
-        QTest::newRow("keyboard") << ScreenFactory([] { return new woxKeyboardDialog(QString()); });
-        QTest::newRow("keypad") << ScreenFactory([] { return new woxPasswordDialog; });
-        // The device pages of the full level keep their English texts in every language; the production page is
-        // the translated one.
-        QTest::newRow("engineer") << ScreenFactory([] { return new woxEngineerWidget(1); });
-        QTest::newRow("arrangement") << ScreenFactory([] { return new woxArrangementDialog; });
-        QTest::newRow("array") << ScreenFactory([] { return new woxAddModifyArrayDialog; });
-        QTest::newRow("move") << ScreenFactory([] { return new woxMoveDialog; });
-        QTest::newRow("scale") << ScreenFactory([] { return new woxScaleDialog; });
-        QTest::newRow("session mode") << ScreenFactory([] { return new woxSessionModeDialog; });
-        QTest::newRow("signal window") << ScreenFactory([] { return new woxSignalWidget; });
-        QTest::newRow("varnex list") << ScreenFactory([] { return new woxERTTableDialog(QStringList{"17"}); });
-        QTest::newRow("stored session") << ScreenFactory([] {
-            auto *screen = new woxSessionWidget(nullptr, true);
-            woxSessionFile session = woxSessionFixture::session(4);
-            woxSessionFixture::measure(&session, 0, 10.0f, 2.0f);
-            screen->openFlow(woxSessionFixture::write(session));
-            return screen;
-        });
-        QTest::newRow("cable dialog") << ScreenFactory([] { return new woxCableConfigDialog(nullptr, 2, true, true); });
-        QTest::newRow("template") << ScreenFactory([] { return new woxTemplateWidget; });
+        const QList<QPair<const char *, ScreenFactory>> screens = {
+            {"cable dialog", [] { return new woxCableConfigDialog(nullptr, 2, true, true); }},
+            {"varnex list", [] { return new woxERTTableDialog(QStringList{"17"}); }}, {"clock", make<woxClockWidget>()},
+            {"keyboard", [] { return new woxKeyboardDialog(QString()); }}, {"array", make<woxAddModifyArrayDialog>()},
+            {"engineer", [] { return new woxEngineerWidget(1); }}, {"session mode", make<woxSessionModeDialog>()},
+            {"arrangement", make<woxArrangementDialog>()}, {"signal window", make<woxSignalWidget>()},
+            {"devices", make<woxDeviceTableWidget>()}, {"language", make<woxLanguageWidget>()},
+            {"template", make<woxTemplateWidget>()}, {"main window", make<woxMainWidget>()},
+            {"release", make<woxReleaseWidget>()}, {"keypad", make<woxPasswordDialog>()}, {"gps", make<woxGPSWidget>()},
+            {"update", make<woxUpdateWidget>()}, {"scale", make<woxScaleDialog>()}, {"move", make<woxMoveDialog>()},
+            {"stored session", [] {
+                 auto *screen = new woxSessionWidget(nullptr, true);
+                 woxSessionFile session = woxSessionFixture::session(4);
+                 woxSessionFixture::measure(&session, 0, 10.0f, 2.0f);
+                 screen->openFlow(woxSessionFixture::write(session));
+                 return screen;
+             }}};
+        for (const auto &screen : screens)
+            QTest::newRow(screen.first) << screen.second;
     }
 
     void screenShowsNoEnglish()
     {
         QFETCH(ScreenFactory, factory);
-        const std::unique_ptr<QWidget> screen(factory());
+        const QScopedPointer<QWidget> screen(factory());
         screen->show();
-        const QStringList english = englishTexts(screen.get());
+        const QStringList english = englishTexts(screen.data());
         QVERIFY2(english.isEmpty(), qPrintable(english.join(" | ")));
     }
 };

@@ -5,11 +5,10 @@
 #include "woxMainWidget.h"
 #include "woxModalScript.h"
 #include "woxSessionCloseFlag.h"
-#include "woxSessionDataModel.h"
 #include "woxSessionFixture.h"
 #include "woxSessionMenuWidget.h"
 #include "woxSessionWidget.h"
-#include "woxStreamed.h"
+#include "woxSystemWidget.h"
 #include "woxTemplateDataModel.h"
 #include "woxUserMessage.h"
 #include "woxWarningDialog.h"
@@ -74,23 +73,17 @@ private slots:
         button(mainMenu, "newPushButton")->click();
         woxSessionWidget *screen = mainMenu->findChild<woxSessionWidget *>();
         QVERIFY(screen && screen->sessionTableView->model()->rowCount() == 2);
-        script.answer(1);   // "It is all done"
+        script.answer(1).answer(1);   // Exit refused while the run goes on, then "It is all done"
         screen->startPushButton->click();
+        window.findChild<woxSystemWidget *>()->exitToolButton->click();
         QTRY_COMPARE_WITH_TIMEOUT(script.pending(), 0, 20000);
-        QVERIFY(saveGrab(screen, "session-table.png"));
+        QCOMPARE(script.seen.mid(5), QStringList({"woxWarningDialog: Stop all activities to exit",
+                                                  "woxWarningDialog: It is all done"}));
         screen->mainTabWidget->setCurrentIndex(1);
         QVERIFY(saveGrab(screen, "session-graphics.png"));
+        const QVariant measured = screen->sessionTableView->model()->index(1, 9).data();   // Rx.U of row 2
         script.answer(1).type(QStringLiteral("line1"));
         screen->closePushButton->click();
-        QCOMPARE(script.pending(), 0);
-        woxSessionFile stored;
-        QFile named(sessionsDir + "line1." + sessionExtension);
-        QVERIFY(named.open(QIODevice::ReadOnly) && stored.read(named));
-        QCOMPARE(stored.units.size(), 2);
-        for (const woxSessionDataUnit &unit : stored.units) {
-            QVERIFY(unit.result.valid);
-            QCOMPARE(woxStreamed(double(unit.k)).toHex(' '), QByteArray("40 73 a2 8c 60 00 00 00"));
-        }
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(woxSessionCloseFlag::value() == 1 && !mainMenu->findChild<woxSessionWidget *>());
         script.then([](QDialog *dialog) {
@@ -101,19 +94,23 @@ private slots:
         button(dataMenu, "openPushButton")->click();
         woxSessionWidget *viewed = dataMenu->findChild<woxSessionWidget *>();
         QVERIFY(viewed && viewed->startPushButton->isHidden());
-        auto *model = qobject_cast<woxSessionDataModel *>(viewed->sessionTableView->model());
-        for (int row = 0; row < 2; ++row)
-            QCOMPARE(model->unitAt(row)->result.rxVoltage, stored.units.at(row).result.rxVoltage);
+        QVERIFY(!measured.toString().isEmpty() && viewed->sessionTableView->model()->index(1, 9).data() == measured);
         viewed->closePushButton->click();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(!dataMenu->findChild<woxSessionWidget *>());
+        QVERIFY(!dataMenu->findChild<woxSessionWidget *>() && woxSessionCloseFlag::value() == 0);
+        // At the next start the menu blinks for the view, yet a new session asks nothing: MAIN's was finished.
+        woxSessionMenuWidget restarted;
+        script.cancel();
+        button(&restarted, "newPushButton")->click();
+        QCOMPARE(script.seen.last(), "woxFileTableDialog");
     }
 
     // Killed once the first run is on disk, the session is found again: the menu blinks and the run is there.
     void powerLoss()
     {
         woxSessionCloseFlag::store(1);
-        QVERIFY(!woxSessionFixture::write(woxSessionFixture::session(3)).isEmpty());
+        const QString workingCopy = woxSessionFixture::write(woxSessionFixture::session(3));
+        QVERIFY(QDir().mkpath(sessionsDir) && QFile::copy(workingCopy, sessionsDir + "stored." + sessionExtension));
         QProcess child;
         qputenv(childVariable, "1");
         child.start(QCoreApplication::applicationFilePath(), QStringList());
@@ -125,14 +122,21 @@ private slots:
             QFAIL(child.readAllStandardError().constData());
         child.kill();
         QVERIFY(child.waitForFinished());
-        QCOMPARE(woxSessionCloseFlag::value(), 0);
+        // A stored session viewed after it changes nothing: the unfinished one is still asked about.
+        woxModalScript script;
+        script.answer(QDialog::Accepted).answer(0);
+        woxDataMenuWidget data;
+        button(&data, "openPushButton")->click();
         woxSessionMenuWidget menu;
         QPushButton *open = button(&menu, "openPushButton");
         const qint64 before = open->icon().cacheKey();
-        QTRY_VERIFY_WITH_TIMEOUT(open->icon().cacheKey() != before, 3000);   // blinks
+        QTRY_VERIFY_WITH_TIMEOUT(data.findChild<woxSessionWidget *>() && open->icon().cacheKey() != before, 3000);
+        button(&menu, "newPushButton")->click();
+        QCOMPARE(script.seen, QStringList({"woxFileTableDialog", "woxWarningDialog: Previous session was not "
+                                           "finished. Start a new session and discard its measurements?"}));
         open->click();
         woxSessionWidget *screen = menu.findChild<woxSessionWidget *>();
-        QVERIFY(screen && qobject_cast<woxSessionDataModel *>(screen->sessionTableView->model())->unitAt(0)->result.valid);
+        QVERIFY(screen && !screen->sessionTableView->model()->index(0, 13).data().toString().isEmpty());   // measured
     }
 };
 

@@ -3,6 +3,9 @@
 #include "woxDataMenuWidget.h"
 #include "woxFakeCommandRunner.h"
 #include "woxMake.h"
+#include "woxOptionsWidget.h"
+#include "woxPseudoSectionPlot.h"
+#include "woxScreenState.h"
 #include "woxModalScript.h"
 #include "woxSessionCloseFlag.h"
 #include "woxSessionDataModel.h"
@@ -20,8 +23,6 @@
 
 namespace {
 
-typedef QList<QPair<int, int>> Runs;
-
 // A new session from a one-cell template over a previous session: the answers ("no", "reject", "full",
 // "append", "unwritable"), the dialogs seen, the remote electrodes (1: Tx, 2: Rx) and rows of the session made.
 struct Road { int type, cables; bool measured, finished; QString answers; QStringList seen; int remotes, rows; };
@@ -38,31 +39,31 @@ bool writeTemplate(woxArrayType type, int cables)
     return file.open(QIODevice::WriteOnly) && (content.write(stream), stream.status() == QDataStream::Ok);
 }
 
-// A working copy of runs of the given lengths, bound on a new screen.
+// A working copy bound on a new screen, with an options page at its defaults.
 struct Rig
 {
-    explicit Rig(const QList<int> &runLengths)
-        : bound(screen.openFlow(woxSessionFixture::write(woxSessionFixture::session(runLengths)))) {}
+    explicit Rig(const woxSessionFile &session) : bound(screen.openFlow(woxSessionFixture::write(session))) {}
 
-    int syncs() const { return runner.calls.size(); }   // nothing else runs a command here
-    int selected() const { return screen.sessionTableView->selectionModel()->selectedRows().value(0).row(); }
-    bool valid(int row) const { return model()->unitAt(row)->result.valid; }
+    int selected() const { return screen.sessionTableView->selectionModel()->selectedRows().value(0, {}).row(); }
     woxSessionDataModel *model() const { return static_cast<woxSessionDataModel *>(screen.sessionTableView->model()); }
-    // First electrode and size of every run sent since the last look.
-    Runs runs()
-    {
-        Runs sent;
-        for (const woxCoreDouble::Request &request : core.take())
-            if (request.kind == woxCoreDouble::ET2D)
-                sent << qMakePair(int(request.et2d.quadripoles.value(0).a), request.et2d.quadripoles.size());
-        return sent;
-    }
+    QTimer *timer(const char *name) const { return screen.findChild<QTimer *>(name); }
+    template <class Plot> Plot *plot() const { return screen.findChild<Plot *>(); }
 
-    woxFakeCommandRunner runner;
+    woxOptionsWidget options;
+    woxFakeCommandRunner runner;   // one sync per save of the working copy
     woxCoreDouble core;
     woxSessionWidget screen{nullptr, false};
     bool bound;
 };
+
+// The ET2D line of rows `first` .. `last` of the fixture, sent with the options page's defaults.
+QString et2d(int first, int last)
+{
+    QString line = "ET2D ";
+    for (int i = first; i <= last; ++i)
+        line += QString("q(%1 %2 %3 %4 %5) ").arg(i % 60).arg(i % 60 + 1).arg(i % 60 + 2).arg(i % 60 + 3).arg(i % 16);
+    return line + "o(2 0 0 1 3 5 25 80)";
+}
 
 woxCoreReportET2D report(int results, quint8 error = 0)
 {
@@ -73,14 +74,6 @@ woxCoreReportET2D report(int results, quint8 error = 0)
     return report;
 }
 
-QStringList dialogs(const woxCoreReportET2D &sent)
-{
-    woxModalScript script;
-    script.answer(1);
-    woxCoreDouble::deliver(sent);
-    return script.seen;
-}
-
 // The system menu refuses Exit exactly while the activity flag is set.
 bool activitySet()
 {
@@ -89,6 +82,18 @@ bool activitySet()
     script.answer(0);
     system.onExit();
     return script.seen.value(0).contains(QLatin1String("Stop all activities"));
+}
+
+// A menu page's buttons as the operator sees them, its margin and the open button's picture.
+QString page(QWidget *menu, const char *names)
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    const QImage icon = menu->findChild<QPushButton *>("openPushButton")->icon().pixmap(32).toImage();
+    QString picture = "?";
+    for (const char *name : {"folderTwo", "folderThree", "book.02"})
+        picture = QIcon(QString(":/icons/icons/%1.png").arg(name)).pixmap(32).toImage() == icon ? name : picture;
+    return woxScreenState(menu, names).remove("PushButton")
+           + QString(" | margin %1 | %2").arg(menu->layout()->contentsMargins().top()).arg(picture);
 }
 
 } // namespace
@@ -105,7 +110,6 @@ private slots:
     {
         for (auto signal : {&woxUserMessage::sendUserMessage, &woxUserMessage::sendUserMessageForever})
             connect(woxUserMessage::instance(), signal, this, [this](const QString &t) { messages << t; });
-        woxSessionWidget::setDelays(60000, 0);
     }
 
     void init()
@@ -205,74 +209,230 @@ private slots:
         QCOMPARE(press(&dataMenu, "openPushButton", QDialog::Rejected), QStringList("woxFileTableDialog"));
     }
 
-    // Reports while nothing runs change nothing. Start runs every run in turn, saving at the first advance and
-    // then at most every minute; an error or Stop keeps the failed run selected and saves. Finish closes only
-    // once nothing would be lost.
-    void runsAndFinish()
+    // A hosted screen hides its menu's buttons and takes the whole page; DATA hosts it view-only, Finish closing it
+    // at once. The MAIN menu blinks while the last session bound was not finished, and frees the pause choice.
+    void menus()
+    {
+        woxOptionsWidget options;
+        woxCoreDouble core;
+        woxFakeCommandRunner runner;
+        woxDataMenuWidget data;
+        QDir().mkpath(sessionsDir);
+        QVERIFY(QFile::rename(woxSessionFixture::write(woxSessionFixture::session(2)),
+                              sessionsDir + "line1." + sessionExtension));
+        woxModalScript script;
+        script.answer(QDialog::Accepted);
+        data.findChild<QPushButton *>("openPushButton")->click();
+        QCOMPARE(page(&data, "openPushButton startPushButton signalsPushButton closePushButton"),
+                 "~open:Open session | ~start:Start | ~signals:Signals | close:Finish | margin 0 | book.02");
+        data.findChild<woxSessionWidget *>()->closePushButton->click();
+        QCOMPARE(page(&data, "openPushButton startPushButton"), "open:Open session | start? | margin 20 | book.02");
+        woxSessionMenuWidget main;
+        QTimer *blink = main.findChild<QTimer *>("blinkTimer");
+        QVERIFY(blink->isActive() && blink->interval() == 1000);
+        const char *buttons = "newPushButton ertPushButton openPushButton";
+        QStringList blinks;
+        for (int i = 0; i < 2; ++i)
+            QMetaObject::invokeMethod(&main, "onAuxTimeout"), blinks << page(&main, "");
+        QCOMPARE(blinks.join(' '), " | margin 20 | folderThree  | margin 20 | folderTwo");
+        QVERIFY(!woxSessionFixture::write(woxSessionFixture::session(1)).isEmpty());
+        main.openPushButton->click();
+        QCOMPARE(page(&main, buttons) + QString(" | blink %1").arg(blink->isActive()),
+                 "~new:Start new session | ~ert:Start new Varnex session | ~open:Open previous session | margin 0"
+                 " | folderTwo | blink 0");
+        woxSessionWidget *screen = main.findChild<woxSessionWidget *>();
+        script.answer(1).answer(0);
+        screen->startPushButton->click();   // locks the pause choice, then Stop
+        screen->startPushButton->click();
+        woxCoreDouble::deliver(report(0, 13));
+        screen->closePushButton->click();
+        QCOMPARE(page(&main, buttons) + QString(" | blink %1 | pause %2").arg(blink->isActive()).arg(
+                     options.pauseDurationComboBox->isEnabled()),
+                 "new:Start new session | ert:Start new Varnex session | open:Open previous session | margin 20"
+                 " | folderTwo | blink 0 | pause 1");
+        QCOMPARE(script.seen, QStringList({"woxFileTableDialog", "woxWarningDialog: Canceled by user",
+                                           "woxWarningDialog: Do you want to save current session?"}));
+    }
+
+    // Start runs every run in turn, saving at the first advance and then at most once per period; an error or
+    // Stop keeps the failed run selected and saves; the end selects the last row. Go to works only while idle.
+    void runFlow()
     {
         {   // a screen deleted while its run goes on leaves the menu free
-            Rig gone({1});
+            Rig gone(woxSessionFixture::session(1));
             gone.screen.startPushButton->click();
             QVERIFY(activitySet());
         }
         QVERIFY(!activitySet());
-        Rig rig({1, 1, 1, 1, 16, 1});
-        QVERIFY(rig.bound && woxSessionCloseFlag::value() == 0);
-        QCOMPARE(dialogs(report(0, 6)), QStringList());   // another screen's run
-        woxCoreDouble::deliver(report(2));
-        QVERIFY(!rig.valid(0) && messages.isEmpty() && rig.syncs() == 0);
-        QPushButton *start = rig.screen.startPushButton;
-        rig.screen.sessionTableView->clearSelection();   // no row: Start and Signals do nothing
-        start->click();
-        rig.screen.signalsPushButton->click();
-        QVERIFY(!start->isChecked() && !activitySet() && rig.core.take().isEmpty()
-                && !rig.screen.findChild<woxSignalWidget *>());
-        rig.screen.sessionTableView->selectRow(0);
-        QTRY_VERIFY(start->isEnabled());
-        start->click();
-        QVERIFY(activitySet());
-        woxCoreDouble::deliver(report(1));
-        woxCoreDouble::deliver(report(1));
-        QCOMPARE(rig.syncs(), 1);
-        QCOMPARE(dialogs(report(1, 6)), QStringList({"woxWarningDialog: External battery is low"}));
-        QVERIFY(rig.syncs() == 2 && rig.selected() == 2 && !rig.valid(2) && !start->isChecked() && !activitySet());
-        QCOMPARE(rig.runs(), Runs({{0, 1}, {1, 1}, {2, 1}}));
-        QTRY_VERIFY(start->isEnabled());
-        start->click();                    // the failed run again, then Stop
-        start->click();
-        QVERIFY(rig.core.kinds().last() == woxCoreDouble::Stop && messages.last().isEmpty());
-        QCOMPARE(dialogs(report(0, 13)), QStringList({"woxWarningDialog: Canceled by user"}));
-        QVERIFY(rig.syncs() == 3 && rig.runs() == Runs({{2, 1}}));
-        QTRY_VERIFY(start->isEnabled());
-        start->click();
-        start->click();                    // Stop while the run ends well
-        woxCoreDouble::deliver(report(1));
-        QVERIFY(rig.valid(2) && rig.syncs() == 4 && rig.selected() == 3);
-        QTRY_VERIFY(start->isEnabled());
-        rig.runs();
-        for (int results : {1, 16, 2})     // one result too many at the end
-            rig.core.answer(woxCoreDouble::ET2D, report(results));
-        woxModalScript script;
-        script.answer(1);
-        start->click();
-        QTRY_COMPARE(script.pending(), 0);
-        QCOMPARE(rig.runs(), Runs({{3, 1}, {4, 16}, {20, 1}}));
-        QCOMPARE(script.seen, QStringList({"woxWarningDialog: It is all done"}));
-        QVERIFY(rig.selected() == 20 && !start->isChecked() && !activitySet());
-        QVERIFY(messages.contains(QStringLiteral("Left: 00:00:00")) && messages.last().isEmpty());
-        QVERIFY(rig.syncs() == 5 && rig.valid(3) && rig.valid(19) && rig.valid(20));   // within the minute, only the end
+        Rig rig(woxSessionFixture::session({1, 1, 1, 1, 16, 1}));
+        QVERIFY(rig.bound);
+        const QString idle = "start:Start | signals:Signals | close:Finish | row ";
+        const QString cooling = "!start:Start | signals:Signals | close:Finish | row ";
+        const QString running = "start:Start* | !signals:Signals | !close:Finish | row ";
+        const QString locked = " | tab 0 | pause locked", busy = " | tab 0 | busy | pause locked";
+        const QString saving = " | autoSaveTimer 30000", cool = " | startEnableTimer 1500";
+        const QString left = " | status 'Left: hh:mm:ss'", stopped = " | status '' | Stop";
+        const QList<QPair<QString, QString>> steps = {
+            {"report 2", idle + "0 | tab 0"},   // another screen's run
+            {"row -1", idle + "-1 | tab 0"},
+            {"start", cooling + "-1 | tab 0" + cool},
+            {"signals", cooling + "-1 | tab 0" + cool},
+            {"row 0", cooling + "0 | tab 0" + cool},
+            {"cool", idle + "0 | tab 0"},
+            {"start", running + "0" + busy + " | " + et2d(0, 0)},
+            {"report 1", running + "1" + busy + saving + " | saved 1" + left + " | " + et2d(1, 1)},
+            {"report 1", running + "2" + busy + saving + left + " | " + et2d(2, 2)},
+            {"report 1 6", cooling + "2" + locked + cool + saving + " | saved 1 | woxWarningDialog: External battery is low"},
+            {"cool", idle + "2" + locked + saving},
+            {"start", running + "2" + busy + saving + " | " + et2d(2, 2)},
+            {"goto 5", running + "2 | tab 1 | busy | pause locked" + saving},
+            {"start", cooling + "2" + locked + cool + saving + stopped},
+            {"report 0 13", cooling + "2" + locked + cool + saving + " | saved 1 | woxWarningDialog: Canceled by user"},
+            {"cool", idle + "2" + locked + saving},
+            {"start", running + "2" + busy + saving + " | " + et2d(2, 2)},
+            {"start", cooling + "2" + locked + cool + saving + stopped},
+            {"report 1", cooling + "3" + locked + cool + saving + " | saved 1" + left},   // ended well after Stop
+            {"cool", idle + "3" + locked + saving},
+            {"start", running + "3" + busy + saving + " | " + et2d(3, 3)},
+            {"report 1", running + "4" + busy + saving + left + " | " + et2d(4, 19)},
+            {"expire", running + "4" + busy},
+            {"!wait 16", running + "20" + busy + saving + " | saved 1 | status 'Left: 00:00:00' | " + et2d(20, 20)},
+            {"!report 2", cooling + "20" + locked + cool + saving + " | saved 1 | status 'Left: 00:00:00' | status ''"
+                          " | woxWarningDialog: It is all done"},
+            {"cool", idle + "20" + locked + saving},
+            {"goto 7", idle + "7" + locked + saving},
+            {"signals", "~start:Start | ~signals:Signals | ~close:Finish | row 7 | tabs hidden | pause locked" + saving
+                        + " | status 'A: 8, B: 9, M: 10, N: 11' | !~badPushButton:Bad"
+                          " | Signal q(7 8 9 10 9) o(2 0 0 1 3 5 25 80)"},
+            {"unsignals", idle + "7" + locked + saving + " | status ''"},
+        };
+        for (const auto &step : steps)
+            QCOMPARE(step.first + ": " + this->step(rig, step.first), step.first + ": " + step.second);
+        QString measured;
+        for (int row = 0; row < rig.model()->rowCount(); ++row)
+            measured += rig.model()->index(row, 9).data().isNull() ? '-' : 'm';
+        QCOMPARE(measured, QString(21, 'm'));
         // A named copy that cannot be written keeps the session open, as Cancel does; No closes it.
         QSignalSpy closed(&rig.screen, &woxSessionWidget::sendSessionClose);
         QFile blocker(QDir::cleanPath(sessionsDir));   // no directory to write in, even for root
         QVERIFY(blocker.open(QIODevice::WriteOnly));
-        script.answer(1).type("line1").answer(1).answer(woxWarningDialog::CancelResult).answer(0);
+        woxModalScript script;
+        script.answer(1).type("line1").answer(1).answer(woxWarningDialog::CancelResult);
         rig.screen.closePushButton->click();
-        QCOMPARE(script.seen.last(), QStringLiteral("woxWarningDialog: Can not open file for writing"));
         rig.screen.closePushButton->click();
-        QVERIFY(closed.isEmpty() && woxSessionCloseFlag::value() == 0);
+        QVERIFY(closed.isEmpty());
+        script.answer(0);
         rig.screen.closePushButton->click();
-        QVERIFY(closed.count() == 1 && woxSessionCloseFlag::value() == 1 && script.pending() == 0);
+        const QString question = "woxWarningDialog: Do you want to save current session?";
+        QCOMPARE(script.seen, QStringList({question, "woxKeyboardDialog", "woxWarningDialog: Can not open file for "
+                                           "writing", question, question}));
+        QCOMPARE(closed.count(), 1);
         QVERIFY(!rig.screen.openFlow(woxSessionFixture::write(woxSessionFixture::session(1))));   // bound once
+    }
+
+    // Each display and mode shows its plot, captions and slider; the pseudo-section takes the session's spacing.
+    // A session without array types shows the resistance and no graphics.
+    void plots()
+    {
+        woxSessionFile session = woxSessionFixture::session(2);
+        session.summary.cableSpacing = 10.0f;
+        woxSessionFixture::measure(&session, 0, 10.0f, 2.0f);
+        woxSessionFixture::measure(&session, 1, 10.0f, 2.0f);
+        {
+            Rig rig(session);
+            const QwtScaleDiv centres = rig.plot<woxPseudoSectionPlot>()->axisScaleDiv(QwtPlot::xTop);
+            QCOMPARE(QPointF(centres.lowerBound(), centres.upperBound()), QPointF(-5, 7.5));
+            rig.screen.mainTabWidget->setCurrentIndex(1);
+            const QStringList names = QString("soundingCenterFrame xCenterLabel xDepthLabel xResistivitylabel "
+                                              "xChargeabilityLabel yDepthLabel yResistivitylabel yChargeabilityLabel")
+                                          .split(' ');
+            const QStringList rows = {
+                "1 0 curves soundingCenterFrame xDepthLabel yResistivitylabel Measurement center:",
+                "1 1 curves soundingCenterFrame xDepthLabel yChargeabilityLabel Measurement center:",
+                "2 1 curves soundingCenterFrame xCenterLabel yChargeabilityLabel Pseudo depth:",
+                "2 0 curves soundingCenterFrame xCenterLabel yResistivitylabel Pseudo depth:",
+                "0 0 section xCenterLabel xResistivitylabel yDepthLabel Pseudo depth:",
+                "0 1 section xCenterLabel xChargeabilityLabel yDepthLabel Pseudo depth:"};
+            for (const QString &row : rows) {
+                rig.screen.displayComboBox->setCurrentIndex(row.section(' ', 0, 0).toInt());
+                rig.screen.modeComboBox->setCurrentIndex(row.section(' ', 1, 1).toInt());
+                QString shown = row.left(4) + (rig.plot<woxPseudoSectionPlot>()->isVisibleTo(&rig.screen) ? "section" : "curves");
+                for (const QString &name : names)
+                    shown += rig.screen.findChild<QWidget *>(name)->isVisibleTo(&rig.screen) ? " " + name : "";
+                QCOMPARE(shown + " " + rig.screen.msrCenterDepthHeaderLabel->text(), row);
+            }
+            QStringList captions;
+            for (const QString &name : names.mid(1))
+                captions << rig.screen.findChild<QLabel *>(name)->text();
+            QCOMPARE(captions.join('|'), QString::fromUtf8(
+                "M e a s u r e m e n t  c e n t e r  [m]|P s e u d o  d e p t h  [m]|A p p a r e n t  r e s i s t "
+                "i v i t y [Ω⋅m]|A p p a r e n t  c h a r g e a b i l i t y  [mV/V]|P\ns\ne\nu\nd\no\n\nd\ne\np\nt"
+                "\nh\n\n[m]|A\np\np\na\nr\ne\nn\nt\n\nr\ne\ns\ni\ns\nt\ni\nv\ni\nt\ny\n\n[Ω⋅m]|A\np\np\na\nr\ne\nn\nt"
+                "\n\nc\nh\na\nr\ng\ne\na\nb\ni\nl\ni\nt\ny\n\n[mV/V]"));
+        }
+        session.summary.arrayCounts.clear();
+        Rig varnex(session);
+        QCOMPARE(QString("%1 %2 ").arg(varnex.screen.mainTabWidget->isTabEnabled(0)).arg(
+                     varnex.screen.mainTabWidget->isTabEnabled(1)) + varnex.model()->headerData(12, Qt::Horizontal).toString(),
+                 QString::fromUtf8("1 0 R [Ω]"));
+    }
+
+private:
+    // Does one step of the run flow; tells the buttons, the selected row, the tab shown, the activity and pause
+    // locks, the timers running with their periods, the saves, the status texts (times as hh:mm:ss unless the step
+    // starts with '!'), the dialogs and the requests to the core.
+    QString step(Rig &rig, QString action)
+    {
+        const bool exact = action.startsWith('!');
+        const QStringList word = action.remove('!').split(' ');
+        const int n = word.value(1).toInt();
+        messages.clear();
+        rig.runner.calls.clear();
+        woxModalScript script;
+        script.answer(1);
+        QTabWidget *tabs = rig.screen.mainTabWidget;
+        if (word[0] == "start") {
+            rig.screen.startPushButton->click();
+        } else if (word[0] == "report" || word[0] == "wait") {
+            if (word[0] == "wait")
+                QThread::msleep(1000);   // a run of a second: every run counted shows in the time left
+            woxCoreDouble::deliver(report(n, quint8(word.value(2).toInt())));
+        } else if (word[0] == "cool") {
+            rig.timer("startEnableTimer")->start(0);
+            (void)QTest::qWaitFor([&rig]() { return !rig.timer("startEnableTimer")->isActive(); });
+        } else if (word[0] == "expire") {
+            rig.timer("autoSaveTimer")->stop();
+        } else if (word[0] == "row") {
+            n < 0 ? rig.screen.sessionTableView->clearSelection() : rig.screen.sessionTableView->selectRow(n);
+        } else if (word[0] == "goto") {
+            tabs->setCurrentIndex(1);
+            emit rig.plot<woxPseudoSectionPlot>()->sendRowSelection(n);
+        } else if (word[0] == "signals") {
+            rig.screen.signalsPushButton->click();
+            if (auto *window = rig.screen.findChild<woxSignalWidget *>())
+                window->startPushButton->click();
+        } else if (word[0] == "unsignals") {
+            rig.screen.findChild<woxSignalWidget *>()->close();
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        const QString tab = tabs->isVisibleTo(&rig.screen) ? "tab " + QString::number(tabs->currentIndex()) : "tabs hidden";
+        tabs->setCurrentIndex(0);
+        QStringList state{woxScreenState(&rig.screen, "startPushButton signalsPushButton closePushButton")
+                              .remove("PushButton"), "row " + QString::number(rig.selected()), tab};
+        if (activitySet())
+            state << "busy";
+        if (!rig.options.pauseDurationComboBox->isEnabled())
+            state << "pause locked";
+        for (const char *name : {"startEnableTimer", "autoSaveTimer"})
+            if (rig.timer(name)->isActive())
+                state << name + QString(" %1").arg(rig.timer(name)->interval());
+        if (!rig.runner.calls.isEmpty())
+            state << QString("saved %1").arg(rig.runner.calls.size());
+        for (QString text : messages)
+            state << "status '" + (exact ? text : text.replace(QRegularExpression("\\d\\d:\\d\\d:\\d\\d"), "hh:mm:ss")) + "'";
+        if (auto *window = rig.screen.findChild<woxSignalWidget *>())
+            state << woxScreenState(window, "badPushButton");
+        return (state + script.seen + rig.core.takeLines()).join(" | ");
     }
 };
 

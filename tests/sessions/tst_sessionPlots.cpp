@@ -6,7 +6,11 @@
 #include "woxSoundingCurvePlot.h"
 #include "woxWarningDialog.h"
 
+#include "QwtPlotSpectroRect.h"
+
 #include <qwt_plot_canvas.h>
+#include <qwt_scale_engine.h>
+#include <qwt_scale_widget.h>
 #include <qwt_symbol.h>
 
 #include <QSignalSpy>
@@ -48,15 +52,94 @@ class tst_sessionPlots : public QObject
 private slots:
     void cleanup() { woxWarningDialog::closeInstance(); }
 
+    // Thirteen stops between the ends, at equal ratios of value; a range from 0 or below starts at 0.001.
     void mapColours()
     {
         const auto rgb = [](float low, float high, double value) {
-            return woxLogColorMap(low, high).rgb(QwtInterval(low, high), value);
+            return QColor(woxLogColorMap(low, high).rgb(QwtInterval(low, high), value)).name();
         };
-        QCOMPARE(rgb(7, 7, 7), qRgb(0, 0, 128));   // zero width
-        QCOMPARE(rgb(1, 100, std::nan("")), QRgb(0));
-        QCOMPARE(rgb(1, 100, 100), qRgb(96, 0, 96));
-        QCOMPARE(rgb(1, 10000, 100), qRgb(128, 192, 0));   // stop 7
+        QStringList colours;
+        for (int k = 0; k <= 14; ++k)
+            colours << rgb(1, 10000, std::pow(10.0, 4.0 * k / 14));
+        QCOMPARE(colours.join(' '), QString("#000080 #0000ff #0080ff #00ffff #00c080 #00ff00 #008000 #80c000 #ffff00 "
+                                            "#bf8000 #ff8000 #ff0000 #d30000 #800034 #600060"));
+        QCOMPARE(rgb(7, 7, 7) + rgb(1, 100, 100) + rgb(1, 100, std::nan("")), QString("#000080#600060#000000"));
+        const QVector<double> stops = woxLogColorMap(0, 1).colorStops();
+        QVERIFY2(stops.size() == 15 && qAbs(stops[1] - 0.00064) < 5e-6 && qAbs(stops[13] - 0.61015) < 5e-6,
+                 QTest::toString(stops[1]));
+    }
+
+    // Cells fill 960 x 340 pixels, centred on their points; the depth axis runs down from a quarter pitch above
+    // the shallowest point, the centres half a pitch beyond; the colour bar and the cells span the values.
+    void sectionGeometry()
+    {
+        woxPseudoSectionPlot plot;
+        shown(plot);
+        const auto span = [&plot](int axis) {
+            return QString("%1..%2").arg(plot.axisScaleDiv(axis).lowerBound()).arg(plot.axisScaleDiv(axis).upperBound());
+        };
+        QwtPlotSpectroRect *rects = nullptr;
+        for (QwtPlotItem *item : plot.itemList())
+            rects = dynamic_cast<QwtPlotSpectroRect *>(item) ? dynamic_cast<QwtPlotSpectroRect *>(item) : rects;
+        const QList<QStringList> rows = {
+            {"5", "10 5", "7", "cells 960x340 | x 7.5..12.5 | y 6.25..3.75 | bar 7..70 | colours 7..7"},
+            {"5", "0 2.5 95 12.5", "10 1000", "cells 50.53x85 | x -2.5..97.5 | y 13.75..1.25 | bar 10..1000 | colours 10..1000"},
+            {"5", "", "", "cells 50.53x85 | x 0..1 | y 1..0 | bar 0.001..1 | colours 0.001..1"},
+            {"2", "0 1 10 2", "0.5 5", "cells 192x340 | x -1..11 | y 2.5..0.5 | bar 0.5..5 | colours 0.5..5"}};
+        for (const QStringList &row : rows) {
+            Points xy;
+            Values f;
+            const QStringList place = row[1].split(' ', Qt::SkipEmptyParts);
+            for (int i = 0; i + 1 < place.size(); i += 2)
+                xy << QPointF(place[i].toDouble(), place[i + 1].toDouble()), f << row[2].split(' ')[i / 2].toFloat();
+            plot.setPitch(row[0].toFloat());
+            plot.onPlotUpdate(xy, f, Rows(xy.size()));
+            const QwtInterval bar = plot.axisWidget(QwtPlot::xBottom)->colorBarInterval();
+            QCOMPARE(QString("cells %1x%2 | x %3 | y %4 | bar %5..%6 | colours %7..%8").arg(rects->rectWidth(), 0, 'g', 4)
+                         .arg(rects->rectHeight()).arg(span(QwtPlot::xTop), span(QwtPlot::yLeft)).arg(bar.minValue())
+                         .arg(bar.maxValue()).arg(rects->colorRange().minValue()).arg(rects->colorRange().maxValue()),
+                     row[3]);
+            if (xy.size() != 2 || row[0] != "5")
+                continue;
+            plot.replot();
+            const QImage image = plot.canvas()->grab().toImage();
+            const auto at = [&](const QPointF &p, int dx, int dy) {
+                return QColor(image.pixel(qRound(plot.transform(QwtPlot::xTop, p.x())) + dx,
+                                          qRound(plot.transform(QwtPlot::yLeft, p.y())) + dy)).name();
+            };
+            QCOMPARE(QStringList({at(xy[0], 0, 0), at(xy[0], -20, -35), at(xy[0], 20, 35), at(xy[1], -20, 35),
+                                  at(xy[1], 20, -35), at(xy[0], 30, 0) == "#000080" ? "wide" : "end"}).join(' '),
+                     QString("#000080 #000080 #000080 #600060 #600060 end"));
+        }
+        QwtScaleWidget *bar = plot.axisWidget(QwtPlot::xBottom);
+        QCOMPARE(QString("%1 %2 %3/%4 %5/%6").arg(bar->isColorBarEnabled()).arg(bar->colorBarWidth())
+                     .arg(plot.axisMaxMajor(QwtPlot::yLeft)).arg(plot.axisMaxMinor(QwtPlot::yLeft))
+                     .arg(plot.axisMaxMajor(QwtPlot::xTop)).arg(plot.axisMaxMinor(QwtPlot::xTop)), QString("1 16 12/3 20/4"));
+    }
+
+    // Every plotted row is a small blue square, the rows at the slider a red line with dots; the value axis is
+    // logarithmic, the horizontal one on top.
+    void curves()
+    {
+        woxSoundingCurvePlot plot;
+        plot.onPlotUpdate({{1, 10}, {2, 100}}, {5, 6});
+        plot.onPlotUpdate(Points{{2, 100}});
+        QStringList seen;
+        for (QwtPlotItem *item : plot.itemList(QwtPlotItem::Rtti_PlotCurve)) {
+            auto *curve = static_cast<QwtPlotCurve *>(item);
+            const QwtSymbol *s = curve->symbol();
+            QString line = QString("%1 %2 %3 %4").arg(s->style()).arg(s->size().width()).arg(s->brush().color().name(),
+                                                                                               s->pen().color().name());
+            if (curve->style() != QwtPlotCurve::NoCurve && curve->pen().style() != Qt::NoPen)
+                line += QString(" line %1 %2").arg(curve->pen().color().name()).arg(curve->pen().widthF());
+            for (size_t i = 0; i < curve->dataSize(); ++i)
+                line += QString(" (%1,%2)").arg(curve->sample(i).x()).arg(curve->sample(i).y());
+            seen << line;
+        }
+        QCOMPARE(seen.join(" | "), QString("1 3 #0000ff #000000 (1,10) (2,100) | 0 6 #ff0000 #000000 line #ff0000 2 "
+                                           "(2,100) | 0 15 #ff0000 #000000"));
+        QVERIFY(dynamic_cast<QwtLogScaleEngine *>(plot.axisScaleEngine(QwtPlot::yLeft)) && plot.axisEnabled(QwtPlot::xTop)
+                && !plot.axisEnabled(QwtPlot::xBottom));
     }
 
     // A click near the second point (row 42) opens the menu: go to it, or delete it once confirmed, even when

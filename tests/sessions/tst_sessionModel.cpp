@@ -12,9 +12,15 @@
 
 #include <QtTest>
 
+#include <functional>
+
 #include <climits>
 #include <csignal>
 #include <sys/resource.h>
+
+typedef QVector<QPointF> Points;
+typedef QVector<quint32> Rows;
+typedef QVector<float> Values;
 
 namespace {
 
@@ -163,23 +169,37 @@ private slots:
         QVERIFY(!QFile::exists(sessionsDir + "../up.woxSession"));
     }
 
-    // Values show unsigned, remote electrodes as such; a quality above 200 % is none.
+    // Values show unsigned in their formats, remote electrodes as such, a quality above 200 % as none; an unmeasured
+    // row shows its quadripole only. Colours tell the run (column 0), current, potential, channel and results.
     void cells()
     {
-        woxSessionFile session = woxSessionFixture::session(1);
-        woxSessionDataUnit &unit = session.units[0];
-        unit.quadripole = {65535, 0, 65534, 5, 4};
-        unit.resistivity = -4.4f;
-        for (float quality : {200.0f, 200.5f}) {
-            unit.result = {-840.0f, -250.0f, -12.3f, -3.2f, -1.5f, {}, quality, true, {}};
-            woxSessionDataModel model;
-            QVERIFY(woxSessionFixture::load(model, session));
-            QStringList cells;
-            for (int column = 0; column <= model.columnCount(); ++column)
-                cells << model.index(0, column).data().toString();
-            QCOMPARE(cells.join('|'), QString("1|Tx∞|1|Rx∞|6|5|250.0|0.8|0.2|12.3|1.5|3.2|4.4|")
-                                          + (quality > 200.0f ? "N / A|" : "200.000|"));
+        woxSessionFile session = woxSessionFixture::session({1, 1, 1, 1});
+        session.units[0].quadripole = {65535, 0, 65534, 5, 4};
+        for (float quality : {200.0f, 200.5f, -1.0f, 0.0f}) {
+            woxSessionDataUnit &unit = session.units[session.units[0].result.valid + session.units[1].result.valid
+                                                     + session.units[2].result.valid];
+            unit.resistivity = -4.4f;
+            unit.result = {-840.0f, -250.0f, -12.3f, -3.2f, -1.5f, {}, quality, quality != 0.0f, {}};
         }
+        woxSessionDataModel model;
+        QVERIFY(woxSessionFixture::load(model, session));
+        QStringList cells, colours, headers;
+        for (int row = 0; row < model.rowCount(); ++row)
+            for (int column = 0; column <= model.columnCount(); ++column)
+                cells << model.index(row, column).data().toString() + (column == model.columnCount() ? "\n" : "");
+        for (int column = 0; column < model.columnCount(); ++column) {
+            colours << qvariant_cast<QBrush>(model.index(0, column).data(Qt::BackgroundRole)).color().name(QColor::HexArgb);
+            headers << model.headerData(column, Qt::Horizontal).toString();
+        }
+        colours << qvariant_cast<QBrush>(model.index(1, 0).data(Qt::BackgroundRole)).color().name(QColor::HexArgb);
+        QCOMPARE(cells.join('|'), QString::fromUtf8("1|Tx∞|1|Rx∞|6|5|250.0|0.8|0.2|12.3|1.5|3.2|4.4|200.000|\n|"
+                                                    "2|2|3|4|5|2|250.0|0.8|0.2|12.3|1.5|3.2|4.4|N / A|\n|"
+                                                    "3|3|4|5|6|3|250.0|0.8|0.2|12.3|1.5|3.2|4.4|-1.000|\n|"
+                                                    "4|4|5|6|7|4|||||||||\n"));
+        QCOMPARE(colours.join(' '), QString("#ffff7f00 #3fff7f3f #3fff7f3f #3f7fff7f #3f7fff7f #5fffff7f #3fff7f3f "
+                                            "#3fff7f3f #3fff7f3f #3f7fff7f #3f7fff7f #3f7fff7f #3f7f7fff #3f7f7fff #ffaaaaff"));
+        QCOMPARE(headers.join('|') + model.index(3, 13).data(Qt::TextAlignmentRole).toString(),
+                 QString::fromUtf8("#|A|B|M|N|Rx|Tx.I [mA]|Tx.U [V]|Tx.P [W]|Rx.U [mV]|Rx.S [mV]|M [mV/V]|ρ [Ω⋅m]|Q [%]130"));
     }
 
     // A run goes out up to its last chained row with the options page's settings, and only from a row of the
@@ -194,9 +214,7 @@ private slots:
         session.units.last().chained = true;   // damaged: the run would go on past the table
         QVERIFY(woxSessionFixture::load(model, session));
         QVERIFY(!model.measureSet(26) && !model.measureSet(-1) && model.measureSet(14));
-        QCOMPARE(core.requests.size(), 1);
-        const woxET2DRequest sent = core.requests.first().et2d;
-        QVERIFY(sent.quadripoles.size() == 2 && sent.options.ipEnabled && sent.options.pauseCode == 8);
+        QCOMPARE(core.takeLines(), QStringList("ET2D q(14 15 16 17 14) q(15 16 17 18 15) o(2 1 8 1 3 5 25 80)"));
         woxCoreReportET2D report;
         report.results << woxMeasureResult{0, 4.0f, -20.0f, 0, 0, {}, 0, false, {}};
         model.setResult(report);
@@ -206,7 +224,8 @@ private slots:
             model.onRowDelete(row);
         QVERIFY(!model.unitAt(14)->result.valid && model.unitAt(14)->resistivity == 50.0f);
         QCOMPARE(model.index(14, 12).data(), QVariant());
-        QVERIFY(model.measureSet(25) && core.requests.last().et2d.quadripoles.size() == 1);
+        QVERIFY(model.measureSet(25));
+        QCOMPARE(core.takeLines(), QStringList("ET2D q(25 26 27 28 9) o(2 1 8 1 3 5 25 80)"));
         // Measured with a pause the page does not have: the session closes.
         session.units[0].result.valid = session.units[0].result.options.ipEnabled = true;
         session.units[0].result.options.pauseCode = 999;
@@ -215,6 +234,72 @@ private slots:
         script.answer(1).answer(1);
         QVERIFY(!model.checkIpOptions());
         QCOMPARE(script.seen.last(), QString("woxWarningDialog: IP options of this session can not be restored"));
+    }
+
+    // The series of each plot kind and mode for the set shown, the rows at the slider sorted, and the slider's value,
+    // range and texts; the positions outlive a change of kind.
+    void series()
+    {
+        woxSessionFile session = woxSessionFixture::session(4);
+        const float rows[4][5] = {{0, 2.5f, 10, -3, 1}, {5, 2.5f, 99, 1, 1}, {7.5f, 5, 20, 4, 3}, {9.5f, 2.5f, 40, 8, 2}};
+        for (int i = 0; i < 4; ++i) {   // centre, depth, resistivity, chargeability, sets; row 1 not measured
+            woxSessionDataUnit &unit = session.units[i];
+            unit.x = rows[i][0], unit.y = rows[i][1], unit.resistivity = rows[i][2], unit.sets = qint8(rows[i][4]);
+            unit.result.chargeability = rows[i][3], unit.result.valid = i != 1;
+        }
+        session.sets << woxSetInfo(4, 2);
+        session.summary.setDepths = {2.5f, 5.0f};
+        session.summary.profileLength = 20.0f;
+        woxSessionDataModel model;
+        QVERIFY(woxSessionFixture::load(model, session));
+        QStringList log;
+        const auto points = [](const Points &xy, const Values &f = {}) {
+            QString s;
+            for (int i = 0; i < xy.size(); ++i)
+                s += QString(" (%1,%2)").arg(xy[i].x()).arg(xy[i].y()) + (f.isEmpty() ? "" : "=" + QString::number(f[i]));
+            return s;
+        };
+        const auto numbers = [](const Rows &idx) {
+            QString s = " rows";
+            for (quint32 row : idx)
+                s += " " + QString::number(row);
+            return s;
+        };
+        connect(&model, QOverload<Points, Values, Rows>::of(&woxSessionDataModel::sendPlotUpdate),
+                [&](const Points &xy, const Values &f, const Rows &idx) { log << "S" + points(xy, f) + numbers(idx); });
+        connect(&model, QOverload<Points, Rows>::of(&woxSessionDataModel::sendPlotUpdate),
+                [&](const Points &xy, const Rows &idx) { log << "C" + points(xy) + numbers(idx); });
+        connect(&model, QOverload<Points>::of(&woxSessionDataModel::sendPlotUpdate),
+                [&](const Points &xy) { log << "L" + points(xy); });
+        QLabel value, header("XXX:"), unit;
+        QSlider slider;
+        model.setMsrCenterDepthValueLabel(&value);
+        model.setMsrCenterDepthHeaderLabel(&header);
+        model.setMsrCenterDepthDimensionLabel(&unit);
+        model.setMsrCenterDepthWidget(&slider);
+        const QString centre = " Measurement center: m", depth = " Pseudo depth: m";
+        const QList<QPair<std::function<void()>, QString>> steps = {
+            {[&] { model.updatePlots(); }, "S (0,2.5)=10 (7.5,5)=20 rows 0 2 | 0/99 <font color=blue>0.0</font> XXX: m"},
+            {[&] { model.setMode(1); }, "S (0,2.5)=3 (7.5,5)=4 rows 0 2 | 0/99 0.0 XXX: m"},
+            {[&] { model.setPlotKind(1); }, "C (2.5,3) (5,4) rows 0 2 ; L (2.5,3) | 0/200 0.0" + centre},
+            {[&] { slider.setValue(75); }, "L (5,4) | 75/200 7.5" + centre},
+            {[&] { model.onCurrentSetChange(1); }, "C (5,4) (2.5,8) rows 2 3 ; L (2.5,8) (5,4) | 75/200 7.5" + centre},
+            {[&] { model.setPlotKind(2); }, "L ; C (7.5,4) (9.5,8) rows 2 3 ; L | 0/50 0.0" + depth},
+            {[&] { slider.setValue(25); }, "L (9.5,8) | 25/50 2.5" + depth},
+            {[&] { model.onCurrentSetChange(9); }, "C (7.5,4) (9.5,8) rows 2 3 ; L (9.5,8) | 25/50 2.5" + depth},
+            {[&] { model.onCurrentSetChange(0); }, "C (0,3) (7.5,4) rows 0 2 ; L (0,3) | 25/25 2.5" + depth},
+            {[&] { model.setMode(0); }, "C (0,10) (7.5,20) rows 0 2 ; L (0,10) | 25/25 2.5" + depth},
+            {[&] { model.onRowDelete(0); }, "C (7.5,20) rows 2 ; L | 25/25 2.5" + depth},
+            {[&] { model.setPlotKind(0); }, "S (7.5,5)=20 rows 2 | 25/25 2.5" + depth},
+            {[&] { model.setPlotKind(1); }, "L (5,20) ; C (5,20) rows 2 ; L (5,20) | 75/200 7.5" + centre}};
+        for (int i = 0; i < steps.size(); ++i) {
+            log.clear();
+            steps[i].first();
+            QCOMPARE(QString("%1: %2 | %3/%4 %5 %6 %7").arg(i).arg(log.join(" ; ")).arg(slider.value()).arg(slider.maximum())
+                         .arg(i ? value.text().remove("<font color=blue>").remove("</font>") : value.text(), header.text(),
+                              unit.text()),
+                     QString("%1: %2").arg(i).arg(steps[i].second));
+        }
     }
 
     // The slider in tenths: a set without its depth in a damaged file has none, a line too long stops at the

@@ -3,10 +3,10 @@
 #include "woxDataMenuWidget.h"
 #include "woxFakeCommandRunner.h"
 #include "woxMake.h"
+#include "woxModalScript.h"
 #include "woxOptionsWidget.h"
 #include "woxPseudoSectionPlot.h"
 #include "woxScreenState.h"
-#include "woxModalScript.h"
 #include "woxSessionCloseFlag.h"
 #include "woxSessionDataModel.h"
 #include "woxSessionFixture.h"
@@ -44,10 +44,8 @@ struct Rig
 {
     explicit Rig(const woxSessionFile &session) : bound(screen.openFlow(woxSessionFixture::write(session))) {}
 
-    int selected() const { return screen.sessionTableView->selectionModel()->selectedRows().value(0, {}).row(); }
-    woxSessionDataModel *model() const { return static_cast<woxSessionDataModel *>(screen.sessionTableView->model()); }
     QTimer *timer(const char *name) const { return screen.findChild<QTimer *>(name); }
-    template <class Plot> Plot *plot() const { return screen.findChild<Plot *>(); }
+    woxSessionDataModel *model() const { return static_cast<woxSessionDataModel *>(screen.sessionTableView->model()); }
 
     woxOptionsWidget options;
     woxFakeCommandRunner runner;   // one sync per save of the working copy
@@ -56,7 +54,7 @@ struct Rig
     bool bound;
 };
 
-// The ET2D line of rows `first` .. `last` of the fixture, sent with the options page's defaults.
+// The request for rows `first` .. `last` of the fixture with the options page's defaults.
 QString et2d(int first, int last)
 {
     QString line = "ET2D ";
@@ -65,10 +63,10 @@ QString et2d(int first, int last)
     return line + "o(2 0 0 1 3 5 25 80)";
 }
 
-woxCoreReportET2D report(int results, quint8 error = 0)
+woxCoreReportET2D report(int results, int error = 0)
 {
     woxCoreReportET2D report;
-    report.error.code = error;
+    report.error.code = quint8(error);
     for (int i = 0; i < results; ++i)
         report.results << woxMeasureResult{0, 2.0f, 10.0f + i, 0, 0, {}, 0, false, {}};
     return report;
@@ -84,7 +82,7 @@ bool activitySet()
     return script.seen.value(0).contains(QLatin1String("Stop all activities"));
 }
 
-// A menu page's buttons as the operator sees them, its margin and the open button's picture.
+// A menu page: the named buttons, the margin, the open button's picture.
 QString page(QWidget *menu, const char *names)
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -139,7 +137,7 @@ private slots:
             << Road{0, 1, false, false, "unwritable", all + QStringList(warning + "Can not write data to file"), 0, 0};
     }
 
-    // The working copy is replaced only by a session that opens.
+    // The working copy is replaced only by a session that opens. The mode dialog offers 32, 16 and 8, 32 first.
     void newSession()
     {
         QFETCH(Road, road);
@@ -156,13 +154,17 @@ private slots:
         woxCoreDouble core;
         woxSessionWidget screen(nullptr, false);
         woxModalScript script;
+        QString segments;
         if (road.seen.first().contains("not finished"))
             script.answer(road.answers == "no" ? 0 : 1);
         if (road.answers == "reject")
             script.cancel();
         else if (road.answers != "no")
-            script.answer(QDialog::Accepted).then([road](QDialog *dialog) {   // the file table, then
+            script.answer(QDialog::Accepted).then([road, &segments](QDialog *dialog) {   // the file table, then
                 auto *mode = qobject_cast<woxSessionModeDialog *>(dialog);
+                for (int i = 0; i < mode->appendComboBox->count(); ++i)
+                    segments += mode->appendComboBox->itemText(i) + " ";
+                segments += mode->appendComboBox->currentText();
                 mode->appendComboBox->setCurrentText("16");
                 (road.answers == "append" ? mode->appendPushButton : mode->fullPushButton)->click();
             }).then([](QDialog *dialog) {
@@ -170,6 +172,7 @@ private slots:
             }).answer(1);                                                // a refusal's message
         QCOMPARE(screen.openFlow(QString()), road.rows > 0);
         QCOMPARE(script.seen, road.seen);
+        QCOMPARE(segments, QString(road.seen.contains("woxSessionModeDialog") ? "32 16 8 32" : ""));
         QCOMPARE(woxSessionFixture::bytes(workingCopy) == before, road.rows == 0);
         QDir(workingCopy + ".new").removeRecursively();
         QCOMPARE(QDir(systemDir).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList(lastSessionFileName));
@@ -186,76 +189,67 @@ private slots:
         QCOMPARE(cables.wires.size(), 32 * road.cables);
     }
 
-    // Roads that end before a screen is shown give the menu back as it was.
-    void menuRefusals()
-    {
-        woxSessionMenuWidget mainMenu;
-        woxDataMenuWidget dataMenu;
-        const auto press = [](QWidget *menu, const char *name, int answer) {
-            woxModalScript script;
-            script.answer(answer);
-            menu->findChild<QPushButton *>(name)->click();
-            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-            const bool back = !menu->findChild<woxSessionWidget *>() && menu->findChild<QPushButton *>(name)->isVisibleTo(menu);
-            return back ? script.seen : QStringList("not back");
-        };
-        const QString warning = "woxWarningDialog: Can not find ";
-        QCOMPARE(press(&mainMenu, "openPushButton", 1), QStringList(warning + "previous session"));
-        QCOMPARE(press(&mainMenu, "newPushButton", 1), QStringList(warning + "templates\n(" + templatesDir + ")"));
-        QDir().mkpath(sessionsDir);
-        QCOMPARE(press(&dataMenu, "openPushButton", 1), QStringList(warning + "sessions\n(" + sessionsDir + ")"));
-        QVERIFY(QFile::rename(woxSessionFixture::write(woxSessionFixture::session(2)),
-                              sessionsDir + "line1." + sessionExtension));
-        QCOMPARE(press(&dataMenu, "openPushButton", QDialog::Rejected), QStringList("woxFileTableDialog"));
-    }
-
-    // A hosted screen hides its menu's buttons and takes the whole page; DATA hosts it view-only, Finish closing it
-    // at once. The MAIN menu blinks while the last session bound was not finished, and frees the pause choice.
+    // Roads that end before a screen is shown give a menu back as it was. A hosted screen hides its menu's buttons
+    // and takes the whole page; DATA hosts it view-only, Finish closing it at once. The MAIN menu blinks once a
+    // second while the last session bound was not finished, and frees the pause choice when its screen closes.
     void menus()
     {
         woxOptionsWidget options;
         woxCoreDouble core;
         woxFakeCommandRunner runner;
         woxDataMenuWidget data;
+        auto main = std::make_unique<woxSessionMenuWidget>();
+        const auto press = [](QWidget *menu, const char *name, int answer) {
+            woxModalScript script;
+            script.answer(answer);
+            menu->findChild<QPushButton *>(name)->click();
+            return page(menu, name) + " | " + script.seen.join(" | ");
+        };
+        const QString missing = " | margin 20 | %1 | woxWarningDialog: Can not find %2";
+        QCOMPARE(press(main.get(), "openPushButton", 1),
+                 "open:Open previous session" + missing.arg("folderTwo", "previous session"));
+        QCOMPARE(press(main.get(), "newPushButton", 1),
+                 "new:Start new session" + missing.arg("folderTwo", "templates\n(" + templatesDir + ")"));
         QDir().mkpath(sessionsDir);
-        QVERIFY(QFile::rename(woxSessionFixture::write(woxSessionFixture::session(2)),
-                              sessionsDir + "line1." + sessionExtension));
-        woxModalScript script;
-        script.answer(QDialog::Accepted);
-        data.findChild<QPushButton *>("openPushButton")->click();
-        QCOMPARE(page(&data, "openPushButton startPushButton signalsPushButton closePushButton"),
-                 "~open:Open session | ~start:Start | ~signals:Signals | close:Finish | margin 0 | book.02");
+        QCOMPARE(press(&data, "openPushButton", 1), "open:Open session" + missing.arg("book.02", "sessions\n(" + sessionsDir + ")"));
+        QVERIFY(QFile::rename(woxSessionFixture::write(woxSessionFixture::session(2)), sessionsDir + "line1." + sessionExtension));
+        QCOMPARE(press(&data, "openPushButton", QDialog::Rejected), "open:Open session | margin 20 | book.02 | woxFileTableDialog");
+        QCOMPARE(press(&data, "openPushButton", QDialog::Accepted), "~open:Open session | margin 0 | book.02 | woxFileTableDialog");
+        QCOMPARE(page(&data, "startPushButton signalsPushButton closePushButton"),
+                 "~start:Start | ~signals:Signals | close:Finish | margin 0 | book.02");
+        woxModalScript none;
         data.findChild<woxSessionWidget *>()->closePushButton->click();
-        QCOMPARE(page(&data, "openPushButton startPushButton"), "open:Open session | start? | margin 20 | book.02");
-        woxSessionMenuWidget main;
-        QTimer *blink = main.findChild<QTimer *>("blinkTimer");
+        QCOMPARE(page(&data, "openPushButton") + none.seen.join(""), "open:Open session | margin 20 | book.02");
+        main = std::make_unique<woxSessionMenuWidget>();   // the session viewed was not finished
+        QTimer *blink = main->findChild<QTimer *>("blinkTimer");
         QVERIFY(blink->isActive() && blink->interval() == 1000);
-        const char *buttons = "newPushButton ertPushButton openPushButton";
-        QStringList blinks;
+        QString blinks;
         for (int i = 0; i < 2; ++i)
-            QMetaObject::invokeMethod(&main, "onAuxTimeout"), blinks << page(&main, "");
-        QCOMPARE(blinks.join(' '), " | margin 20 | folderThree  | margin 20 | folderTwo");
+            QMetaObject::invokeMethod(main.get(), "onAuxTimeout"), blinks += page(main.get(), "");
+        QCOMPARE(blinks, " | margin 20 | folderThree | margin 20 | folderTwo");
         QVERIFY(!woxSessionFixture::write(woxSessionFixture::session(1)).isEmpty());
-        main.openPushButton->click();
-        QCOMPARE(page(&main, buttons) + QString(" | blink %1").arg(blink->isActive()),
-                 "~new:Start new session | ~ert:Start new Varnex session | ~open:Open previous session | margin 0"
-                 " | folderTwo | blink 0");
-        woxSessionWidget *screen = main.findChild<woxSessionWidget *>();
+        main->openPushButton->click();
+        const char *buttons = "newPushButton ertPushButton openPushButton";
+        QCOMPARE(page(main.get(), buttons) + QString(" | blink %1").arg(blink->isActive()),
+                 "~new:Start new session | ~ert:Start new Varnex session | ~open:Open previous session | margin 0 | folderTwo"
+                 " | blink 0");
+        woxSessionWidget *screen = main->findChild<woxSessionWidget *>();
+        woxModalScript script;
         script.answer(1).answer(0);
         screen->startPushButton->click();   // locks the pause choice, then Stop
         screen->startPushButton->click();
         woxCoreDouble::deliver(report(0, 13));
         screen->closePushButton->click();
-        QCOMPARE(page(&main, buttons) + QString(" | blink %1 | pause %2").arg(blink->isActive()).arg(
-                     options.pauseDurationComboBox->isEnabled()),
-                 "new:Start new session | ert:Start new Varnex session | open:Open previous session | margin 20"
-                 " | folderTwo | blink 0 | pause 1");
-        QCOMPARE(script.seen, QStringList({"woxFileTableDialog", "woxWarningDialog: Canceled by user",
+        QCOMPARE(page(main.get(), buttons) + QString(" | blink %1 | pause %2").arg(blink->isActive())
+                                                  .arg(options.pauseDurationComboBox->isEnabled()),
+                 "new:Start new session | ert:Start new Varnex session | open:Open previous session | margin 20 | folderTwo"
+                 " | blink 0 | pause 1");
+        QCOMPARE(script.seen, QStringList({"woxWarningDialog: Canceled by user",
                                            "woxWarningDialog: Do you want to save current session?"}));
     }
 
-    // Start runs every run in turn, saving at the first advance and then at most once per period; an error or
-    // Stop keeps the failed run selected and saves; the end selects the last row. Go to works only while idle.
+    // Start runs every run in turn, saving at the first advance and then at most once per period; an error or Stop
+    // keeps the failed run selected and saves; the end selects the last row. Go to works only while idle.
     void runFlow()
     {
         {   // a screen deleted while its run goes on leaves the menu free
@@ -266,48 +260,36 @@ private slots:
         QVERIFY(!activitySet());
         Rig rig(woxSessionFixture::session({1, 1, 1, 1, 16, 1}));
         QVERIFY(rig.bound);
-        const QString idle = "start:Start | signals:Signals | close:Finish | row ";
-        const QString cooling = "!start:Start | signals:Signals | close:Finish | row ";
-        const QString running = "start:Start* | !signals:Signals | !close:Finish | row ";
-        const QString locked = " | tab 0 | pause locked", busy = " | tab 0 | busy | pause locked";
-        const QString saving = " | autoSaveTimer 30000", cool = " | startEnableTimer 1500";
-        const QString left = " | status 'Left: hh:mm:ss'", stopped = " | status '' | Stop";
-        const QList<QPair<QString, QString>> steps = {
-            {"report 2", idle + "0 | tab 0"},   // another screen's run
-            {"row -1", idle + "-1 | tab 0"},
-            {"start", cooling + "-1 | tab 0" + cool},
-            {"signals", cooling + "-1 | tab 0" + cool},
-            {"row 0", cooling + "0 | tab 0" + cool},
-            {"cool", idle + "0 | tab 0"},
-            {"start", running + "0" + busy + " | " + et2d(0, 0)},
-            {"report 1", running + "1" + busy + saving + " | saved 1" + left + " | " + et2d(1, 1)},
-            {"report 1", running + "2" + busy + saving + left + " | " + et2d(2, 2)},
-            {"report 1 6", cooling + "2" + locked + cool + saving + " | saved 1 | woxWarningDialog: External battery is low"},
-            {"cool", idle + "2" + locked + saving},
-            {"start", running + "2" + busy + saving + " | " + et2d(2, 2)},
-            {"goto 5", running + "2 | tab 1 | busy | pause locked" + saving},
-            {"start", cooling + "2" + locked + cool + saving + stopped},
-            {"report 0 13", cooling + "2" + locked + cool + saving + " | saved 1 | woxWarningDialog: Canceled by user"},
-            {"cool", idle + "2" + locked + saving},
-            {"start", running + "2" + busy + saving + " | " + et2d(2, 2)},
-            {"start", cooling + "2" + locked + cool + saving + stopped},
-            {"report 1", cooling + "3" + locked + cool + saving + " | saved 1" + left},   // ended well after Stop
-            {"cool", idle + "3" + locked + saving},
-            {"start", running + "3" + busy + saving + " | " + et2d(3, 3)},
-            {"report 1", running + "4" + busy + saving + left + " | " + et2d(4, 19)},
-            {"expire", running + "4" + busy},
-            {"!wait 16", running + "20" + busy + saving + " | saved 1 | status 'Left: 00:00:00' | " + et2d(20, 20)},
-            {"!report 2", cooling + "20" + locked + cool + saving + " | saved 1 | status 'Left: 00:00:00' | status ''"
-                          " | woxWarningDialog: It is all done"},
-            {"cool", idle + "20" + locked + saving},
-            {"goto 7", idle + "7" + locked + saving},
-            {"signals", "~start:Start | ~signals:Signals | ~close:Finish | row 7 | tabs hidden | pause locked" + saving
-                        + " | status 'A: 8, B: 9, M: 10, N: 11' | !~badPushButton:Bad"
-                          " | Signal q(7 8 9 10 9) o(2 0 0 1 3 5 25 80)"},
-            {"unsignals", idle + "7" + locked + saving + " | status ''"},
-        };
-        for (const auto &step : steps)
-            QCOMPARE(step.first + ": " + this->step(rig, step.first), step.first + ": " + step.second);
+        const QString idle = "start:Start | signals:Signals | close:Finish | row ", locked = " | tab 0 | pause locked";
+        const QString cooling = "!" + idle, running = "start:Start* | !signals:Signals | !close:Finish | row ";
+        const QString busy = " | tab 0 | busy | pause locked", saving = " | autoSaveTimer 30000";
+        const QString cool = " | startEnableTimer 1500", left = " | status 'Left: hh:mm:ss'";
+        const QString stopped = locked + cool + saving + " | status '' | Stop";
+        const QString failed = locked + cool + saving + " | saved 1 | woxWarningDialog: ";
+        const QStringList steps = {
+            "report 2=" + idle + "0 | tab 0",   // another screen's run
+            "row -1=" + idle + "-1 | tab 0", "start=" + cooling + "-1 | tab 0" + cool,
+            "signals=" + cooling + "-1 | tab 0" + cool, "row 0=" + cooling + "0 | tab 0" + cool, "cool=" + idle + "0 | tab 0",
+            "start=" + running + "0" + busy + " | " + et2d(0, 0),
+            "report 1=" + running + "1" + busy + saving + " | saved 1" + left + " | " + et2d(1, 1),
+            "report 1=" + running + "2" + busy + saving + left + " | " + et2d(2, 2),
+            "report 1 6=" + cooling + "2" + failed + "External battery is low", "cool=" + idle + "2" + locked + saving,
+            "start=" + running + "2" + busy + saving + " | " + et2d(2, 2),
+            "goto 5=" + running + "2 | tab 1 | busy | pause locked" + saving, "start=" + cooling + "2" + stopped,
+            "report 0 13=" + cooling + "2" + failed + "Canceled by user", "cool=" + idle + "2" + locked + saving,
+            "start=" + running + "2" + busy + saving + " | " + et2d(2, 2), "start=" + cooling + "2" + stopped,
+            "report 1=" + cooling + "3" + locked + cool + saving + " | saved 1" + left,   // ended well after Stop
+            "cool=" + idle + "3" + locked + saving, "start=" + running + "3" + busy + saving + " | " + et2d(3, 3),
+            "report 1=" + running + "4" + busy + saving + left + " | " + et2d(4, 19), "expire=" + running + "4" + busy,
+            "!wait 16=" + running + "20" + busy + saving + " | saved 1 | status 'Left: 00:00:00' | " + et2d(20, 20),
+            "!report 2=" + cooling + "20" + locked + cool + saving + " | saved 1 | status 'Left: 00:00:00' | status ''"
+                " | woxWarningDialog: It is all done",
+            "cool=" + idle + "20" + locked + saving, "goto 7=" + idle + "7" + locked + saving,
+            "signals=~start:Start | ~signals:Signals | ~close:Finish | row 7 | tabs hidden | pause locked" + saving
+                + " | status 'A: 8, B: 9, M: 10, N: 11' | !~badPushButton:Bad | Signal q(7 8 9 10 9) o(2 0 0 1 3 5 25 80)",
+            "unsignals=" + idle + "7" + locked + saving + " | status ''"};
+        for (const QString &step : steps)
+            QCOMPARE(step.section('=', 0, 0) + "=" + this->step(rig, step.section('=', 0, 0)), step);
         QString measured;
         for (int row = 0; row < rig.model()->rowCount(); ++row)
             measured += rig.model()->index(row, 9).data().isNull() ? '-' : 'm';
@@ -324,39 +306,37 @@ private slots:
         script.answer(0);
         rig.screen.closePushButton->click();
         const QString question = "woxWarningDialog: Do you want to save current session?";
-        QCOMPARE(script.seen, QStringList({question, "woxKeyboardDialog", "woxWarningDialog: Can not open file for "
-                                           "writing", question, question}));
+        QCOMPARE(script.seen, QStringList({question, "woxKeyboardDialog", "woxWarningDialog: Can not open file for writing",
+                                           question, question}));
         QCOMPARE(closed.count(), 1);
         QVERIFY(!rig.screen.openFlow(woxSessionFixture::write(woxSessionFixture::session(1))));   // bound once
     }
 
-    // Each display and mode shows its plot, captions and slider; the pseudo-section takes the session's spacing.
-    // A session without array types shows the resistance and no graphics.
+    // Each display and mode shows its plot, captions and slider; the pseudo-section takes the session's spacing. A
+    // session without array types shows the resistance and no graphics.
     void plots()
     {
         woxSessionFile session = woxSessionFixture::session(2);
         session.summary.cableSpacing = 10.0f;
-        woxSessionFixture::measure(&session, 0, 10.0f, 2.0f);
-        woxSessionFixture::measure(&session, 1, 10.0f, 2.0f);
+        for (int row : {0, 1})
+            woxSessionFixture::measure(&session, row, 10.0f, 2.0f);
         {
             Rig rig(session);
-            const QwtScaleDiv centres = rig.plot<woxPseudoSectionPlot>()->axisScaleDiv(QwtPlot::xTop);
+            auto *section = rig.screen.findChild<woxPseudoSectionPlot *>();
+            const QwtScaleDiv centres = section->axisScaleDiv(QwtPlot::xTop);
             QCOMPARE(QPointF(centres.lowerBound(), centres.upperBound()), QPointF(-5, 7.5));
             rig.screen.mainTabWidget->setCurrentIndex(1);
             const QStringList names = QString("soundingCenterFrame xCenterLabel xDepthLabel xResistivitylabel "
-                                              "xChargeabilityLabel yDepthLabel yResistivitylabel yChargeabilityLabel")
-                                          .split(' ');
-            const QStringList rows = {
-                "1 0 curves soundingCenterFrame xDepthLabel yResistivitylabel Measurement center:",
-                "1 1 curves soundingCenterFrame xDepthLabel yChargeabilityLabel Measurement center:",
-                "2 1 curves soundingCenterFrame xCenterLabel yChargeabilityLabel Pseudo depth:",
-                "2 0 curves soundingCenterFrame xCenterLabel yResistivitylabel Pseudo depth:",
-                "0 0 section xCenterLabel xResistivitylabel yDepthLabel Pseudo depth:",
-                "0 1 section xCenterLabel xChargeabilityLabel yDepthLabel Pseudo depth:"};
-            for (const QString &row : rows) {
-                rig.screen.displayComboBox->setCurrentIndex(row.section(' ', 0, 0).toInt());
-                rig.screen.modeComboBox->setCurrentIndex(row.section(' ', 1, 1).toInt());
-                QString shown = row.left(4) + (rig.plot<woxPseudoSectionPlot>()->isVisibleTo(&rig.screen) ? "section" : "curves");
+                                              "xChargeabilityLabel yDepthLabel yResistivitylabel yChargeabilityLabel").split(' ');
+            for (const QString row : {"1 0 curves soundingCenterFrame xDepthLabel yResistivitylabel Measurement center:",
+                                      "1 1 curves soundingCenterFrame xDepthLabel yChargeabilityLabel Measurement center:",
+                                      "2 1 curves soundingCenterFrame xCenterLabel yChargeabilityLabel Pseudo depth:",
+                                      "2 0 curves soundingCenterFrame xCenterLabel yResistivitylabel Pseudo depth:",
+                                      "0 0 section xCenterLabel xResistivitylabel yDepthLabel Pseudo depth:",
+                                      "0 1 section xCenterLabel xChargeabilityLabel yDepthLabel Pseudo depth:"}) {
+                rig.screen.displayComboBox->setCurrentIndex(row.left(1).toInt());
+                rig.screen.modeComboBox->setCurrentIndex(row.mid(2, 1).toInt());
+                QString shown = row.left(4) + (section->isVisibleTo(&rig.screen) ? "section" : "curves");
                 for (const QString &name : names)
                     shown += rig.screen.findChild<QWidget *>(name)->isVisibleTo(&rig.screen) ? " " + name : "";
                 QCOMPARE(shown + " " + rig.screen.msrCenterDepthHeaderLabel->text(), row);
@@ -365,60 +345,57 @@ private slots:
             for (const QString &name : names.mid(1))
                 captions << rig.screen.findChild<QLabel *>(name)->text();
             QCOMPARE(captions.join('|'), QString::fromUtf8(
-                "M e a s u r e m e n t  c e n t e r  [m]|P s e u d o  d e p t h  [m]|A p p a r e n t  r e s i s t "
-                "i v i t y [Ω⋅m]|A p p a r e n t  c h a r g e a b i l i t y  [mV/V]|P\ns\ne\nu\nd\no\n\nd\ne\np\nt"
-                "\nh\n\n[m]|A\np\np\na\nr\ne\nn\nt\n\nr\ne\ns\ni\ns\nt\ni\nv\ni\nt\ny\n\n[Ω⋅m]|A\np\np\na\nr\ne\nn\nt"
-                "\n\nc\nh\na\nr\ng\ne\na\nb\ni\nl\ni\nt\ny\n\n[mV/V]"));
+                "M e a s u r e m e n t  c e n t e r  [m]|P s e u d o  d e p t h  [m]|A p p a r e n t  r e s i s t i v i t y"
+                " [Ω⋅m]|A p p a r e n t  c h a r g e a b i l i t y  [mV/V]|P\ns\ne\nu\nd\no\n\nd\ne\np\nt\nh\n\n[m]|A\np\np\na"
+                "\nr\ne\nn\nt\n\nr\ne\ns\ni\ns\nt\ni\nv\ni\nt\ny\n\n[Ω⋅m]|A\np\np\na\nr\ne\nn\nt\n\nc\nh\na\nr\ng\ne\na\nb\ni"
+                "\nl\ni\nt\ny\n\n[mV/V]"));
         }
         session.summary.arrayCounts.clear();
         Rig varnex(session);
-        QCOMPARE(QString("%1 %2 ").arg(varnex.screen.mainTabWidget->isTabEnabled(0)).arg(
-                     varnex.screen.mainTabWidget->isTabEnabled(1)) + varnex.model()->headerData(12, Qt::Horizontal).toString(),
-                 QString::fromUtf8("1 0 R [Ω]"));
+        QCOMPARE(QString("%1 %2 ").arg(varnex.screen.mainTabWidget->isTabEnabled(0)).arg(varnex.screen.mainTabWidget->isTabEnabled(1))
+                     + varnex.model()->headerData(12, Qt::Horizontal).toString(), QString::fromUtf8("1 0 R [Ω]"));
     }
 
 private:
-    // Does one step of the run flow; tells the buttons, the selected row, the tab shown, the activity and pause
-    // locks, the timers running with their periods, the saves, the status texts (times as hh:mm:ss unless the step
-    // starts with '!'), the dialogs and the requests to the core.
+    // Does one step of the run flow; tells the buttons, the selected row, the tab shown, the activity and pause locks,
+    // the timers running with their periods, the saves, the status texts (times as hh:mm:ss unless the step starts
+    // with '!'), the dialogs and the requests to the core.
     QString step(Rig &rig, QString action)
     {
         const bool exact = action.startsWith('!');
-        const QStringList word = action.remove('!').split(' ');
-        const int n = word.value(1).toInt();
+        const QString verb = action.remove('!').section(' ', 0, 0);
+        const int n = action.section(' ', 1, 1).toInt();
         messages.clear();
         rig.runner.calls.clear();
         woxModalScript script;
         script.answer(1);
         QTabWidget *tabs = rig.screen.mainTabWidget;
-        if (word[0] == "start") {
+        QTableView *table = rig.screen.sessionTableView;
+        if (verb == "start")
             rig.screen.startPushButton->click();
-        } else if (word[0] == "report" || word[0] == "wait") {
-            if (word[0] == "wait")
-                QThread::msleep(1000);   // a run of a second: every run counted shows in the time left
-            woxCoreDouble::deliver(report(n, quint8(word.value(2).toInt())));
-        } else if (word[0] == "cool") {
+        if (verb == "wait")
+            QThread::msleep(1000);   // a run of a second: every run counted shows in the time left
+        if (verb == "report" || verb == "wait")
+            woxCoreDouble::deliver(report(n, action.section(' ', 2, 2).toInt()));
+        if (verb == "cool") {
             rig.timer("startEnableTimer")->start(0);
             (void)QTest::qWaitFor([&rig]() { return !rig.timer("startEnableTimer")->isActive(); });
-        } else if (word[0] == "expire") {
-            rig.timer("autoSaveTimer")->stop();
-        } else if (word[0] == "row") {
-            n < 0 ? rig.screen.sessionTableView->clearSelection() : rig.screen.sessionTableView->selectRow(n);
-        } else if (word[0] == "goto") {
-            tabs->setCurrentIndex(1);
-            emit rig.plot<woxPseudoSectionPlot>()->sendRowSelection(n);
-        } else if (word[0] == "signals") {
-            rig.screen.signalsPushButton->click();
-            if (auto *window = rig.screen.findChild<woxSignalWidget *>())
-                window->startPushButton->click();
-        } else if (word[0] == "unsignals") {
-            rig.screen.findChild<woxSignalWidget *>()->close();
         }
+        if (verb == "expire")
+            rig.timer("autoSaveTimer")->stop();
+        if (verb == "row")
+            n < 0 ? table->clearSelection() : table->selectRow(n);
+        if (verb == "goto")
+            tabs->setCurrentIndex(1), emit rig.screen.findChild<woxPseudoSectionPlot *>()->sendRowSelection(n);
+        if (verb == "signals" && (rig.screen.signalsPushButton->click(), rig.screen.findChild<woxSignalWidget *>()))
+            rig.screen.findChild<woxSignalWidget *>()->startPushButton->click();
+        if (verb == "unsignals")
+            rig.screen.findChild<woxSignalWidget *>()->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         const QString tab = tabs->isVisibleTo(&rig.screen) ? "tab " + QString::number(tabs->currentIndex()) : "tabs hidden";
         tabs->setCurrentIndex(0);
-        QStringList state{woxScreenState(&rig.screen, "startPushButton signalsPushButton closePushButton")
-                              .remove("PushButton"), "row " + QString::number(rig.selected()), tab};
+        QStringList state{woxScreenState(&rig.screen, "startPushButton signalsPushButton closePushButton").remove("PushButton"),
+                          "row " + QString::number(table->selectionModel()->selectedRows().value(0).row()), tab};
         if (activitySet())
             state << "busy";
         if (!rig.options.pauseDurationComboBox->isEnabled())

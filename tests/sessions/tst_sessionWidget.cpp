@@ -8,7 +8,6 @@
 #include "woxPseudoSectionPlot.h"
 #include "woxScreenState.h"
 #include "woxSessionCloseFlag.h"
-#include "woxSessionDataModel.h"
 #include "woxSessionFixture.h"
 #include "woxSessionMenuWidget.h"
 #include "woxSessionModeDialog.h"
@@ -43,9 +42,7 @@ bool writeTemplate(woxArrayType type, int cables)
 struct Rig
 {
     explicit Rig(const woxSessionFile &session) : bound(screen.openFlow(woxSessionFixture::write(session))) {}
-
     QTimer *timer(const char *name) const { return screen.findChild<QTimer *>(name); }
-    woxSessionDataModel *model() const { return static_cast<woxSessionDataModel *>(screen.sessionTableView->model()); }
 
     woxOptionsWidget options;
     woxFakeCommandRunner runner;   // one sync per save of the working copy
@@ -54,7 +51,7 @@ struct Rig
     bool bound;
 };
 
-// The request for rows `first` .. `last` of the fixture with the options page's defaults.
+// The request for rows `first` .. `last` of the fixture, with the options page's defaults.
 QString et2d(int first, int last)
 {
     QString line = "ET2D ";
@@ -94,6 +91,9 @@ QString page(QWidget *menu, const char *names)
            + QString(" | margin %1 | %2").arg(menu->layout()->contentsMargins().top()).arg(picture);
 }
 
+const QStringList captions = QString("xCenterLabel xDepthLabel xResistivitylabel xChargeabilityLabel yDepthLabel "
+                                     "yResistivitylabel yChargeabilityLabel").split(' ');
+
 } // namespace
 
 Q_DECLARE_METATYPE(Road)
@@ -112,7 +112,6 @@ private slots:
 
     void init()
     {
-        messages.clear();
         for (const QString &dir : {templatesDir, sessionsDir, systemDir})
             QDir(dir).removeRecursively();
     }
@@ -161,12 +160,12 @@ private slots:
             script.cancel();
         else if (road.answers != "no")
             script.answer(QDialog::Accepted).then([road, &segments](QDialog *dialog) {   // the file table, then
-                auto *mode = qobject_cast<woxSessionModeDialog *>(dialog);
-                for (int i = 0; i < mode->appendComboBox->count(); ++i)
-                    segments += mode->appendComboBox->itemText(i) + " ";
-                segments += mode->appendComboBox->currentText();
-                mode->appendComboBox->setCurrentText("16");
-                (road.answers == "append" ? mode->appendPushButton : mode->fullPushButton)->click();
+                QComboBox *box = qobject_cast<woxSessionModeDialog *>(dialog)->appendComboBox;
+                for (int i = 0; i < box->count(); ++i)
+                    segments += box->itemText(i) + " ";
+                segments += box->currentText();
+                box->setCurrentText("16");
+                dialog->findChild<QPushButton *>(road.answers == "append" ? "appendPushButton" : "fullPushButton")->click();
             }).then([](QDialog *dialog) {
                 dialog->findChild<QPushButton *>(QStringLiteral("acceptPushButton"))->click();
             }).answer(1);                                                // a refusal's message
@@ -177,16 +176,13 @@ private slots:
         QDir(workingCopy + ".new").removeRecursively();
         QCOMPARE(QDir(systemDir).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList(lastSessionFileName));
         QCOMPARE(woxSessionCloseFlag::value(), 0);
-        if (road.rows == 0)
-            return;
         woxSessionFile session;
         QFile file(workingCopy);
-        QVERIFY(file.open(QIODevice::ReadOnly) && session.read(file));
-        QCOMPARE(session.units.size(), road.rows);
-        QCOMPARE(screen.sessionTableView->model()->rowCount(), road.rows);
+        QVERIFY(road.rows == 0 || (file.open(QIODevice::ReadOnly) && session.read(file)));
         const woxCableConfiguration &cables = session.cableConfiguration;
-        QCOMPARE(int(cables.remoteTxPresent) | int(cables.remoteRxPresent) << 1, road.remotes);
-        QCOMPARE(cables.wires.size(), 32 * road.cables);
+        QCOMPARE(QString("%1 %2 %3 %4").arg(session.units.size()).arg(road.rows ? screen.sessionTableView->model()->rowCount() : 0)
+                     .arg(int(cables.remoteTxPresent) | int(cables.remoteRxPresent) << 1).arg(cables.wires.size()),
+                 QString("%1 %1 %2 %3").arg(road.rows).arg(road.remotes).arg(road.rows ? 32 * road.cables : 0));
     }
 
     // Roads that end before a screen is shown give a menu back as it was. A hosted screen hides its menu's buttons
@@ -206,15 +202,14 @@ private slots:
             return page(menu, name) + " | " + script.seen.join(" | ");
         };
         const QString missing = " | margin 20 | %1 | woxWarningDialog: Can not find %2";
-        QCOMPARE(press(main.get(), "openPushButton", 1),
-                 "open:Open previous session" + missing.arg("folderTwo", "previous session"));
+        QCOMPARE(press(main.get(), "openPushButton", 1), "open:Open previous session" + missing.arg("folderTwo", "previous session"));
         QCOMPARE(press(main.get(), "newPushButton", 1),
                  "new:Start new session" + missing.arg("folderTwo", "templates\n(" + templatesDir + ")"));
         QDir().mkpath(sessionsDir);
         QCOMPARE(press(&data, "openPushButton", 1), "open:Open session" + missing.arg("book.02", "sessions\n(" + sessionsDir + ")"));
         QVERIFY(QFile::rename(woxSessionFixture::write(woxSessionFixture::session(2)), sessionsDir + "line1." + sessionExtension));
-        QCOMPARE(press(&data, "openPushButton", QDialog::Rejected), "open:Open session | margin 20 | book.02 | woxFileTableDialog");
-        QCOMPARE(press(&data, "openPushButton", QDialog::Accepted), "~open:Open session | margin 0 | book.02 | woxFileTableDialog");
+        QCOMPARE(press(&data, "openPushButton", 0), "open:Open session | margin 20 | book.02 | woxFileTableDialog");
+        QCOMPARE(press(&data, "openPushButton", 1), "~open:Open session | margin 0 | book.02 | woxFileTableDialog");
         QCOMPARE(page(&data, "startPushButton signalsPushButton closePushButton"),
                  "~start:Start | ~signals:Signals | close:Finish | margin 0 | book.02");
         woxModalScript none;
@@ -227,13 +222,17 @@ private slots:
         for (int i = 0; i < 2; ++i)
             QMetaObject::invokeMethod(main.get(), "onAuxTimeout"), blinks += page(main.get(), "");
         QCOMPARE(blinks, " | margin 20 | folderThree | margin 20 | folderTwo");
-        QVERIFY(!woxSessionFixture::write(woxSessionFixture::session(1)).isEmpty());
+        woxSessionFile varnex = woxSessionFixture::session(1);   // made from a Varnex text: no array types
+        varnex.summary.arrayCounts.clear();
+        QVERIFY(!woxSessionFixture::write(varnex).isEmpty());
         main->openPushButton->click();
         const char *buttons = "newPushButton ertPushButton openPushButton";
         QCOMPARE(page(main.get(), buttons) + QString(" | blink %1").arg(blink->isActive()),
                  "~new:Start new session | ~ert:Start new Varnex session | ~open:Open previous session | margin 0 | folderTwo"
                  " | blink 0");
         woxSessionWidget *screen = main->findChild<woxSessionWidget *>();
+        QCOMPARE(QString("%1%2 ").arg(screen->mainTabWidget->isTabEnabled(0)).arg(screen->mainTabWidget->isTabEnabled(1))
+                     + screen->sessionTableView->model()->headerData(12, Qt::Horizontal).toString(), QString::fromUtf8("10 R [Ω]"));
         woxModalScript script;
         script.answer(1).answer(0);
         screen->startPushButton->click();   // locks the pause choice, then Stop
@@ -249,7 +248,8 @@ private slots:
     }
 
     // Start runs every run in turn, saving at the first advance and then at most once per period; an error or Stop
-    // keeps the failed run selected and saves; the end selects the last row. Go to works only while idle.
+    // keeps the failed run selected and saves; the end selects the last row. Go to works only while idle. Each
+    // display and mode shows its plot, captions and slider; the pseudo-section takes the session's spacing.
     void runFlow()
     {
         {   // a screen deleted while its run goes on leaves the menu free
@@ -258,7 +258,9 @@ private slots:
             QVERIFY(activitySet());
         }
         QVERIFY(!activitySet());
-        Rig rig(woxSessionFixture::session({1, 1, 1, 1, 16, 1}));
+        woxSessionFile session = woxSessionFixture::session({1, 1, 1, 1, 16, 1});
+        session.summary.cableSpacing = 10.0f;
+        Rig rig(session);
         QVERIFY(rig.bound);
         const QString idle = "start:Start | signals:Signals | close:Finish | row ", locked = " | tab 0 | pause locked";
         const QString cooling = "!" + idle, running = "start:Start* | !signals:Signals | !close:Finish | row ";
@@ -266,6 +268,8 @@ private slots:
         const QString cool = " | startEnableTimer 1500", left = " | status 'Left: hh:mm:ss'";
         const QString stopped = locked + cool + saving + " | status '' | Stop";
         const QString failed = locked + cool + saving + " | saved 1 | woxWarningDialog: ";
+        const QString shows = idle + "7 | tab 1 | pause locked" + saving + " | shows ";
+        const QString curves = "curves soundingCenterFrame ", section = "section -5..55 xCenterLabel ";
         const QStringList steps = {
             "report 2=" + idle + "0 | tab 0",   // another screen's run
             "row -1=" + idle + "-1 | tab 0", "start=" + cooling + "-1 | tab 0" + cool,
@@ -287,12 +291,25 @@ private slots:
             "cool=" + idle + "20" + locked + saving, "goto 7=" + idle + "7" + locked + saving,
             "signals=~start:Start | ~signals:Signals | ~close:Finish | row 7 | tabs hidden | pause locked" + saving
                 + " | status 'A: 8, B: 9, M: 10, N: 11' | !~badPushButton:Bad | Signal q(7 8 9 10 9) o(2 0 0 1 3 5 25 80)",
-            "unsignals=" + idle + "7" + locked + saving + " | status ''"};
+            "unsignals=" + idle + "7" + locked + saving + " | status ''",
+            "display 1 0=" + shows + curves + "xDepthLabel yResistivitylabel Measurement center:",
+            "display 1 1=" + shows + curves + "xDepthLabel yChargeabilityLabel Measurement center:",
+            "display 2 1=" + shows + curves + "xCenterLabel yChargeabilityLabel Pseudo depth:",
+            "display 2 0=" + shows + curves + "xCenterLabel yResistivitylabel Pseudo depth:",
+            "display 0 0=" + shows + section + "xResistivitylabel yDepthLabel Pseudo depth:",
+            "display 0 1=" + shows + section + "xChargeabilityLabel yDepthLabel Pseudo depth:"};
         for (const QString &step : steps)
             QCOMPARE(step.section('=', 0, 0) + "=" + this->step(rig, step.section('=', 0, 0)), step);
-        QString measured;
-        for (int row = 0; row < rig.model()->rowCount(); ++row)
-            measured += rig.model()->index(row, 9).data().isNull() ? '-' : 'm';
+        QString texts, measured;
+        for (const QString &name : captions)
+            texts += rig.screen.findChild<QLabel *>(name)->text() + "|";
+        QCOMPARE(texts, QString::fromUtf8(
+            "M e a s u r e m e n t  c e n t e r  [m]|P s e u d o  d e p t h  [m]|A p p a r e n t  r e s i s t i v i t y [Ω⋅m]"
+            "|A p p a r e n t  c h a r g e a b i l i t y  [mV/V]|P\ns\ne\nu\nd\no\n\nd\ne\np\nt\nh\n\n[m]|A\np\np\na\nr\ne\nn"
+            "\nt\n\nr\ne\ns\ni\ns\nt\ni\nv\ni\nt\ny\n\n[Ω⋅m]|A\np\np\na\nr\ne\nn\nt\n\nc\nh\na\nr\ng\ne\na\nb\ni\nl\ni\nt\ny"
+            "\n\n[mV/V]|"));
+        for (int row = 0; row < rig.screen.sessionTableView->model()->rowCount(); ++row)
+            measured += rig.screen.sessionTableView->model()->index(row, 9).data().isNull() ? '-' : 'm';
         QCOMPARE(measured, QString(21, 'm'));
         // A named copy that cannot be written keeps the session open, as Cancel does; No closes it.
         QSignalSpy closed(&rig.screen, &woxSessionWidget::sendSessionClose);
@@ -312,90 +329,51 @@ private slots:
         QVERIFY(!rig.screen.openFlow(woxSessionFixture::write(woxSessionFixture::session(1))));   // bound once
     }
 
-    // Each display and mode shows its plot, captions and slider; the pseudo-section takes the session's spacing. A
-    // session without array types shows the resistance and no graphics.
-    void plots()
-    {
-        woxSessionFile session = woxSessionFixture::session(2);
-        session.summary.cableSpacing = 10.0f;
-        for (int row : {0, 1})
-            woxSessionFixture::measure(&session, row, 10.0f, 2.0f);
-        {
-            Rig rig(session);
-            auto *section = rig.screen.findChild<woxPseudoSectionPlot *>();
-            const QwtScaleDiv centres = section->axisScaleDiv(QwtPlot::xTop);
-            QCOMPARE(QPointF(centres.lowerBound(), centres.upperBound()), QPointF(-5, 7.5));
-            rig.screen.mainTabWidget->setCurrentIndex(1);
-            const QStringList names = QString("soundingCenterFrame xCenterLabel xDepthLabel xResistivitylabel "
-                                              "xChargeabilityLabel yDepthLabel yResistivitylabel yChargeabilityLabel").split(' ');
-            for (const QString row : {"1 0 curves soundingCenterFrame xDepthLabel yResistivitylabel Measurement center:",
-                                      "1 1 curves soundingCenterFrame xDepthLabel yChargeabilityLabel Measurement center:",
-                                      "2 1 curves soundingCenterFrame xCenterLabel yChargeabilityLabel Pseudo depth:",
-                                      "2 0 curves soundingCenterFrame xCenterLabel yResistivitylabel Pseudo depth:",
-                                      "0 0 section xCenterLabel xResistivitylabel yDepthLabel Pseudo depth:",
-                                      "0 1 section xCenterLabel xChargeabilityLabel yDepthLabel Pseudo depth:"}) {
-                rig.screen.displayComboBox->setCurrentIndex(row.left(1).toInt());
-                rig.screen.modeComboBox->setCurrentIndex(row.mid(2, 1).toInt());
-                QString shown = row.left(4) + (section->isVisibleTo(&rig.screen) ? "section" : "curves");
-                for (const QString &name : names)
-                    shown += rig.screen.findChild<QWidget *>(name)->isVisibleTo(&rig.screen) ? " " + name : "";
-                QCOMPARE(shown + " " + rig.screen.msrCenterDepthHeaderLabel->text(), row);
-            }
-            QStringList captions;
-            for (const QString &name : names.mid(1))
-                captions << rig.screen.findChild<QLabel *>(name)->text();
-            QCOMPARE(captions.join('|'), QString::fromUtf8(
-                "M e a s u r e m e n t  c e n t e r  [m]|P s e u d o  d e p t h  [m]|A p p a r e n t  r e s i s t i v i t y"
-                " [Ω⋅m]|A p p a r e n t  c h a r g e a b i l i t y  [mV/V]|P\ns\ne\nu\nd\no\n\nd\ne\np\nt\nh\n\n[m]|A\np\np\na"
-                "\nr\ne\nn\nt\n\nr\ne\ns\ni\ns\nt\ni\nv\ni\nt\ny\n\n[Ω⋅m]|A\np\np\na\nr\ne\nn\nt\n\nc\nh\na\nr\ng\ne\na\nb\ni"
-                "\nl\ni\nt\ny\n\n[mV/V]"));
-        }
-        session.summary.arrayCounts.clear();
-        Rig varnex(session);
-        QCOMPARE(QString("%1 %2 ").arg(varnex.screen.mainTabWidget->isTabEnabled(0)).arg(varnex.screen.mainTabWidget->isTabEnabled(1))
-                     + varnex.model()->headerData(12, Qt::Horizontal).toString(), QString::fromUtf8("1 0 R [Ω]"));
-    }
-
 private:
     // Does one step of the run flow; tells the buttons, the selected row, the tab shown, the activity and pause locks,
     // the timers running with their periods, the saves, the status texts (times as hh:mm:ss unless the step starts
-    // with '!'), the dialogs and the requests to the core.
+    // with '!'), the signal window, the graphics shown, the dialogs and the requests to the core.
     QString step(Rig &rig, QString action)
     {
         const bool exact = action.startsWith('!');
         const QString verb = action.remove('!').section(' ', 0, 0);
-        const int n = action.section(' ', 1, 1).toInt();
+        const int n = action.section(' ', 1, 1).toInt(), m = action.section(' ', 2, 2).toInt();
         messages.clear();
         rig.runner.calls.clear();
         woxModalScript script;
         script.answer(1);
-        QTabWidget *tabs = rig.screen.mainTabWidget;
-        QTableView *table = rig.screen.sessionTableView;
+        woxSessionWidget &screen = rig.screen;
+        auto *section = screen.findChild<woxPseudoSectionPlot *>();
         if (verb == "start")
-            rig.screen.startPushButton->click();
+            screen.startPushButton->click();
         if (verb == "wait")
             QThread::msleep(1000);   // a run of a second: every run counted shows in the time left
         if (verb == "report" || verb == "wait")
-            woxCoreDouble::deliver(report(n, action.section(' ', 2, 2).toInt()));
-        if (verb == "cool") {
-            rig.timer("startEnableTimer")->start(0);
-            (void)QTest::qWaitFor([&rig]() { return !rig.timer("startEnableTimer")->isActive(); });
-        }
+            woxCoreDouble::deliver(report(n, m));
+        if (verb == "cool")
+            rig.timer("startEnableTimer")->start(0), (void)QTest::qWaitFor([&rig]() { return !rig.timer("startEnableTimer")->isActive(); });
         if (verb == "expire")
             rig.timer("autoSaveTimer")->stop();
         if (verb == "row")
-            n < 0 ? table->clearSelection() : table->selectRow(n);
+            n < 0 ? screen.sessionTableView->clearSelection() : screen.sessionTableView->selectRow(n);
         if (verb == "goto")
-            tabs->setCurrentIndex(1), emit rig.screen.findChild<woxPseudoSectionPlot *>()->sendRowSelection(n);
-        if (verb == "signals" && (rig.screen.signalsPushButton->click(), rig.screen.findChild<woxSignalWidget *>()))
-            rig.screen.findChild<woxSignalWidget *>()->startPushButton->click();
+            screen.mainTabWidget->setCurrentIndex(1), emit section->sendRowSelection(n);
+        if (verb == "signals" && (screen.signalsPushButton->click(), screen.findChild<woxSignalWidget *>()))
+            screen.findChild<woxSignalWidget *>()->startPushButton->click();
         if (verb == "unsignals")
-            rig.screen.findChild<woxSignalWidget *>()->close();
+            screen.findChild<woxSignalWidget *>()->close();
+        if (verb == "display")
+            screen.displayComboBox->setCurrentIndex(n), screen.modeComboBox->setCurrentIndex(m), screen.mainTabWidget->setCurrentIndex(1);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        const QString tab = tabs->isVisibleTo(&rig.screen) ? "tab " + QString::number(tabs->currentIndex()) : "tabs hidden";
-        tabs->setCurrentIndex(0);
-        QStringList state{woxScreenState(&rig.screen, "startPushButton signalsPushButton closePushButton").remove("PushButton"),
-                          "row " + QString::number(table->selectionModel()->selectedRows().value(0).row()), tab};
+        QString shown = section->isVisibleTo(&screen) ? QString("shows section %1..%2").arg(section->axisScaleDiv(QwtPlot::xTop)
+                            .lowerBound()).arg(section->axisScaleDiv(QwtPlot::xTop).upperBound()) : "shows curves";
+        for (const QString &name : QStringList("soundingCenterFrame") + captions)
+            shown += screen.findChild<QWidget *>(name)->isVisibleTo(&screen) ? " " + name : "";
+        const bool tabShown = screen.mainTabWidget->isVisibleTo(&screen);
+        const QString tab = tabShown ? "tab " + QString::number(screen.mainTabWidget->currentIndex()) : "tabs hidden";
+        screen.mainTabWidget->setCurrentIndex(0);
+        QStringList state{woxScreenState(&screen, "startPushButton signalsPushButton closePushButton").remove("PushButton"),
+                          "row " + QString::number(screen.sessionTableView->selectionModel()->selectedRows().value(0).row()), tab};
         if (activitySet())
             state << "busy";
         if (!rig.options.pauseDurationComboBox->isEnabled())
@@ -407,8 +385,10 @@ private:
             state << QString("saved %1").arg(rig.runner.calls.size());
         for (QString text : messages)
             state << "status '" + (exact ? text : text.replace(QRegularExpression("\\d\\d:\\d\\d:\\d\\d"), "hh:mm:ss")) + "'";
-        if (auto *window = rig.screen.findChild<woxSignalWidget *>())
+        if (auto *window = screen.findChild<woxSignalWidget *>())
             state << woxScreenState(window, "badPushButton");
+        if (verb == "display")
+            state << shown + " " + screen.msrCenterDepthHeaderLabel->text();
         return (state + script.seen + rig.core.takeLines()).join(" | ");
     }
 };

@@ -43,7 +43,6 @@ struct Rig
 {
     explicit Rig(const woxSessionFile &session) : bound(screen.openFlow(woxSessionFixture::write(session))) {}
     QTimer *timer(const char *name) const { return screen.findChild<QTimer *>(name); }
-
     woxOptionsWidget options;
     woxFakeCommandRunner runner;   // one sync per save of the working copy
     woxCoreDouble core;
@@ -64,13 +63,11 @@ woxCoreReportET2D report(int results, int error = 0)
 {
     woxCoreReportET2D report;
     report.error.code = quint8(error);
-    for (int i = 0; i < results; ++i)
-        report.results << woxMeasureResult{0, 2.0f, 10.0f + i, 0, 0, {}, 0, false, {}};
+    report.results = QVector<woxMeasureResult>(results, {0, 2.0f, 10.0f, 0, 0, {}, 0, false, {}}).toList();
     return report;
 }
 
-// The system menu refuses Exit exactly while the activity flag is set.
-bool activitySet()
+bool activitySet()   // the system menu refuses Exit exactly while the activity flag is set
 {
     woxSystemWidget system;
     woxModalScript script;
@@ -102,20 +99,14 @@ class tst_sessionWidget : public QObject
 {
     Q_OBJECT
 
-    QStringList messages;
+    QStringList messages;   // the status line's texts
 private slots:
     void initTestCase()
     {
         for (auto signal : {&woxUserMessage::sendUserMessage, &woxUserMessage::sendUserMessageForever})
             connect(woxUserMessage::instance(), signal, this, [this](const QString &t) { messages << t; });
     }
-
-    void init()
-    {
-        for (const QString &dir : {templatesDir, sessionsDir, systemDir})
-            QDir(dir).removeRecursively();
-    }
-
+    void init() { QDir(templatesDir).removeRecursively(), QDir(sessionsDir).removeRecursively(), QDir(systemDir).removeRecursively(); }
     void cleanup() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); woxCore::destroy(); }
 
     void newSession_data()
@@ -162,8 +153,7 @@ private slots:
             script.answer(QDialog::Accepted).then([road, &segments](QDialog *dialog) {   // the file table, then
                 QComboBox *box = qobject_cast<woxSessionModeDialog *>(dialog)->appendComboBox;
                 for (int i = 0; i < box->count(); ++i)
-                    segments += box->itemText(i) + " ";
-                segments += box->currentText();
+                    segments += box->itemText(i) + (i + 1 < box->count() ? " " : ", " + box->currentText());
                 box->setCurrentText("16");
                 dialog->findChild<QPushButton *>(road.answers == "append" ? "appendPushButton" : "fullPushButton")->click();
             }).then([](QDialog *dialog) {
@@ -171,7 +161,7 @@ private slots:
             }).answer(1);                                                // a refusal's message
         QCOMPARE(screen.openFlow(QString()), road.rows > 0);
         QCOMPARE(script.seen, road.seen);
-        QCOMPARE(segments, QString(road.seen.contains("woxSessionModeDialog") ? "32 16 8 32" : ""));
+        QCOMPARE(segments, QString(road.seen.contains("woxSessionModeDialog") ? "32 16 8, 32" : ""));
         QCOMPARE(woxSessionFixture::bytes(workingCopy) == before, road.rows == 0);
         QDir(workingCopy + ".new").removeRecursively();
         QCOMPARE(QDir(systemDir).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList(lastSessionFileName));

@@ -7,7 +7,6 @@
 #include "woxOptionsWidget.h"
 #include "woxPseudoSectionPlot.h"
 #include "woxScreenState.h"
-#include "woxSessionCloseFlag.h"
 #include "woxSessionFixture.h"
 #include "woxSessionMenuWidget.h"
 #include "woxSessionModeDialog.h"
@@ -22,9 +21,9 @@
 
 namespace {
 
-// A new session from a one-cell template over a previous session: the answers ("no", "reject", "full",
-// "append", "unwritable"), the dialogs seen, the remote electrodes (1: Tx, 2: Rx) and rows of the session made.
-struct Road { int type, cables; bool measured, finished; QString answers; QStringList seen; int remotes, rows; };
+// A new session from a one-cell template over a previous session: the answers ("reject", "full", "append",
+// "unwritable"), the dialogs seen, the remote electrodes (1: Tx, 2: Rx) and rows of the session made.
+struct Road { int type, cables; QString answers; QStringList seen; int remotes, rows; };
 
 bool writeTemplate(woxArrayType type, int cables)
 {
@@ -113,18 +112,14 @@ private slots:
     {
         QTest::addColumn<Road>("road");
         const QString warning = "woxWarningDialog: ";
-        const QString question = warning + "Previous session was not finished. Start a new session and discard its measurements?";
         const QStringList all = {"woxFileTableDialog", "woxSessionModeDialog", "woxCableConfigDialog"};
-        QTest::newRow("unfinished, no") << Road{0, 1, true, false, "no", {question}, 0, 0};
-        QTest::newRow("unfinished, yes") << Road{0, 1, true, false, "full", QStringList(question) + all, 0, 29};
-        QTest::newRow("finished, pole-pole") << Road{7, 1, true, true, "full", all, 3, 31};
-        QTest::newRow("nothing measured, pole-dipole") << Road{5, 1, false, false, "full", all, 1, 30};
-        QTest::newRow("append 16 of 64") << Road{0, 2, false, false, "append", all, 0, 16};
-        QTest::newRow("table rejected") << Road{0, 1, false, false, "reject", {"woxFileTableDialog"}, 0, 0};
-        QTest::newRow("append 16 of 32")
-            << Road{0, 1, false, false, "append", all + QStringList(warning + "There are no measurements in session"), 0, 0};
-        QTest::newRow("unwritable")
-            << Road{0, 1, false, false, "unwritable", all + QStringList(warning + "Can not write data to file"), 0, 0};
+        QTest::newRow("dipole-dipole") << Road{0, 1, "full", all, 0, 29};
+        QTest::newRow("pole-pole") << Road{7, 1, "full", all, 3, 31};
+        QTest::newRow("pole-dipole") << Road{5, 1, "full", all, 1, 30};
+        QTest::newRow("append 16 of 64") << Road{0, 2, "append", all, 0, 16};
+        QTest::newRow("table rejected") << Road{0, 1, "reject", {"woxFileTableDialog"}, 0, 0};
+        QTest::newRow("append 16 of 32") << Road{0, 1, "append", all + QStringList(warning + "There are no measurements in session"), 0, 0};
+        QTest::newRow("unwritable") << Road{0, 1, "unwritable", all + QStringList(warning + "Can not write data to file"), 0, 0};
     }
 
     // The working copy is replaced only by a session that opens. The mode dialog offers 32, 16 and 8, 32 first.
@@ -132,12 +127,8 @@ private slots:
     {
         QFETCH(Road, road);
         QVERIFY(writeTemplate(woxArrayType(road.type), road.cables));
-        woxSessionFile previous = woxSessionFixture::session(2);
-        if (road.measured)
-            woxSessionFixture::measure(&previous, 0, 10.0f, 2.0f);
-        const QString workingCopy = woxSessionFixture::write(previous);
+        const QString workingCopy = woxSessionFixture::write(woxSessionFixture::session(2));
         const QByteArray before = woxSessionFixture::bytes(workingCopy);
-        woxSessionCloseFlag::store(road.finished);
         // A directory where the new session would be written: nobody, root included, replaces it.
         QVERIFY(road.answers != "unwritable" || QDir().mkpath(workingCopy + ".new/blocker"));
         woxFakeCommandRunner runner;
@@ -145,11 +136,9 @@ private slots:
         woxSessionWidget screen(nullptr, false);
         woxModalScript script;
         QString segments;
-        if (road.seen.first().contains("not finished"))
-            script.answer(road.answers == "no" ? 0 : 1);
         if (road.answers == "reject")
             script.cancel();
-        else if (road.answers != "no")
+        else
             script.answer(QDialog::Accepted).then([road, &segments](QDialog *dialog) {   // the file table, then
                 QComboBox *box = qobject_cast<woxSessionModeDialog *>(dialog)->appendComboBox;
                 for (int i = 0; i < box->count(); ++i)
@@ -165,7 +154,6 @@ private slots:
         QCOMPARE(woxSessionFixture::bytes(workingCopy) == before, road.rows == 0);
         QDir(workingCopy + ".new").removeRecursively();
         QCOMPARE(QDir(systemDir).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList(lastSessionFileName));
-        QCOMPARE(woxSessionCloseFlag::value(), 0);
         woxSessionFile session;
         QFile file(workingCopy);
         QVERIFY(road.rows == 0 || (file.open(QIODevice::ReadOnly) && session.read(file)));

@@ -37,16 +37,21 @@ bool writeTemplate(woxArrayType type, int cables)
     return file.open(QIODevice::WriteOnly) && (content.write(stream), stream.status() == QDataStream::Ok);
 }
 
-// A working copy bound on a new screen, with an options page at its defaults.
+// The MAIN menu hosting the working copy, reopened, with an options page at its defaults.
 struct Rig
 {
-    explicit Rig(const woxSessionFile &session) : bound(screen.openFlow(woxSessionFixture::write(session))) {}
-    QTimer *timer(const char *name) const { return screen.findChild<QTimer *>(name); }
+    explicit Rig(const woxSessionFile &session)
+    {
+        woxSessionFixture::write(session);
+        menu.openPushButton->click();
+        screen = menu.findChild<woxSessionWidget *>();
+    }
+    QTimer *timer(const char *name) const { return screen->findChild<QTimer *>(name); }
     woxOptionsWidget options;
     woxFakeCommandRunner runner;   // one sync per save of the working copy
     woxCoreDouble core;
-    woxSessionWidget screen{nullptr, false};
-    bool bound;
+    woxSessionMenuWidget menu;
+    QPointer<woxSessionWidget> screen;
 };
 
 // The request for rows `first` .. `last` of the fixture, with the options page's defaults.
@@ -163,16 +168,14 @@ private slots:
                  QString("%1 %1 %2 %3").arg(road.rows).arg(road.remotes).arg(road.rows ? 32 * road.cables : 0));
     }
 
-    // Roads that end before a screen is shown give a menu back as it was. A hosted screen hides its menu's buttons
-    // and takes the whole page; DATA hosts it view-only, Finish closing it at once. The MAIN menu blinks once a
-    // second while the last session bound was not finished, and frees the pause choice when its screen closes.
+    // Roads that end before a screen is shown give a menu back as it was. DATA hosts a screen view-only, its buttons
+    // hidden and the page's margin gone, Finish closing it at once; a Varnex session has no graphics and shows the
+    // resistance. The MAIN menu blinks once a second while the last session bound was not finished.
     void menus()
     {
         woxOptionsWidget options;
-        woxCoreDouble core;
-        woxFakeCommandRunner runner;
         woxDataMenuWidget data;
-        auto main = std::make_unique<woxSessionMenuWidget>();
+        woxSessionMenuWidget main;
         const auto press = [](QWidget *menu, const char *name, int answer) {
             woxModalScript script;
             script.answer(answer);
@@ -180,66 +183,53 @@ private slots:
             return page(menu, name) + " | " + script.seen.join(" | ");
         };
         const QString missing = " | margin 20 | %1 | woxWarningDialog: Can not find %2";
-        QCOMPARE(press(main.get(), "openPushButton", 1), "open:Open previous session" + missing.arg("folderTwo", "previous session"));
-        QCOMPARE(press(main.get(), "newPushButton", 1),
-                 "new:Start new session" + missing.arg("folderTwo", "templates\n(" + templatesDir + ")"));
+        QCOMPARE(press(&main, "openPushButton", 1), "open:Open previous session" + missing.arg("folderTwo", "previous session"));
+        QCOMPARE(press(&main, "newPushButton", 1), "new:Start new session" + missing.arg("folderTwo", "templates\n(" + templatesDir + ")"));
         QDir().mkpath(sessionsDir);
         QCOMPARE(press(&data, "openPushButton", 1), "open:Open session" + missing.arg("book.02", "sessions\n(" + sessionsDir + ")"));
-        QVERIFY(QFile::rename(woxSessionFixture::write(woxSessionFixture::session(2)), sessionsDir + "line1." + sessionExtension));
-        QCOMPARE(press(&data, "openPushButton", 0), "open:Open session | margin 20 | book.02 | woxFileTableDialog");
-        QCOMPARE(press(&data, "openPushButton", 1), "~open:Open session | margin 0 | book.02 | woxFileTableDialog");
-        QCOMPARE(page(&data, "startPushButton signalsPushButton closePushButton"),
-                 "~start:Start | ~signals:Signals | close:Finish | margin 0 | book.02");
-        woxModalScript none;
-        data.findChild<woxSessionWidget *>()->closePushButton->click();
-        QCOMPARE(page(&data, "openPushButton") + none.seen.join(""), "open:Open session | margin 20 | book.02");
-        main = std::make_unique<woxSessionMenuWidget>();   // the session viewed was not finished
-        QTimer *blink = main->findChild<QTimer *>("blinkTimer");
-        QVERIFY(blink->isActive() && blink->interval() == 1000);
-        QString blinks;
-        for (int i = 0; i < 2; ++i)
-            QMetaObject::invokeMethod(main.get(), "onAuxTimeout"), blinks += page(main.get(), "");
-        QCOMPARE(blinks, " | margin 20 | folderThree | margin 20 | folderTwo");
         woxSessionFile varnex = woxSessionFixture::session(1);   // made from a Varnex text: no array types
         varnex.summary.arrayCounts.clear();
-        QVERIFY(!woxSessionFixture::write(varnex).isEmpty());
-        main->openPushButton->click();
-        const char *buttons = "newPushButton ertPushButton openPushButton";
-        QCOMPARE(page(main.get(), buttons) + QString(" | blink %1").arg(blink->isActive()),
-                 "~new:Start new session | ~ert:Start new Varnex session | ~open:Open previous session | margin 0 | folderTwo"
-                 " | blink 0");
-        woxSessionWidget *screen = main->findChild<woxSessionWidget *>();
+        QVERIFY(QFile::rename(woxSessionFixture::write(varnex), sessionsDir + "line1." + sessionExtension));
+        QCOMPARE(press(&data, "openPushButton", 0), "open:Open session | margin 20 | book.02 | woxFileTableDialog");
+        const QString opened = press(&data, "openPushButton", 1);
+        QCOMPARE(opened + page(&data, "startPushButton signalsPushButton closePushButton"),
+                 "~open:Open session | margin 0 | book.02 | woxFileTableDialog~start:Start | ~signals:Signals | close:Finish"
+                 " | margin 0 | book.02");
+        woxSessionWidget *screen = data.findChild<woxSessionWidget *>();
         QCOMPARE(QString("%1%2 ").arg(screen->mainTabWidget->isTabEnabled(0)).arg(screen->mainTabWidget->isTabEnabled(1))
                      + screen->sessionTableView->model()->headerData(12, Qt::Horizontal).toString(), QString::fromUtf8("10 R [Ω]"));
-        woxModalScript script;
-        script.answer(1).answer(0);
-        screen->startPushButton->click();   // locks the pause choice, then Stop
-        screen->startPushButton->click();
-        woxCoreDouble::deliver(report(0, 13));
+        woxModalScript none;
         screen->closePushButton->click();
-        QCOMPARE(page(main.get(), buttons) + QString(" | blink %1 | pause %2").arg(blink->isActive())
-                                                  .arg(options.pauseDurationComboBox->isEnabled()),
-                 "new:Start new session | ert:Start new Varnex session | open:Open previous session | margin 20 | folderTwo"
-                 " | blink 0 | pause 1");
-        QCOMPARE(script.seen, QStringList({"woxWarningDialog: Canceled by user",
-                                           "woxWarningDialog: Do you want to save current session?"}));
+        QCOMPARE(page(&data, "openPushButton") + none.seen.join(""), "open:Open session | margin 20 | book.02");
+        woxSessionMenuWidget blinking;   // the session viewed was not finished
+        QTimer *blink = blinking.findChild<QTimer *>("blinkTimer");
+        QString blinks = QString("%1 %2").arg(blink->isActive()).arg(blink->interval());
+        for (int i = 0; i < 2; ++i)
+            QMetaObject::invokeMethod(&blinking, "onAuxTimeout"), blinks += page(&blinking, "");
+        QCOMPARE(blinks, "1 1000 | margin 20 | folderThree | margin 20 | folderTwo");
     }
 
-    // Start runs every run in turn, saving at the first advance and then at most once per period; an error or Stop
-    // keeps the failed run selected and saves; the end selects the last row. Go to works only while idle. Each
-    // display and mode shows its plot, captions and slider; the pseudo-section takes the session's spacing.
+    // MAIN hosts the screen over its buttons and stops blinking. Start runs every run in turn, saving at the first
+    // advance and then at most once per period; an error or Stop keeps the failed run selected and saves; the end
+    // selects the last row. Go to works only while idle. Each display and mode shows its plot, captions and slider;
+    // the pseudo-section takes the session's spacing. A named copy that cannot be written keeps the session open, as
+    // Cancel does; No closes it and gives the menu and the pause choice back.
     void runFlow()
     {
         {   // a screen deleted while its run goes on leaves the menu free
             Rig gone(woxSessionFixture::session(1));
-            gone.screen.startPushButton->click();
+            gone.screen->startPushButton->click();
             QVERIFY(activitySet());
         }
         QVERIFY(!activitySet());
         woxSessionFile session = woxSessionFixture::session({1, 1, 1, 1, 16, 1});
         session.summary.cableSpacing = 10.0f;
         Rig rig(session);
-        QVERIFY(rig.bound);
+        QVERIFY(!rig.screen->openFlow(woxSessionFixture::write(woxSessionFixture::session(1))));   // bound once
+        QCOMPARE(page(&rig.menu, "newPushButton ertPushButton openPushButton") + (rig.menu.findChild<QTimer *>()->isActive() ? " blinks" : ""),
+                 "~new:Start new session | ~ert:Start new Varnex session | ~open:Open previous session | margin 0 | folderTwo");
+        QFile blocker(QDir::cleanPath(sessionsDir));   // no directory for a named copy, even for root
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
         const QString idle = "start:Start | signals:Signals | close:Finish | row ", locked = " | tab 0 | pause locked";
         const QString cooling = "!" + idle, running = "start:Start* | !signals:Signals | !close:Finish | row ";
         const QString busy = " | tab 0 | busy | pause locked", saving = " | autoSaveTimer 30000";
@@ -248,6 +238,8 @@ private slots:
         const QString failed = locked + cool + saving + " | saved 1 | woxWarningDialog: ";
         const QString shows = idle + "7 | tab 1 | pause locked" + saving + " | shows ";
         const QString curves = "curves soundingCenterFrame ", section = "section -5..55 xCenterLabel ";
+        const QString question = saving + " | woxWarningDialog: Do you want to save current session?";
+        const QString buttons = "new:Start new session | ert:Start new Varnex session | open:Open previous session | margin ";
         const QStringList steps = {
             "report 2=" + idle + "0 | tab 0",   // another screen's run
             "row -1=" + idle + "-1 | tab 0", "start=" + cooling + "-1 | tab 0" + cool,
@@ -275,74 +267,55 @@ private slots:
             "display 2 1=" + shows + curves + "xCenterLabel yChargeabilityLabel Pseudo depth:",
             "display 2 0=" + shows + curves + "xCenterLabel yResistivitylabel Pseudo depth:",
             "display 0 0=" + shows + section + "xResistivitylabel yDepthLabel Pseudo depth:",
-            "display 0 1=" + shows + section + "xChargeabilityLabel yDepthLabel Pseudo depth:"};
+            "display 0 1=" + shows + section + "xChargeabilityLabel yDepthLabel Pseudo depth:",
+            "finish 1 line1 1=" + idle + "7" + locked + question + " | woxKeyboardDialog | woxWarningDialog: Can not open file for writing",
+            "finish 2=" + idle + "7" + locked + question, "finish 0=" + buttons + "20 | folderTwo | woxWarningDialog: Do you want to save current session?"};
         for (const QString &step : steps)
             QCOMPARE(step.section('=', 0, 0) + "=" + this->step(rig, step.section('=', 0, 0)), step);
-        QString texts, measured;
-        for (const QString &name : captions)
-            texts += rig.screen.findChild<QLabel *>(name)->text() + "|";
-        QCOMPARE(texts, QString::fromUtf8(
-            "M e a s u r e m e n t  c e n t e r  [m]|P s e u d o  d e p t h  [m]|A p p a r e n t  r e s i s t i v i t y [Ω⋅m]"
-            "|A p p a r e n t  c h a r g e a b i l i t y  [mV/V]|P\ns\ne\nu\nd\no\n\nd\ne\np\nt\nh\n\n[m]|A\np\np\na\nr\ne\nn"
-            "\nt\n\nr\ne\ns\ni\ns\nt\ni\nv\ni\nt\ny\n\n[Ω⋅m]|A\np\np\na\nr\ne\nn\nt\n\nc\nh\na\nr\ng\ne\na\nb\ni\nl\ni\nt\ny"
-            "\n\n[mV/V]|"));
-        for (int row = 0; row < rig.screen.sessionTableView->model()->rowCount(); ++row)
-            measured += rig.screen.sessionTableView->model()->index(row, 9).data().isNull() ? '-' : 'm';
-        QCOMPARE(measured, QString(21, 'm'));
-        // A named copy that cannot be written keeps the session open, as Cancel does; No closes it.
-        QSignalSpy closed(&rig.screen, &woxSessionWidget::sendSessionClose);
-        QFile blocker(QDir::cleanPath(sessionsDir));   // no directory to write in, even for root
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        woxModalScript script;
-        script.answer(1).type("line1").answer(1).answer(woxWarningDialog::CancelResult);
-        rig.screen.closePushButton->click();
-        rig.screen.closePushButton->click();
-        QVERIFY(closed.isEmpty());
-        script.answer(0);
-        rig.screen.closePushButton->click();
-        const QString question = "woxWarningDialog: Do you want to save current session?";
-        QCOMPARE(script.seen, QStringList({question, "woxKeyboardDialog", "woxWarningDialog: Can not open file for writing",
-                                           question, question}));
-        QCOMPARE(closed.count(), 1);
-        QVERIFY(!rig.screen.openFlow(woxSessionFixture::write(woxSessionFixture::session(1))));   // bound once
+        QVERIFY(rig.options.pauseDurationComboBox->isEnabled());
     }
 
 private:
     // Does one step of the run flow; tells the buttons, the selected row, the tab shown, the activity and pause locks,
     // the timers running with their periods, the saves, the status texts (times as hh:mm:ss unless the step starts
-    // with '!'), the signal window, the graphics shown, the dialogs and the requests to the core.
+    // with '!'), the signal window, the graphics shown, the dialogs and the requests to the core; the menu's page
+    // while it hosts no screen.
     QString step(Rig &rig, QString action)
     {
         const bool exact = action.startsWith('!');
-        const QString verb = action.remove('!').section(' ', 0, 0);
-        const int n = action.section(' ', 1, 1).toInt(), m = action.section(' ', 2, 2).toInt();
+        const QStringList word = action.remove('!').split(' ') << "0" << "0";
+        const int n = word[1].toInt(), m = word[2].toInt();
         messages.clear();
         rig.runner.calls.clear();
         woxModalScript script;
-        script.answer(1);
-        woxSessionWidget &screen = rig.screen;
+        for (const QString &answer : word[0] == "finish" ? word.mid(1, word.size() - 3) : QStringList("1"))
+            answer[0].isDigit() ? script.answer(answer.toInt()) : script.type(answer);
+        woxSessionWidget &screen = *rig.screen;
         auto *section = screen.findChild<woxPseudoSectionPlot *>();
-        if (verb == "start")
+        if (word[0] == "start")
             screen.startPushButton->click();
-        if (verb == "wait")
+        if (word[0] == "wait")
             QThread::msleep(1000);   // a run of a second: every run counted shows in the time left
-        if (verb == "report" || verb == "wait")
+        if (word[0] == "report" || word[0] == "wait")
             woxCoreDouble::deliver(report(n, m));
-        if (verb == "cool")
+        if (word[0] == "cool")
             rig.timer("startEnableTimer")->start(0), (void)QTest::qWaitFor([&rig]() { return !rig.timer("startEnableTimer")->isActive(); });
-        if (verb == "expire")
+        if (word[0] == "expire")
             rig.timer("autoSaveTimer")->stop();
-        if (verb == "row")
+        if (word[0] == "row")
             n < 0 ? screen.sessionTableView->clearSelection() : screen.sessionTableView->selectRow(n);
-        if (verb == "goto")
+        if (word[0] == "goto")
             screen.mainTabWidget->setCurrentIndex(1), emit section->sendRowSelection(n);
-        if (verb == "signals" && (screen.signalsPushButton->click(), screen.findChild<woxSignalWidget *>()))
+        if (word[0] == "signals" && (screen.signalsPushButton->click(), screen.findChild<woxSignalWidget *>()))
             screen.findChild<woxSignalWidget *>()->startPushButton->click();
-        if (verb == "unsignals")
+        if (word[0] == "unsignals")
             screen.findChild<woxSignalWidget *>()->close();
-        if (verb == "display")
+        if (word[0] == "display")
             screen.displayComboBox->setCurrentIndex(n), screen.modeComboBox->setCurrentIndex(m), screen.mainTabWidget->setCurrentIndex(1);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        if (word[0] == "finish")
+            screen.closePushButton->click();
+        if (QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete), !rig.screen)
+            return (QStringList(page(&rig.menu, "newPushButton ertPushButton openPushButton")) + script.seen).join(" | ");
         QString shown = section->isVisibleTo(&screen) ? QString("shows section %1..%2").arg(section->axisScaleDiv(QwtPlot::xTop)
                             .lowerBound()).arg(section->axisScaleDiv(QwtPlot::xTop).upperBound()) : "shows curves";
         for (const QString &name : QStringList("soundingCenterFrame") + captions)
@@ -365,7 +338,7 @@ private:
             state << "status '" + (exact ? text : text.replace(QRegularExpression("\\d\\d:\\d\\d:\\d\\d"), "hh:mm:ss")) + "'";
         if (auto *window = screen.findChild<woxSignalWidget *>())
             state << woxScreenState(window, "badPushButton");
-        if (verb == "display")
+        if (word[0] == "display")
             state << shown + " " + screen.msrCenterDepthHeaderLabel->text();
         return (state + script.seen + rig.core.takeLines()).join(" | ");
     }

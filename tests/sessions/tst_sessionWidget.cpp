@@ -110,20 +110,24 @@ private slots:
         for (auto signal : {&woxUserMessage::sendUserMessage, &woxUserMessage::sendUserMessageForever})
             connect(woxUserMessage::instance(), signal, this, [this](const QString &t) { messages << t; });
     }
-    void init() { QDir(templatesDir).removeRecursively(), QDir(sessionsDir).removeRecursively(), QDir(systemDir).removeRecursively(); }
+    void init()
+    {
+        for (const QString &dir : {templatesDir, sessionsDir, systemDir})
+            QDir(dir).removeRecursively();
+    }
     void cleanup() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); woxCore::destroy(); }
 
     void newSession_data()
     {
         QTest::addColumn<Road>("road");
-        const QString warning = "woxWarningDialog: ";
         const QStringList all = {"woxFileTableDialog", "woxSessionModeDialog", "woxCableConfigDialog"};
+        const QString warning = "woxWarningDialog: ", none = warning + "There are no measurements in session";
         QTest::newRow("dipole-dipole") << Road{0, 1, "full", all, 0, 29};
         QTest::newRow("pole-pole") << Road{7, 1, "full", all, 3, 31};
         QTest::newRow("pole-dipole") << Road{5, 1, "full", all, 1, 30};
         QTest::newRow("append 16 of 64") << Road{0, 2, "append", all, 0, 16};
         QTest::newRow("table rejected") << Road{0, 1, "reject", {"woxFileTableDialog"}, 0, 0};
-        QTest::newRow("append 16 of 32") << Road{0, 1, "append", all + QStringList(warning + "There are no measurements in session"), 0, 0};
+        QTest::newRow("append 16 of 32") << Road{0, 1, "append", all + QStringList(none), 0, 0};
         QTest::newRow("unwritable") << Road{0, 1, "unwritable", all + QStringList(warning + "Can not write data to file"), 0, 0};
     }
 
@@ -149,7 +153,8 @@ private slots:
                 for (int i = 0; i < box->count(); ++i)
                     segments += box->itemText(i) + (i + 1 < box->count() ? " " : ", " + box->currentText());
                 box->setCurrentText("16");
-                dialog->findChild<QPushButton *>(road.answers == "append" ? "appendPushButton" : "fullPushButton")->click();
+                dialog->findChild<QPushButton *>(road.answers == "append" ? "appendPushButton" : "fullPushButton")
+                    ->click();
             }).then([](QDialog *dialog) {
                 dialog->findChild<QPushButton *>(QStringLiteral("acceptPushButton"))->click();
             }).answer(1);                                                // a refusal's message
@@ -163,7 +168,8 @@ private slots:
         QFile file(workingCopy);
         QVERIFY(road.rows == 0 || (file.open(QIODevice::ReadOnly) && session.read(file)));
         const woxCableConfiguration &cables = session.cableConfiguration;
-        QCOMPARE(QString("%1 %2 %3 %4").arg(session.units.size()).arg(road.rows ? screen.sessionTableView->model()->rowCount() : 0)
+        const int rows = road.rows ? screen.sessionTableView->model()->rowCount() : 0;
+        QCOMPARE(QString("%1 %2 %3 %4").arg(session.units.size()).arg(rows)
                      .arg(int(cables.remoteTxPresent) | int(cables.remoteRxPresent) << 1).arg(cables.wires.size()),
                  QString("%1 %1 %2 %3").arg(road.rows).arg(road.remotes).arg(road.rows ? 32 * road.cables : 0));
     }
@@ -183,21 +189,23 @@ private slots:
             return page(menu, name) + " | " + script.seen.join(" | ");
         };
         const QString missing = " | margin 20 | %1 | woxWarningDialog: Can not find %2";
+        const QString templates = "templates\n(" + templatesDir + ")", sessions = "sessions\n(" + sessionsDir + ")";
         QCOMPARE(press(&main, "openPushButton", 1), "open:Open previous session" + missing.arg("folderTwo", "previous session"));
-        QCOMPARE(press(&main, "newPushButton", 1), "new:Start new session" + missing.arg("folderTwo", "templates\n(" + templatesDir + ")"));
+        QCOMPARE(press(&main, "newPushButton", 1), "new:Start new session" + missing.arg("folderTwo", templates));
         QDir().mkpath(sessionsDir);
-        QCOMPARE(press(&data, "openPushButton", 1), "open:Open session" + missing.arg("book.02", "sessions\n(" + sessionsDir + ")"));
+        QCOMPARE(press(&data, "openPushButton", 1), "open:Open session" + missing.arg("book.02", sessions));
         woxSessionFile varnex = woxSessionFixture::session(1);   // made from a Varnex text: no array types
         varnex.summary.arrayCounts.clear();
         QVERIFY(QFile::rename(woxSessionFixture::write(varnex), sessionsDir + "line1." + sessionExtension));
         QCOMPARE(press(&data, "openPushButton", 0), "open:Open session | margin 20 | book.02 | woxFileTableDialog");
         const QString opened = press(&data, "openPushButton", 1);
         QCOMPARE(opened + page(&data, "startPushButton signalsPushButton closePushButton"),
-                 "~open:Open session | margin 0 | book.02 | woxFileTableDialog~start:Start | ~signals:Signals | close:Finish"
-                 " | margin 0 | book.02");
+                 "~open:Open session | margin 0 | book.02 | woxFileTableDialog"
+                 "~start:Start | ~signals:Signals | close:Finish | margin 0 | book.02");
         woxSessionWidget *screen = data.findChild<woxSessionWidget *>();
         QCOMPARE(QString("%1%2 ").arg(screen->mainTabWidget->isTabEnabled(0)).arg(screen->mainTabWidget->isTabEnabled(1))
-                     + screen->sessionTableView->model()->headerData(12, Qt::Horizontal).toString(), QString::fromUtf8("10 R [Ω]"));
+                     + screen->sessionTableView->model()->headerData(12, Qt::Horizontal).toString(),
+                 QString::fromUtf8("10 R [Ω]"));
         woxModalScript none;
         screen->closePushButton->click();
         QCOMPARE(page(&data, "openPushButton") + none.seen.join(""), "open:Open session | margin 20 | book.02");
@@ -226,7 +234,8 @@ private slots:
         session.summary.cableSpacing = 10.0f;
         Rig rig(session);
         QVERIFY(!rig.screen->openFlow(woxSessionFixture::write(woxSessionFixture::session(1))));   // bound once
-        QCOMPARE(page(&rig.menu, "newPushButton ertPushButton openPushButton") + (rig.menu.findChild<QTimer *>()->isActive() ? " blinks" : ""),
+        const char *menu = "newPushButton ertPushButton openPushButton";
+        QCOMPARE(page(&rig.menu, menu) + (rig.menu.findChild<QTimer *>("blinkTimer")->isActive() ? " | blinks" : ""),
                  "~new:Start new session | ~ert:Start new Varnex session | ~open:Open previous session | margin 0 | folderTwo");
         QFile blocker(QDir::cleanPath(sessionsDir));   // no directory for a named copy, even for root
         QVERIFY(blocker.open(QIODevice::WriteOnly));
@@ -239,11 +248,12 @@ private slots:
         const QString shows = idle + "7 | tab 1 | pause locked" + saving + " | shows ";
         const QString curves = "curves soundingCenterFrame ", section = "section -5..55 xCenterLabel ";
         const QString question = saving + " | woxWarningDialog: Do you want to save current session?";
-        const QString buttons = "new:Start new session | ert:Start new Varnex session | open:Open previous session | margin ";
+        const QString back = "new:Start new session | ert:Start new Varnex session | open:Open previous session | margin 20";
         const QStringList steps = {
             "report 2=" + idle + "0 | tab 0",   // another screen's run
             "row -1=" + idle + "-1 | tab 0", "start=" + cooling + "-1 | tab 0" + cool,
-            "signals=" + cooling + "-1 | tab 0" + cool, "row 0=" + cooling + "0 | tab 0" + cool, "cool=" + idle + "0 | tab 0",
+            "signals=" + cooling + "-1 | tab 0" + cool, "row 0=" + cooling + "0 | tab 0" + cool,
+            "cool=" + idle + "0 | tab 0",
             "start=" + running + "0" + busy + " | " + et2d(0, 0),
             "report 1=" + running + "1" + busy + saving + " | saved 1" + left + " | " + et2d(1, 1),
             "report 1=" + running + "2" + busy + saving + left + " | " + et2d(2, 2),
@@ -260,7 +270,8 @@ private slots:
                 " | woxWarningDialog: It is all done",
             "cool=" + idle + "20" + locked + saving, "goto 7=" + idle + "7" + locked + saving,
             "signals=~start:Start | ~signals:Signals | ~close:Finish | row 7 | tabs hidden | pause locked" + saving
-                + " | status 'A: 8, B: 9, M: 10, N: 11' | !~badPushButton:Bad | Signal q(7 8 9 10 9) o(2 0 0 1 3 5 25 80)",
+                + " | status 'A: 8, B: 9, M: 10, N: 11' | !~badPushButton:Bad"
+                  " | Signal q(7 8 9 10 9) o(2 0 0 1 3 5 25 80)",
             "unsignals=" + idle + "7" + locked + saving + " | status ''",
             "display 1 0=" + shows + curves + "xDepthLabel yResistivitylabel Measurement center:",
             "display 1 1=" + shows + curves + "xDepthLabel yChargeabilityLabel Measurement center:",
@@ -268,8 +279,10 @@ private slots:
             "display 2 0=" + shows + curves + "xCenterLabel yResistivitylabel Pseudo depth:",
             "display 0 0=" + shows + section + "xResistivitylabel yDepthLabel Pseudo depth:",
             "display 0 1=" + shows + section + "xChargeabilityLabel yDepthLabel Pseudo depth:",
-            "finish 1 line1 1=" + idle + "7" + locked + question + " | woxKeyboardDialog | woxWarningDialog: Can not open file for writing",
-            "finish 2=" + idle + "7" + locked + question, "finish 0=" + buttons + "20 | folderTwo | woxWarningDialog: Do you want to save current session?"};
+            "finish 1 line1 1=" + idle + "7" + locked + question
+                + " | woxKeyboardDialog | woxWarningDialog: Can not open file for writing",
+            "finish 2=" + idle + "7" + locked + question,
+            "finish 0=" + back + " | folderTwo" + question.mid(saving.size())};
         for (const QString &step : steps)
             QCOMPARE(step.section('=', 0, 0) + "=" + this->step(rig, step.section('=', 0, 0)), step);
         QVERIFY(rig.options.pauseDurationComboBox->isEnabled());
@@ -299,7 +312,7 @@ private:
         if (word[0] == "report" || word[0] == "wait")
             woxCoreDouble::deliver(report(n, m));
         if (word[0] == "cool")
-            rig.timer("startEnableTimer")->start(0), (void)QTest::qWaitFor([&rig]() { return !rig.timer("startEnableTimer")->isActive(); });
+            rig.timer("startEnableTimer")->start(0), (void)QTest::qWaitFor([&] { return screen.startPushButton->isEnabled(); });
         if (word[0] == "expire")
             rig.timer("autoSaveTimer")->stop();
         if (word[0] == "row")
@@ -311,20 +324,23 @@ private:
         if (word[0] == "unsignals")
             screen.findChild<woxSignalWidget *>()->close();
         if (word[0] == "display")
-            screen.displayComboBox->setCurrentIndex(n), screen.modeComboBox->setCurrentIndex(m), screen.mainTabWidget->setCurrentIndex(1);
+            screen.displayComboBox->setCurrentIndex(n), screen.modeComboBox->setCurrentIndex(m),
+                screen.mainTabWidget->setCurrentIndex(1);
         if (word[0] == "finish")
             screen.closePushButton->click();
         if (QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete), !rig.screen)
             return (QStringList(page(&rig.menu, "newPushButton ertPushButton openPushButton")) + script.seen).join(" | ");
-        QString shown = section->isVisibleTo(&screen) ? QString("shows section %1..%2").arg(section->axisScaleDiv(QwtPlot::xTop)
-                            .lowerBound()).arg(section->axisScaleDiv(QwtPlot::xTop).upperBound()) : "shows curves";
+        const QwtScaleDiv centres = section->axisScaleDiv(QwtPlot::xTop);
+        QString shown = section->isVisibleTo(&screen) ? "shows section " + QString("%1..%2").arg(centres.lowerBound())
+                            .arg(centres.upperBound()) : "shows curves";
         for (const QString &name : QStringList("soundingCenterFrame") + captions)
             shown += screen.findChild<QWidget *>(name)->isVisibleTo(&screen) ? " " + name : "";
         const bool tabShown = screen.mainTabWidget->isVisibleTo(&screen);
         const QString tab = tabShown ? "tab " + QString::number(screen.mainTabWidget->currentIndex()) : "tabs hidden";
         screen.mainTabWidget->setCurrentIndex(0);
+        const int row = screen.sessionTableView->selectionModel()->selectedRows().value(0).row();
         QStringList state{woxScreenState(&screen, "startPushButton signalsPushButton closePushButton").remove("PushButton"),
-                          "row " + QString::number(screen.sessionTableView->selectionModel()->selectedRows().value(0).row()), tab};
+                          "row " + QString::number(row), tab};
         if (activitySet())
             state << "busy";
         if (!rig.options.pauseDurationComboBox->isEnabled())
@@ -335,7 +351,8 @@ private:
         if (!rig.runner.calls.isEmpty())
             state << QString("saved %1").arg(rig.runner.calls.size());
         for (QString text : messages)
-            state << "status '" + (exact ? text : text.replace(QRegularExpression("\\d\\d:\\d\\d:\\d\\d"), "hh:mm:ss")) + "'";
+            state << "status '" + (exact ? text : text.replace(QRegularExpression("\\d\\d:\\d\\d:\\d\\d"), "hh:mm:ss"))
+                         + "'";
         if (auto *window = screen.findChild<woxSignalWidget *>())
             state << woxScreenState(window, "badPushButton");
         if (word[0] == "display")

@@ -14,6 +14,7 @@
 #include "woxSignalWidget.h"
 #include "woxSystemWidget.h"
 #include "woxTemplateFile.h"
+#include "woxTranslator.h"
 #include "woxUserMessage.h"
 #include "woxWarningDialog.h"
 
@@ -103,12 +104,13 @@ class tst_sessionWidget : public QObject
 {
     Q_OBJECT
 
-    QStringList messages;   // the status line's texts
+    QStringList messages;   // the status line's texts: for a while, or held
 private slots:
     void initTestCase()
     {
-        for (auto signal : {&woxUserMessage::sendUserMessage, &woxUserMessage::sendUserMessageForever})
-            connect(woxUserMessage::instance(), signal, this, [this](const QString &t) { messages << t; });
+        woxUserMessage *line = woxUserMessage::instance();
+        connect(line, &woxUserMessage::sendUserMessage, this, [this](const QString &t) { messages << "status '" + t + "'"; });
+        connect(line, &woxUserMessage::sendUserMessageForever, this, [this](const QString &t) { messages << "held '" + t + "'"; });
     }
     void init()
     {
@@ -266,13 +268,13 @@ private slots:
             "cool=" + idle + "3" + locked + saving, "start=" + running + "3" + busy + saving + " | " + et2d(3, 3),
             "report 1=" + running + "4" + busy + saving + left + " | " + et2d(4, 19), "expire=" + running + "4" + busy,
             "!wait 16=" + running + "20" + busy + saving + " | saved 1 | status 'Left: 00:00:00' | " + et2d(20, 20),
-            "!report 2=" + cooling + "20" + locked + cool + saving + " | saved 1 | status 'Left: 00:00:00' | status ''"
+            "!report 2=" + cooling + "20" + locked + cool + saving + " | saved 1 | status 'Left: 00:00:00' | held ''"
                 " | woxWarningDialog: It is all done",
             "cool=" + idle + "20" + locked + saving, "goto 7=" + idle + "7" + locked + saving,
             "signals=~start:Start | ~signals:Signals | ~close:Finish | row 7 | tabs hidden | pause locked" + saving
-                + " | status 'A: 8, B: 9, M: 10, N: 11' | !~badPushButton:Bad"
+                + " | held 'A: 8, B: 9, M: 10, N: 11' | !~badPushButton:Bad"
                   " | Signal q(7 8 9 10 9) o(2 0 0 1 3 5 25 80)",
-            "unsignals=" + idle + "7" + locked + saving + " | status ''",
+            "unsignals=" + idle + "7" + locked + saving + " | held ''", "translate=" + idle + "7" + locked + saving + " | 1 set",
             "display 1 0=" + shows + curves + "xDepthLabel yResistivitylabel Measurement center:",
             "display 1 1=" + shows + curves + "xDepthLabel yChargeabilityLabel Measurement center:",
             "display 2 1=" + shows + curves + "xCenterLabel yChargeabilityLabel Pseudo depth:",
@@ -328,6 +330,8 @@ private:
                 screen.mainTabWidget->setCurrentIndex(1);
         if (word[0] == "finish")
             screen.closePushButton->click();
+        if (word[0] == "translate")
+            emit woxTranslator::instance()->sendTranslate();
         if (QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete), !rig.screen)
             return (QStringList(page(&rig.menu, "newPushButton ertPushButton openPushButton")) + script.seen).join(" | ");
         const QwtScaleDiv centres = section->axisScaleDiv(QwtPlot::xTop);
@@ -351,8 +355,9 @@ private:
         if (!rig.runner.calls.isEmpty())
             state << QString("saved %1").arg(rig.runner.calls.size());
         for (QString text : messages)
-            state << "status '" + (exact ? text : text.replace(QRegularExpression("\\d\\d:\\d\\d:\\d\\d"), "hh:mm:ss"))
-                         + "'";
+            state << (exact ? text : text.replace(QRegularExpression("\\d\\d:\\d\\d:\\d\\d"), "hh:mm:ss"));
+        if (word[0] == "translate")
+            state << QString("%1 set").arg(screen.currentSetComboBox->count());
         if (auto *window = screen.findChild<woxSignalWidget *>())
             state << woxScreenState(window, "badPushButton");
         if (word[0] == "display")

@@ -106,8 +106,15 @@ private slots:
             QCOMPARE(QStringList({at(xy[0], 0, 0), at(xy[0], -20, -35), at(xy[0], 20, 35), at(xy[1], -20, 35),
                                   at(xy[1], 20, -35), at(xy[0], 30, 0) == "#000080" ? "wide" : "end"}).join(' '),
                      QString("#000080 #000080 #000080 #600060 #600060 end"));
+            plot.setAxisScale(QwtPlot::xTop, -2.5, 94.0);   // the second centre just off the canvas: not drawn
+            plot.replot();
+            const QImage cut = plot.canvas()->grab().toImage();
+            QVERIFY(QColor(cut.pixel(cut.width() - 3, qRound(plot.transform(QwtPlot::yLeft, 12.5)))).name() != "#600060");
         }
-        QCOMPARE(plot.axisWidget(QwtPlot::xBottom)->colorBarWidth() * plot.axisWidget(QwtPlot::xBottom)->isColorBarEnabled(), 16);
+        QwtScaleWidget *bar = plot.axisWidget(QwtPlot::xBottom);
+        QCOMPARE(QString("%1 %2/%3 %4/%5").arg(bar->colorBarWidth() * bar->isColorBarEnabled())
+                     .arg(plot.axisMaxMajor(QwtPlot::yLeft)).arg(plot.axisMaxMinor(QwtPlot::yLeft))
+                     .arg(plot.axisMaxMajor(QwtPlot::xTop)).arg(plot.axisMaxMinor(QwtPlot::xTop)), QString("16 12/3 20/4"));
     }
 
     // Every plotted row is a small blue square, the rows at the slider a red line with dots; values without a

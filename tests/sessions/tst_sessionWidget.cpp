@@ -53,6 +53,7 @@ struct Rig
     woxCoreDouble core;
     woxSessionMenuWidget menu;
     QPointer<woxSessionWidget> screen;
+    QMap<QString, int> periods;   // of the timers seen running
 };
 
 // The request for rows `first` .. `last` of the fixture, with the options page's defaults.
@@ -184,6 +185,7 @@ private slots:
         woxOptionsWidget options;
         woxDataMenuWidget data;
         woxSessionMenuWidget main;
+        main.findChild<QTimer *>("blinkTimer")->stop();   // its blink would step the one looked at below
         const auto press = [](QWidget *menu, const char *name, int answer) {
             woxModalScript script;
             script.answer(answer);
@@ -345,13 +347,20 @@ private:
         const int row = screen.sessionTableView->selectionModel()->selectedRows().value(0).row();
         QStringList state{woxScreenState(&screen, "startPushButton signalsPushButton closePushButton").remove("PushButton"),
                           "row " + QString::number(row), tab};
+        // A timer seen running is held off for an hour, so no step depends on the real clock; its period shows on.
+        QStringList timers;
+        for (const char *name : {"startEnableTimer", "autoSaveTimer"}) {
+            QTimer *timer = rig.timer(name);
+            if (timer->isActive() && timer->interval() != 3600000)
+                rig.periods[name] = timer->interval(), timer->start(3600000);
+            if (timer->isActive())
+                timers << name + QString(" %1").arg(rig.periods[name]);
+        }
         if (activitySet())
             state << "busy";
         if (!rig.options.pauseDurationComboBox->isEnabled())
             state << "pause locked";
-        for (const char *name : {"startEnableTimer", "autoSaveTimer"})
-            if (rig.timer(name)->isActive())
-                state << name + QString(" %1").arg(rig.timer(name)->interval());
+        state += timers;
         if (!rig.runner.calls.isEmpty())
             state << QString("saved %1").arg(rig.runner.calls.size());
         for (QString text : messages)

@@ -207,6 +207,9 @@ private slots:
                  "~open:Open session | margin 0 | book.02 | woxFileTableDialog"
                  "~start:Start | ~signals:Signals | close:Finish | margin 0 | book.02");
         woxSessionWidget *screen = data.findChild<woxSessionWidget *>();
+        QCOMPARE(screen->xDepthLabel->text() + "|" + screen->xResistivitylabel->text() + "|" + screen->yDepthLabel->text(),
+                 QString::fromUtf8("P s e u d o  d e p t h  [m]|A p p a r e n t  r e s i s t i v i t y [Ω⋅m]|"
+                                   "P\ns\ne\nu\nd\no\n\nd\ne\np\nt\nh\n\n[m]"));
         QCOMPARE(QString("%1%2 ").arg(screen->mainTabWidget->isTabEnabled(0)).arg(screen->mainTabWidget->isTabEnabled(1))
                      + screen->sessionTableView->model()->headerData(12, Qt::Horizontal).toString(),
                  QString::fromUtf8("10 R [Ω]"));

@@ -15,9 +15,12 @@ bool woxSessionMenuWidget::blinkToggle = false;
 
 woxSessionMenuWidget::woxSessionMenuWidget(QWidget *parent)
     : QWidget(parent)
+    , blinkTimer(this)
     , folderTwo(QPixmap(QStringLiteral(":/icons/icons/folderTwo.png")))
     , folderThree(QPixmap(QStringLiteral(":/icons/icons/folderThree.png")))
 {
+    // A named child, so the blink period can be looked up on the menu.
+    blinkTimer.setObjectName(QStringLiteral("blinkTimer"));
     setupUi(this);
     connect(newPushButton, &QPushButton::clicked, this, &woxSessionMenuWidget::onSessionCreate);
     connect(ertPushButton, &QPushButton::clicked, this, &woxSessionMenuWidget::onSessionERT);

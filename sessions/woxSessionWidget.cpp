@@ -29,8 +29,13 @@ int woxSessionWidget::startEnableDelay = 1500;
 
 woxSessionWidget::woxSessionWidget(QWidget *parent, bool viewOnly)
     : QWidget(parent)
+    , autoSaveTimer(this)
+    , startEnableTimer(this)
     , viewOnly(viewOnly)
 {
+    // Named children, so the periods in force can be looked up on the screen.
+    autoSaveTimer.setObjectName(QStringLiteral("autoSaveTimer"));
+    startEnableTimer.setObjectName(QStringLiteral("startEnableTimer"));
     autoSaveTimer.setSingleShot(true);
     startEnableTimer.setSingleShot(true);
     setupUi(this);

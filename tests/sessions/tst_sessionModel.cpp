@@ -14,38 +14,20 @@
 
 #include <climits>
 #include <csignal>
+#include <functional>
 #include <sys/resource.h>
+
+typedef QVector<QPointF> Points;
+typedef QVector<quint32> Rows;
+typedef QVector<float> Values;
 
 namespace {
 
-// The fixture's one row moved to channel 2 at x 7.5, with the geometric factor of dipole-dipole at 5 m, 30 pi.
-woxSessionFile goldenSession()
+// The fixture's one row as written (799 bytes; its layout is the session file's, checked with the generator).
+QByteArray good()
 {
-    woxSessionFile session = woxSessionFixture::session(1);
-    session.units[0].quadripole.channel = 2;
-    session.units[0].x = 7.5f;
-    session.units[0].k = float(30.0 * M_PI);
-    return session;
-}
-
-QByteArray goldenBytes()
-{
-    return woxHex("33 11 44 22"                                   // 0 magic
-                  "40 14 00 00 00 00 00 00  02  00 00 00 01"      // 4 summary
-                  "00 00 00 01  00 00 00 01  04 01"
-                  "40 73 B0 00 00 00 00 00  00 00 00 01  40 04 00 00 00 00 00 00"
-                  "00 00 00 01  04 00 01"                         // 47 set list
-                  "00 00 00 40"                                   // 54 cable configuration
-                  + QString("BF F0 00 00 00 00 00 00 01 ").repeated(64)
-                  + "00 00 00 00 00 00 00 00 00  00 00 00 00 00 00 00 00 00"
-                  "00 00 00 00"                                   // 652 positions
-                  "00 00 00 01"                                   // 656 rows
-                  "40 1E 00 00 00 00 00 00  40 04 00 00 00 00 00 00"
-                  "40 57 8F DB A0 00 00 00  00 00 00 00 00 00 00 00"
-                  "01 00 01  00 00 00 01 00 02 00 03 02"
-                  + QString("00 ").repeated(32) + "00 00 00 00"
-                  + QString("00 ").repeated(17) + "00 02 00 00 00 3F F0 00 00 00 00 00 00 03 05 19"
-                  "00 00" + QString("00 ").repeated(16) + "00 25 68 59  00 00 00 00"); // 773 GPS
+    QBuffer device;
+    return device.open(QIODevice::WriteOnly) && woxSessionFixture::session(1).write(device) ? device.data() : QByteArray();
 }
 
 QByteArray withWord(QByteArray bytes, int offset, const char *hex)
@@ -74,26 +56,21 @@ class tst_sessionModel : public QObject
 
 private slots:
     void initTestCase() { std::signal(SIGXFSZ, SIG_IGN); }   // past the file-size limit writes fail instead
-    void init() { QDir(sessionsDir).removeRecursively(); QDir().mkpath(sessionsDir); }
+    void init() { QDir(sessionsDir).removeRecursively(), QDir().mkpath(sessionsDir); }
 
-    // The golden bytes; damaged ones (cut anywhere, a NaN spacing, a count out of range) are refused, the model
-    // keeping what it held.
-    void fileBytes()
+    // Damaged files (cut anywhere, a NaN spacing, a count out of range, past 1 GiB, unreadable) are refused, the
+    // model keeping what it held.
+    void damagedFiles()
     {
-        const QByteArray good = goldenBytes();
-        QCOMPARE(good.size(), 799);
-        QBuffer device;
-        QVERIFY(device.open(QIODevice::WriteOnly) && goldenSession().write(device));
-        QCOMPARE(device.data(), good);
-        QList<QByteArray> damaged{withWord(good, 4, "7F F8 00 00 00 00 00 00")};
-        for (int length = 0; length < good.size(); ++length)
-            damaged << good.left(length);
+        QList<QByteArray> damaged{withWord(good(), 4, "7F F8 00 00 00 00 00 00")};
+        for (int length = 0; length < good().size(); ++length)
+            damaged << good().left(length);
         // Array types, set depths, set list, wires, positions, rows, the row's decay.
         for (int at : {21, 35, 47, 54, 652, 656, 736})
             for (const char *count : {"7F FF FF FF", "FF FF FF FF", "80 00 00 00"})
-                damaged << withWord(good, at, count);
+                damaged << withWord(good(), at, count);
         woxSessionDataModel model;
-        QVERIFY(woxSessionFixture::load(model, goldenSession()));
+        QVERIFY(good().size() == 799 && woxSessionFixture::load(model, woxSessionFixture::session(1)));
         QSignalSpy sets(&model, &woxSessionDataModel::sendSetInfoUpdate);
         for (const QByteArray &bytes : damaged) {
             put(woxWorkingCopy::path(), bytes);
@@ -102,18 +79,16 @@ private slots:
             QVERIFY2(!model.load(woxWorkingCopy::path()), bytes.toHex().constData());
             QCOMPARE(script.seen, QStringList("woxWarningDialog: Session is corrupted"));
         }
-        // Past 1 GiB a file is no session, whatever it starts with.
-        put(woxWorkingCopy::path(), good);
+        put(woxWorkingCopy::path(), good());
         QVERIFY(QFile::resize(woxWorkingCopy::path(), (qint64(1) << 30) + 1));
         woxModalScript script;
         script.answer(1).answer(1);
-        QVERIFY(!model.load(woxWorkingCopy::path()));
-        QVERIFY(!model.load("/proc/self/mem"));   // its first read fails
+        QVERIFY(!model.load(woxWorkingCopy::path()) && !model.load("/proc/self/mem"));   // its first read fails
         QCOMPARE(script.seen.last(), QString("woxWarningDialog: Can not read data from file"));
         QVERIFY(sets.isEmpty());
         woxFakeCommandRunner runner;
         QVERIFY(model.save(QString(), true));
-        QCOMPARE(woxSessionFixture::bytes(woxWorkingCopy::path()), good);
+        QCOMPARE(woxSessionFixture::bytes(woxWorkingCopy::path()), good());
     }
 
     void saves_data()
@@ -123,10 +98,8 @@ private slots:
         QTest::newRow("new name") << Save{false, "day", {}, false, "woxKeyboardDialog"};
         QTest::newRow("overwrite no") << Save{false, "old", {0}, false, overwrite};
         QTest::newRow("cancelled") << Save{false, "", {}, false, "woxKeyboardDialog"};
-        QTest::newRow("name with a folder")
-            << Save{false, "../up", {1}, false, "woxWarningDialog: Can not open file for writing"};
-        QTest::newRow("named, disk full")
-            << Save{false, "old", {1, 1}, true, "woxWarningDialog: Can not write data to file"};
+        QTest::newRow("name with a folder") << Save{false, "../up", {1}, false, "woxWarningDialog: Can not open file for writing"};
+        QTest::newRow("named, disk full") << Save{false, "old", {1, 1}, true, "woxWarningDialog: Can not write data to file"};
         QTest::newRow("working copy, disk full") << Save{true, "", {}, true, ""};
     }
 
@@ -137,7 +110,7 @@ private slots:
         QFETCH(Save, save);
         const bool saved = save.typed == "day";
         woxSessionDataModel model;
-        QVERIFY(woxSessionFixture::load(model, goldenSession()));
+        QVERIFY(woxSessionFixture::load(model, woxSessionFixture::session(1)));
         put(woxWorkingCopy::path(), "previous");
         put(sessionsDir + "old.woxSession", "previous");
         woxFakeCommandRunner runner;
@@ -155,35 +128,45 @@ private slots:
         setrlimit(RLIMIT_FSIZE, &old);
         QCOMPARE(script.pending(), 0);
         QCOMPARE(script.seen.value(script.seen.size() - 1), save.lastDialog);
-        QCOMPARE(status.size(), int(save.toWorkingCopy));
-        QCOMPARE(runner.calls.size(), int(saved));
-        QCOMPARE(woxSessionFixture::bytes(woxWorkingCopy::path()), QByteArray("previous"));
-        QCOMPARE(woxSessionFixture::bytes(sessionsDir + "old.woxSession"), QByteArray("previous"));
-        QCOMPARE(woxSessionFixture::bytes(sessionsDir + "day.woxSession"), saved ? goldenBytes() : QByteArray());
+        QCOMPARE(QString("%1 status, %2 sync").arg(status.size()).arg(runner.calls.size()),
+                 QString("%1 status, %2 sync").arg(save.toWorkingCopy).arg(saved));
+        QCOMPARE(woxSessionFixture::bytes(woxWorkingCopy::path()) + woxSessionFixture::bytes(sessionsDir + "old.woxSession"),
+                 QByteArray("previousprevious"));
+        QCOMPARE(woxSessionFixture::bytes(sessionsDir + "day.woxSession"), saved ? good() : QByteArray());
         QVERIFY(!QFile::exists(sessionsDir + "../up.woxSession"));
     }
 
-    // Values show unsigned, remote electrodes as such; a quality above 200 % is none.
+    // Values show unsigned in their formats, remote electrodes as such, a quality above 200 % as none; an unmeasured
+    // row shows its quadripole only. Colours tell the run (column 0), current, potential, channel and results.
     void cells()
     {
-        woxSessionFile session = woxSessionFixture::session(1);
-        woxSessionDataUnit &unit = session.units[0];
-        unit.quadripole = {65535, 0, 65534, 5, 4};
-        unit.resistivity = -4.4f;
-        for (float quality : {200.0f, 200.5f}) {
-            unit.result = {-840.0f, -250.0f, -12.3f, -3.2f, -1.5f, {}, quality, true, {}};
-            woxSessionDataModel model;
-            QVERIFY(woxSessionFixture::load(model, session));
-            QStringList cells;
-            for (int column = 0; column <= model.columnCount(); ++column)
-                cells << model.index(0, column).data().toString();
-            QCOMPARE(cells.join('|'), QString("1|Tx∞|1|Rx∞|6|5|250.0|0.8|0.2|12.3|1.5|3.2|4.4|")
-                                          + (quality > 200.0f ? "N / A|" : "200.000|"));
+        woxSessionFile session = woxSessionFixture::session({1, 1, 1, 1});
+        session.units[0].quadripole = {65535, 0, 65534, 5, 4};
+        for (int row = 0; row < 4; ++row) {
+            session.units[row].resistivity = -4.4f;
+            session.units[row].result = {-840.0f, -250.0f, -12.3f, -3.2f, -1.5f, {}, QVector<float>{200, 200.5, -1}.value(row), row < 3, {}};
         }
+        woxSessionDataModel model;
+        QVERIFY(woxSessionFixture::load(model, session));
+        const auto colour = [&model](int row, int column) {
+            return qvariant_cast<QBrush>(model.index(row, column).data(Qt::BackgroundRole)).color().name(QColor::HexArgb);
+        };
+        QString cells, colours = colour(1, 0), headers = model.index(3, 13).data(Qt::TextAlignmentRole).toString();
+        for (int row = 0; row < model.rowCount(); ++row)
+            for (int column = 0; column <= model.columnCount(); ++column)
+                cells += model.index(row, column).data().toString() + (column == model.columnCount() ? "\n" : "|");
+        for (int column = 0; column < model.columnCount(); ++column)
+            colours += " " + colour(0, column), headers += "|" + model.headerData(column, Qt::Horizontal).toString();
+        QCOMPARE(cells, QString::fromUtf8("1|Tx∞|1|Rx∞|6|5|250.0|0.8|0.2|12.3|1.5|3.2|4.4|200.000|\n2|2|3|4|5|2|250.0|0.8|0.2|"
+                                          "12.3|1.5|3.2|4.4|N / A|\n3|3|4|5|6|3|250.0|0.8|0.2|12.3|1.5|3.2|4.4|-1.000|\n"
+                                          "4|4|5|6|7|4|||||||||\n"));
+        QCOMPARE(colours, QString("#ffaaaaff #ffff7f00 #3fff7f3f #3fff7f3f #3f7fff7f #3f7fff7f #5fffff7f #3fff7f3f "
+                                  "#3fff7f3f #3fff7f3f #3f7fff7f #3f7fff7f #3f7fff7f #3f7f7fff #3f7f7fff"));
+        QCOMPARE(headers, QString::fromUtf8("130|#|A|B|M|N|Rx|Tx.I [mA]|Tx.U [V]|Tx.P [W]|Rx.U [mV]|Rx.S [mV]|M [mV/V]|ρ [Ω⋅m]|Q [%]"));
     }
 
-    // A run goes out up to its last chained row with the options page's settings, and only from a row of the
-    // table. A result's resistivity is computed; deleting a row keeps its values.
+    // A run goes out up to its last chained row, and at the table's end, with the options page's settings; a row
+    // outside the table sends nothing. A result's resistivity is computed; deleting a row keeps its values.
     void runs()
     {
         woxOptionsWidget options;
@@ -193,20 +176,17 @@ private slots:
         woxSessionFile session = woxSessionFixture::session(26, 16);
         session.units.last().chained = true;   // damaged: the run would go on past the table
         QVERIFY(woxSessionFixture::load(model, session));
-        QVERIFY(!model.measureSet(26) && !model.measureSet(-1) && model.measureSet(14));
-        QCOMPARE(core.requests.size(), 1);
-        const woxET2DRequest sent = core.requests.first().et2d;
-        QVERIFY(sent.quadripoles.size() == 2 && sent.options.ipEnabled && sent.options.pauseCode == 8);
+        QVERIFY(!model.measureSet(26) && !model.measureSet(-1) && model.measureSet(14) && model.measureSet(25));
+        QCOMPARE(core.takeLines(), QStringList({"ET2D q(14 15 16 17 14) q(15 16 17 18 15) o(2 1 8 1 3 5 25 80)",
+                                                "ET2D q(25 26 27 28 9) o(2 1 8 1 3 5 25 80)"}));
+        model.measureSet(14);
         woxCoreReportET2D report;
         report.results << woxMeasureResult{0, 4.0f, -20.0f, 0, 0, {}, 0, false, {}};
         model.setResult(report);
-        QCOMPARE(model.unitAt(14)->resistivity, 50.0f);
-        QVERIFY(model.unitAt(14)->result.valid && !model.unitAt(15)->result.valid);
+        QVERIFY(model.unitAt(14)->resistivity == 50.0f && model.unitAt(14)->result.valid && !model.unitAt(15)->result.valid);
         for (int row : {14, 26, -1})
             model.onRowDelete(row);
-        QVERIFY(!model.unitAt(14)->result.valid && model.unitAt(14)->resistivity == 50.0f);
-        QCOMPARE(model.index(14, 12).data(), QVariant());
-        QVERIFY(model.measureSet(25) && core.requests.last().et2d.quadripoles.size() == 1);
+        QVERIFY(!model.unitAt(14)->result.valid && model.unitAt(14)->resistivity == 50.0f && model.index(14, 12).data().isNull());
         // Measured with a pause the page does not have: the session closes.
         session.units[0].result.valid = session.units[0].result.options.ipEnabled = true;
         session.units[0].result.options.pauseCode = 999;
@@ -215,6 +195,66 @@ private slots:
         script.answer(1).answer(1);
         QVERIFY(!model.checkIpOptions());
         QCOMPARE(script.seen.last(), QString("woxWarningDialog: IP options of this session can not be restored"));
+    }
+
+    // The series of each plot kind and mode for the set shown, the rows at the slider sorted, and the slider's value,
+    // range and texts; the positions outlive a change of kind.
+    void series()
+    {
+        woxSessionFile session = woxSessionFixture::session(4);
+        const float rows[4][5] = {{0, 2.5f, 10, -3, 1}, {5, 2.5f, 99, 1, 1}, {7.5f, 5, 20, 4, 3}, {9.5f, 2.5f, 40, 8, 2}};
+        for (int i = 0; i < 4; ++i) {   // centre, depth, resistivity, chargeability, sets; row 1 not measured
+            woxSessionDataUnit &unit = session.units[i];
+            unit.x = rows[i][0], unit.y = rows[i][1], unit.resistivity = rows[i][2], unit.sets = qint8(rows[i][4]);
+            unit.result.chargeability = rows[i][3], unit.result.valid = i != 1;
+        }
+        session.sets << woxSetInfo(4, 2);
+        session.summary.setDepths = {2.5f, 5.0f};
+        session.summary.profileLength = 20.0f;
+        woxSessionDataModel model;
+        QVERIFY(woxSessionFixture::load(model, session));
+        QStringList log;
+        const auto points = [&log](const char *kind, const Points &xy, const Values &f = {}, const Rows &idx = {}) {
+            QString s = kind;
+            for (int i = 0; i < xy.size(); ++i)
+                s += QString(" (%1,%2)").arg(xy[i].x()).arg(xy[i].y()) + (f.isEmpty() ? "" : "=" + QString::number(f[i]));
+            for (int i = 0; i < idx.size(); ++i)
+                s += (i ? " " : " rows ") + QString::number(idx[i]);
+            log << s;
+        };
+        connect(&model, QOverload<Points, Values, Rows>::of(&woxSessionDataModel::sendPlotUpdate),
+                [&](const Points &xy, const Values &f, const Rows &idx) { points("S", xy, f, idx); });
+        connect(&model, QOverload<Points, Rows>::of(&woxSessionDataModel::sendPlotUpdate),
+                [&](const Points &xy, const Rows &idx) { points("C", xy, {}, idx); });
+        connect(&model, QOverload<Points>::of(&woxSessionDataModel::sendPlotUpdate), [&](const Points &xy) { points("L", xy); });
+        QLabel value, header("XXX:"), unit;
+        QSlider slider;
+        model.setMsrCenterDepthValueLabel(&value);
+        model.setMsrCenterDepthHeaderLabel(&header);
+        model.setMsrCenterDepthDimensionLabel(&unit);
+        model.setMsrCenterDepthWidget(&slider);
+        const QString centre = " Measurement center: m", depth = " Pseudo depth: m";
+        const QList<QPair<std::function<void()>, QString>> steps = {
+            {[&] { model.updatePlots(); }, "S (0,2.5)=10 (7.5,5)=20 rows 0 2 | 0/99 <font color=blue>0.0</font> XXX: m"},
+            {[&] { model.setMode(1); }, "S (0,2.5)=3 (7.5,5)=4 rows 0 2 | 0/99 0.0 XXX: m"},
+            {[&] { model.setPlotKind(1); }, "C (2.5,3) (5,4) rows 0 2 ; L (2.5,3) | 0/200 0.0" + centre},
+            {[&] { slider.setValue(75); }, "L (5,4) | 75/200 7.5" + centre},
+            {[&] { model.onCurrentSetChange(1); }, "C (5,4) (2.5,8) rows 2 3 ; L (2.5,8) (5,4) | 75/200 7.5" + centre},
+            {[&] { model.setPlotKind(2); }, "L ; C (7.5,4) (9.5,8) rows 2 3 ; L | 0/50 0.0" + depth},
+            {[&] { slider.setValue(25); }, "L (9.5,8) | 25/50 2.5" + depth},
+            {[&] { model.onCurrentSetChange(9); }, "C (7.5,4) (9.5,8) rows 2 3 ; L (9.5,8) | 25/50 2.5" + depth},
+            {[&] { model.onCurrentSetChange(0); }, "C (0,3) (7.5,4) rows 0 2 ; L (0,3) | 25/25 2.5" + depth},
+            {[&] { model.setMode(0); }, "C (0,10) (7.5,20) rows 0 2 ; L (0,10) | 25/25 2.5" + depth},
+            {[&] { model.onRowDelete(0); }, "C (7.5,20) rows 2 ; L | 25/25 2.5" + depth},
+            {[&] { model.setPlotKind(0); }, "S (7.5,5)=20 rows 2 | 25/25 2.5" + depth},
+            {[&] { model.setPlotKind(1); }, "L (5,20) ; C (5,20) rows 2 ; L (5,20) | 75/200 7.5" + centre}};
+        for (int i = 0; i < steps.size(); ++i) {
+            log.clear();
+            steps[i].first();
+            const QString shown = i ? value.text().remove("<font color=blue>").remove("</font>") : value.text();
+            QCOMPARE(QString("%1: %2 | %3/%4 %5 %6 %7").arg(i).arg(log.join(" ; ")).arg(slider.value()).arg(slider.maximum())
+                         .arg(shown, header.text(), unit.text()), QString("%1: %2").arg(i).arg(steps[i].second));
+        }
     }
 
     // The slider in tenths: a set without its depth in a damaged file has none, a line too long stops at the
@@ -232,8 +272,7 @@ private slots:
         model.setMsrCenterDepthWidget(&slider);
         { QLabel gone; model.setMsrCenterDepthValueLabel(&gone); }
         int points = -1;
-        connect(&model, QOverload<QVector<QPointF>>::of(&woxSessionDataModel::sendPlotUpdate),
-                [&points](const QVector<QPointF> &line) { points = line.size(); });
+        connect(&model, QOverload<Points>::of(&woxSessionDataModel::sendPlotUpdate), [&points](const Points &line) { points = line.size(); });
         model.setPlotKind(1);
         QCOMPARE(slider.maximum(), INT_MAX);
         slider.setValue(7);
@@ -245,19 +284,15 @@ private slots:
         QCOMPARE(points, 1);
     }
 
-    // Runs and time left; the narrow columns ride along: a tenth of the table, truncated, never negative.
+    // Runs after each row, and the time left: whole seconds, "too long" from a day on, never negative.
     void progress()
     {
-        QCOMPARE(woxSessionProgress::runsLeft({true, true, false, true, false, false}),
-                 QVector<int>({2, 2, 2, 1, 1, 0}));
+        QCOMPARE(woxSessionProgress::runsLeft({true, true, false, true, false, false}), QVector<int>({2, 2, 2, 1, 1, 0}));
         QCOMPARE(woxSessionProgress::runsLeft({false, true, true}), QVector<int>({0, -1, -1}));   // open tail
-        QCOMPARE(woxSessionProgress::timeLeftText(600, 5), QStringLiteral("Left: 00:00:03"));
-        QCOMPARE(woxSessionProgress::timeLeftText(600, -1), QStringLiteral("Left: 00:00:00"));
-        QCOMPARE(woxSessionProgress::timeLeftText(86399000, 1), QStringLiteral("Left: 23:59:59"));
-        QCOMPARE(woxSessionProgress::timeLeftText(86400000, 1), QStringLiteral("Left: too long"));
-        QCOMPARE(woxSessionProgress::timeLeftText(INT_MAX, INT_MIN), QStringLiteral("Left: 00:00:00"));
-        QCOMPARE(woxSessionProgress::narrowColumnWidth(1019), 101);
-        QCOMPARE(woxSessionProgress::narrowColumnWidth(-5), 0);
+        QStringList texts;
+        for (auto c : {std::make_pair(600LL, 5), {600, -1}, {86399000, 1}, {86400000, 1}, {INT_MAX, INT_MIN}})
+            texts << woxSessionProgress::timeLeftText(c.first, c.second);
+        QCOMPARE(texts.join(", "), QString("Left: 00:00:03, Left: 00:00:00, Left: 23:59:59, Left: too long, Left: 00:00:00"));
     }
 };
 

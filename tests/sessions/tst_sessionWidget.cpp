@@ -4,8 +4,9 @@
 #include "woxFakeCommandRunner.h"
 #include "woxMake.h"
 #include "woxModalScript.h"
-#include "woxSessionCloseFlag.h"
-#include "woxSessionDataModel.h"
+#include "woxOptionsWidget.h"
+#include "woxPseudoSectionPlot.h"
+#include "woxScreenState.h"
 #include "woxSessionFixture.h"
 #include "woxSessionMenuWidget.h"
 #include "woxSessionModeDialog.h"
@@ -13,6 +14,7 @@
 #include "woxSignalWidget.h"
 #include "woxSystemWidget.h"
 #include "woxTemplateFile.h"
+#include "woxTranslator.h"
 #include "woxUserMessage.h"
 #include "woxWarningDialog.h"
 
@@ -20,11 +22,9 @@
 
 namespace {
 
-typedef QList<QPair<int, int>> Runs;
-
-// A new session from a one-cell template over a previous session: the answers ("no", "reject", "full",
-// "append", "unwritable"), the dialogs seen, the remote electrodes (1: Tx, 2: Rx) and rows of the session made.
-struct Road { int type, cables; bool measured, finished; QString answers; QStringList seen; int remotes, rows; };
+// A new session from a one-cell template over a previous session: the answers ("reject", "full", "append",
+// "unwritable"), the dialogs seen, the remote electrodes (1: Tx, 2: Rx) and rows of the session made.
+struct Road { int type, cables; QString answers; QStringList seen; int remotes, rows; };
 
 bool writeTemplate(woxArrayType type, int cables)
 {
@@ -38,51 +38,42 @@ bool writeTemplate(woxArrayType type, int cables)
     return file.open(QIODevice::WriteOnly) && (content.write(stream), stream.status() == QDataStream::Ok);
 }
 
-// A working copy of runs of the given lengths, bound on a new screen.
+// The MAIN menu hosting the working copy, reopened, with an options page at its defaults.
 struct Rig
 {
-    explicit Rig(const QList<int> &runLengths)
-        : bound(screen.openFlow(woxSessionFixture::write(woxSessionFixture::session(runLengths)))) {}
-
-    int syncs() const { return runner.calls.size(); }   // nothing else runs a command here
-    int selected() const { return screen.sessionTableView->selectionModel()->selectedRows().value(0).row(); }
-    bool valid(int row) const { return model()->unitAt(row)->result.valid; }
-    woxSessionDataModel *model() const { return static_cast<woxSessionDataModel *>(screen.sessionTableView->model()); }
-    // First electrode and size of every run sent since the last look.
-    Runs runs()
+    explicit Rig(const woxSessionFile &session)
     {
-        Runs sent;
-        for (const woxCoreDouble::Request &request : core.take())
-            if (request.kind == woxCoreDouble::ET2D)
-                sent << qMakePair(int(request.et2d.quadripoles.value(0).a), request.et2d.quadripoles.size());
-        return sent;
+        woxSessionFixture::write(session);
+        menu.openPushButton->click();
+        screen = menu.findChild<woxSessionWidget *>();
     }
-
-    woxFakeCommandRunner runner;
+    QTimer *timer(const char *name) const { return screen->findChild<QTimer *>(name); }
+    woxOptionsWidget options;
+    woxFakeCommandRunner runner;   // one sync per save of the working copy
     woxCoreDouble core;
-    woxSessionWidget screen{nullptr, false};
-    bool bound;
+    woxSessionMenuWidget menu;
+    QPointer<woxSessionWidget> screen;
+    QMap<QString, int> periods;   // of the timers seen running
 };
 
-woxCoreReportET2D report(int results, quint8 error = 0)
+// The request for rows `first` .. `last` of the fixture, with the options page's defaults.
+QString et2d(int first, int last)
+{
+    QString line = "ET2D ";
+    for (int i = first; i <= last; ++i)
+        line += QString("q(%1 %2 %3 %4 %5) ").arg(i % 60).arg(i % 60 + 1).arg(i % 60 + 2).arg(i % 60 + 3).arg(i % 16);
+    return line + "o(2 0 0 1 3 5 25 80)";
+}
+
+woxCoreReportET2D report(int results, int error = 0)
 {
     woxCoreReportET2D report;
-    report.error.code = error;
-    for (int i = 0; i < results; ++i)
-        report.results << woxMeasureResult{0, 2.0f, 10.0f + i, 0, 0, {}, 0, false, {}};
+    report.error.code = quint8(error);
+    report.results = QVector<woxMeasureResult>(results, {0, 2.0f, 10.0f, 0, 0, {}, 0, false, {}}).toList();
     return report;
 }
 
-QStringList dialogs(const woxCoreReportET2D &sent)
-{
-    woxModalScript script;
-    script.answer(1);
-    woxCoreDouble::deliver(sent);
-    return script.seen;
-}
-
-// The system menu refuses Exit exactly while the activity flag is set.
-bool activitySet()
+bool activitySet()   // the system menu refuses Exit exactly while the activity flag is set
 {
     woxSystemWidget system;
     woxModalScript script;
@@ -90,6 +81,21 @@ bool activitySet()
     system.onExit();
     return script.seen.value(0).contains(QLatin1String("Stop all activities"));
 }
+
+// A menu page: the named buttons, the margin, the open button's picture.
+QString page(QWidget *menu, const char *names)
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    const QImage icon = menu->findChild<QPushButton *>("openPushButton")->icon().pixmap(32).toImage();
+    QString picture = "?";
+    for (const char *name : {"folderTwo", "folderThree", "book.02"})
+        picture = QIcon(QString(":/icons/icons/%1.png").arg(name)).pixmap(32).toImage() == icon ? name : picture;
+    return woxScreenState(menu, names).remove("PushButton")
+           + QString(" | margin %1 | %2").arg(menu->layout()->contentsMargins().top()).arg(picture);
+}
+
+const QStringList captions = QString("xCenterLabel xDepthLabel xResistivitylabel xChargeabilityLabel yDepthLabel "
+                                     "yResistivitylabel yChargeabilityLabel").split(' ');
 
 } // namespace
 
@@ -99,180 +105,276 @@ class tst_sessionWidget : public QObject
 {
     Q_OBJECT
 
-    QStringList messages;
+    QStringList messages;   // the status line's texts: for a while, or held
 private slots:
     void initTestCase()
     {
-        for (auto signal : {&woxUserMessage::sendUserMessage, &woxUserMessage::sendUserMessageForever})
-            connect(woxUserMessage::instance(), signal, this, [this](const QString &t) { messages << t; });
-        woxSessionWidget::setDelays(60000, 0);
+        woxUserMessage *line = woxUserMessage::instance();
+        connect(line, &woxUserMessage::sendUserMessage, this, [this](const QString &t) { messages << "status '" + t + "'"; });
+        connect(line, &woxUserMessage::sendUserMessageForever, this, [this](const QString &t) { messages << "held '" + t + "'"; });
     }
-
     void init()
     {
-        messages.clear();
         for (const QString &dir : {templatesDir, sessionsDir, systemDir})
             QDir(dir).removeRecursively();
     }
-
     void cleanup() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); woxCore::destroy(); }
 
     void newSession_data()
     {
         QTest::addColumn<Road>("road");
-        const QString warning = "woxWarningDialog: ";
-        const QString question = warning + "Previous session was not finished. Start a new session and discard its measurements?";
         const QStringList all = {"woxFileTableDialog", "woxSessionModeDialog", "woxCableConfigDialog"};
-        QTest::newRow("unfinished, no") << Road{0, 1, true, false, "no", {question}, 0, 0};
-        QTest::newRow("unfinished, yes") << Road{0, 1, true, false, "full", QStringList(question) + all, 0, 29};
-        QTest::newRow("finished, pole-pole") << Road{7, 1, true, true, "full", all, 3, 31};
-        QTest::newRow("nothing measured, pole-dipole") << Road{5, 1, false, false, "full", all, 1, 30};
-        QTest::newRow("append 16 of 64") << Road{0, 2, false, false, "append", all, 0, 16};
-        QTest::newRow("table rejected") << Road{0, 1, false, false, "reject", {"woxFileTableDialog"}, 0, 0};
-        QTest::newRow("append 16 of 32")
-            << Road{0, 1, false, false, "append", all + QStringList(warning + "There are no measurements in session"), 0, 0};
-        QTest::newRow("unwritable")
-            << Road{0, 1, false, false, "unwritable", all + QStringList(warning + "Can not write data to file"), 0, 0};
+        const QString warning = "woxWarningDialog: ", none = warning + "There are no measurements in session";
+        QTest::newRow("dipole-dipole") << Road{0, 1, "full", all, 0, 29};
+        QTest::newRow("pole-pole") << Road{7, 1, "full", all, 3, 31};
+        QTest::newRow("pole-dipole") << Road{5, 1, "full", all, 1, 30};
+        QTest::newRow("append 16 of 64") << Road{0, 2, "append", all, 0, 16};
+        QTest::newRow("table rejected") << Road{0, 1, "reject", {"woxFileTableDialog"}, 0, 0};
+        QTest::newRow("append 16 of 32") << Road{0, 1, "append", all + QStringList(none), 0, 0};
+        QTest::newRow("unwritable") << Road{0, 1, "unwritable", all + QStringList(warning + "Can not write data to file"), 0, 0};
     }
 
-    // The working copy is replaced only by a session that opens.
+    // The working copy is replaced only by a session that opens. The mode dialog offers 32, 16 and 8, 32 first.
     void newSession()
     {
         QFETCH(Road, road);
         QVERIFY(writeTemplate(woxArrayType(road.type), road.cables));
-        woxSessionFile previous = woxSessionFixture::session(2);
-        if (road.measured)
-            woxSessionFixture::measure(&previous, 0, 10.0f, 2.0f);
-        const QString workingCopy = woxSessionFixture::write(previous);
+        const QString workingCopy = woxSessionFixture::write(woxSessionFixture::session(2));
         const QByteArray before = woxSessionFixture::bytes(workingCopy);
-        woxSessionCloseFlag::store(road.finished);
         // A directory where the new session would be written: nobody, root included, replaces it.
         QVERIFY(road.answers != "unwritable" || QDir().mkpath(workingCopy + ".new/blocker"));
         woxFakeCommandRunner runner;
         woxCoreDouble core;
         woxSessionWidget screen(nullptr, false);
         woxModalScript script;
-        if (road.seen.first().contains("not finished"))
-            script.answer(road.answers == "no" ? 0 : 1);
+        QString segments;
         if (road.answers == "reject")
             script.cancel();
-        else if (road.answers != "no")
-            script.answer(QDialog::Accepted).then([road](QDialog *dialog) {   // the file table, then
-                auto *mode = qobject_cast<woxSessionModeDialog *>(dialog);
-                mode->appendComboBox->setCurrentText("16");
-                (road.answers == "append" ? mode->appendPushButton : mode->fullPushButton)->click();
+        else
+            script.answer(QDialog::Accepted).then([road, &segments](QDialog *dialog) {   // the file table, then
+                QComboBox *box = qobject_cast<woxSessionModeDialog *>(dialog)->appendComboBox;
+                for (int i = 0; i < box->count(); ++i)
+                    segments += box->itemText(i) + (i + 1 < box->count() ? " " : ", " + box->currentText());
+                box->setCurrentText("16");
+                dialog->findChild<QPushButton *>(road.answers == "append" ? "appendPushButton" : "fullPushButton")
+                    ->click();
             }).then([](QDialog *dialog) {
                 dialog->findChild<QPushButton *>(QStringLiteral("acceptPushButton"))->click();
             }).answer(1);                                                // a refusal's message
         QCOMPARE(screen.openFlow(QString()), road.rows > 0);
         QCOMPARE(script.seen, road.seen);
+        QCOMPARE(segments, QString(road.seen.contains("woxSessionModeDialog") ? "32 16 8, 32" : ""));
         QCOMPARE(woxSessionFixture::bytes(workingCopy) == before, road.rows == 0);
         QDir(workingCopy + ".new").removeRecursively();
         QCOMPARE(QDir(systemDir).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList(lastSessionFileName));
-        QCOMPARE(woxSessionCloseFlag::value(), 0);
-        if (road.rows == 0)
-            return;
         woxSessionFile session;
         QFile file(workingCopy);
-        QVERIFY(file.open(QIODevice::ReadOnly) && session.read(file));
-        QCOMPARE(session.units.size(), road.rows);
-        QCOMPARE(screen.sessionTableView->model()->rowCount(), road.rows);
+        QVERIFY(road.rows == 0 || (file.open(QIODevice::ReadOnly) && session.read(file)));
         const woxCableConfiguration &cables = session.cableConfiguration;
-        QCOMPARE(int(cables.remoteTxPresent) | int(cables.remoteRxPresent) << 1, road.remotes);
-        QCOMPARE(cables.wires.size(), 32 * road.cables);
+        const int rows = road.rows ? screen.sessionTableView->model()->rowCount() : 0;
+        QCOMPARE(QString("%1 %2 %3 %4").arg(session.units.size()).arg(rows)
+                     .arg(int(cables.remoteTxPresent) | int(cables.remoteRxPresent) << 1).arg(cables.wires.size()),
+                 QString("%1 %1 %2 %3").arg(road.rows).arg(road.remotes).arg(road.rows ? 32 * road.cables : 0));
     }
 
-    // Roads that end before a screen is shown give the menu back as it was.
-    void menuRefusals()
+    // Roads that end before a screen is shown give a menu back as it was. DATA hosts a screen view-only, its buttons
+    // hidden and the page's margin gone, Finish closing it at once; a Varnex session has no graphics and shows the
+    // resistance. The MAIN menu blinks once a second while the last session bound was not finished.
+    void menus()
     {
-        woxSessionMenuWidget mainMenu;
-        woxDataMenuWidget dataMenu;
+        woxOptionsWidget options;
+        woxDataMenuWidget data;
+        woxSessionMenuWidget main;
+        main.findChild<QTimer *>("blinkTimer")->stop();   // its blink would step the one looked at below
         const auto press = [](QWidget *menu, const char *name, int answer) {
             woxModalScript script;
             script.answer(answer);
             menu->findChild<QPushButton *>(name)->click();
-            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-            const bool back = !menu->findChild<woxSessionWidget *>() && menu->findChild<QPushButton *>(name)->isVisibleTo(menu);
-            return back ? script.seen : QStringList("not back");
+            return page(menu, name) + " | " + script.seen.join(" | ");
         };
-        const QString warning = "woxWarningDialog: Can not find ";
-        QCOMPARE(press(&mainMenu, "openPushButton", 1), QStringList(warning + "previous session"));
-        QCOMPARE(press(&mainMenu, "newPushButton", 1), QStringList(warning + "templates\n(" + templatesDir + ")"));
+        const QString missing = " | margin 20 | %1 | woxWarningDialog: Can not find %2";
+        const QString templates = "templates\n(" + templatesDir + ")", sessions = "sessions\n(" + sessionsDir + ")";
+        QCOMPARE(press(&main, "openPushButton", 1), "open:Open previous session" + missing.arg("folderTwo", "previous session"));
+        QCOMPARE(press(&main, "newPushButton", 1), "new:Start new session" + missing.arg("folderTwo", templates));
         QDir().mkpath(sessionsDir);
-        QCOMPARE(press(&dataMenu, "openPushButton", 1), QStringList(warning + "sessions\n(" + sessionsDir + ")"));
-        QVERIFY(QFile::rename(woxSessionFixture::write(woxSessionFixture::session(2)),
-                              sessionsDir + "line1." + sessionExtension));
-        QCOMPARE(press(&dataMenu, "openPushButton", QDialog::Rejected), QStringList("woxFileTableDialog"));
+        QCOMPARE(press(&data, "openPushButton", 1), "open:Open session" + missing.arg("book.02", sessions));
+        woxSessionFile varnex = woxSessionFixture::session(1);   // made from a Varnex text: no array types
+        varnex.summary.arrayCounts.clear();
+        QVERIFY(QFile::rename(woxSessionFixture::write(varnex), sessionsDir + "line1." + sessionExtension));
+        QCOMPARE(press(&data, "openPushButton", 0), "open:Open session | margin 20 | book.02 | woxFileTableDialog");
+        const QString opened = press(&data, "openPushButton", 1);
+        QCOMPARE(opened + page(&data, "startPushButton signalsPushButton closePushButton"),
+                 "~open:Open session | margin 0 | book.02 | woxFileTableDialog"
+                 "~start:Start | ~signals:Signals | close:Finish | margin 0 | book.02");
+        woxSessionWidget *screen = data.findChild<woxSessionWidget *>();
+        QCOMPARE(screen->xDepthLabel->text() + "|" + screen->xResistivitylabel->text() + "|" + screen->yDepthLabel->text(),
+                 QString::fromUtf8("P s e u d o  d e p t h  [m]|A p p a r e n t  r e s i s t i v i t y [Ω⋅m]|"
+                                   "P\ns\ne\nu\nd\no\n\nd\ne\np\nt\nh\n\n[m]"));
+        QCOMPARE(QString("%1%2 ").arg(screen->mainTabWidget->isTabEnabled(0)).arg(screen->mainTabWidget->isTabEnabled(1))
+                     + screen->sessionTableView->model()->headerData(12, Qt::Horizontal).toString(),
+                 QString::fromUtf8("10 R [Ω]"));
+        woxModalScript none;
+        screen->closePushButton->click();
+        QCOMPARE(page(&data, "openPushButton") + none.seen.join(""), "open:Open session | margin 20 | book.02");
+        woxSessionMenuWidget blinking;   // the session viewed was not finished
+        QTimer *blink = blinking.findChild<QTimer *>("blinkTimer");
+        QString blinks = QString("%1 %2").arg(blink->isActive()).arg(blink->interval());
+        for (int i = 0; i < 2; ++i)
+            QMetaObject::invokeMethod(&blinking, "onAuxTimeout"), blinks += page(&blinking, "");
+        QCOMPARE(blinks, "1 1000 | margin 20 | folderThree | margin 20 | folderTwo");
     }
 
-    // Reports while nothing runs change nothing. Start runs every run in turn, saving at the first advance and
-    // then at most every minute; an error or Stop keeps the failed run selected and saves. Finish closes only
-    // once nothing would be lost.
-    void runsAndFinish()
+    // MAIN hosts the screen over its buttons and stops blinking. Start runs every run in turn, saving at the first
+    // advance and then at most once per period; an error or Stop keeps the failed run selected and saves; the end
+    // selects the last row. Go to works only while idle. Each display and mode shows its plot, captions and slider;
+    // the pseudo-section takes the session's spacing. A named copy that cannot be written keeps the session open, as
+    // Cancel does; No closes it and gives the menu and the pause choice back.
+    void runFlow()
     {
         {   // a screen deleted while its run goes on leaves the menu free
-            Rig gone({1});
-            gone.screen.startPushButton->click();
+            Rig gone(woxSessionFixture::session(1));
+            gone.screen->startPushButton->click();
             QVERIFY(activitySet());
         }
         QVERIFY(!activitySet());
-        Rig rig({1, 1, 1, 1, 16, 1});
-        QVERIFY(rig.bound && woxSessionCloseFlag::value() == 0);
-        QCOMPARE(dialogs(report(0, 6)), QStringList());   // another screen's run
-        woxCoreDouble::deliver(report(2));
-        QVERIFY(!rig.valid(0) && messages.isEmpty() && rig.syncs() == 0);
-        QPushButton *start = rig.screen.startPushButton;
-        rig.screen.sessionTableView->clearSelection();   // no row: Start and Signals do nothing
-        start->click();
-        rig.screen.signalsPushButton->click();
-        QVERIFY(!start->isChecked() && !activitySet() && rig.core.take().isEmpty()
-                && !rig.screen.findChild<woxSignalWidget *>());
-        rig.screen.sessionTableView->selectRow(0);
-        QTRY_VERIFY(start->isEnabled());
-        start->click();
-        QVERIFY(activitySet());
-        woxCoreDouble::deliver(report(1));
-        woxCoreDouble::deliver(report(1));
-        QCOMPARE(rig.syncs(), 1);
-        QCOMPARE(dialogs(report(1, 6)), QStringList({"woxWarningDialog: External battery is low"}));
-        QVERIFY(rig.syncs() == 2 && rig.selected() == 2 && !rig.valid(2) && !start->isChecked() && !activitySet());
-        QCOMPARE(rig.runs(), Runs({{0, 1}, {1, 1}, {2, 1}}));
-        QTRY_VERIFY(start->isEnabled());
-        start->click();                    // the failed run again, then Stop
-        start->click();
-        QVERIFY(rig.core.kinds().last() == woxCoreDouble::Stop && messages.last().isEmpty());
-        QCOMPARE(dialogs(report(0, 13)), QStringList({"woxWarningDialog: Canceled by user"}));
-        QVERIFY(rig.syncs() == 3 && rig.runs() == Runs({{2, 1}}));
-        QTRY_VERIFY(start->isEnabled());
-        start->click();
-        start->click();                    // Stop while the run ends well
-        woxCoreDouble::deliver(report(1));
-        QVERIFY(rig.valid(2) && rig.syncs() == 4 && rig.selected() == 3);
-        QTRY_VERIFY(start->isEnabled());
-        rig.runs();
-        for (int results : {1, 16, 2})     // one result too many at the end
-            rig.core.answer(woxCoreDouble::ET2D, report(results));
-        woxModalScript script;
-        script.answer(1);
-        start->click();
-        QTRY_COMPARE(script.pending(), 0);
-        QCOMPARE(rig.runs(), Runs({{3, 1}, {4, 16}, {20, 1}}));
-        QCOMPARE(script.seen, QStringList({"woxWarningDialog: It is all done"}));
-        QVERIFY(rig.selected() == 20 && !start->isChecked() && !activitySet());
-        QVERIFY(messages.contains(QStringLiteral("Left: 00:00:00")) && messages.last().isEmpty());
-        QVERIFY(rig.syncs() == 5 && rig.valid(3) && rig.valid(19) && rig.valid(20));   // within the minute, only the end
-        // A named copy that cannot be written keeps the session open, as Cancel does; No closes it.
-        QSignalSpy closed(&rig.screen, &woxSessionWidget::sendSessionClose);
-        QFile blocker(QDir::cleanPath(sessionsDir));   // no directory to write in, even for root
+        woxSessionFile session = woxSessionFixture::session({1, 1, 1, 1, 16, 1});
+        session.summary.cableSpacing = 10.0f;
+        Rig rig(session);
+        QVERIFY(!rig.screen->openFlow(woxSessionFixture::write(woxSessionFixture::session(1))));   // bound once
+        const char *menu = "newPushButton ertPushButton openPushButton";
+        QCOMPARE(page(&rig.menu, menu) + (rig.menu.findChild<QTimer *>("blinkTimer")->isActive() ? " | blinks" : ""),
+                 "~new:Start new session | ~ert:Start new Varnex session | ~open:Open previous session | margin 0 | folderTwo");
+        QFile blocker(QDir::cleanPath(sessionsDir));   // no directory for a named copy, even for root
         QVERIFY(blocker.open(QIODevice::WriteOnly));
-        script.answer(1).type("line1").answer(1).answer(woxWarningDialog::CancelResult).answer(0);
-        rig.screen.closePushButton->click();
-        QCOMPARE(script.seen.last(), QStringLiteral("woxWarningDialog: Can not open file for writing"));
-        rig.screen.closePushButton->click();
-        QVERIFY(closed.isEmpty() && woxSessionCloseFlag::value() == 0);
-        rig.screen.closePushButton->click();
-        QVERIFY(closed.count() == 1 && woxSessionCloseFlag::value() == 1 && script.pending() == 0);
-        QVERIFY(!rig.screen.openFlow(woxSessionFixture::write(woxSessionFixture::session(1))));   // bound once
+        const QString idle = "start:Start | signals:Signals | close:Finish | row ", locked = " | tab 0 | pause locked";
+        const QString cooling = "!" + idle, running = "start:Start* | !signals:Signals | !close:Finish | row ";
+        const QString busy = " | tab 0 | busy | pause locked", saving = " | autoSaveTimer 30000";
+        const QString cool = " | startEnableTimer 1500", left = " | status 'Left: hh:mm:ss'";
+        const QString stopped = locked + cool + saving + " | status '' | Stop";
+        const QString failed = locked + cool + saving + " | saved 1 | woxWarningDialog: ";
+        const QString shows = idle + "7 | tab 1 | pause locked" + saving + " | shows ";
+        const QString curves = "curves soundingCenterFrame ", section = "section -5..55 xCenterLabel ";
+        const QString question = saving + " | woxWarningDialog: Do you want to save current session?";
+        const QString back = "new:Start new session | ert:Start new Varnex session | open:Open previous session | margin 20";
+        const QStringList steps = {
+            "report 2=" + idle + "0 | tab 0",   // another screen's run
+            "row -1=" + idle + "-1 | tab 0", "start=" + cooling + "-1 | tab 0" + cool,
+            "signals=" + cooling + "-1 | tab 0" + cool, "row 0=" + cooling + "0 | tab 0" + cool,
+            "cool=" + idle + "0 | tab 0",
+            "start=" + running + "0" + busy + " | " + et2d(0, 0),
+            "report 1=" + running + "1" + busy + saving + " | saved 1" + left + " | " + et2d(1, 1),
+            "report 1=" + running + "2" + busy + saving + left + " | " + et2d(2, 2),
+            "report 1 6=" + cooling + "2" + failed + "External battery is low", "cool=" + idle + "2" + locked + saving,
+            "start=" + running + "2" + busy + saving + " | " + et2d(2, 2),
+            "goto 5=" + running + "2 | tab 1 | busy | pause locked" + saving, "start=" + cooling + "2" + stopped,
+            "report 0 13=" + cooling + "2" + failed + "Canceled by user", "cool=" + idle + "2" + locked + saving,
+            "start=" + running + "2" + busy + saving + " | " + et2d(2, 2), "start=" + cooling + "2" + stopped,
+            "report 1=" + cooling + "3" + locked + cool + saving + " | saved 1" + left,   // ended well after Stop
+            "cool=" + idle + "3" + locked + saving, "start=" + running + "3" + busy + saving + " | " + et2d(3, 3),
+            "report 1=" + running + "4" + busy + saving + left + " | " + et2d(4, 19), "expire=" + running + "4" + busy,
+            "!wait 16=" + running + "20" + busy + saving + " | saved 1 | status 'Left: 00:00:00' | " + et2d(20, 20),
+            "!report 2=" + cooling + "20" + locked + cool + saving + " | saved 1 | status 'Left: 00:00:00' | held ''"
+                " | woxWarningDialog: It is all done",
+            "cool=" + idle + "20" + locked + saving, "goto 7=" + idle + "7" + locked + saving,
+            "signals=~start:Start | ~signals:Signals | ~close:Finish | row 7 | tabs hidden | pause locked" + saving
+                + " | held 'A: 8, B: 9, M: 10, N: 11' | !~badPushButton:Bad"
+                  " | Signal q(7 8 9 10 9) o(2 0 0 1 3 5 25 80)",
+            "unsignals=" + idle + "7" + locked + saving + " | held ''", "translate=" + idle + "7" + locked + saving + " | 1 set",
+            "display 1 0=" + shows + curves + "xDepthLabel yResistivitylabel Measurement center:",
+            "display 1 1=" + shows + curves + "xDepthLabel yChargeabilityLabel Measurement center:",
+            "display 2 1=" + shows + curves + "xCenterLabel yChargeabilityLabel Pseudo depth:",
+            "display 2 0=" + shows + curves + "xCenterLabel yResistivitylabel Pseudo depth:",
+            "display 0 0=" + shows + section + "xResistivitylabel yDepthLabel Pseudo depth:",
+            "display 0 1=" + shows + section + "xChargeabilityLabel yDepthLabel Pseudo depth:",
+            "finish 1 line1 1=" + idle + "7" + locked + question
+                + " | woxKeyboardDialog | woxWarningDialog: Can not open file for writing",
+            "finish 2=" + idle + "7" + locked + question,
+            "finish 0=" + back + " | folderTwo" + question.mid(saving.size())};
+        for (const QString &step : steps)
+            QCOMPARE(step.section('=', 0, 0) + "=" + this->step(rig, step.section('=', 0, 0)), step);
+        QVERIFY(rig.options.pauseDurationComboBox->isEnabled());
+    }
+
+private:
+    // Does one step of the run flow; tells the buttons, the selected row, the tab shown, the activity and pause locks,
+    // the timers running with their periods, the saves, the status texts (times as hh:mm:ss unless the step starts
+    // with '!'), the signal window, the graphics shown, the dialogs and the requests to the core; the menu's page
+    // while it hosts no screen.
+    QString step(Rig &rig, QString action)
+    {
+        const bool exact = action.startsWith('!');
+        const QStringList word = action.remove('!').split(' ') << "0" << "0";
+        const int n = word[1].toInt(), m = word[2].toInt();
+        messages.clear();
+        rig.runner.calls.clear();
+        woxModalScript script;
+        for (const QString &answer : word[0] == "finish" ? word.mid(1, word.size() - 3) : QStringList("1"))
+            answer[0].isDigit() ? script.answer(answer.toInt()) : script.type(answer);
+        woxSessionWidget &screen = *rig.screen;
+        auto *section = screen.findChild<woxPseudoSectionPlot *>();
+        if (word[0] == "start")
+            screen.startPushButton->click();
+        if (word[0] == "wait")
+            QThread::msleep(1000);   // a run of a second: every run counted shows in the time left
+        if (word[0] == "report" || word[0] == "wait")
+            woxCoreDouble::deliver(report(n, m));
+        if (word[0] == "cool")
+            rig.timer("startEnableTimer")->start(0), (void)QTest::qWaitFor([&] { return screen.startPushButton->isEnabled(); });
+        if (word[0] == "expire")
+            rig.timer("autoSaveTimer")->stop();
+        if (word[0] == "row")
+            n < 0 ? screen.sessionTableView->clearSelection() : screen.sessionTableView->selectRow(n);
+        if (word[0] == "goto")
+            screen.mainTabWidget->setCurrentIndex(1), emit section->sendRowSelection(n);
+        if (word[0] == "signals" && (screen.signalsPushButton->click(), screen.findChild<woxSignalWidget *>()))
+            screen.findChild<woxSignalWidget *>()->startPushButton->click();
+        if (word[0] == "unsignals")
+            screen.findChild<woxSignalWidget *>()->close();
+        if (word[0] == "display")
+            screen.displayComboBox->setCurrentIndex(n), screen.modeComboBox->setCurrentIndex(m),
+                screen.mainTabWidget->setCurrentIndex(1);
+        if (word[0] == "finish")
+            screen.closePushButton->click();
+        if (word[0] == "translate")
+            emit woxTranslator::instance()->sendTranslate();
+        if (QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete), !rig.screen)
+            return (QStringList(page(&rig.menu, "newPushButton ertPushButton openPushButton")) + script.seen).join(" | ");
+        const QwtScaleDiv centres = section->axisScaleDiv(QwtPlot::xTop);
+        QString shown = section->isVisibleTo(&screen) ? "shows section " + QString("%1..%2").arg(centres.lowerBound())
+                            .arg(centres.upperBound()) : "shows curves";
+        for (const QString &name : QStringList("soundingCenterFrame") + captions)
+            shown += screen.findChild<QWidget *>(name)->isVisibleTo(&screen) ? " " + name : "";
+        const bool tabShown = screen.mainTabWidget->isVisibleTo(&screen);
+        const QString tab = tabShown ? "tab " + QString::number(screen.mainTabWidget->currentIndex()) : "tabs hidden";
+        screen.mainTabWidget->setCurrentIndex(0);
+        const int row = screen.sessionTableView->selectionModel()->selectedRows().value(0).row();
+        QStringList state{woxScreenState(&screen, "startPushButton signalsPushButton closePushButton").remove("PushButton"),
+                          "row " + QString::number(row), tab};
+        // A timer seen running is held off for an hour, so no step depends on the real clock; its period shows on.
+        QStringList timers;
+        for (const char *name : {"startEnableTimer", "autoSaveTimer"}) {
+            QTimer *timer = rig.timer(name);
+            if (timer->isActive() && timer->interval() != 3600000)
+                rig.periods[name] = timer->interval(), timer->start(3600000);
+            if (timer->isActive())
+                timers << name + QString(" %1").arg(rig.periods[name]);
+        }
+        if (activitySet())
+            state << "busy";
+        if (!rig.options.pauseDurationComboBox->isEnabled())
+            state << "pause locked";
+        state += timers;
+        if (!rig.runner.calls.isEmpty())
+            state << QString("saved %1").arg(rig.runner.calls.size());
+        for (QString text : messages)
+            state << (exact ? text : text.replace(QRegularExpression("\\d\\d:\\d\\d:\\d\\d"), "hh:mm:ss"));
+        if (word[0] == "translate")
+            state << QString("%1 set").arg(screen.currentSetComboBox->count());
+        if (auto *window = screen.findChild<woxSignalWidget *>())
+            state << woxScreenState(window, "badPushButton");
+        if (word[0] == "display")
+            state << shown + " " + screen.msrCenterDepthHeaderLabel->text();
+        return (state + script.seen + rig.core.takeLines()).join(" | ");
     }
 };
 

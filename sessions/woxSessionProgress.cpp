@@ -46,8 +46,3 @@ QString woxSessionProgress::timeLeftText(qint64 elapsedMs, int runs)
     return head + QLatin1Char(' ')
            + QTime::fromMSecsSinceStartOfDay(int(left)).toString(QStringLiteral("hh:mm:ss"));
 }
-
-int woxSessionProgress::narrowColumnWidth(int tableWidth)
-{
-    return tableWidth > 0 ? tableWidth / 10 : 0;
-}

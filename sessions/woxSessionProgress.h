@@ -21,10 +21,6 @@ public:
     static qint64 timeLeftMs(qint64 elapsedMs, int runs);
     // "Left: hh:mm:ss" or "Left: too long", translated.
     static QString timeLeftText(qint64 elapsedMs, int runs);
-
-    // Width of each of the table's six narrow columns: a tenth of the
-    // table's width, truncated.
-    static int narrowColumnWidth(int tableWidth);
 };
 
 #endif

@@ -33,8 +33,7 @@ QString look(const woxCableConfigDialog &d, woxCoreDouble &core, const QList<int
         out += QString("ACaWR")[i] + QString(locks[i].startsWith('!') ? "!" : "") + (locks[i].contains('*') ? "*" : "");
     out += " " + d.currentCableLabel->text() + " sel";
     for (int c = 0; c < 32; ++c)
-        if (d.findChild<QWidget *>(name(c, "ToolButton"))->palette().color(QPalette::Active, QPalette::Button)
-            == QColor(0, 255, 127))
+        if (d.findChild<QWidget *>(name(c, "ToolButton"))->palette().color(QPalette::Active, QPalette::Button) == QColor(0, 255, 127))
             out += " " + QString::number(d.currentCableLabel->text().left(1).toInt() * 32 - 32 + c);
     out += " |";
     for (int c : cells)
@@ -71,10 +70,8 @@ void run(woxCableConfigDialog &d, woxCoreDouble &core, const QList<int> &cells, 
                 woxCoreDouble::deliver(report);
             for (; w[0] == "a" && d.checkCablePushButton->isChecked() && report.electrode < 64; ++report.electrode, core.take())
                 woxCoreDouble::deliver(report);
-            if (w[0] == "t")
-                d.failGroundingComboBox->setCurrentIndex(w[1].toInt());
-            if (w[0] == "Esc")
-                QTest::keyClick(&d, Qt::Key_Escape);
+            if (w[0] == "t" || w[0] == "Esc")
+                w[0] == "t" ? d.failGroundingComboBox->setCurrentIndex(w[1].toInt()) : QTest::keyClick(&d, Qt::Key_Escape);
             for (int c = 0; w[0] == "off" && c < 66; ++c)
                 (c % 33 < 32 ? d.findChild<QAbstractButton *>(name(c % 33, "PushButton"))
                              : c < 33 ? d.nextToolButton : d.previousToolButton)->click();
@@ -96,13 +93,13 @@ class tst_cableConfigDialog : public QObject
 private slots:
     void cleanup() { woxWarningDialog::closeInstance(); }
 
-    // Two cables and both remote electrodes: the texts, first threshold and button pictures; an automatic run from
+    // Two cables (0 stands for 2) and both remote electrodes: the texts, first threshold and button pictures; an automatic run from
     // 28 over the page turn (NaN and 0 read as not measured, 0.25 fails at 0.25, a wire switched off shows crossed
     // out), recoloured by the threshold; Disable failed; the remote check, transmitter first; Cancel and Accept
     // keep it all; Reset, after No then Yes, clears it.
     void automaticRun()
     {
-        woxCableConfigDialog d(nullptr, 2, true, true);
+        woxCableConfigDialog d(nullptr, 0, true, true);
         QString texts = woxScreenState(&d, "acceptPushButton resetPushButton cancelPushButton previousToolButton "
                                            "nextToolButton checkCablePushButton disableFailedPushButton "
                                            "checkRemotePushButton automaticAdvanceCheckBox stopIfFailedCheckBox "
@@ -122,7 +119,7 @@ private slots:
         const auto press = [](const char *button) {
             return [button](QDialog *dialog) { dialog->findChild<QAbstractButton *>(button)->click(); };
         };
-        script.answer(1).then(press("cancelPushButton")).then(press("acceptPushButton")).answer(0).answer(1);
+        script.answer(0).answer(1).then(press("cancelPushButton")).then(press("acceptPushButton")).answer(0).answer(1);
         const QList<int> cells = {0, 28, 30, -1, -2};
         run(d, core, cells, {
             "w00Push; w28Tool; checkCable", "A!C!a!*W*R! 1 / 2 sel 28 | NA_[kx] NA_[k] NA_[k] NA[k] NA[k] | Resistance 28 0 1",
@@ -132,56 +129,59 @@ private slots:
                                     "Resistance 33 0 1",
             "a 33 0.24543", "ACa*WR 2 / 2 sel 63 | 0.57[r] 0.25[b] 0.25[b] NA[k] NA[k] | ",
             "t 2", "ACa*WR 2 / 2 sel 63 | 0.57[b] 0.25[b] 0.25[b] NA[k] NA[k] | ",
-            "t 0; disableFailed", "ACa*WR 2 / 2 sel 63 | 0.57[rx] 0.25[b] 0.25[b] NA[k] NA[k] | ",
+            "t 0; disableFailed", "ACa*WR 2 / 2 sel 63 | 0.57[r] 0.25[b] 0.25[b] NA[k] NA[k] | ",
+            "disableFailed", "ACa*WR 2 / 2 sel 63 | 0.57[rx] 0.25[b] 0.25[b] NA[k] NA[k] | ",
             "previous; next; checkRemote", "A!Ca*W!R! 2 / 2 sel 32 | 0.57[rx] 0.25[b] 0.25[b] NA[k] NA[k] | Resistance -1 0 1",
             "r 65535 0.56543", "A!Ca*W!R! 2 / 2 sel 32 | 0.57[rx] 0.25[b] 0.25[b] 0.57[r] NA[k] | Resistance -2 0 1",
             "r 65534 0.24543", "ACa*WR 2 / 2 sel 32 | 0.57[rx] 0.25[b] 0.25[b] 0.57[r] 0.25[b] | ",
         });
-        const QString measured = "64 wires 34 measured off 0 30 32 tx 0.56543 1 rx 0.24543 1";
-        QCOMPARE(stored(d), measured);
         QCOMPARE(d.exec(), 0);
         QCOMPARE(d.exec(), 1);
-        QCOMPARE(stored(d), measured);
+        QCOMPARE(stored(d), "64 wires 34 measured off 0 30 32 tx 0.56543 1 rx 0.24543 1");
         run(d, core, cells, {"reset", "closed ACa*WR 2 / 2 sel 32 | 0.57[rx] 0.25[b] 0.25[b] 0.57[r] 0.25[b] | ",
                              "reset", "closed ACa*WR 1 / 2 sel 0 | NA_[k] NA_[k] NA_[k] NA[k] NA[k] | "});
         QCOMPARE(stored(d), "64 wires 0 measured off tx -1 1 rx -1 1");
         const QString sure = "woxWarningDialog: Are you sure you want to ";
-        QCOMPARE(script.seen, QStringList({sure + "disable failed electrodes?", "woxCableConfigDialog", "woxCableConfigDialog",
+        QCOMPARE(script.seen, QStringList({sure + "disable failed electrodes?", sure + "disable failed electrodes?",
+                                           "woxCableConfigDialog", "woxCableConfigDialog",
                                            sure + "reset current configuration?", sure + "reset current configuration?"}));
     }
 
-    // A damaged cable count means two. Stop if failed at "1.00": 0.99 passes, 1.00 fails and stops. One request at
-    // a time: a second click asks nothing (one electrode per click without automatic advance); a report of no
-    // request of this dialog changes nothing, nor in a one-cable dialog kept alongside. Unchecking unlocks at once
-    // and stops (Escape waits); the late value lands on the electrode measured; errors show. Switched-off
-    // electrodes need no job and forget their values; Next stops at the last cable.
+    // A damaged cable count means two. Stop if failed at "1.00": 0.99 passes, 1.00 fails. One request at a time:
+    // a second click asks nothing, a report of no request of this dialog changes nothing, nor in another kept by.
+    // Unchecking unlocks at once and stops (Escape waits); the late value lands on the electrode measured; errors
+    // end checks. Switched-off wires need no job and lose their values. Each number button selects its own wire.
     void stopsAndErrors()
     {
         woxCableConfigDialog kept(nullptr, 1, false, true);
         woxCableConfigDialog d(nullptr, 7, false, false);
         d.show();
         woxModalScript script;
-        script.answer(1).answer(1);
+        script.answer(1).answer(1).answer(1);
         run(d, core, {3, 5, 6, 10}, {
             "t 3; stopIf; w05Tool; checkCable", "A!C!a!*W*R! 1 / 2 sel 5 | NA_[k] NA_[k] NA_[k] NA_[k] | Resistance 5 0 1",
             "r 5 0.99; r 6 1", "ACa*WR! 1 / 2 sel 6 | NA_[k] 0.99[b] 1.00[r] NA_[k] | Resistance 6 0 1",
             "automatic; checkCable; checkCable; r 9 0.5",
             "A!C!a!WR! 1 / 2 sel 6 | NA_[k] 0.99[b] 1.00[r] NA_[k] | Resistance 6 0 1",
             "r 6 0.5", "ACaWR! 1 / 2 sel 7 | NA_[k] 0.99[b] 0.50[b] NA_[k] | ",
-            "automatic; w03Tool; checkCable; Esc", "A!C!a!*W*R! 1 / 2 sel 3 | NA_[k] 0.99[b] 0.50[b] NA_[k] | Resistance 3 0 1",
+            "automatic; w03Tool; checkCable; w08Tool; Esc", "A!C!a!*W*R! 1 / 2 sel 3 | NA_[k] 0.99[b] 0.50[b] NA_[k] | Resistance 3 0 1",
             "checkCable; w10Tool", "ACa*WR! 1 / 2 sel 10 | NA_[k] 0.99[b] 0.50[b] NA_[k] | Stop",
             "r 3 0.5", "ACa*WR! 1 / 2 sel 10 | 0.50[b] 0.99[b] 0.50[b] NA_[k] | ",
-            "checkCable; e 10 2", "ACa*WR! 1 / 2 sel 10 | 0.50[b] 0.99[b] 0.50[b] NA_[k] | Resistance 10 0 1",
-            "checkCable; checkCable; e 10 13", "ACa*WR! 1 / 2 sel 10 | 0.50[b] 0.99[b] 0.50[b] NA_[k] | "
-                                               "Resistance 10 0 1, Stop",
+            "checkCable; e 10 2; checkCable; checkCable; e 10 13", "ACa*WR! 1 / 2 sel 10 | 0.50[b] 0.99[b] 0.50[b] NA_[k] | "
+                                                                   "Resistance 10 0 1, Resistance 10 0 1, Stop",
             "off", "ACa*WR! 1 / 2 sel 0 | 0.50[bx] 0.99[bx] 0.50[bx] NA_[kx] | ",
             "checkCable; next", "ACa*WR! 2 / 2 sel 63 | NA_[kx] NA_[kx] NA_[kx] NA_[kx] | ",
             "previous; Esc", "closed ACa*WR! 1 / 2 sel 0 | NA_[kx] NA_[kx] NA_[kx] NA_[kx] | ",
         });
-        QCOMPARE(script.seen, QStringList({"woxWarningDialog: Can not establish connection with core",
-                                           "woxWarningDialog: Canceled by user"}));
         run(kept, core, {0, -1, -2}, {"next; checkRemote", "A!Ca*W!R! 1 / 1 sel 0 | NA_[k] NA[k] NA[k] | Resistance -2 0 1",
-                                      "r 65534 2.5", "ACa*WR 1 / 1 sel 0 | NA_[k] NA[k] 2.50[r] | "});
+                                      "e 65534 4", "ACa*WR 1 / 1 sel 0 | NA_[k] NA[k] NA[k] | ",
+                                      "checkRemote; r 65534 2.5", "ACa*WR 1 / 1 sel 0 | NA_[k] NA[k] 2.50[r] | Resistance -2 0 1"});
+        QStringList rows;
+        for (int c = 0; c < 32; ++c)
+            rows << name(c, "Tool") << QString("closed ACa*WR! 1 / 2 sel %1 | | ").arg(c);
+        run(d, core, {}, rows);
+        QCOMPARE(script.seen, QStringList({"woxWarningDialog: Can not establish connection with core",
+                                           "woxWarningDialog: Canceled by user", "woxWarningDialog: Can not receive data"}));
         QCOMPARE(stored(kept), "32 wires 0 measured off tx 0 0 rx 2.5 1");
     }
 };

@@ -33,7 +33,7 @@ QString look(const woxCableConfigDialog &d, woxCoreDouble &core, const QList<int
         out += QString("ACaWR")[i] + QString(locks[i].startsWith('!') ? "!" : "") + (locks[i].contains('*') ? "*" : "");
     out += " " + d.currentCableLabel->text() + " sel";
     for (int c = 0; c < 32; ++c)
-        if (d.findChild<QWidget *>(name(c, "ToolButton"))->palette().color(QPalette::Active, QPalette::Button) == QColor(0, 255, 127))
+        if (d.findChild<QWidget *>(name(c, "ToolButton"))->palette().color(QPalette::Active, QPalette::Button).name() == "#00ff7f")
             out += " " + QString::number(d.currentCableLabel->text().left(1).toInt() * 32 - 32 + c);
     out += " |";
     for (int c : cells)
@@ -93,10 +93,10 @@ class tst_cableConfigDialog : public QObject
 private slots:
     void cleanup() { woxWarningDialog::closeInstance(); }
 
-    // Two cables (0 stands for 2) and both remote electrodes: the texts, first threshold and button pictures; an automatic run from
-    // 28 over the page turn (NaN and 0 read as not measured, 0.25 fails at 0.25, a wire switched off shows crossed
-    // out), recoloured by the threshold; Disable failed; the remote check, transmitter first; Cancel and Accept
-    // keep it all; Reset, after No then Yes, clears it.
+    // Two cables (0 stands for 2), both remote electrodes: texts, first threshold and button pictures; a run from 28
+    // over the page turn (NaN and 0 read as not measured, 0.25 fails at 0.25, a wire switched off shows crossed out)
+    // recoloured by the threshold; Disable failed; the remote check, transmitter first; Cancel and Accept keep it
+    // all; Reset, after No then Yes, clears it.
     void automaticRun()
     {
         woxCableConfigDialog d(nullptr, 0, true, true);
@@ -163,8 +163,8 @@ private slots:
             "r 5 0.99; r 6 1", "ACa*WR! 1 / 2 sel 6 | NA_[k] 0.99[b] 1.00[r] NA_[k] | Resistance 6 0 1",
             "automatic; checkCable; checkCable; r 9 0.5",
             "A!C!a!WR! 1 / 2 sel 6 | NA_[k] 0.99[b] 1.00[r] NA_[k] | Resistance 6 0 1",
-            "r 6 0.5", "ACaWR! 1 / 2 sel 7 | NA_[k] 0.99[b] 0.50[b] NA_[k] | ",
-            "automatic; w03Tool; checkCable; w08Tool; Esc", "A!C!a!*W*R! 1 / 2 sel 3 | NA_[k] 0.99[b] 0.50[b] NA_[k] | Resistance 3 0 1",
+            "r 6 0.5; automatic", "ACa*WR! 1 / 2 sel 7 | NA_[k] 0.99[b] 0.50[b] NA_[k] | ",
+            "w03Tool; checkCable; w08Tool; Esc", "A!C!a!*W*R! 1 / 2 sel 3 | NA_[k] 0.99[b] 0.50[b] NA_[k] | Resistance 3 0 1",
             "checkCable; w10Tool", "ACa*WR! 1 / 2 sel 10 | NA_[k] 0.99[b] 0.50[b] NA_[k] | Stop",
             "r 3 0.5", "ACa*WR! 1 / 2 sel 10 | 0.50[b] 0.99[b] 0.50[b] NA_[k] | ",
             "checkCable; e 10 2; checkCable; checkCable; e 10 13", "ACa*WR! 1 / 2 sel 10 | 0.50[b] 0.99[b] 0.50[b] NA_[k] | "
@@ -173,9 +173,9 @@ private slots:
             "checkCable; next", "ACa*WR! 2 / 2 sel 63 | NA_[kx] NA_[kx] NA_[kx] NA_[kx] | ",
             "previous; Esc", "closed ACa*WR! 1 / 2 sel 0 | NA_[kx] NA_[kx] NA_[kx] NA_[kx] | ",
         });
-        run(kept, core, {0, -1, -2}, {"next; checkRemote", "A!Ca*W!R! 1 / 1 sel 0 | NA_[k] NA[k] NA[k] | Resistance -2 0 1",
-                                      "e 65534 4", "ACa*WR 1 / 1 sel 0 | NA_[k] NA[k] NA[k] | ",
-                                      "checkRemote; r 65534 2.5", "ACa*WR 1 / 1 sel 0 | NA_[k] NA[k] 2.50[r] | Resistance -2 0 1"});
+        run(kept, core, {-1, -2}, {"next; checkRemote", "A!Ca*W!R! 1 / 1 sel 0 | NA[k] NA[k] | Resistance -2 0 1",
+                                   "e 65534 4", "ACa*WR 1 / 1 sel 0 | NA[k] NA[k] | ",
+                                   "checkRemote; r 65534 2.5", "ACa*WR 1 / 1 sel 0 | NA[k] 2.50[r] | Resistance -2 0 1"});
         QStringList rows;
         for (int c = 0; c < 32; ++c)
             rows << name(c, "Tool") << QString("closed ACa*WR! 1 / 2 sel %1 | | ").arg(c);

@@ -1,228 +1,188 @@
 #include "woxCableConfigDialog.h"
 #include "woxCoreDouble.h"
 #include "woxModalScript.h"
-#include "woxStreamed.h"
+#include "woxScreenState.h"
 #include "woxWarningDialog.h"
 
 #include <QtTest>
 
-#include <cmath>
-
 namespace {
 
-const QString notMeasured = QStringLiteral("N / A\n ");
-const QString passedText = QStringLiteral("0.25\nk\u03A9");
-const float passing = 0.24543f;   // shown as 0.25, still below the 0.25 threshold
-const float failing = 0.56543f;
+QString name(int cell, const char *role) { return QString("w%1%2").arg(cell, 2, 10, QChar('0')).arg(role); }
 
-template <class Widget = QLabel>
-Widget *cell(const woxCableConfigDialog &dialog, int cell, const char *role = "Label")
+// A value label as read: "N / A" as NA, '_' for its blank second line, the unit line "kΩ" left out; then [text
+// colour: k black, r red, b blue; x when the wire button beside it shows the crossed-out wire].
+QString cell(const QLabel *label, const QAbstractButton *wire)
 {
-    return dialog.findChild<Widget *>(QString("w%1%2").arg(cell, 2, 10, QChar('0')).arg(role));
+    const QColor c = label->palette().color(QPalette::Active, QPalette::WindowText);
+    const int height = wire ? wire->icon().availableSizes().value(0).height() : 18;
+    return label->text().replace("N / A", "NA").replace("\n ", "_").remove("\nk\u03A9") + "["
+           + (c == Qt::black ? "k" : c == Qt::red ? "r" : c == Qt::blue ? "b" : c.name())
+           + (height == 55 ? "x" : height == 18 ? "" : "?") + "]";
 }
 
-// What the operator reads: the page from its label ("2 / 2" is 1), and the
-// electrode whose number wears the selection colour.
-int page(const woxCableConfigDialog &dialog)
+// One step of a flow: "closed" once shown and closed; the lockable controls as letters (Actions, Current cable, automatic
+// advance, check Wire, check Remote), '!' when locked, '*' when checked; the page label; the electrodes whose
+// number wears the selection colour; the watched cells (-1, -2: remote transmitter, receiver); the core requests.
+QString look(const woxCableConfigDialog &d, woxCoreDouble &core, const QList<int> &cells)
 {
-    return dialog.currentCableLabel->text().left(1).toInt() - 1;
+    QString out = d.testAttribute(Qt::WA_WState_ExplicitShowHide) && !d.isVisible() ? "closed " : "";
+    const QStringList locks = woxScreenState(&d, "actionsGroupBox currentCableGroupBox automaticAdvanceCheckBox "
+                                                 "checkCablePushButton checkRemotePushButton").split(" | ");
+    for (int i = 0; i < locks.size(); ++i)
+        out += QString("ACaWR")[i] + QString(locks[i].startsWith('!') ? "!" : "") + (locks[i].contains('*') ? "*" : "");
+    out += " " + d.currentCableLabel->text() + " sel";
+    for (int c = 0; c < 32; ++c)
+        if (d.findChild<QWidget *>(name(c, "ToolButton"))->palette().color(QPalette::Active, QPalette::Button).name() == "#00ff7f")
+            out += " " + QString::number(d.currentCableLabel->text().left(1).toInt() * 32 - 32 + c);
+    out += " |";
+    for (int c : cells)
+        out += " " + (c < 0 ? cell(c == -1 ? d.remoteTxLabel : d.remoteRxLabel, nullptr)
+                            : cell(d.findChild<QLabel *>(name(c, "Label")), d.findChild<QPushButton *>(name(c, "PushButton"))));
+    return out + " | " + core.takeLines().join(", ");
 }
 
-int selected(const woxCableConfigDialog &dialog)
+// The record the callers take: wires, how many measured, which switched off, each remote value and presence.
+QString stored(const woxCableConfigDialog &d)
 {
-    for (int c = 0; c < 32; ++c) {
-        const QPalette palette = cell<QWidget>(dialog, c, "ToolButton")->palette();
-        if (palette.color(QPalette::Active, QPalette::Button) == QColor(0, 255, 127))
-            return page(dialog) * 32 + c;
+    const woxCableConfiguration c = d.configuration();
+    QString off;
+    int measured = 0;
+    for (int e = 0; e < c.wires.size(); ++e)
+        measured += c.wires[e].resistance != -1.0f, off += c.wires[e].enabled ? "" : " " + QString::number(e);
+    return QString("%1 wires %2 measured off%3 tx %4 %5 rx %6 %7").arg(c.wires.size()).arg(measured).arg(off)
+        .arg(c.remoteTxResistance).arg(c.remoteTxPresent).arg(c.remoteRxResistance).arg(c.remoteRxPresent);
+}
+
+// Runs rows of (actions separated by "; ", what the dialog then shows). Actions: a button named by the start of its
+// name is clicked; "r E V" reports V kilo-ohms for electrode E, "e E C" error C, "a E V" V for E and on while the
+// run goes on; "t I" picks threshold I; "Esc"; "off" switches off all wires of both cables.
+void run(woxCableConfigDialog &d, woxCoreDouble &core, const QList<int> &cells, const QStringList &rows)
+{
+    for (int i = 0; i < rows.size(); i += 2) {
+        for (const QString &action : rows[i].split("; ")) {
+            const QStringList w = action.split(' ');
+            woxCoreReportResistance report;
+            report.electrode = woxElectrode(w.value(1).toInt());
+            report.resistance = w.value(2).toFloat();
+            report.error.code = quint8(w[0] == "e" ? report.resistance : 0);
+            if (w[0] == "r" || w[0] == "e")
+                woxCoreDouble::deliver(report);
+            for (; w[0] == "a" && d.checkCablePushButton->isChecked() && report.electrode < 64; ++report.electrode, core.take())
+                woxCoreDouble::deliver(report);
+            if (w[0] == "t" || w[0] == "Esc")
+                w[0] == "t" ? d.failGroundingComboBox->setCurrentIndex(w[1].toInt()) : QTest::keyClick(&d, Qt::Key_Escape);
+            for (int c = 0; w[0] == "off" && c < 66; ++c)
+                (c % 33 < 32 ? d.findChild<QAbstractButton *>(name(c % 33, "PushButton"))
+                             : c < 33 ? d.nextToolButton : d.previousToolButton)->click();
+            if (w[0].size() > 3)
+                d.findChildren<QAbstractButton *>(QRegularExpression("^" + w[0]))[0]->click();
+        }
+        QCOMPARE(look(d, core, cells) + " after " + rows[i], rows[i + 1] + " after " + rows[i]);
     }
-    return -1;
-}
-
-void select(woxCableConfigDialog &dialog, int electrode)
-{
-    for (int p = page(dialog); p != electrode / 32; p = page(dialog))
-        (p < electrode / 32 ? dialog.nextToolButton : dialog.previousToolButton)->click();
-    cell<QToolButton>(dialog, electrode % 32, "ToolButton")->click();
-}
-
-float measured(const woxCableConfigDialog &dialog, int electrode)
-{
-    return dialog.configuration().wires.at(electrode).resistance;
-}
-
-void deliver(int electrode, float kiloOhms, quint8 error = 0)
-{
-    woxCoreReportResistance report;
-    report.electrode = woxElectrode(electrode);
-    report.resistance = kiloOhms;
-    report.error.code = error;
-    woxCoreDouble::deliver(report);
 }
 
 } // namespace
 
-// The cable dialog against the core double, which answers each grounding
-// request with a scripted report.
+// The cable dialog against the core double, which records every request.
 class tst_cableConfigDialog : public QObject
 {
     Q_OBJECT
-
-private:
-    QScopedPointer<woxCoreDouble> core;
-    QList<int> answered;
-
-    // Answers the grounding requests in turn with value(electrode) while the
-    // dialog asks for electrodes up to `last`; remote ones are 65535, 65534.
-    void answer(const std::function<float(int)> &value, int last = 65535)
-    {
-        while (!core->requests.isEmpty() && core->requests[0].kind == woxCoreDouble::Resistance
-               && woxElectrode(core->requests[0].resistance.electrode) <= last) {
-            answered << woxElectrode(core->requests.takeFirst().resistance.electrode);
-            deliver(answered.last(), value(answered.last()));
-        }
-    }
+    woxCoreDouble core;
 
 private slots:
-    void init()
-    {
-        core.reset(new woxCoreDouble);
-        answered.clear();
-    }
+    void cleanup() { woxWarningDialog::closeInstance(); }
 
-    void cleanup()
-    {
-        core.reset();
-        woxCore::destroy();
-        woxWarningDialog::closeInstance();
-    }
-
-    // A damaged count means two cables; Next stops at the last page.
-    void cableCounts()
-    {
-        for (int cables : {0, 1, 7}) {
-            woxCableConfigDialog dialog(nullptr, woxCable(cables), false, cables == 1);
-            const int pages = cables == 1 ? 1 : 2;
-            QCOMPARE(dialog.currentCableLabel->text(), QString("1 / %1").arg(pages));
-            QCOMPARE(woxStreamed(dialog.configuration()).size(), 22 + 9 * 32 * pages);
-            QCOMPARE(dialog.checkRemotePushButton->isEnabled(), cables == 1);
-            dialog.nextToolButton->click();
-            dialog.nextToolButton->click();
-            QCOMPARE(selected(dialog), (pages - 1) * 32);
-        }
-    }
-
-    // A run from 28 over the page turn (0 and NaN read as not measured, 0.25
-    // fails at 0.25); Disable failed keeps switched-off 0 off; the remote
-    // electrodes, transmitter first; Reset clears them all.
+    // Two cables (0 stands for 2), both remote electrodes: texts, first threshold and button pictures; a run from 28
+    // over the page turn (NaN and 0 read as not measured, 0.25 fails at 0.25, a wire switched off shows crossed out)
+    // recoloured by the threshold; Disable failed; the remote check, transmitter first; Cancel and Accept keep it
+    // all; Reset, after No then Yes, clears it.
     void automaticRun()
     {
-        woxCableConfigDialog dialog(nullptr, 2, true, true);
-        dialog.w00PushButton->click();
-        select(dialog, 28);
-        const auto value = [](int e) {
-            return e == 29 ? NAN : e == 31 ? 0.0f : e == 30 ? 0.25f : e == 42 ? failing : passing;
+        woxCableConfigDialog d(nullptr, 0, true, true);
+        QString texts = woxScreenState(&d, "acceptPushButton resetPushButton cancelPushButton previousToolButton "
+                                           "nextToolButton checkCablePushButton disableFailedPushButton "
+                                           "checkRemotePushButton automaticAdvanceCheckBox stopIfFailedCheckBox "
+                                           "_failGroundingLabel _remoteTxLabel _remoteRxLabel failGroundingComboBox");
+        for (const QGroupBox *box : d.findChildren<QGroupBox *>())
+            texts += ", " + box->title();
+        QCOMPARE(texts.remove(QRegularExpression("\\w+:|\\{[^}]*\\}")),
+                 QString("Accept | Reset | Cancel | Previous | Next | Check cable | Disable failed | Check remote | "
+                         "Automatic advance* | Stop if failed | Fail grounding [k\u03A9]: | Tx\u221E: | Rx\u221E: | 0.25, "
+                         "Actions, Current cable, Cable configuration, Grounding check, Remote"));
+        const auto image = [](const QIcon &icon) { return icon.pixmap(64).toImage(); };
+        for (const QString pair : {"accept accept", "reset refresh", "cancel close", "checkCable play",
+                                   "disableFailed disable", "checkRemote infinity"})
+            QVERIFY2(image(d.findChild<QAbstractButton *>(pair.section(' ', 0, 0) + "PushButton")->icon())
+                         == image(QIcon(":/icons/icons/" + pair.section(' ', 1) + ".png")), qPrintable(pair));
+        woxModalScript script;
+        const auto press = [](const char *button) {
+            return [button](QDialog *dialog) { dialog->findChild<QAbstractButton *>(button)->click(); };
         };
-        dialog.checkCablePushButton->click();
-        QVERIFY(dialog.checkCablePushButton->isChecked() && !dialog.actionsGroupBox->isEnabled());
-        answer(value, 30);
-        QCOMPARE(cell(dialog, 29)->text() + cell(dialog, 28)->text(), notMeasured + passedText);
-        QCOMPARE(page(dialog), 0);
-        answer(value, 45);
-        QCOMPARE(cell(dialog, 10)->text() + cell(dialog, 20)->text(), "0.57\nk\u03A9N / A\n ");
-        answer(value);
-        QCOMPARE(answered.size(), 36);
-        QVERIFY(!dialog.checkCablePushButton->isChecked() && dialog.actionsGroupBox->isEnabled());
-        QCOMPARE(selected(dialog), 63);
-        for (int e = 0; e < 64; ++e)
-            QCOMPARE(measured(dialog, e), e < 28 || e == 29 || e == 31 ? -1.0f : value(e));
-        woxModalScript script;
-        script.answer(1).answer(1);
-        dialog.disableFailedPushButton->click();
-        for (int e = 0; e < 64; ++e)
-            QCOMPARE(dialog.configuration().wires.at(e).enabled, e != 0 && e != 30 && e != 42);
-        QCOMPARE(dialog.w10PushButton->icon().availableSizes().value(0).height(), 55);
-        select(dialog, 2);
-        dialog.checkRemotePushButton->click();
-        QVERIFY(!dialog.checkCablePushButton->isEnabled());
-        answer([](int e) { return e == 65535 ? failing : passing; });
-        QCOMPARE(answered.mid(36), QList<int>({65535, 65534}));
-        QVERIFY(dialog.checkCablePushButton->isEnabled() && selected(dialog) == 2);
-        QCOMPARE(dialog.configuration().remoteTxResistance, failing);
-        QCOMPARE(dialog.remoteRxLabel->text(), passedText);
-        dialog.resetPushButton->click();
+        script.answer(0).answer(1).then(press("cancelPushButton")).then(press("acceptPushButton")).answer(0).answer(1);
+        const QList<int> cells = {0, 28, 30, -1, -2};
+        run(d, core, cells, {
+            "w00Push; w28Tool; checkCable", "A!C!a!*W*R! 1 / 2 sel 28 | NA_[kx] NA_[k] NA_[k] NA[k] NA[k] | Resistance 28 0 1",
+            "r 28 0.24543; r 29 nan; r 30 0.25", "A!C!a!*W*R! 1 / 2 sel 31 | NA_[kx] 0.25[b] 0.25[r] NA[k] NA[k] | "
+                                                  "Resistance 29 0 1, Resistance 30 0 1, Resistance 31 0 1",
+            "r 31 0; r 32 0.56543", "A!C!a!*W*R! 2 / 2 sel 33 | 0.57[r] NA_[k] NA_[k] NA[k] NA[k] | Resistance 32 0 1, "
+                                    "Resistance 33 0 1",
+            "a 33 0.24543", "ACa*WR 2 / 2 sel 63 | 0.57[r] 0.25[b] 0.25[b] NA[k] NA[k] | ",
+            "t 2", "ACa*WR 2 / 2 sel 63 | 0.57[b] 0.25[b] 0.25[b] NA[k] NA[k] | ",
+            "t 0; disableFailed", "ACa*WR 2 / 2 sel 63 | 0.57[r] 0.25[b] 0.25[b] NA[k] NA[k] | ",
+            "disableFailed", "ACa*WR 2 / 2 sel 63 | 0.57[rx] 0.25[b] 0.25[b] NA[k] NA[k] | ",
+            "previous; next; checkRemote", "A!Ca*W!R! 2 / 2 sel 32 | 0.57[rx] 0.25[b] 0.25[b] NA[k] NA[k] | Resistance -1 0 1",
+            "r 65535 0.56543", "A!Ca*W!R! 2 / 2 sel 32 | 0.57[rx] 0.25[b] 0.25[b] 0.57[r] NA[k] | Resistance -2 0 1",
+            "r 65534 0.24543", "ACa*WR 2 / 2 sel 32 | 0.57[rx] 0.25[b] 0.25[b] 0.57[r] 0.25[b] | ",
+        });
+        QCOMPARE(d.exec(), 0);
+        QCOMPARE(d.exec(), 1);
+        QCOMPARE(stored(d), "64 wires 34 measured off 0 30 32 tx 0.56543 1 rx 0.24543 1");
+        run(d, core, cells, {"reset", "closed ACa*WR 2 / 2 sel 32 | 0.57[rx] 0.25[b] 0.25[b] 0.57[r] 0.25[b] | ",
+                             "reset", "closed ACa*WR 1 / 2 sel 0 | NA_[k] NA_[k] NA_[k] NA[k] NA[k] | "});
+        QCOMPARE(stored(d), "64 wires 0 measured off tx -1 1 rx -1 1");
         const QString sure = "woxWarningDialog: Are you sure you want to ";
-        QCOMPARE(script.seen, QStringList({sure + "disable failed electrodes?",
-                                           sure + "reset current configuration?"}));
-        QCOMPARE(cell(dialog, 30)->text() + dialog.remoteRxLabel->text(), notMeasured + "N / A");
-        QCOMPARE(dialog.configuration().remoteTxResistance, -1.0f);
-        for (const woxWireState &wire : dialog.configuration().wires)
-            QVERIFY(wire.enabled && wire.resistance == -1.0f);
+        QCOMPARE(script.seen, QStringList({sure + "disable failed electrodes?", sure + "disable failed electrodes?",
+                                           "woxCableConfigDialog", "woxCableConfigDialog",
+                                           sure + "reset current configuration?", sure + "reset current configuration?"}));
     }
 
-    // Stop if failed at "1.00": 0.99 passes, 1.00 fails and stops. A run of
-    // switched-off electrodes needs no job and ends on the last one.
-    void runEnds()
+    // A damaged cable count means two. Stop if failed at "1.00": 0.99 passes, 1.00 fails. One request at a time:
+    // a second click asks nothing, a report of no request of this dialog changes nothing, nor in another kept by.
+    // Unchecking unlocks at once and stops (Escape waits); the late value lands on the electrode measured; errors
+    // end checks. Switched-off wires need no job and lose their values. Each number button selects its own wire.
+    void stopsAndErrors()
     {
-        woxCableConfigDialog dialog(nullptr, 2, false, false);
-        dialog.failGroundingComboBox->setCurrentIndex(3);
-        dialog.stopIfFailedCheckBox->setChecked(true);
-        select(dialog, 5);
-        dialog.checkCablePushButton->click();
-        answer([](int e) { return e == 5 ? 0.99f : 1.0f; });
-        QCOMPARE(answered, QList<int>({5, 6}));
-        QVERIFY(!dialog.checkCablePushButton->isChecked() && selected(dialog) == 6);
-        for (int e = 0; e < 64; ++e) {
-            select(dialog, e);
-            cell<QPushButton>(dialog, e % 32, "PushButton")->click();
-        }
-        select(dialog, 0);
-        dialog.checkCablePushButton->click();
-        QVERIFY(core->requests.isEmpty() && dialog.actionsGroupBox->isEnabled());
-        QCOMPARE(selected(dialog), 63);
-    }
-
-    // One request per dialog: a second click asks nothing (one electrode per
-    // click without automatic advance); a report answering no request of the
-    // dialog changes nothing. Unchecking unlocks and stops the job (Escape
-    // waits); its late value lands on the electrode measured; an error shows.
-    void requestsAndReports()
-    {
-        woxCableConfigDialog kept(nullptr, 2, true, true);
-        woxCableConfigDialog dialog(nullptr, 2, false, false);
-        dialog.show();
-        dialog.automaticAdvanceCheckBox->click();
-        dialog.checkCablePushButton->click();
-        dialog.checkCablePushButton->click();
-        QCOMPARE(core->requests.size(), 1);
-        deliver(9, passing);
-        QVERIFY(measured(dialog, 9) == -1.0f && !dialog.actionsGroupBox->isEnabled());
-        answer([](int) { return passing; });
-        QVERIFY(measured(dialog, 0) == passing && selected(dialog) == 1);
-        QVERIFY(dialog.actionsGroupBox->isEnabled() && core->requests.isEmpty());
-        for (const woxWireState &wire : kept.configuration().wires)
-            QCOMPARE(wire.resistance, -1.0f);
-        dialog.automaticAdvanceCheckBox->click();
-        select(dialog, 3);
-        dialog.checkCablePushButton->click();
-        QTest::keyClick(&dialog, Qt::Key_Escape);
-        QVERIFY(dialog.isVisible());
-        dialog.checkCablePushButton->click();
-        QVERIFY(dialog.actionsGroupBox->isEnabled() && dialog.currentCableGroupBox->isEnabled());
-        dialog.w10ToolButton->click();
-        deliver(3, passing);
-        QCOMPARE(core->take().size(), 2);   // the request and the stop
-        QVERIFY(cell(dialog, 3)->text() == passedText && selected(dialog) == 10);
+        woxCableConfigDialog kept(nullptr, 1, false, true);
+        woxCableConfigDialog d(nullptr, 7, false, false);
+        d.show();
         woxModalScript script;
-        script.answer(1);
-        dialog.checkCablePushButton->click();
-        dialog.checkCablePushButton->click();
-        deliver(10, 0.0f, 13);
-        QCOMPARE(core->kinds(), QList<woxCoreDouble::Kind>({woxCoreDouble::Resistance,
-                                                            woxCoreDouble::Stop}));
-        QCOMPARE(script.seen, QStringList("woxWarningDialog: Canceled by user"));
-        QCOMPARE(measured(dialog, 10), -1.0f);
-        QTest::keyClick(&dialog, Qt::Key_Escape);
-        QVERIFY(!dialog.isVisible());
+        script.answer(1).answer(1).answer(1);
+        run(d, core, {3, 5, 6, 10}, {
+            "t 3; stopIf; w05Tool; checkCable", "A!C!a!*W*R! 1 / 2 sel 5 | NA_[k] NA_[k] NA_[k] NA_[k] | Resistance 5 0 1",
+            "r 5 0.99; r 6 1", "ACa*WR! 1 / 2 sel 6 | NA_[k] 0.99[b] 1.00[r] NA_[k] | Resistance 6 0 1",
+            "automatic; checkCable; checkCable; r 9 0.5",
+            "A!C!a!WR! 1 / 2 sel 6 | NA_[k] 0.99[b] 1.00[r] NA_[k] | Resistance 6 0 1",
+            "r 6 0.5; automatic", "ACa*WR! 1 / 2 sel 7 | NA_[k] 0.99[b] 0.50[b] NA_[k] | ",
+            "w03Tool; checkCable; w08Tool; Esc", "A!C!a!*W*R! 1 / 2 sel 3 | NA_[k] 0.99[b] 0.50[b] NA_[k] | Resistance 3 0 1",
+            "checkCable; w10Tool", "ACa*WR! 1 / 2 sel 10 | NA_[k] 0.99[b] 0.50[b] NA_[k] | Stop",
+            "r 3 0.5", "ACa*WR! 1 / 2 sel 10 | 0.50[b] 0.99[b] 0.50[b] NA_[k] | ",
+            "checkCable; e 10 2; checkCable; checkCable; e 10 13", "ACa*WR! 1 / 2 sel 10 | 0.50[b] 0.99[b] 0.50[b] NA_[k] | "
+                                                                   "Resistance 10 0 1, Resistance 10 0 1, Stop",
+            "off", "ACa*WR! 1 / 2 sel 0 | 0.50[bx] 0.99[bx] 0.50[bx] NA_[kx] | ",
+            "checkCable; next", "ACa*WR! 2 / 2 sel 63 | NA_[kx] NA_[kx] NA_[kx] NA_[kx] | ",
+            "previous; Esc", "closed ACa*WR! 1 / 2 sel 0 | NA_[kx] NA_[kx] NA_[kx] NA_[kx] | ",
+        });
+        run(kept, core, {-1, -2}, {"next; checkRemote", "A!Ca*W!R! 1 / 1 sel 0 | NA[k] NA[k] | Resistance -2 0 1",
+                                   "e 65534 4", "ACa*WR 1 / 1 sel 0 | NA[k] NA[k] | ",
+                                   "checkRemote; r 65534 2.5", "ACa*WR 1 / 1 sel 0 | NA[k] 2.50[r] | Resistance -2 0 1"});
+        QStringList rows;
+        for (int c = 0; c < 32; ++c)
+            rows << name(c, "Tool") << QString("closed ACa*WR! 1 / 2 sel %1 | | ").arg(c);
+        run(d, core, {}, rows);
+        QCOMPARE(script.seen, QStringList({"woxWarningDialog: Can not establish connection with core",
+                                           "woxWarningDialog: Canceled by user", "woxWarningDialog: Can not receive data"}));
+        QCOMPARE(stored(kept), "32 wires 0 measured off tx 0 0 rx 2.5 1");
     }
 };
 

@@ -1,134 +1,148 @@
 #include "woxConstants.h"
-#include "woxCore.h"
-#include "woxFakeClock.h"
-#include "woxFakeCommandRunner.h"
-#include "woxGuiStyle.h"
-#include "woxMainWidget.h"
+#include "woxCoreDouble.h"
 #include "woxOptionsWidget.h"
+#include "woxScreenState.h"
 #include "woxTranslator.h"
-#include "woxUserMessage.h"
-#include "woxWarningDialog.h"
 
 #include <QSettings>
 #include <QtTest>
 
-typedef QList<int> Ints;
-
 namespace {
 
 QSettings store() { return QSettings(settingsOrganisation, "woxOptionsWidget"); }
-QString blue(const QString &text) { return "<font color=BLUE>" + text + "</font>"; }
 
-// The record every measurement reads, field by field (the deviation in
-// hundredths), then the duration estimate at the fewest and most cycles.
-Ints record()
+// The named widgets' values without names and colours ('!' still marks a disabled one), the blue value markup
+// as {..}; for names ending in a blank, then the pulse pictures that the two halves of the diagram show.
+QString shown(const woxOptionsWidget &page, const QString &names)
 {
-    const woxMeasureOptions o = woxOptionsWidget::measurementSettings();
+    QString out = woxScreenState(&page, names).replace(QRegularExpression("(^|\\| )([!~]*)\\w+:"), "\\1\\2")
+                      .remove(QRegularExpression("\\{([^{}]|\\{[^{}]*\\})*\\}"))
+                      .replace(QRegularExpression("<font color=(BLUE|blue)>"), "{").replace("</font>", "}");
+    for (const QLabel *half : {page.posPixLabel, page.negPixLabel})
+        for (const QString picture : {"resPos", "resNeg", "resIpPos", "resIpNeg"})
+            if (names.endsWith(' ')
+                && half->pixmap(Qt::ReturnByValue).toImage() == QPixmap(":/pulses/pulses/" + picture + ".png").toImage())
+                out += " " + picture;
+    return out;
+}
+
+// Does each of the actions separated by blanks: "name=value" sets the list, slider or dial whose name starts
+// so, "name" clicks the button; then the record every measurement hands the core, and the duration estimate at
+// the fewest and most cycles.
+QString record(woxOptionsWidget *page = nullptr, const QString &actions = QString())
+{
+    for (const QString &action : actions.split(' ', Qt::SkipEmptyParts)) {
+        QWidget *w = page->findChildren<QWidget *>(QRegularExpression("^" + action.section('=', 0, 0)
+                                                                      + "\\w*(ComboBox|Slider|Dial|Button)$"))[0];
+        if (auto list = qobject_cast<QComboBox *>(w))
+            list->setCurrentText(action.section('=', 1));
+        else if (auto slider = qobject_cast<QAbstractSlider *>(w))
+            slider->setValue(action.section('=', 1).toInt());
+        else
+            static_cast<QAbstractButton *>(w)->click();
+    }
+    woxCoreDouble::Request request;
+    request.kind = woxCoreDouble::VES, request.options = woxOptionsWidget::measurementSettings();
     int minimum = -1, maximum = -1;
     woxOptionsWidget::measurementDuration(&minimum, &maximum);
-    return {o.pulseCode,  o.ipEnabled, o.pauseCode, qRound(o.deviation * 100), o.minStacking,
-            o.maxStacking, o.transmitterPercent, o.pulseDuration, o.spare1, o.spare2, o.spare3,
-            minimum, maximum};
+    return woxCoreDouble::line(request) + QString(" %1 %2").arg(minimum).arg(maximum);
 }
 
 } // namespace
 
-// The options page: stored choices, read-outs, and the settings record that
-// measurements read from the first page built.
+// The options page: read-outs, stored choices and the settings record that every measurement reads.
 class tst_optionsPage : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void cleanup()
+    void cleanup() { store().clear(), QSettings(settingsOrganisation, "woxTranslator").clear(), woxTranslator::destroy(); }
+
+    // Read-outs and pulse pictures for each choice of pulse, pause and transmitter level (out of range only by a
+    // direct call); then the captions and the read-outs' words in Russian.
+    void readOutsAndTexts()
     {
-        store().clear();
-        woxTranslator::destroy();
+        woxOptionsWidget page;
+        QCOMPARE(page.modeLabel->text() + page.transmitterLabel->text() + page.minStackingLabel->text(),
+                 "<font color=BLUE>RESISTIVITY</font><font color=blue>153</font> V<font color=BLUE>3</font>");
+        const QStringList rows = {
+            "80 20 0", "5.00 | {RESISTIVITY} | {38} V resPos resNeg", "100 20 1", "4.17 | {RESISTIVITY} | {42} V resPos resNeg",
+            "80 60 8", "3.57 | {RESISTIVITY} + {IP} | {75} V resIpPos resIpNeg",
+            "4000 4000 100", "0.06 | {RESISTIVITY} + {IP} | {500} V resIpPos resIpNeg",
+            "200 300 -5", "1.00 | {RESISTIVITY} + {IP} | {38} V resIpPos resIpNeg",
+            "1000 2000 150", "0.17 | {RESISTIVITY} + {IP} | {500} V resIpPos resIpNeg",
+            "500 400 99", "0.56 | {RESISTIVITY} + {IP} | {495} V resIpPos resIpNeg",
+        };
+        for (int i = 0; i < rows.size(); i += 2) {
+            const QStringList c = rows[i].split(' ');
+            record(&page, QString("pulse=%1 pause=%2 transmitter=%3").arg(c[0], c[1], c[2]));
+            if (c[2].toInt() != qBound(0, c[2].toInt(), 100))
+                QMetaObject::invokeMethod(&page, "onTransmitterLabelUpdate", Q_ARG(int, c[2].toInt()));
+            QCOMPARE(shown(page, "pulsePosLabel pulseNegLabel pausePosLabel pauseNegLabel frequencyLabel modeLabel "
+                                 "transmitterLabel "),
+                     QString("{%1} msec | {%1} msec | {%2} msec | {%2} msec | ").arg(c[0], c[1]) + rows[i + 1]);
+        }
+        woxTranslator::instance()->setLanguage("Ru");
+        QCOMPARE(shown(page, "_pulseDurationLabel _pauseDurationLabel _frequencyLabel _modeLabel _deviationLabel "
+                             "_minStackingLabel _maxStackingLabel pulsePosLabel modeLabel transmitterLabel") + " | "
+                     + page.pulsesGroupBox->title() + ", " + page.qualityGroupBox->title() + ", "
+                     + page.transmitterVoltageGroupBox->title(),
+                 "Длительность импульса [мс]: | Длительность паузы [мс]: | Частота [Гц]: | Режим: | Отн. стандартное "
+                 "отклонение [%]: | Минимум циклов: | Максимум циклов: | {500} мс | {УЭС} + {ВП} | {495} В | Импульсы, "
+                 "Качество, Напряжение генератора");
     }
 
-    // Defaults; indexes past their list (20 for the pulse, 9 for the
-    // deviation) load the defaults, the last pulse index loads; a stored
-    // minimum above the maximum is pulled down to it on both labels.
-    void loading()
+    // Cycle buttons step their own slider within 1..24, neither slider passes the other. The record of each choice
+    // (pause 60 is the first with IP); a stored pause code picks its entry, an unknown one (4) nothing, also while
+    // locked. Only the first page built is read; a new page reads what the last saved. Stored indexes past their
+    // list load the defaults, the last one loads; a stored minimum above the maximum is pulled down to it.
+    void cyclesAndRecord()
     {
-        const auto shown = [](const woxOptionsWidget &p) {
-            return QStringList({QString::number(p.transmitterDial->value()),
-                                p.pulseDurationComboBox->currentText(), p.pauseDurationComboBox->currentText(),
-                                p.deviationComboBox->currentText(), p.transmitterLabel->text(),
-                                p.minStackingLabel->text(), p.maxStackingLabel->text()}).join(' ');
+        auto page = std::make_unique<woxOptionsWidget>();
+        const QString cycles = "minStackingSlider maxStackingSlider minStackingLabel maxStackingLabel";
+        QStringList steps;
+        for (const char *step : {"incMin", "incMin", "incMin", "decMax", "decMin", "incMax", "max=24", "incMax", "min=7",
+                                 "max=3", "min=1", "decMin"})
+            steps << (record(page.get(), step), shown(*page, cycles).remove("| "));
+        QCOMPARE(steps.join(", "), QString("4 5 {4} {5}, 5 5 {5} {5}, 5 5 {5} {5}, 5 5 {5} {5}, 4 5 {4} {5}, "
+                                           "4 6 {4} {6}, 4 24 {4} {24}, 4 24 {4} {24}, 7 24 {7} {24}, 7 7 {7} {7}, "
+                                           "1 7 {1} {7}, 1 7 {1} {7}"));
+        const QStringList rows = {
+            "max=5 min=3 transmitter=25", "VES o(2 0 0 1 3 5 25 80) 905 1305",
+            "pulse=4000 pause=4000 deviation=10.0 max=24 min=1 transmitter=0", "VES o(198 1 198 10 1 24 0 4000) 16305 384305",
+            "pulse=80 pause=60 deviation=0.10 max=5 min=3 transmitter=100", "VES o(2 1 1 0.1 3 5 100 80) 1145 1705",
+            "pulse=1000 pause=80 deviation=0.25 max=12 min=8 transmitter=61", "VES o(48 1 2 0.25 8 12 61 1000) 17585 26225",
         };
-        const QString defaults = "25 80 20 1.00 <font color=blue>153</font> V ";
-        QCOMPARE(shown(woxOptionsWidget()), defaults + blue("3") + " " + blue("5"));
-        {   // each cycle button steps its own slider by one
-            woxOptionsWidget page;
-            page.incMinStackingToolButton->click();
-            page.decMaxStackingToolButton->click();
-            QCOMPARE(shown(page), defaults + blue("4") + " " + blue("4"));
-            page.decMinStackingToolButton->click();
-            page.incMaxStackingToolButton->click();
-            QCOMPARE(shown(page), defaults + blue("3") + " " + blue("5"));
+        for (int i = 0; i < rows.size(); i += 2)
+            QCOMPARE(record(page.get(), rows[i]), rows[i + 1]);
+        QStringList picked;
+        for (int code : {4, 1, 198, 0, -1, 1, 4}) {
+            woxMeasureOptions stored;
+            stored.pauseCode = quint16(code);
+            code < 0 ? woxOptionsWidget::setPauseDisabled(true) : void(woxOptionsWidget::selectPause(stored));
+            picked << shown(*page, "pauseDurationComboBox");
         }
-        store().setValue("pulseDurationComboBox", 20);
-        store().setValue("deviationComboBox", 9);
-        store().setValue("minStackingSlider", 10);
-        store().setValue("maxStackingSlider", 5);
-        QCOMPARE(shown(woxOptionsWidget()), defaults + blue("5") + " " + blue("5"));
+        QCOMPARE(picked.join(", "), QString("80, 60, 4000, 20, !20, !60, !60"));
+        const QString chosen = "VES o(48 1 1 0.25 8 12 61 1000) 17265 25745";
+        woxOptionsWidget second;
+        QCOMPARE(record(&second, "pulse=4000"), chosen);
+        page->saveSettings();
+        QStringList keys;
+        for (const QString &key : store().allKeys())
+            keys << key + "=" + store().value(key).toString();
+        QCOMPARE(keys.join(' '), QString("deviationComboBox=1 maxStackingSlider=12 minStackingSlider=8 "
+                                         "pauseDurationComboBox=1 pulseDurationComboBox=10 transmitterDial=61"));
+        page.reset();
+        QCOMPARE(record(), QString("VES o(2 0 0 1 3 5 25 80) 0 0"));
+        woxOptionsWidget again;
+        QCOMPARE(record() + shown(again, "pauseDurationComboBox"), chosen + "60");
+        for (const QString key : {"pulseDurationComboBox=20", "deviationComboBox=9", "minStackingSlider=10",
+                                  "maxStackingSlider=5"})
+            store().setValue(key.section('=', 0, 0), key.section('=', 1).toInt());
+        QCOMPARE(shown(woxOptionsWidget(), "pulseDurationComboBox deviationComboBox minStackingSlider minStackingLabel "
+                                           "maxStackingLabel"), "80 | 1.00 | 5 | {5} | {5}");
         store().setValue("pulseDurationComboBox", 19);
         QCOMPARE(woxOptionsWidget().pulseDurationComboBox->currentText(), QString("4000"));
-    }
-
-    // Every control reaches its own key, field and read-out (pause 60 is the
-    // first with IP); only the first page built is read, without one the
-    // record's defaults; a new page reads back what the last one saved.
-    void savingAndRecord()
-    {
-        const Ints chosen = {48, 1, 1, 25, 8, 12, 61, 1000, 20, 20, 20, 17265, 25745};
-        auto page = std::make_unique<woxOptionsWidget>();
-        QCOMPARE(record(), Ints({2, 0, 0, 100, 3, 5, 25, 80, 20, 20, 20, 905, 1305}));
-        page->pulseDurationComboBox->setCurrentText("1000");
-        page->pauseDurationComboBox->setCurrentText("60");
-        page->deviationComboBox->setCurrentText("0.25");
-        page->transmitterDial->setValue(61);
-        page->maxStackingSlider->setValue(12);
-        page->minStackingSlider->setValue(8);
-        woxOptionsWidget second;
-        second.pulseDurationComboBox->setCurrentText("4000");
-        QCOMPARE(record(), chosen);
-        QCOMPARE(page->frequencyLabel->text(), QString("0.47"));
-        QCOMPARE(page->modeLabel->text(), blue("RESISTIVITY") + " + " + blue("IP"));
-        page->saveSettings();
-        Ints stored;
-        for (const char *key : {"transmitterDial", "pulseDurationComboBox", "pauseDurationComboBox",
-                                "deviationComboBox", "minStackingSlider", "maxStackingSlider"})
-            stored << store().value(key).toInt();
-        QCOMPARE(stored, Ints({61, 10, 1, 1, 8, 12}));
-        page.reset();
-        QCOMPARE(record(), Ints({2, 0, 0, 100, 3, 5, 25, 80, 20, 20, 20, 0, 0}));
-        QVERIFY(!woxOptionsWidget::selectPause(woxMeasureOptions()));
-        woxOptionsWidget again;
-        QCOMPARE(record(), chosen);
-    }
-
-    // The OPTIONS tab's picture, written to WOX_SCREENSHOT_DIR (docs/), else here.
-    void grabs()
-    {
-        const QString folder = qEnvironmentVariable("WOX_SCREENSHOT_DIR", QDir::currentPath());
-        woxFakeCommandRunner runner;
-        woxFakeClock clock(QDateTime(QDate(2024, 3, 9), QTime(7, 5)));
-        QFont font;
-        font.setPixelSize(15);
-        QApplication::setFont(font);
-        QApplication::setStyle(new woxGuiStyle());
-        {
-            woxMainWidget window;
-            window.tabWidget->setCurrentIndex(1);
-            window.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&window));
-            QVERIFY(window.grab().save(folder + "/options.png"));
-        }
-        woxCore::destroy();
-        woxUserMessage::destroy();
-        woxWarningDialog::closeInstance();
     }
 };
 

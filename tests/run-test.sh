@@ -3,6 +3,9 @@
 # settings and data folders never leak between tests or into the real home.
 set -u
 dir=$(mktemp -d "${TMPDIR:-/tmp}/wox-test.XXXXXX") || exit 1
+# Removed however the test ends, a time-out's kill included.
+trap 'rm -rf "$dir"' EXIT
+trap 'exit 1' HUP INT TERM
 HOME="$dir/home"
 XDG_CONFIG_HOME="$dir/config"
 XDG_RUNTIME_DIR="$dir/runtime"
@@ -21,6 +24,3 @@ TSAN_OPTIONS="${TSAN_OPTIONS:-suppressions=$here/tsan.supp}"
 export HOME XDG_CONFIG_HOME XDG_RUNTIME_DIR TMPDIR QT_QPA_PLATFORM ASAN_OPTIONS LSAN_OPTIONS UBSAN_OPTIONS
 export TSAN_OPTIONS
 "$@"
-status=$?
-rm -rf "$dir"
-exit $status

@@ -11,66 +11,51 @@
 #include "woxWorkingCopy.h"
 
 #include <QtTest>
-
 #include <climits>
 #include <csignal>
 #include <functional>
 #include <sys/resource.h>
 
-typedef QVector<QPointF> Points;
-typedef QVector<quint32> Rows;
-typedef QVector<float> Values;
+typedef QVector<QPointF> Points; typedef QVector<quint32> Rows; typedef QVector<float> Values;
 
 namespace {
-
-// The fixture's one row as written (799 bytes; its layout is the session file's, checked with the generator).
-QByteArray good()
+// The fixture's row moved to channel 2 at x 7.5, k of dipole-dipole at 5 m (30 pi); good(): its hand-written bytes.
+woxSessionFile goldenSession()
 {
-    QBuffer device;
-    return device.open(QIODevice::WriteOnly) && woxSessionFixture::session(1).write(device) ? device.data() : QByteArray();
+    woxSessionFile session = woxSessionFixture::session(1);
+    session.units[0].quadripole.channel = 2, session.units[0].x = 7.5f, session.units[0].k = float(30.0 * M_PI);
+    return session;
 }
-
-QByteArray withWord(QByteArray bytes, int offset, const char *hex)
-{
-    const QByteArray word = woxHex(hex);
-    return bytes.replace(offset, word.size(), word);
-}
-
+QByteArray good() { return woxSessionFixture::bytes(QFINDTESTDATA("../model/sessioncorpus/golden.woxSession")); }
+QByteArray withWord(QByteArray bytes, int at, const char *hex) { return bytes.replace(at, woxHex(hex).size(), woxHex(hex)); }
 void put(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
 }
-
-// A save to the working copy, or under the name typed ("" cancels the keyboard) with the answers that follow;
-// on a full disk; the last dialog.
+// A save to the working copy or as typed ("" cancels the keyboard), the answers after; disk full; last dialog.
 struct Save { bool toWorkingCopy; QString typed; QList<int> answers; bool diskFull; QString lastDialog; };
-
 } // namespace
 
 Q_DECLARE_METATYPE(Save)
-
 class tst_sessionModel : public QObject
 {
     Q_OBJECT
-
 private slots:
     void initTestCase() { std::signal(SIGXFSZ, SIG_IGN); }   // past the file-size limit writes fail instead
     void init() { QDir(sessionsDir).removeRecursively(), QDir().mkpath(sessionsDir); }
-
-    // Damaged files (cut anywhere, a NaN spacing, a count out of range, past 1 GiB, unreadable) are refused, the
-    // model keeping what it held.
+    // Damaged files (cut, NaN spacing, counts out of range, past 1 GiB, unreadable) are refused; the model keeps its own.
     void damagedFiles()
     {
+        QCOMPARE(woxSessionFixture::bytes(woxSessionFixture::write(goldenSession())), good());
         QList<QByteArray> damaged{withWord(good(), 4, "7F F8 00 00 00 00 00 00")};
         for (int length = 0; length < good().size(); ++length)
             damaged << good().left(length);
-        // Array types, set depths, set list, wires, positions, rows, the row's decay.
-        for (int at : {21, 35, 47, 54, 652, 656, 736})
+        for (int at : {21, 35, 47, 54, 652, 656, 736})   // array types, set depths and list, wires, positions, rows, decay
             for (const char *count : {"7F FF FF FF", "FF FF FF FF", "80 00 00 00"})
                 damaged << withWord(good(), at, count);
         woxSessionDataModel model;
-        QVERIFY(good().size() == 799 && woxSessionFixture::load(model, woxSessionFixture::session(1)));
+        QVERIFY(woxSessionFixture::load(model, goldenSession()));
         QSignalSpy sets(&model, &woxSessionDataModel::sendSetInfoUpdate);
         for (const QByteArray &bytes : damaged) {
             put(woxWorkingCopy::path(), bytes);
@@ -90,27 +75,24 @@ private slots:
         QVERIFY(model.save(QString(), true));
         QCOMPARE(woxSessionFixture::bytes(woxWorkingCopy::path()), good());
     }
-
     void saves_data()
     {
         QTest::addColumn<Save>("save");
-        const QString overwrite = "woxWarningDialog: File exists, do you want to overwrite it?";
+        const QString warning = "woxWarningDialog: ", no = warning + "Can not ";
         QTest::newRow("new name") << Save{false, "day", {}, false, "woxKeyboardDialog"};
-        QTest::newRow("overwrite no") << Save{false, "old", {0}, false, overwrite};
+        QTest::newRow("overwrite no") << Save{false, "old", {0}, false, warning + "File exists, do you want to overwrite it?"};
         QTest::newRow("cancelled") << Save{false, "", {}, false, "woxKeyboardDialog"};
-        QTest::newRow("name with a folder") << Save{false, "../up", {1}, false, "woxWarningDialog: Can not open file for writing"};
-        QTest::newRow("named, disk full") << Save{false, "old", {1, 1}, true, "woxWarningDialog: Can not write data to file"};
+        QTest::newRow("name with a folder") << Save{false, "../up", {1}, false, no + "open file for writing"};
+        QTest::newRow("named, disk full") << Save{false, "old", {1, 1}, true, no + "write data to file"};
         QTest::newRow("working copy, disk full") << Save{true, "", {}, true, ""};
     }
-
-    // The previous file stays whole unless the new one is written entirely (the file-size limit cuts the write
-    // short, as a full disk would).
+    // The previous file stays whole unless the new one is written whole (the size limit acts as a full disk).
     void saves()
     {
         QFETCH(Save, save);
         const bool saved = save.typed == "day";
         woxSessionDataModel model;
-        QVERIFY(woxSessionFixture::load(model, woxSessionFixture::session(1)));
+        QVERIFY(woxSessionFixture::load(model, goldenSession()));
         put(woxWorkingCopy::path(), "previous");
         put(sessionsDir + "old.woxSession", "previous");
         woxFakeCommandRunner runner;
@@ -126,16 +108,13 @@ private slots:
         setrlimit(RLIMIT_FSIZE, &small);
         QCOMPARE(model.save("old", save.toWorkingCopy), saved);
         setrlimit(RLIMIT_FSIZE, &old);
-        QCOMPARE(script.pending(), 0);
-        QCOMPARE(script.seen.value(script.seen.size() - 1), save.lastDialog);
+        QCOMPARE(QString::number(script.pending()) + " " + script.seen.value(script.seen.size() - 1), "0 " + save.lastDialog);
         QCOMPARE(QString("%1 status, %2 sync").arg(status.size()).arg(runner.calls.size()),
                  QString("%1 status, %2 sync").arg(save.toWorkingCopy).arg(saved));
-        QCOMPARE(woxSessionFixture::bytes(woxWorkingCopy::path()) + woxSessionFixture::bytes(sessionsDir + "old.woxSession"),
-                 QByteArray("previousprevious"));
-        QCOMPARE(woxSessionFixture::bytes(sessionsDir + "day.woxSession"), saved ? good() : QByteArray());
-        QVERIFY(!QFile::exists(sessionsDir + "../up.woxSession"));
+        const auto bytes = [](const QString &name) { return woxSessionFixture::bytes(sessionsDir + name + ".woxSession"); };
+        QCOMPARE(woxSessionFixture::bytes(woxWorkingCopy::path()) + bytes("old") + bytes("day") + bytes("../up"),
+                 QByteArray("previousprevious") + (saved ? good() : QByteArray()));
     }
-
     // Values show unsigned in their formats, remote electrodes as such, a quality above 200 % as none; an unmeasured
     // row shows its quadripole only. Colours tell the run (column 0), current, potential, channel and results.
     void cells()
@@ -164,7 +143,6 @@ private slots:
                                   "#3fff7f3f #3fff7f3f #3f7fff7f #3f7fff7f #3f7fff7f #3f7f7fff #3f7f7fff"));
         QCOMPARE(headers, QString::fromUtf8("130|#|A|B|M|N|Rx|Tx.I [mA]|Tx.U [V]|Tx.P [W]|Rx.U [mV]|Rx.S [mV]|M [mV/V]|ρ [Ω⋅m]|Q [%]"));
     }
-
     // A run goes out up to its last chained row, and at the table's end, with the options page's settings; a row
     // outside the table sends nothing. A result's resistivity is computed; deleting a row keeps its values.
     void runs()
@@ -196,9 +174,8 @@ private slots:
         QVERIFY(!model.checkIpOptions());
         QCOMPARE(script.seen.last(), QString("woxWarningDialog: IP options of this session can not be restored"));
     }
-
-    // The series of each plot kind and mode for the set shown, the rows at the slider sorted, and the slider's value,
-    // range and texts; the positions outlive a change of kind.
+    // Each plot kind's and mode's series for the set shown, the rows at the slider sorted; the slider's value, range
+    // and texts, its positions outliving a change of kind.
     void series()
     {
         woxSessionFile session = woxSessionFixture::session(4);
@@ -208,9 +185,7 @@ private slots:
             unit.x = rows[i][0], unit.y = rows[i][1], unit.resistivity = rows[i][2], unit.sets = qint8(rows[i][4]);
             unit.result.chargeability = rows[i][3], unit.result.valid = i != 1;
         }
-        session.sets << woxSetInfo(4, 2);
-        session.summary.setDepths = {2.5f, 5.0f};
-        session.summary.profileLength = 20.0f;
+        session.sets << woxSetInfo(4, 2), session.summary.setDepths = {2.5f, 5.0f}, session.summary.profileLength = 20;
         woxSessionDataModel model;
         QVERIFY(woxSessionFixture::load(model, session));
         QStringList log;
@@ -229,10 +204,8 @@ private slots:
         connect(&model, QOverload<Points>::of(&woxSessionDataModel::sendPlotUpdate), [&](const Points &xy) { points("L", xy); });
         QLabel value, header("XXX:"), unit;
         QSlider slider;
-        model.setMsrCenterDepthValueLabel(&value);
-        model.setMsrCenterDepthHeaderLabel(&header);
-        model.setMsrCenterDepthDimensionLabel(&unit);
-        model.setMsrCenterDepthWidget(&slider);
+        model.setMsrCenterDepthValueLabel(&value), model.setMsrCenterDepthHeaderLabel(&header);
+        model.setMsrCenterDepthDimensionLabel(&unit), model.setMsrCenterDepthWidget(&slider);
         const QString centre = " Measurement center: m", depth = " Pseudo depth: m";
         const QList<QPair<std::function<void()>, QString>> steps = {
             {[&] { model.updatePlots(); }, "S (0,2.5)=10 (7.5,5)=20 rows 0 2 | 0/99 <font color=blue>0.0</font> XXX: m"},
@@ -256,16 +229,13 @@ private slots:
                          .arg(shown, header.text(), unit.text()), QString("%1: %2").arg(i).arg(steps[i].second));
         }
     }
-
     // The slider in tenths: a set without its depth in a damaged file has none, a line too long stops at the
     // slider's end, 0.7 m stays 7 across plot kinds, and a negative spacing still gives a window.
     void slider()
     {
         woxSessionFile session = woxSessionFixture::session(3);
         woxSessionFixture::measure(&session, 0, 10.0f, 2.0f);
-        session.summary.cableSpacing = -5.0f;
-        session.summary.setDepths.clear();
-        session.summary.profileLength = 1e12f;
+        session.summary.cableSpacing = -5.0f, session.summary.profileLength = 1e12f, session.summary.setDepths.clear();
         woxSessionDataModel model;
         QVERIFY(woxSessionFixture::load(model, session));
         QSlider slider;
@@ -283,7 +253,6 @@ private slots:
         slider.setValue(0);
         QCOMPARE(points, 1);
     }
-
     // Runs after each row, and the time left: whole seconds, "too long" from a day on, never negative.
     void progress()
     {

@@ -11,15 +11,11 @@
 #include <qwt_scale_engine.h>
 #include <qwt_scale_widget.h>
 #include <qwt_symbol.h>
-
-#include <QSignalSpy>
 #include <QtTest>
 
-typedef QVector<QPointF> Points;
-typedef QVector<quint32> Rows;
+typedef QVector<QPointF> Points; typedef QVector<quint32> Rows;
 
 namespace {
-
 // Each curve: symbol style, size, fill and outline; its line's colour and width when one is drawn; its points.
 QString looks(const QwtPlot &plot)
 {
@@ -37,16 +33,13 @@ QString looks(const QwtPlot &plot)
 }
 
 void shown(QwtPlot &plot) { plot.resize(1100, 520), plot.show(), QCoreApplication::processEvents(); }
-
 } // namespace
 
 class tst_sessionPlots : public QObject
 {
     Q_OBJECT
-
 private slots:
     void cleanup() { woxWarningDialog::closeInstance(); }
-
     // Thirteen stops between the ends, at equal ratios of value; a range from 0 or below starts at 0.001.
     void mapColours()
     {
@@ -61,7 +54,6 @@ private slots:
         const QVector<double> stops = woxLogColorMap(0, 1).colorStops();
         QVERIFY(stops.size() == 15 && qAbs(stops[1] - 0.00064) < 5e-6 && qAbs(stops[13] - 0.61015) < 5e-6);
     }
-
     // Cells fill 960 x 340 pixels, centred on their points; the depth axis runs down from a quarter pitch above the
     // shallowest point, the centres half a pitch beyond; the colour bar and the cells span the finite values. From
     // a damaged file: pitches -5 and 0 act as 5 and 1 m; a range without width shows a decade, no values 0.001 to 1.
@@ -73,9 +65,8 @@ private slots:
         const auto span = [&plot](int axis) {
             return QString("%1..%2").arg(plot.axisScaleDiv(axis).lowerBound()).arg(plot.axisScaleDiv(axis).upperBound());
         };
-        QwtPlotSpectroRect *rects = nullptr;
-        for (QwtPlotItem *item : plot.itemList())
-            rects = dynamic_cast<QwtPlotSpectroRect *>(item) ? dynamic_cast<QwtPlotSpectroRect *>(item) : rects;
+        auto *rects = dynamic_cast<QwtPlotSpectroRect *>(plot.itemList(QwtPlotItem::Rtti_PlotUserItem + 1).value(0));
+        QVERIFY(rects && rects->rtti() == QwtPlotItem::Rtti_PlotUserItem + 1);   // a run-time type of their own
         // Pitch: centre depth value ...: cells | centres | depths | colour bar | colour range
         for (const QString row : {"5: 10 5 7: 960x340 | 7.5..12.5 | 6.25..3.75 | 7..70 | 7..7",
                                   "5: 0 2.5 10 95 12.5 1000: 50.53x85 | -2.5..97.5 | 13.75..1.25 | 10..1000 | 10..1000",
@@ -115,9 +106,8 @@ private slots:
                      .arg(plot.axisMaxMajor(QwtPlot::yLeft)).arg(plot.axisMaxMinor(QwtPlot::yLeft))
                      .arg(plot.axisMaxMajor(QwtPlot::xTop)).arg(plot.axisMaxMinor(QwtPlot::xTop)), QString("16 12/3 20/4"));
     }
-
-    // Every plotted row is a small blue square, the rows at the slider a red line with dots; values without a
-    // logarithm are left out. The value axis is logarithmic, the horizontal one on top.
+    // Each row a small blue square, the rows at the slider a red line with dots, values without a logarithm left out;
+    // the value axis logarithmic, the horizontal one on top.
     void curves()
     {
         woxSoundingCurvePlot plot;
@@ -128,7 +118,6 @@ private slots:
         QVERIFY(dynamic_cast<QwtLogScaleEngine *>(plot.axisScaleEngine(QwtPlot::yLeft)) && plot.axisEnabled(QwtPlot::xTop)
                 && !plot.axisEnabled(QwtPlot::xBottom));
     }
-
     // A click near the second point (row 42) opens the menu and marks it: go to it, or delete it once confirmed,
     // even when the points go while it is open. Ten pixels away, or at a point without a row, nothing opens.
     void picking_data()
@@ -139,7 +128,6 @@ private slots:
             for (const char *step : {"Go to", "Delete", "away", "update", "no row"})
                 QTest::newRow(QByteArray(pseudo ? "pseudo-section: " : "sounding curves: ") + step) << pseudo << step;
     }
-
     void picking()
     {
         QFETCH(bool, pseudoSection);

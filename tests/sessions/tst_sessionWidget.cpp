@@ -21,11 +21,9 @@
 #include <QtTest>
 
 namespace {
-
-// A new session from a one-cell template over a previous session: the answers ("reject", "full", "append",
-// "unwritable"), the dialogs seen, the remote electrodes (1: Tx, 2: Rx) and rows of the session made.
+// A new session from a one-cell template over an old one: answers ("reject", "full", "append", "unwritable"),
+// dialogs seen, remote electrodes (1: Tx, 2: Rx) and rows of the session made.
 struct Road { int type, cables; QString answers; QStringList seen; int remotes, rows; };
-
 bool writeTemplate(woxArrayType type, int cables)
 {
     woxTemplateFile content;
@@ -37,14 +35,12 @@ bool writeTemplate(woxArrayType type, int cables)
     stream.setVersion(QDataStream::Qt_4_8);
     return file.open(QIODevice::WriteOnly) && (content.write(stream), stream.status() == QDataStream::Ok);
 }
-
 // The MAIN menu hosting the working copy, reopened, with an options page at its defaults.
 struct Rig
 {
     explicit Rig(const woxSessionFile &session)
     {
-        woxSessionFixture::write(session);
-        menu.openPushButton->click();
+        woxSessionFixture::write(session), menu.openPushButton->click();
         screen = menu.findChild<woxSessionWidget *>();
     }
     QTimer *timer(const char *name) const { return screen->findChild<QTimer *>(name); }
@@ -64,7 +60,6 @@ QString et2d(int first, int last)
         line += QString("q(%1 %2 %3 %4 %5) ").arg(i % 60).arg(i % 60 + 1).arg(i % 60 + 2).arg(i % 60 + 3).arg(i % 16);
     return line + "o(2 0 0 1 3 5 25 80)";
 }
-
 woxCoreReportET2D report(int results, int error = 0)
 {
     woxCoreReportET2D report;
@@ -72,16 +67,12 @@ woxCoreReportET2D report(int results, int error = 0)
     report.results = QVector<woxMeasureResult>(results, {0, 2.0f, 10.0f, 0, 0, {}, 0, false, {}}).toList();
     return report;
 }
-
 bool activitySet()   // the system menu refuses Exit exactly while the activity flag is set
 {
     woxSystemWidget system;
     woxModalScript script;
-    script.answer(0);
-    system.onExit();
-    return script.seen.value(0).contains(QLatin1String("Stop all activities"));
+    return (script.answer(0), system.onExit(), script.seen.value(0).contains(QLatin1String("Stop all activities")));
 }
-
 // A menu page: the named buttons, the margin, the open button's picture.
 QString page(QWidget *menu, const char *names)
 {
@@ -93,18 +84,12 @@ QString page(QWidget *menu, const char *names)
     return woxScreenState(menu, names).remove("PushButton")
            + QString(" | margin %1 | %2").arg(menu->layout()->contentsMargins().top()).arg(picture);
 }
-
-const QStringList captions = QString("xCenterLabel xDepthLabel xResistivitylabel xChargeabilityLabel yDepthLabel "
-                                     "yResistivitylabel yChargeabilityLabel").split(' ');
-
 } // namespace
 
 Q_DECLARE_METATYPE(Road)
-
 class tst_sessionWidget : public QObject
 {
     Q_OBJECT
-
     QStringList messages;   // the status line's texts: for a while, or held
 private slots:
     void initTestCase()
@@ -113,13 +98,8 @@ private slots:
         connect(line, &woxUserMessage::sendUserMessage, this, [this](const QString &t) { messages << "status '" + t + "'"; });
         connect(line, &woxUserMessage::sendUserMessageForever, this, [this](const QString &t) { messages << "held '" + t + "'"; });
     }
-    void init()
-    {
-        for (const QString &dir : {templatesDir, sessionsDir, systemDir})
-            QDir(dir).removeRecursively();
-    }
+    void init() { for (const QString &dir : {templatesDir, sessionsDir, systemDir}) QDir(dir).removeRecursively(); }
     void cleanup() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); woxCore::destroy(); }
-
     void newSession_data()
     {
         QTest::addColumn<Road>("road");
@@ -133,7 +113,6 @@ private slots:
         QTest::newRow("append 16 of 32") << Road{0, 1, "append", all + QStringList(none), 0, 0};
         QTest::newRow("unwritable") << Road{0, 1, "unwritable", all + QStringList(warning + "Can not write data to file"), 0, 0};
     }
-
     // The working copy is replaced only by a session that opens. The mode dialog offers 32, 16 and 8, 32 first.
     void newSession()
     {
@@ -141,26 +120,19 @@ private slots:
         QVERIFY(writeTemplate(woxArrayType(road.type), road.cables));
         const QString workingCopy = woxSessionFixture::write(woxSessionFixture::session(2));
         const QByteArray before = woxSessionFixture::bytes(workingCopy);
-        // A directory where the new session would be written: nobody, root included, replaces it.
-        QVERIFY(road.answers != "unwritable" || QDir().mkpath(workingCopy + ".new/blocker"));
+        QVERIFY(road.answers != "unwritable" || QDir().mkpath(workingCopy + ".new/blocker"));   // not even root replaces it
         woxFakeCommandRunner runner;
         woxCoreDouble core;
         woxSessionWidget screen(nullptr, false);
         woxModalScript script;
         QString segments;
-        if (road.answers == "reject")
-            script.cancel();
-        else
-            script.answer(QDialog::Accepted).then([road, &segments](QDialog *dialog) {   // the file table, then
-                QComboBox *box = qobject_cast<woxSessionModeDialog *>(dialog)->appendComboBox;
-                for (int i = 0; i < box->count(); ++i)
-                    segments += box->itemText(i) + (i + 1 < box->count() ? " " : ", " + box->currentText());
-                box->setCurrentText("16");
-                dialog->findChild<QPushButton *>(road.answers == "append" ? "appendPushButton" : "fullPushButton")
-                    ->click();
-            }).then([](QDialog *dialog) {
-                dialog->findChild<QPushButton *>(QStringLiteral("acceptPushButton"))->click();
-            }).answer(1);                                                // a refusal's message
+        road.answers == "reject" ? script.cancel() : script.answer(QDialog::Accepted).then([&](QDialog *dialog) {
+            QComboBox *box = qobject_cast<woxSessionModeDialog *>(dialog)->appendComboBox;
+            for (int i = 0; i < box->count(); ++i)
+                segments += box->itemText(i) + (i + 1 < box->count() ? " " : ", " + box->currentText());
+            box->setCurrentText("16");
+            dialog->findChild<QPushButton *>(road.answers == "append" ? "appendPushButton" : "fullPushButton")->click();
+        }).then([](QDialog *cables) { cables->findChild<QPushButton *>("acceptPushButton")->click(); }).answer(1);
         QCOMPARE(screen.openFlow(QString()), road.rows > 0);
         QCOMPARE(script.seen, road.seen);
         QCOMPARE(segments, QString(road.seen.contains("woxSessionModeDialog") ? "32 16 8, 32" : ""));
@@ -176,10 +148,9 @@ private slots:
                      .arg(int(cables.remoteTxPresent) | int(cables.remoteRxPresent) << 1).arg(cables.wires.size()),
                  QString("%1 %1 %2 %3").arg(road.rows).arg(road.remotes).arg(road.rows ? 32 * road.cables : 0));
     }
-
-    // Roads that end before a screen is shown give a menu back as it was. DATA hosts a screen view-only, its buttons
-    // hidden and the page's margin gone, Finish closing it at once; a Varnex session has no graphics and shows the
-    // resistance. The MAIN menu blinks once a second while the last session bound was not finished.
+    // Roads ending before a screen shows give the menu back as it was. DATA hosts a screen view-only, buttons hidden,
+    // no margin, Finish closing at once; a Varnex session has no graphics and shows the resistance. MAIN blinks once
+    // a second while the last session bound was not finished.
     void menus()
     {
         woxOptionsWidget options;
@@ -188,8 +159,7 @@ private slots:
         main.findChild<QTimer *>("blinkTimer")->stop();   // its blink would step the one looked at below
         const auto press = [](QWidget *menu, const char *name, int answer) {
             woxModalScript script;
-            script.answer(answer);
-            menu->findChild<QPushButton *>(name)->click();
+            (script.answer(answer), menu->findChild<QPushButton *>(name)->click());
             return page(menu, name) + " | " + script.seen.join(" | ");
         };
         const QString missing = " | margin 20 | %1 | woxWarningDialog: Can not find %2";
@@ -223,12 +193,11 @@ private slots:
             QMetaObject::invokeMethod(&blinking, "onAuxTimeout"), blinks += page(&blinking, "");
         QCOMPARE(blinks, "1 1000 | margin 20 | folderThree | margin 20 | folderTwo");
     }
-
-    // MAIN hosts the screen over its buttons and stops blinking. Start runs every run in turn, saving at the first
-    // advance and then at most once per period; an error or Stop keeps the failed run selected and saves; the end
-    // selects the last row. Go to works only while idle. Each display and mode shows its plot, captions and slider;
-    // the pseudo-section takes the session's spacing. A named copy that cannot be written keeps the session open, as
-    // Cancel does; No closes it and gives the menu and the pause choice back.
+    // MAIN hosts the screen over its buttons, not blinking. Start runs every run in turn, saving at the first advance,
+    // then at most once a period; an error or Stop keeps the failed run selected and saves; the end selects the last
+    // row. Go to works only while idle. Each display and mode shows its plot, captions, slider; the pseudo-section
+    // takes the session's spacing. An unwritable named copy keeps the session open, as Cancel does; No gives the menu
+    // and the pause choice back.
     void runFlow()
     {
         {   // a screen deleted while its run goes on leaves the menu free
@@ -260,8 +229,7 @@ private slots:
             "report 2=" + idle + "0 | tab 0",   // another screen's run
             "row -1=" + idle + "-1 | tab 0", "start=" + cooling + "-1 | tab 0" + cool,
             "signals=" + cooling + "-1 | tab 0" + cool, "row 0=" + cooling + "0 | tab 0" + cool,
-            "cool=" + idle + "0 | tab 0",
-            "start=" + running + "0" + busy + " | " + et2d(0, 0),
+            "cool=" + idle + "0 | tab 0", "start=" + running + "0" + busy + " | " + et2d(0, 0),
             "report 1=" + running + "1" + busy + saving + " | saved 1" + left + " | " + et2d(1, 1),
             "report 1=" + running + "2" + busy + saving + left + " | " + et2d(2, 2),
             "report 1 6=" + cooling + "2" + failed + "External battery is low", "cool=" + idle + "2" + locked + saving,
@@ -296,84 +264,65 @@ private slots:
     }
 
 private:
-    // Does one step of the run flow; tells the buttons, the selected row, the tab shown, the activity and pause locks,
-    // the timers running with their periods, the saves, the status texts (times as hh:mm:ss unless the step starts
-    // with '!'), the signal window, the graphics shown, the dialogs and the requests to the core; the menu's page
-    // while it hosts no screen.
+    // Does one step of the run flow; tells the buttons, selected row, tab shown, activity and pause locks, timers
+    // running, saves, status texts (times as hh:mm:ss unless the step starts with '!'), signal window, graphics shown,
+    // dialogs and requests to the core; the menu's page once it hosts no screen.
     QString step(Rig &rig, QString action)
     {
         const bool exact = action.startsWith('!');
         const QStringList word = action.remove('!').split(' ') << "0" << "0";
         const int n = word[1].toInt(), m = word[2].toInt();
-        messages.clear();
-        rig.runner.calls.clear();
+        messages.clear(), rig.runner.calls.clear();
         woxModalScript script;
         for (const QString &answer : word[0] == "finish" ? word.mid(1, word.size() - 3) : QStringList("1"))
             answer[0].isDigit() ? script.answer(answer.toInt()) : script.type(answer);
         woxSessionWidget &screen = *rig.screen;
         auto *section = screen.findChild<woxPseudoSectionPlot *>();
-        if (word[0] == "start")
-            screen.startPushButton->click();
-        if (word[0] == "wait")
-            QThread::msleep(1000);   // a run of a second: every run counted shows in the time left
-        if (word[0] == "report" || word[0] == "wait")
-            woxCoreDouble::deliver(report(n, m));
-        if (word[0] == "cool")
-            rig.timer("startEnableTimer")->start(0), (void)QTest::qWaitFor([&] { return screen.startPushButton->isEnabled(); });
-        if (word[0] == "expire")
-            rig.timer("autoSaveTimer")->stop();
-        if (word[0] == "row")
-            n < 0 ? screen.sessionTableView->clearSelection() : screen.sessionTableView->selectRow(n);
-        if (word[0] == "goto")
-            screen.mainTabWidget->setCurrentIndex(1), emit section->sendRowSelection(n);
-        if (word[0] == "signals" && (screen.signalsPushButton->click(), screen.findChild<woxSignalWidget *>()))
-            screen.findChild<woxSignalWidget *>()->startPushButton->click();
-        if (word[0] == "unsignals")
-            screen.findChild<woxSignalWidget *>()->close();
-        if (word[0] == "display")
-            screen.displayComboBox->setCurrentIndex(n), screen.modeComboBox->setCurrentIndex(m),
-                screen.mainTabWidget->setCurrentIndex(1);
-        if (word[0] == "finish")
-            screen.closePushButton->click();
-        if (word[0] == "translate")
-            emit woxTranslator::instance()->sendTranslate();
+        const auto window = [&screen] { return screen.findChild<woxSignalWidget *>(); };
+        const QMap<QString, std::function<void()>> actions{
+            {"start", [&] { screen.startPushButton->click(); }},
+            {"report", [&] { woxCoreDouble::deliver(report(n, m)); }},
+            {"wait", [&] { QThread::msleep(1000), woxCoreDouble::deliver(report(n, m)); }},   // all runs counted show
+            {"cool", [&] { rig.timer("startEnableTimer")->start(0); QTRY_VERIFY(screen.startPushButton->isEnabled()); }},
+            {"expire", [&] { rig.timer("autoSaveTimer")->stop(); }},
+            {"row", [&] { n < 0 ? screen.sessionTableView->clearSelection() : screen.sessionTableView->selectRow(n); }},
+            {"goto", [&] { screen.mainTabWidget->setCurrentIndex(1), emit section->sendRowSelection(n); }},
+            {"signals", [&] { screen.signalsPushButton->click(), window() ? window()->startPushButton->click() : void(); }},
+            {"unsignals", [&] { window()->close(); }},
+            {"display", [&] { screen.displayComboBox->setCurrentIndex(n), screen.modeComboBox->setCurrentIndex(m),
+                              screen.mainTabWidget->setCurrentIndex(1); }},
+            {"finish", [&] { screen.closePushButton->click(); }},
+            {"translate", [&] { emit woxTranslator::instance()->sendTranslate(); }}};
+        actions[word[0]]();
         if (QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete), !rig.screen)
             return (QStringList(page(&rig.menu, "newPushButton ertPushButton openPushButton")) + script.seen).join(" | ");
         const QwtScaleDiv centres = section->axisScaleDiv(QwtPlot::xTop);
         QString shown = section->isVisibleTo(&screen) ? "shows section " + QString("%1..%2").arg(centres.lowerBound())
                             .arg(centres.upperBound()) : "shows curves";
-        for (const QString &name : QStringList("soundingCenterFrame") + captions)
+        for (const QString &name : QString("soundingCenterFrame xCenterLabel xDepthLabel xResistivitylabel "
+                                           "xChargeabilityLabel yDepthLabel yResistivitylabel yChargeabilityLabel").split(' '))
             shown += screen.findChild<QWidget *>(name)->isVisibleTo(&screen) ? " " + name : "";
-        const bool tabShown = screen.mainTabWidget->isVisibleTo(&screen);
-        const QString tab = tabShown ? "tab " + QString::number(screen.mainTabWidget->currentIndex()) : "tabs hidden";
+        const QString tab = screen.mainTabWidget->isVisibleTo(&screen)
+                                ? "tab " + QString::number(screen.mainTabWidget->currentIndex()) : "tabs hidden";
         screen.mainTabWidget->setCurrentIndex(0);
         const int row = screen.sessionTableView->selectionModel()->selectedRows().value(0).row();
-        QStringList state{woxScreenState(&screen, "startPushButton signalsPushButton closePushButton").remove("PushButton"),
-                          "row " + QString::number(row), tab};
-        // A timer seen running is held off for an hour, so no step depends on the real clock; its period shows on.
-        QStringList timers;
-        for (const char *name : {"startEnableTimer", "autoSaveTimer"}) {
-            QTimer *timer = rig.timer(name);
+        QStringList state;
+        for (const char *name : {"startEnableTimer", "autoSaveTimer"}) {   // held off for an hour once seen: no step
+            QTimer *timer = rig.timer(name);                               // waits on the clock; the period shows on
             if (timer->isActive() && timer->interval() != 3600000)
                 rig.periods[name] = timer->interval(), timer->start(3600000);
-            if (timer->isActive())
-                timers << name + QString(" %1").arg(rig.periods[name]);
+            state << (timer->isActive() ? name + QString(" %1").arg(rig.periods[name]) : "");
         }
-        if (activitySet())
-            state << "busy";
-        if (!rig.options.pauseDurationComboBox->isEnabled())
-            state << "pause locked";
-        state += timers;
-        if (!rig.runner.calls.isEmpty())
-            state << QString("saved %1").arg(rig.runner.calls.size());
+        state = QStringList{woxScreenState(&screen, "startPushButton signalsPushButton closePushButton").remove("PushButton"),
+                            "row " + QString::number(row), tab, activitySet() ? "busy" : "",
+                            rig.options.pauseDurationComboBox->isEnabled() ? "" : "pause locked"} + state;
+        state << (rig.runner.calls.isEmpty() ? "" : QString("saved %1").arg(rig.runner.calls.size()));
         for (QString text : messages)
             state << (exact ? text : text.replace(QRegularExpression("\\d\\d:\\d\\d:\\d\\d"), "hh:mm:ss"));
-        if (word[0] == "translate")
-            state << QString("%1 set").arg(screen.currentSetComboBox->count());
-        if (auto *window = screen.findChild<woxSignalWidget *>())
-            state << woxScreenState(window, "badPushButton");
-        if (word[0] == "display")
-            state << shown + " " + screen.msrCenterDepthHeaderLabel->text();
+        state << (word[0] == "translate" ? QString("%1 set").arg(screen.currentSetComboBox->count()) : "")
+              << (window() ? woxScreenState(window(), "badPushButton") : "")
+              << (word[0] == "display" ? shown + " " + screen.msrCenterDepthHeaderLabel->text() : "");
+        state.removeAll(QString());
         return (state + script.seen + rig.core.takeLines()).join(" | ");
     }
 };

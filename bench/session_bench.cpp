@@ -11,10 +11,10 @@
 // it writes never replaces a real one.
 #include "woxCommandRunner.h"
 #include "woxCore.h"
-#include "woxCoreRequestTap.h"
 #include "woxConstants.h"
 #include "woxPeakMemory.h"
 #include "woxPseudoSectionPlot.h"
+#include "woxQuietCore.h"
 #include "woxSessionDataModel.h"
 #include "woxSessionFile.h"
 #include "woxSessionWidget.h"
@@ -224,25 +224,10 @@ void benchPlots(const woxSessionFile &session, int count)
 }
 
 // Takes the screen's run requests so no job runs; the bench answers them.
-class QuietCore : public woxCoreRequestTap
+class QuietCore : public woxQuietCore
 {
 public:
-    void discover(int) override {}
-    void measureSignal(const woxCoreQuadripole &, const woxMeasureOptions &) override {}
-    void measureResistance(const woxResistanceRequest &) override {}
-    void calibrate(const woxCalibrateRequest &) override {}
     void measureET2D(const woxET2DRequest &request) override { quadripoles = request.quadripoles.size(); }
-    void measureVES(const woxMeasureOptions &) override {}
-    void readSensors(int) override {}
-    void clock(const woxClockRequest &) override {}
-    void playSound(quint8) override {}
-    void runProduction(const woxProductionRequest &) override {}
-    void txAux(const woxTxRequest &) override {}
-    void swAux(const woxSwRequest &) override {}
-    void rxAux(const woxRxRequest &) override {}
-    void rxStress(const woxStressRequest &) override {}
-    void stopAll(int) override {}
-    void stop() override {}
 
     int quadripoles = 0;
 };

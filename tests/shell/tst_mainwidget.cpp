@@ -62,7 +62,8 @@ private slots:
         QVERIFY(tabs().startsWith("ГЛАВНАЯ:woxSessionMenuWidget НАСТРОЙКИ:woxOptionsWidget ШАБЛОНЫ:"));
         woxTranslator::instance()->setLanguage("Uk");
         woxUserMessage::instance()->message("Left: 00:00:03");
-        QVERIFY(window.verticalLayout->indexOf(bar) == 1 && bar->statusLabel->text() == "Left: 00:00:03");
+        QVERIFY(window.verticalLayout->indexOf(bar) == 1 && bar->statusLabel->text() == "Left: 00:00:03"
+                && bar->findChild<QTimer *>("messageTimer")->isActive());   // a timed message clears itself
         QVERIFY(window.minimumSize() == QSize(1024, 600) && window.maximumSize() == QSize(1024, 600));
         auto *menu = window.findChild<woxSystemWidget *>();
         script.then([](QDialog *keypad) {   // the first code opens all ten pages in the menu's place

@@ -12,15 +12,6 @@ woxCoreDouble::~woxCoreDouble()
     woxCoreRequestTap::install(nullptr);
 }
 
-QList<woxCoreDouble::Request> woxCoreDouble::of(Kind kind) const
-{
-    QList<Request> found;
-    for (const Request &request : requests)
-        if (request.kind == kind)
-            found.append(request);
-    return found;
-}
-
 QList<woxCoreDouble::Kind> woxCoreDouble::kinds() const
 {
     QList<Kind> found;

@@ -43,8 +43,7 @@ public:
     woxCoreDouble();
     ~woxCoreDouble() override;
 
-    // Every request of the kind, in order; kinds() names all of them.
-    QList<Request> of(Kind kind) const;
+    // The kinds of the requests recorded, in order.
     QList<Kind> kinds() const;
     // The recorded requests, emptying the record.
     QList<Request> take();

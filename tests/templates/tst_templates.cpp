@@ -458,15 +458,20 @@ private slots:
     {
         woxTemplateDataModel model;
         addCell(model, 0, 0, 0);
-        QVERIFY(saveAs(model, "plan"));
+        QVERIFY(model.flagByte() && saveAs(model, "plan") && !model.flagByte());
         QCOMPARE(readBytes(templatePath("plan")), oneSetTemplate());
-        QCOMPARE(runner.calls.size(), 1);   // sync
+        QCOMPARE(runner.calls.size(), 1);
+        QCOMPARE(runner.calls.at(0).program, QString("/bin/sync"));
         const QByteArray depths = oneSetTemplate().replace(
             27, 12, woxHex("40 73 B0 00 00 00 00 00  00 00 00 02  40 00 00 00 00 00 00 00  40 08 00 00 00 00 00 00"));
         writeFile(templatePath("depths"), depths);
         woxTemplateDataModel back;
         QVERIFY(back.load(templatePath("depths"), true) && saveAs(back, "copy"));
         QCOMPARE(readBytes(templatePath("copy")), depths);
+        writeFile(templatePath("untyped"), patched(52, woxHex("FF")));   // a set saved before its type was chosen
+        QVERIFY(back.load(templatePath("untyped"), false));
+        QCOMPARE(QString("%1 %2 %3").arg(back.numberOfSets()).arg(back.arrayTypeOfSet(0)).arg(back.totalQuadripoles()),
+                 QString("1 255 0"));
         // Eight sets are read back, a ninth is refused.
         woxTemplateDataModel eight;
         for (const QList<int> &cell : QList<QList<int>>{{3, 0, 0}, {0, 0, 0}, {3, 1, 0}, {0, 0, 3}, {0, 0, 4}, {0, 0, 5},
@@ -486,7 +491,18 @@ private slots:
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::newRow("empty") << QByteArray();
+        QTest::newRow("bad magic") << patched(0, woxHex("89"));
+        QTest::newRow("cut in the summary") << oneSetTemplate().left(20);
+        QTest::newRow("cut before the sets") << oneSetTemplate().left(52);
+        QTest::newRow("cut in a grid") << oneSetTemplate().left(3000);
         QTest::newRow("cut at the end") << oneSetTemplate().chopped(1);
+        QTest::newRow("two sets, one there") << patched(48, woxHex("00 00 00 02"));
+        QTest::newRow("negative set count") << patched(48, woxHex("FF FF FF FF"));
+        QTest::newRow("31 rows") << patched(53, woxHex("00 00 00 1F"));
+        QTest::newRow("negative columns") << patched(53 + 3094 + 4, woxHex("FF FF FF FF"));
+        QTest::newRow("array type 22") << patched(52, woxHex("16"));
+        QTest::newRow("negative spacing") << patched(40, woxStreamed(-5.0));
+        QTest::newRow("negative array-type count") << patched(21, woxHex("FF FF FF F0"));
         QTest::newRow("98 columns") << patched(53 + 3094 + 4 + 29 * 103, woxHex("00 00 00 62"));
         QTest::newRow("three cables") << patched(39, woxHex("03"));
         QTest::newRow("set without cables") << patched(6241, woxHex("00"));
@@ -534,6 +550,16 @@ private slots:
         QVERIFY(!saveAs(model, "../outside", &seen, {1}));
         QCOMPARE(seen.last(), warning + "Can not open file for writing");
         QVERIFY(!QFile::exists(templatesDir + "../outside.woxTemplate"));
+        // The folder replaced by a plain file while the overwrite question is open: the write cannot open.
+        const QString folder = QDir(templatesDir).absolutePath(), moved = folder + ".moved";
+        woxModalScript gone;
+        gone.type("plan").then([&](QDialog *d) {
+            QDir().rename(folder, moved), writeFile(folder, "not a folder"), d->done(1);
+        }).answer(1);
+        const bool saved = model.save(name);
+        QFile::remove(folder), QDir().rename(moved, folder);
+        QVERIFY(!saved);
+        QCOMPARE(gone.seen.last(), warning + "Can not open file for writing");
         withFileSizeLimit(1000, [&] { QVERIFY(!saveAs(model, "plan", &seen, {1, 1})); });
         QCOMPARE(seen.last() + diagnostics.lines().last(), warning + "Can not write data to fileFile error: File too large");
         QCOMPARE(readBytes(templatePath("plan")), QByteArray("previous"));
@@ -976,7 +1002,7 @@ private slots:
                 screen.setComboBox->setCurrentIndex(button.mid(4).toInt() - 1);
                 continue;
             }
-            screen.tabWidget->setCurrentIndex(button == "save" || button == "close" ? 0 : 1);   // General or Setup
+            screen.tabWidget->setCurrentIndex(button == "save" || button == "close" ? 0 : 2);   // General or Graphics
             auto *pressed = screen.findChild<QAbstractButton *>(button + "PushButton");
             QVERIFY2(pressed && pressed->isVisibleTo(&screen), qPrintable(button));
             pressed->click();
@@ -1022,6 +1048,11 @@ private slots:
     void gridAndPlotSignals()
     {
         woxTemplateDataModel model;
+        woxModalScript script;   // no cell of this grid asks nothing; the first cell asks for the array
+        script.cancel();
+        model.onSpacingLevelMainConfig({QModelIndex(), woxTemplateDataModel().index(0, 0)});
+        model.onSpacingLevelMainConfig({model.index(0, 0)});
+        QVERIFY(script.seen == QStringList("woxAddModifyArrayDialog") && model.numberOfSets() == 0 && !model.flagByte());
         QCOMPARE(QString::number(model.arrayTypeOfSet(7)) + " " + QString::number(model.rowCount())
                      + QString::number(model.columnCount()),
                  QString("255 3099"));   // no set: no read outside
@@ -1089,6 +1120,9 @@ private slots:
         model.setSetCombo(&combo);
         for (int type : {3, 4, 5})
             addCell(model, type, 0, 0);
+        model.onCurrentSetChange(0);
+        model.onCurrentSetChange(17);   // past the last: the last
+        QCOMPARE(combo.currentText(), QString("3/3 Forward Pole-Dipole [62]"));
         QVERIFY(model.load(templatePath("plan"), false));
         QCOMPARE(combo.currentText() + QString::number(combo.count()), QString("1/1 Wenner \u03B1 [61]1"));
         QVERIFY(model.index(0, 0).data(Qt::DecorationRole).isValid() && !model.flagByte());
@@ -1198,6 +1232,9 @@ private slots:
         view->setCurrentIndex(QModelIndex());
         names << dialog.selectedName();
         QCOMPARE(names, QStringList({model.index(0, 0).data().toString(), model.index(1, 0).data().toString(), ""}));
+        QCOMPARE(QVariantList({model.index(0, 0).data(Qt::TextAlignmentRole), model.index(0, 3).data(Qt::TextAlignmentRole),
+                               model.headerData(17, Qt::Horizontal), model.headerData(0, Qt::Vertical)}),
+                 QVariantList({int(Qt::AlignLeft), int(Qt::AlignHCenter | Qt::AlignVCenter), QVariant(), QVariant()}));
         woxERTTableDialog varnex(QStringList({"zeta.txt", "alpha.TXT", "mid.txt"}));
         auto *list = varnex.findChild<QListWidget *>("listWidget");
         QVERIFY2(list, "listWidget");
@@ -1309,6 +1346,23 @@ private slots:
         QCOMPARE(labels.join(" / ") + (shown.contains(':') ? values : QString()), shown);
         if (!shown.contains(':'))
             QVERIFY(x > 0.0f && x < 1e-6f);
+    }
+
+    // A signal window closed from itself is disposed of and gives the set bar back, again and again; one left open
+    // goes with the screen.
+    void signalWindowsComeAndGo()
+    {
+        woxTemplateWidget screen;
+        screen.tabWidget->setCurrentIndex(1);
+        for (int round = 0; round < 3; ++round) {
+            screen.onSignalWidgetOpen(woxQuadripole());
+            QPointer<woxSignalWidget> window = screen.signalWindow();
+            QVERIFY2(window && !screen.addPushButton->isVisibleTo(&screen), "signal window");
+            window->close();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QVERIFY(window.isNull() && !screen.signalWindow() && screen.addPushButton->isVisibleTo(&screen));
+        }
+        screen.onSignalWidgetOpen(woxQuadripole());
     }
 
     // Empty folders are named. Templates are listed with their summary, no other magic, no damaged summary; the table

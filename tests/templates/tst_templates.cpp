@@ -32,6 +32,7 @@
 #include "woxTemplateMenuWidget.h"
 #include "woxTemplateTableView.h"
 #include "woxTemplateWidget.h"
+#include "woxTestEnvironment.h"
 #include "woxUserMessage.h"
 #include "woxWarningDialog.h"
 
@@ -362,8 +363,9 @@ private slots:
 
     void init()
     {
+        woxTestEnvironment::reset();   // no files, no settings from an earlier function
         for (const QString &dir : {templatesDir, varnexDir})
-            QVERIFY(QDir(dir).removeRecursively() && QDir().mkpath(dir));
+            QVERIFY(QDir().mkpath(dir));
         runner.calls.clear(), diagnostics.clear();
     }
 
@@ -1187,7 +1189,6 @@ private slots:
     {
         QFETCH(bool, session);
         QFETCH(QStringList, files);
-        QDir(sessionsDir).removeRecursively();
         woxFileSummary depths;
         depths.setDepths = {1.5f};
         const QByteArray bare = woxStreamed(0x88993366u) + woxStreamed(woxFileSummary());
@@ -1213,7 +1214,6 @@ private slots:
                               : (session ? model.headerData(0, Qt::Horizontal).toString() + ": " : QString())
                                     + listed.join(' '),
               "listed");
-        QDir(sessionsDir).removeRecursively();
     }
 
     // The file table opens on row 0 and names the current row's file, none without one; the Varnex list keeps the

@@ -1297,6 +1297,48 @@ private slots:
                   .arg(dialog.cableSpacingLabel->text()).arg(dialog.cables()), "shown");
     }
 
+    // The texts of the template screen and of the dialogs it opens.
+    void screenTexts_data()
+    {
+        QTest::addColumn<QString>("screen");
+        QTest::addColumn<QString>("names");
+        QTest::addColumn<QString>("texts");   // the window title, then the named widgets' ('~': on another tab)
+        QTest::newRow("template screen") << "template" << "editPushButton groundingPushButton estimatePushButton "
+            "savePushButton closePushButton _cablesLabel _electrodesLabel _cableSpacingLabel _profileLengthLabel "
+            "_centerLabel _levelLabel _spacingLabel _depthLabel" << " | editPushButton:Edit arrangement | "
+            "groundingPushButton:Check grounding | estimatePushButton:Estimate duration | savePushButton:Save template | "
+            "closePushButton:Close template | _cablesLabel:Cables: | _electrodesLabel:Electrodes: | _cableSpacingLabel:"
+            "Cable spacing: | _profileLengthLabel:Profile length: | ~_centerLabel:M e a s u r e m e n t  c e n t e r  [m] | "
+            "~_levelLabel:L e v e l | ~_spacingLabel:S\np\na\nc\ni\nn\ng\n   | ~_depthLabel:P\ns\ne\nu\nd\no\n\nd\ne"
+            "\np\nt\nh\n\n[m] | General Setup Graphics Arrangement Actions";
+        QTest::newRow("arrangement dialog") << "arrangement" << "_cablesLabel _cableSpacingLabel acceptPushButton "
+            "cancelPushButton" << "Edit arrangement | _cablesLabel:Cables: | _cableSpacingLabel:Cable spacing: | "
+            "acceptPushButton:Accept | cancelPushButton:Cancel";
+        QTest::newRow("array dialog") << "array" << "arrayLabel acceptPushButton cancelPushButton"
+                                      << "Add / modify array | arrayLabel:Array: | acceptPushButton:Accept | "
+                                         "cancelPushButton:Cancel";
+    }
+
+    void screenTexts()
+    {
+        QFETCH(QString, screen);
+        QFETCH(QString, names);
+        std::unique_ptr<QWidget> shown;
+        if (screen == "template")
+            shown = std::make_unique<woxTemplateWidget>();
+        else if (screen == "arrangement")
+            shown = std::make_unique<woxArrangementDialog>();
+        else
+            shown = std::make_unique<woxAddModifyArrayDialog>();
+        QString texts = (screen == "template" ? QString() : shown->windowTitle()) + " | " + plainState(shown.get(), names);
+        if (auto *template_ = qobject_cast<woxTemplateWidget *>(shown.get()))
+            texts += QString(" | %1 %2 %3 %4 %5").arg(template_->tabWidget->tabText(0), template_->tabWidget->tabText(1),
+                                                      template_->tabWidget->tabText(2),
+                                                      template_->arrangementGroupBox->title(),
+                                                      template_->actionsGroupBox->title());
+        QTEST(texts, "texts");
+    }
+
     // The array dialog lists the 22 types in code order with the first current.
     void arrayDialog()
     {

@@ -1379,8 +1379,11 @@ private slots:
             button->click();
         }
         QStringList labels;
-        for (const char *name : {"xLabel", "yLabel", "zLabel"})
-            labels << dialog->findChild<QLabel *>(name)->text();
+        for (const char *name : {"xLabel", "yLabel", "zLabel"}) {
+            auto *label = dialog->findChild<QLabel *>(name);
+            QVERIFY2(label, name);
+            labels << label->text();
+        }
         float x = 0, y = 0, z = 0;
         scale ? static_cast<woxScaleDialog *>(dialog.get())->factors(x, y, z)
               : static_cast<woxMoveDialog *>(dialog.get())->offsets(x, y, z);

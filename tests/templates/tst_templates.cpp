@@ -1049,10 +1049,10 @@ private slots:
     // for a mark outside the grid; the plot gets one curve per spacing row and only a clear when nothing is left.
     void gridAndPlotSignals()
     {
-        woxTemplateDataModel model;
+        woxTemplateDataModel model, other;
         woxModalScript script;   // no cell of this grid asks nothing; the first cell asks for the array
         script.cancel();
-        model.onSpacingLevelMainConfig({QModelIndex(), woxTemplateDataModel().index(0, 0)});
+        model.onSpacingLevelMainConfig({QModelIndex(), other.index(0, 0)});
         model.onSpacingLevelMainConfig({model.index(0, 0)});
         QVERIFY(script.seen == QStringList("woxAddModifyArrayDialog") && model.numberOfSets() == 0 && !model.flagByte());
         QCOMPARE(QString::number(model.arrayTypeOfSet(7)) + " " + QString::number(model.rowCount())

@@ -64,6 +64,7 @@ private slots:
         // The first quadripole of the process asks for the table; it is made here, so that the last check finds
         // that request already answered whichever functions run.
         QCOMPARE(woxQuadripole().depth, 0.0f);
+        QVERIFY(woxQuadripoleGenerator::instance());   // so does the first generator
     }
 
     // {x0, y0, x1, y1, x, y}: equal abscissae give the mean, the ends their own values exactly.
@@ -314,6 +315,9 @@ private slots:
         s.setArrangement(1, 2.5f);   // another spacing clears the marks
         QCOMPARE(state(s), QString("29/29 0,0"));
         QCOMPARE(s.quadripoleMap().value(woxSpacingLevel(0, 0)).first().x, 3.75f);
+        QVERIFY(woxSpacingLevel(0, 98) < woxSpacingLevel(1, 0) && !(woxSpacingLevel(1, 0) < woxSpacingLevel(0, 98))
+                && woxSpacingLevel(2, 3) < woxSpacingLevel(2, 4) && woxSpacingLevel(2, 3) == woxSpacingLevel(2, 3)
+                && !(woxSpacingLevel(2, 3) == woxSpacingLevel(3, 2)));   // the map walks the grid row by row
         s.setAuxCell(0, 0, true);
         s.setArrangement(1, 2.5f);   // the same arrangement changes nothing
         QCOMPARE(state(s), QString("29/29 0,0 0,0+"));
@@ -350,6 +354,11 @@ private slots:
         woxQuadripole q = woxMake::quadripole(0, 3, 1, 2);
         q.computeDepth(5.0f, 0);
         QVERIFY(q.depth == 0.0f && !woxPseudoDepthTable::current());
+        woxQuadripoleGenerator::destroy();
+        woxQuadripoleGenerator::destroy();   // none left: nothing happens
+        QList<woxQuadripole> list;
+        QVERIFY(woxQuadripoleGenerator::instance()->generateCell(2, 5.0f, 0, 0, 0, &list));
+        QVERIFY(list.size() == 61 && list.last().depth == 0.0f && !woxPseudoDepthTable::current());
     }
 };
 

@@ -115,6 +115,10 @@ private slots:
         QCOMPARE(woxStreamed(cables), woxHex("00 00 00 03  40 04 00 00 00 00 00 00 01  BF F0 00 00 00 00 00 00 00"
                                              "3F C5 2C CF 60 00 00 00 01  BF F0 00 00 00 00 00 00 01"
                                              "3F F4 00 00 00 00 00 00 00"));
+        QCOMPARE(cables.disabledElectrodes(), QSet<woxElectrode>({1}));   // a wire not enabled is its electrode off
+        cables = woxMake::allWiresEnabled(1);
+        cables.wires[0].enabled = cables.wires[31].enabled = false;
+        QCOMPARE(cables.disabledElectrodes(), QSet<woxElectrode>({0, 31}));
         // A new summary: 5 m, two cables, nothing counted; array types go highest first.
         QCOMPARE(woxStreamed(woxFileSummary()), woxHex("40 14 00 00 00 00 00 00  02  00 00 00 00  00 00 00 00"
                                                        "00 00 00 00  00 00 00 00 00 00 00 00  00 00 00 00"));

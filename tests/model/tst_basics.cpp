@@ -105,6 +105,12 @@ private slots:
         const QList<QProcess *> started = QCoreApplication::instance()->findChildren<QProcess *>();
         QVERIFY(started.size() == 2 && started.first()->state() != QProcess::NotRunning);
         QTRY_VERIFY_WITH_TIMEOUT(QCoreApplication::instance()->findChildren<QProcess *>().isEmpty(), 5000);
+        // Installing none puts the real runner back.
+        woxCommandRunner *const recording = woxCommandRunner::instance();
+        woxCommandRunner::install(nullptr);
+        woxCommandRunner *const restored = woxCommandRunner::instance();
+        woxCommandRunner::install(recording);
+        QVERIFY(restored && restored != recording && !dynamic_cast<woxFakeCommandRunner *>(restored));
     }
 
     // Every array code's name, and the devices with names of their own; ± and the Greek letters as characters.

@@ -103,6 +103,13 @@ private slots:
         set.setAuxCell(2, 98, true);
         QCOMPARE(woxStreamed(set), woxHex("03") + gridBytes({{0, 0}, {29, 1}}) + gridBytes({{2, 98}})
                                        + woxHex("02 40 04 00 00 00 00 00 00"));
+        // Read into another set, the quadripoles are rebuilt on the line and spacing read: 61 + 30 of them.
+        woxTemplateSet back = woxMake::templateSet(1, 2.0f, 0, {{0, 0}});
+        QCOMPARE(woxReadBack(woxStreamed(set), back), QDataStream::Ok);
+        const woxQuadripole first = back.quadripoleMap().first().first(), last = back.quadripoleMap().last().last();
+        QCOMPARE(QString("%1 %2 %3 %4,%5,%6,%7").arg(back.measurementCount()).arg(first.x).arg(last.x)
+                     .arg(last.a).arg(last.b).arg(last.m).arg(last.n), QString("91 3.75 115 29,63,31,61"));
+        QVERIFY(qFuzzyCompare(first.depth, 0.519f * 2.5f));
         QCOMPARE(woxStreamed(woxTemplateSet()), woxHex("FF") + gridBytes({}) + gridBytes({})
                                                     + woxHex("02 40 14 00 00 00 00 00 00"));   // no type yet
         // Wires as a double and a byte each, then the remote transmitter and receiver; floats widened to doubles.
@@ -141,9 +148,9 @@ private slots:
         unit.result.decay = {1.0f, -2.5f, 0.125f};
         unit.result.valid = true;
         unit.k = 42.5f;
-        woxSessionDataUnit back;
-        QVERIFY(woxReadBack(woxStreamed(unit), back) == QDataStream::Ok && woxStreamed(unit).size() == 137);
-        QCOMPARE(woxStreamed(back), woxStreamed(unit));
+        woxSessionDataUnit row;
+        QVERIFY(woxReadBack(woxStreamed(unit), row) == QDataStream::Ok && woxStreamed(unit).size() == 137);
+        QCOMPARE(woxStreamed(row), woxStreamed(unit));
     }
 
     // A session's set lines: "i/n name [quadripoles]".

@@ -2,6 +2,8 @@
 #include "woxCommandRunner.h"
 #include "woxConstants.h"
 #include "woxDataRoot.h"
+#include "woxDiagnostic.h"
+#include "woxDiagnosticCapture.h"
 #include "woxFakeClock.h"
 #include "woxFakeCommandRunner.h"
 #include "woxNames.h"
@@ -130,11 +132,27 @@ private slots:
             devices << deviceName(woxAddress(address));
         QCOMPARE(devices.join('|'), QString("Internal battery indicator|External battery indicator|Moisture indicator|"
                                             "Speaker|Real-time clock|Reference voltage unit|Internal transmitter|"
-                                            "Input voltage receiver 2|Input voltage receiver 15 switch|Unknown device"));
+                                            "Input voltage receiver 2|Input voltage receiver 15 switch|"
+                                            "Unknown device"));
         // {ax, ay, bx, by, a before b}: plot points go by x alone.
-        for (const QVector<double> &row :
-             QList<QVector<double>>{{1, 5, 2, 0, 1}, {2, 0, 1, 5, 0}, {1, 0, 1, 9, 0}, {1, 9, 1, 0, 0}, {-2, 0, -1, 0, 1}})
-            QVERIFY2(greaterThan({row[0], row[1]}, {row[2], row[3]}) == bool(row[4]), qPrintable(QString::number(row[0])));
+        for (const QVector<double> &row : QList<QVector<double>>{
+                 {1, 5, 2, 0, 1}, {2, 0, 1, 5, 0}, {1, 0, 1, 9, 0}, {1, 9, 1, 0, 0}, {-2, 0, -1, 0, 1}}) {
+            QVERIFY2(greaterThan({row[0], row[1]}, {row[2], row[3]}) == bool(row[4]),
+                     qPrintable(QString::number(row[0])));
+        }
+    }
+
+    // Diagnostic lines name the class, then the text and any value; file errors and plain lines have their own form.
+    void diagnostics()
+    {
+        woxDiagnosticCapture capture;
+        woxDiagnostic::error("woxCoreThread", "delay msec is invalid: ", 40000);
+        woxDiagnostic::error("woxSessionDataUnit", "configure cableSpacing == 0");
+        woxDiagnostic::fileError("No space left on device");
+        woxDiagnostic::line("  frame 01 02");
+        QCOMPARE(capture.lines(), QStringList({"woxCoreThread error: delay msec is invalid: 40000",
+                                               "woxSessionDataUnit error: configure cableSpacing == 0",
+                                               "File error: No space left on device", "  frame 01 02"}));
     }
 
     void namesAndStopwatch()

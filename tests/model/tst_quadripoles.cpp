@@ -70,8 +70,8 @@ private slots:
     // {x0, y0, x1, y1, x, y}: equal abscissae give the mean, the ends their own values exactly.
     void interpolation()
     {
-        for (const QVector<float> &row : QList<QVector<float>>{{2, 0.5f, 2, 1.5f, 7, 1}, {0, 0.063f, 1, 0.2f, 0, 0.063f},
-                 {0, 0.063f, 1, 0.2f, 1, 0.2f}, {2, 0.186f, 3, 0.189f, 2.5f, 0.1875f}})
+        for (const QVector<float> &row : QList<QVector<float>>{{2, 0.5f, 2, 1.5f, 7, 1},
+                 {0, 0.063f, 1, 0.2f, 0, 0.063f}, {0, 0.063f, 1, 0.2f, 1, 0.2f}, {2, 0.186f, 3, 0.189f, 2.5f, 0.1875f}})
             QVERIFY2(qFuzzyCompare(interpolate(row[0], row[1], row[2], row[3], row[4]), row[5]),
                      qPrintable(QString::number(row[4])));
     }
@@ -136,7 +136,8 @@ private slots:
             woxDiagnosticCapture diagnostics;
             const woxPseudoDepthTable read(file.fileName());
             if (row.reports < 0) {
-                QVERIFY2(read.isLoaded() && read.factor(21, 0, 0) == 1.0f && qFuzzyCompare(read.factor(21, 0, 1), 0.93f), row.hex);
+                QVERIFY2(read.isLoaded() && read.factor(21, 0, 0) == 1.0f
+                             && qFuzzyCompare(read.factor(21, 0, 1), 0.93f), row.hex);
                 continue;
             }
             QVERIFY2(!read.isLoaded() && read.factor(21, 29, 98) == 0.0f, row.hex);
@@ -275,7 +276,8 @@ private slots:
     void depthWeightsAndIdentity()
     {
         for (const char *row : {"8 0 3 1 2 1", "8 0 5 1 2 0.6615", "8 0 9 1 2 0.3173", "11 0 9 0 0 0.0756",
-                 "18 1 2 0 5 0.6615", "21 1 2 0 9 0.3173", "8 4 4 1 2 1", "18 1 2 6 6 1", "0 0 9 1 2 1", "255 0 3 1 2 1"}) {
+                 "18 1 2 0 5 0.6615", "21 1 2 0 9 0.3173", "8 4 4 1 2 1", "18 1 2 6 6 1", "0 0 9 1 2 1",
+                 "255 0 3 1 2 1"}) {
             const QStringList v = QString(row).split(' ');
             woxQuadripole q = woxMake::quadripole(v[1].toInt(), v[2].toInt(), v[3].toInt(), v[4].toInt());
             q.computeDepth(5.0f, v[0].toInt());

@@ -28,6 +28,11 @@ const char *const positionsHex = "00 00 00 02"
     "01 2C  40 00 00 00 00 00 00 00  3F F0 00 00 00 00 00 00  BF E0 00 00 00 00 00 00"
     "00 01  3F E0 00 00 00 00 00 00  00 00 00 00 00 00 00 00  00 00 00 00 00 00 00 00";
 
+// Three wires (2.5 kOhm on, not measured and off, 0.16543 on), the remote transmitter not measured but present, the
+// remote receiver at 1.25 and absent.
+const char *const cablesHex = "00 00 00 03  40 04 00 00 00 00 00 00 01  BF F0 00 00 00 00 00 00 00"
+    "3F C5 2C CF 60 00 00 00 01  BF F0 00 00 00 00 00 00 01  3F F4 00 00 00 00 00 00 00";
+
 // The electrode map has functions of its own instead of stream operators.
 struct Positions { woxElectrodeMap map; };
 QDataStream &operator<<(QDataStream &s, const Positions &p) { writeElectrodeMap(s, p.map); return s; }
@@ -119,9 +124,7 @@ private slots:
         cables.remoteTxResistance = -1.0f;
         cables.remoteTxPresent = true;
         cables.remoteRxResistance = 1.25f;
-        QCOMPARE(woxStreamed(cables), woxHex("00 00 00 03  40 04 00 00 00 00 00 00 01  BF F0 00 00 00 00 00 00 00"
-                                             "3F C5 2C CF 60 00 00 00 01  BF F0 00 00 00 00 00 00 01"
-                                             "3F F4 00 00 00 00 00 00 00"));
+        QCOMPARE(woxStreamed(cables), woxHex(cablesHex));
         QCOMPARE(cables.disabledElectrodes(), QSet<woxElectrode>({1}));   // a wire not enabled is its electrode off
         cables = woxMake::allWiresEnabled(1);
         cables.wires[0].enabled = cables.wires[31].enabled = false;
@@ -205,7 +208,7 @@ private slots:
             // A Wenner cell of spread 33 stored for one cable no longer fits: neither selected nor marked.
             {"set", shorterWenner + woxHex("01 40 14 00 00 00 00 00 00"), "0/29",
              woxHex("00") + gridBytes({{0, 0}}) + gridBytes({}) + woxHex("01 40 14 00 00 00 00 00 00")},
-            {"cables", QByteArray(22, '\0'), "0/0"}, {"cables", oneCable, "0/32"},
+            {"cables", QByteArray(22, '\0'), "0/0"}, {"cables", oneCable, "0/32"}, {"cables", woxHex(cablesHex), "0/3"},
             {"cables", enabledTwo, "0/32", oneCable},   // any byte but 0 is true
             {"cables", woxHex("00 00 00 41") + woxStreamed(woxMake::allWiresEnabled(3)).mid(4), "2/0"},   // 65 wires
             {"cables", woxHex("7F FF FF FF") + oneCable.mid(4), "2/0"},

@@ -8,6 +8,7 @@
 #include "woxFakeCommandRunner.h"
 #include "woxNames.h"
 #include "woxStopwatch.h"
+#include "woxTestEnvironment.h"
 
 #include <QtTest>
 
@@ -16,6 +17,9 @@ class tst_basics : public QObject
     Q_OBJECT
 
 private slots:
+    // Every function starts without port files.
+    void init() { woxTestEnvironment::reset(); }
+
     // {name, value}: the option lists, folders under the data root, serial settings, file words, access codes, update
     // log-in and log marks, as every screen reads them.
     void sharedTexts()
@@ -76,8 +80,6 @@ private slots:
     // A port file's first line names the port, blanks removed, a tab kept; no file or a blank line: the default.
     void portFiles()
     {
-        QFile::remove(systemDir + "core.txt");
-        QFile::remove(systemDir + "gps.txt");
         QCOMPARE(corePortName() + " " + gpsPortName(), QString("COM1 COM2"));
         QDir().mkpath(systemDir);
         auto write = [](const char *name, const char *line) {

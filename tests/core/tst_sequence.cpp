@@ -58,6 +58,14 @@ private:
     QString path(const QString &name) const { return dir.filePath(name + ".woxSession"); }
 
 private slots:
+    // Each function starts with an empty folder and no command run.
+    void init()
+    {
+        QDir(dir.path()).removeRecursively();
+        QVERIFY(QDir().mkpath(dir.path()));
+        runner.calls.clear();
+    }
+
     // One current pair's records "M,N" (":M,N" gives their channels) packed as "M,N@channel", "|" closing a run of at
     // most 16 channels; each record is read on its M or N channel, lowest M, N first.
     void packRuns()

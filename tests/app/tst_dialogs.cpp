@@ -4,6 +4,7 @@
 #include "woxTranslator.h"
 #include "woxWarningDialog.h"
 
+#include <QScreen>
 #include <QtTest>
 
 // The shared message dialog and the file-name keyboard.
@@ -48,7 +49,11 @@ private slots:
             QString seen = row.section(':', 0, 0) + ":";
             script.then([&](QDialog *dialog) {
                 auto *d = static_cast<woxWarningDialog *>(dialog);
-                seen += " " + dialogState(d);
+                // Centred on the screen: each half truncated, from the right and bottom edges' coordinates.
+                const QRect area = QGuiApplication::primaryScreen()->geometry(), own = d->geometry();
+                const QPoint centred((area.right() - area.left()) / 2 - (own.right() - own.left()) / 2,
+                                     (area.bottom() - area.top()) / 2 - (own.bottom() - own.top()) / 2);
+                seen += " " + dialogState(d) + (d->pos() == centred ? "" : " off centre");
                 const int button = QStringList({"ok", "yes", "no", "cancel"}).indexOf(head[1]);
                 if (button < 0)
                     QTest::keyClick(d, Qt::Key_Escape);

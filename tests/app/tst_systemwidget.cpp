@@ -148,6 +148,17 @@ private slots:
             QCOMPARE(row.section(" | ", 0, 0) + " | " + bar.findChild<QLabel *>(name + "Label")->text().replace(
                          "<font color=blue>", "[").replace("</font>", "]") + " " + (same ? icon : "other"), row);
         }
+        // A failed report without readings empties what a full one showed.
+        core.deliver(woxCoreReportSensor{{}, {{1, 12500.f}, {2, 12500.f}, {3, 50.f}}});
+        core.deliver(woxCoreReportSensor{{5, 1}, {}});
+        QString empty;
+        for (const char *label : {"intBat", "extBat", "moisture"}) {
+            const QString icon = QString(label) == "moisture" ? "moisture.0" : "battery.0";
+            empty += bar.findChild<QLabel *>(label + QString(*label == 'm' ? "Label" : "VoltageLabel"))->text() + "|"
+                     + (bar.findChild<QLabel *>(label + QString("IconLabel"))->pixmap(Qt::ReturnByValue).toImage()
+                        == QPixmap(":/icons/icons/" + icon + ".png").toImage() ? icon : "other") + " ";
+        }
+        QCOMPARE(empty, QString("|battery.0 |battery.0 |moisture.0 "));
     }
     // Enter refuses an empty name and a hidden one, in the shared dialog, raised over the keyboard opened after it;
     // a blank is a name. Shift changes what keys type until pressed again; the timestamp goes in at the cursor.
@@ -352,7 +363,8 @@ private slots:
         clock.current = clock.current.addSecs(600);
         screen.close();
         QStringList shown;
-        for (const QLabel *label : {screen.yearLabel, screen.monthLabel, screen.dayLabel, screen.hourLabel, screen.minLabel})
+        for (const QLabel *label :
+             {screen.yearLabel, screen.monthLabel, screen.dayLabel, screen.hourLabel, screen.minLabel})
             shown << label->text();
         QCOMPARE(row.section(" | ", 0, 0) + " | " + shown.join('/') + " | " + core.takeLines().mid(1).join(','), row);
     }
@@ -363,7 +375,9 @@ private slots:
     {
         QVERIFY(QDir().mkpath(systemDir));
         QFile host(systemDir + "auxServer");
-        QVERIFY(host.open(QIODevice::WriteOnly) && host.write(QByteArray::fromHex("0000000e006d007900200068006f00730074")) == 18);
+        // "my host": a 32-bit byte length, then UTF-16 big-endian.
+        const QByteArray bytes = QByteArray::fromHex("0000000e006d007900200068006f00730074");
+        QVERIFY(host.open(QIODevice::WriteOnly) && host.write(bytes) == bytes.size());
         host.close();
         woxDiagnosticCapture diagnostics;
         for (const char *row : {"languageToolButton: woxLanguageWidget 9 hidden, margin 0 | 0 hidden, margin 6 | ",
@@ -409,7 +423,8 @@ private slots:
         QStringList shown;
         for (int press = 0; press < 4; ++press) {
             QWidget *screen = open<QWidget>(menu.engineerToolButton);
-            shown << QString("%1 asked, %2, %3").arg(asked).arg(page()).arg(screen ? screen->metaObject()->className() : "none");
+            shown << QString("%1 asked, %2, %3").arg(asked).arg(page())
+                         .arg(screen ? screen->metaObject()->className() : "none");
             if (press == 2)
                 shown.last() += " " + QString::number(screen && screen->close());
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -425,7 +440,8 @@ private slots:
     // dialog left; the same whether the programs finish, cannot start or run too long.
     void usbStorage()
     {
-        for (const auto status : {woxCommandResult::Finished, woxCommandResult::StartFailed, woxCommandResult::TimedOut}) {
+        for (const auto status :
+             {woxCommandResult::Finished, woxCommandResult::StartFailed, woxCommandResult::TimedOut}) {
             tst_usbRunner usb;
             usb.next.status = status;
             woxModalScript script;

@@ -196,13 +196,14 @@ private slots:
         QVERIFY(!locked16->isEnabled());   // only 0 and 1 open it
     }
 
-    // Each test's row on the page, from the top, its name on the button and the instruction asked before it runs
-    // (answered No: nothing runs); its log button shows its own log.
+    // Each test's row on the page, from the top, its name on the button and the instruction asked before it runs:
+    // No runs nothing, Yes starts a core test on its own button; its log button shows its own log.
     void tests_data()
     {
         QTest::addColumn<int>("test");
         QTest::addColumn<int>("place");
         QTest::addColumn<QString>("instruction");
+        QTest::addColumn<bool>("inScreen");   // USB and LAN run in the screen, without the core
         const QString ab = "Please connect A and B sockets with resistor:\nresistance: ";
         const QString small = "max. power: 1.4 W or more,\nmax voltage: 37.5 V or more.";
         const QString big = "max. power: 200.0 W or more,\nmax voltage: 500.0 V or more.";
@@ -239,7 +240,8 @@ private slots:
                                                          "and B sockets."},
         };
         for (const auto &row : rows)
-            QTest::newRow(row.name) << row.test << row.place << row.instruction;
+            QTest::newRow(row.name) << row.test << row.place << row.instruction
+                                    << (row.test == 8 || row.test == 9);
     }
 
     void tests()
@@ -247,6 +249,7 @@ private slots:
         QFETCH(int, test);
         QFETCH(int, place);
         QFETCH(QString, instruction);
+        QFETCH(bool, inScreen);
         Core core;
         woxEngineerWidget screen(0);
         const QWidget *frame = screen.findChild<QWidget *>("proFrame");
@@ -263,7 +266,10 @@ private slots:
             seen << QString("%1 %2").arg(row).arg(column) + (button->text().isEmpty() ? "" : " " + button->text());
         }
         woxModalScript script;
-        script.answer(0).then([&seen](QDialog *log) {
+        script.answer(0);
+        if (!inScreen)
+            script.answer(1);
+        script.then([&seen](QDialog *log) {
             const auto *browser = log->findChild<QTextBrowser *>();
             auto *accept = log->findChild<QPushButton *>();
             seen << (browser ? browser->toPlainText().simplified() : "no text") + " | "
@@ -273,12 +279,19 @@ private slots:
         });
         run(screen, "proToolButton" + number);
         seen << shown(screen, "proToolButton" + number + " | proFrame | log" + QString::number(test));
+        if (!inScreen) {
+            run(screen, "proToolButton" + number);
+            seen << shown(screen, "proToolButton" + number);
+        }
         core.deliver(woxCoreReportProduction{{}, quint8(test), true, "body", {}, {}});
         run(screen, "logPushButton" + number);
+        const QString name = QTest::currentDataTag();
+        const QString question = "woxWarningDialog: " + instruction + "\nAre you ready to continue?";
         QCOMPARE(seen.join(" # ") + " # " + script.seen.join(" # ") + " # " + core.takeLines().join(", "),
-                 QString("%1 0 %2 # %1 2 # proToolButton%3:question | proFrame: | log%4: # %2: body | Accept 1024x600 # "
-                         "woxWarningDialog: %5\nAre you ready to continue? # QDialog # ")
-                     .arg(place).arg(QTest::currentDataTag(), number).arg(test).arg(instruction));
+                 QString("%1 0 %2 # %1 2 # proToolButton%3:question | proFrame: | log%4:").arg(place).arg(name, number)
+                     .arg(test) + (inScreen ? "" : " # !proToolButton" + number + ":play") + " # " + name
+                     + ": body | Accept 1024x600 # " + question + (inScreen ? "" : " # " + question) + " # QDialog # "
+                     + (inScreen ? "" : "Production " + QString::number(test)));
     }
 
     // The keypad and the production page follow a language change while open; the test names keep the language

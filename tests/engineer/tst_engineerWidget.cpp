@@ -340,27 +340,29 @@ private slots:
     // diagnostics and programs run.
     void flows_data()
     {
-        QTest::addColumn<QString>("answers");   // to the dialogs in order: 1 OK or Yes, 0 No
+        // To the dialogs in order: 1 OK or Yes, 0 No; "@name": what that child shows while the dialog is open.
+        QTest::addColumn<QString>("answers");
         QTest::addColumn<Step>("step");
         QTest::addColumn<QString>("expected");
         row("tx, RefTx, grounding power", "", press("txCheckGroundingPower=1 txDevice=1 txPower=40 txDuration=1230 "
             "txAdjustPulseFirst txAdjustPulseSecond txPulseFirst txPulseSecond txStop txPulseZero"), "txPowerLabel:40 | "
             "txDurationLabel:1230 #  # TxAux 0 1 0 7 31 0 -1, TxAux 0 1 0 7 32 0 -1, TxAux 1 0 0 6 33 1230 0, TxAux 1 0 "
             "0 6 34 1230 0, TxAux 0 0 1 6 0 0 0, TxAux 1 0 0 6 36 1230 -1 # ");
-        row("tx, IntTx, longest, answers", "1", press("txPower=100 txDuration=20000 txAdjustPulseFirst txPulseFirst "
+        row("tx, IntTx, longest, answers", "1@txTempLabel", press("txPower=100 txDuration=20000 txAdjustPulseFirst txPulseFirst "
             "txStop txPulseZero") + send(woxCoreReportTxAux{{}, 123.456789f}) + send(woxCoreReportTxAux{{13, 0}}),
-            "txPowerLabel:100 | txDurationLabel:15000 | txTempLabel:-298  o C # Canceled by user # TxAux 0 1 0 7 31 0 "
+            "txPowerLabel:100 | txDurationLabel:15000 | txTempLabel:-298  o C # Canceled by user [txTempLabel:123.457  o C] # TxAux 0 1 0 7 31 0 "
             "100, TxAux 1 0 0 7 33 15000 0, TxAux 0 0 1 7 0 0 0, TxAux 1 0 0 6 36 15000 100 # ");
-        row("rx, receiver 0, samples", "1", press("rxDevice=0 rxSamplesToRun=77 rxMsrStart rxMsrGet rxMsrClear "
+        row("rx, receiver 0, samples", "1@rxSamplesTextEdit", press("rxDevice=0 rxSamplesToRun=77 rxMsrStart rxMsrGet rxMsrClear "
             "rxRxReset rxClbInput rxMsrInput rxLowRange rxHighRange rxStop rxSensors") + send(woxCoreReportRxAux{{},
             {5.57f, 0.12346f}}) + send(woxCoreReportRxAux{{4, 0}, {-2.5f}}), "rxSamplesTextEdit:5.5700\n0.1235\n"
-            "-2.5000\n # Can not receive data # RxAux 8 77 1 0 0 0 0 0 0 0, RxAux 8 77 0 0 1 0 0 0 0 0, RxAux 8 0 0 0 0 "
+            "-2.5000\n # Can not receive data [rxSamplesTextEdit:5.5700\n0.1235\n] # RxAux 8 77 1 0 0 0 0 0 0 0, RxAux 8 77 0 0 1 0 0 0 0 0, RxAux 8 0 0 0 0 "
             "0 0 0 0 1, RxAux 8 0 0 1 0 0 0 0 0 0, RxAux 8 0 0 0 0 0 0 1 0 0, RxAux 8 0 0 0 0 0 0 0 1 0, RxAux 8 0 0 0 0 "
             "1 0 0 0 0, RxAux 8 0 0 0 0 0 1 0 0 0, Stop, Sensor # ");
-        row("rx, as opened, the last four, sensors", "1", press("rxMsrStart rxDevice=15 rxMsrGet rxDevice=16 rxMsrGet "
+        row("rx, as opened, the last four, sensors", "1@rxIntBatLabel", press("rxMsrStart rxDevice=15 rxMsrGet rxDevice=16 rxMsrGet "
             "rxDevice=17 rxMsrGet rxDevice=18 rxMsrGet rxMsrStart rxRepeat rxRepeat") + send(woxCoreReportSensor{{7, 0},
             {{1, 12.345678f}, {3, 99.5f}, {7, 45.25f}}}), "rxIntBatLabel:12.3457 | rxExtBatLabel:-1 | rxMoistureLabel:"
-            "99.5 | txTempLabel:45.25 | rxSamplesToRunSpinBox:101 | repeatTimer:off once # Condensation inside # RxAux 9 "
+            "99.5 | txTempLabel:45.25 | rxSamplesToRunSpinBox:101 | repeatTimer:off once # Condensation inside "
+            "[rxIntBatLabel:0] # RxAux 9 "
             "100 1 0 0 0 0 0 0 0, RxAux 23 100 0 0 1 0 0 0 0 0, RxAux 24 100 0 0 1 0 0 0 0 0, RxAux 25 100 0 0 1 0 0 0 0 "
             "0, RxAux 255 100 1 0 0 0 0 0 0 0 # ");
         row("rx repeat, from all", "", press("rxDevice=18 rxSamplesToRun=4997 rxRepeat rxDevice=2 repeatTimer "
@@ -492,13 +494,15 @@ private slots:
         woxEngineerWidget screen(0);
         woxModalScript script;
         for (const QString &answer : answers.split(' ', Qt::SkipEmptyParts))
-            script.then([this, &script, answer](QDialog *dialog) {
+            script.then([this, &script, &screen, answer](QDialog *dialog) {
                 // A log shows in a browser; a question asked between two programs is marked among them.
                 if (auto *browser = dialog->findChild<QTextBrowser *>())
                     script.seen.last() += ": " + browser->toPlainText().simplified();
+                if (answer.contains('@'))
+                    script.seen.last() += " [" + shown(screen, answer.section('@', 1)) + "]";
                 if (!runner->calls.isEmpty())
                     runner->calls.append({"(asked)", {}, -1});
-                dialog->done(answer.toInt());
+                dialog->done(answer.section('@', 0, 0).toInt());
             });
         step(screen);
         QStringList runs = diagnostics.lines();

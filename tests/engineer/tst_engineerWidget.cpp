@@ -473,6 +473,9 @@ private slots:
         row("lan run again", "1 1", press("proToolButton09") + network({"127.0.0.1", "::1", "192.0.2.7"})
             + press("proToolButton09"), "proToolButton09:accept | " + lanLog + "192.0.2.7   <font color=blue>✓</font> "
             "<br>  # " + lan + "; " + lan + " #  # ");
+        row("ping answered OK during a run", "", press("stressRxStart miscPing") + send(woxCoreReportRxStress{{}, "OK"})
+            + send(woxCoreReportRxStress{{}, "OK"}), "stressRxStatusLabel: | miscPingLabel:OK #  # RxStress 25 1 4, "
+            "RxStress 0 0 10, RxStress 25 1 4 # ");
         row("ping refused", "1", press("miscPing") + send(woxCoreReportRxStress{{13, 0}, ""}), "miscPingLabel:N/A # "
             "Canceled by user # RxStress 0 0 10 # ");
         const Step stepUp = [](QWidget &screen) {

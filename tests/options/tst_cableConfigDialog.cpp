@@ -1,7 +1,11 @@
 #include "woxCableConfigDialog.h"
+#include "woxConstants.h"
 #include "woxCoreDouble.h"
 #include "woxModalScript.h"
+#include "woxOptshellFreshStart.h"
 #include "woxScreenState.h"
+#include "woxStreamed.h"
+#include "woxTranslator.h"
 #include "woxWarningDialog.h"
 
 #include <QtTest>
@@ -91,7 +95,84 @@ class tst_cableConfigDialog : public QObject
     woxCoreDouble core;
 
 private slots:
-    void cleanup() { woxWarningDialog::closeInstance(); }
+    void init()
+    {
+        core.take();
+        QVERIFY2(woxOptshellFreshStart::reset(), "a private HOME");
+    }
+
+    void cleanup() { woxWarningDialog::closeInstance(), woxTranslator::destroy(); }
+
+    // The stored language's texts: a code without a catalogue keeps the source texts (the unit "kOhm"), English
+    // shows the ohm's sign, Russian its own words; the remote captions are the same in all. Electrode 5 measured
+    // at 0.5, electrode 6 not, the remote receiver not.
+    void textsInEachLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("no catalogue") << "De" << "Fail grounding [kOhm]: | 0.50\nkOhm | N / A\n  | N / A | Tx\u221E: Rx\u221E:";
+        QTest::newRow("English") << "Uk" << "Fail grounding [k\u03A9]: | 0.50\nk\u03A9 | N / A\n  | N / A | Tx\u221E: Rx\u221E:";
+        QTest::newRow("Russian") << "Ru" << "Порог заземления [кОм]: | 0.50\nкОм | Н / Д\n  | Н / Д | Tx\u221E: Rx\u221E:";
+    }
+
+    void textsInEachLanguage()
+    {
+        QFETCH(QString, language);
+        QSettings(settingsOrganisation, "woxTranslator").setValue("language", language);
+        woxCableConfigDialog d(nullptr, 2, true, true);
+        d.automaticAdvanceCheckBox->click();
+        d.w05ToolButton->click();
+        d.checkCablePushButton->click();
+        woxCoreReportResistance report;
+        report.electrode = 5, report.resistance = 0.5f;
+        woxCoreDouble::deliver(report);
+        QTEST(QStringList({d._failGroundingLabel->text(), d.w05Label->text(), d.w06Label->text(), d.remoteRxLabel->text(),
+                           d._remoteTxLabel->text() + " " + d._remoteRxLabel->text()}).join(" | "), "expected");
+    }
+
+    // The 32 cells: number buttons 1..32 over the wire and its value on the upper row, under them on the lower;
+    // flat wire buttons with 63-pixel pictures; each wire button switches its own electrode, on either cable; the
+    // record streams 22 bytes and 9 per electrode; the threshold list; the dialog's colours.
+    void cellsOfTheForm()
+    {
+        woxCableConfigDialog d(nullptr, 2, false, true);
+        const char *const upper[16] = {"4", "8", "5", "11", "6", "7", "10", "9", "12", "15", "16", "14", "13", "19",
+                                       "18", "17"};
+        QStringList misplaced;
+        for (int c = 0; c < 32; ++c) {
+            QWidget *parts[3] = {d.findChild<QToolButton *>(name(c, "ToolButton")),
+                                 d.findChild<QPushButton *>(name(c, "PushButton")), d.findChild<QLabel *>(name(c, "Label"))};
+            const auto *layout = d.findChild<QVBoxLayout *>("verticalLayout_" + (c < 16 ? upper[c] : QString::number(c + 4)));
+            const auto *wire = qobject_cast<QPushButton *>(parts[1]);
+            bool placed = layout && layout->count() == 3 && wire && wire->isFlat() && wire->iconSize() == QSize(63, 63)
+                          && static_cast<QAbstractButton *>(parts[0])->text() == QString::number(c + 1);
+            for (int i = 0; placed && i < 3; ++i)
+                placed = layout->itemAt(c < 16 ? i : 2 - i)->widget() == parts[i];
+            if (!placed)
+                misplaced << name(c, "");
+        }
+        QCOMPARE(misplaced.join(' '), QString());
+        QStringList off;
+        for (const int c : {7, 31, 0}) {
+            d.findChild<QAbstractButton *>(name(c, "PushButton"))->click();
+            off << stored(d).section(" off", 1).section(" tx", 0, 0);
+        }
+        d.nextToolButton->click();
+        d.w02PushButton->click();
+        QStringList thresholds;
+        for (int i = 0; i < d.failGroundingComboBox->count(); ++i)
+            thresholds << d.failGroundingComboBox->itemText(i);
+        QCOMPARE(off.join(',') + " |" + stored(d).section(" off", 1) + " | " + QString::number(woxStreamed(d.configuration()).size())
+                     + " | " + thresholds.join(' '),
+                 QString(" 7, 7 31, 0 7 31 | 0 7 31 34 tx 0 0 rx -1 1 | 598 | "
+                         "0.25 0.50 0.75 1.00 1.50 2.00 2.50 3.00 3.50 4.00 4.50 5.00 10.0 15.0 20.0"));
+        d.groundingCheckGroupBox->setEnabled(false);
+        QStringList colours;
+        for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Disabled})
+            colours << d._failGroundingLabel->palette().color(group, QPalette::WindowText).name()
+                    << d.palette().color(group, QPalette::Window).name();
+        QCOMPARE(colours.join(' '), QString("#000000 #fff7ef #787878 #fff7ef"));
+    }
 
     // Two cables (0 stands for 2), both remote electrodes: texts, first threshold and button pictures; a run from 28
     // over the page turn (NaN and 0 read as not measured, 0.25 fails at 0.25, a wire switched off shows crossed out)

@@ -34,7 +34,9 @@ QString record(woxOptionsWidget *page = nullptr, const QString &actions = QStrin
 {
     for (const QString &action : actions.split(' ', Qt::SkipEmptyParts)) {
         QWidget *w = page->findChildren<QWidget *>(QRegularExpression("^" + action.section('=', 0, 0)
-                                                                      + "\\w*(ComboBox|Slider|Dial|Button)$"))[0];
+                                                                      + "\\w*(ComboBox|Slider|Dial|Button)$")).value(0);
+        if (!w)
+            return "no widget for " + action;   // fails the comparison with its name
         if (auto list = qobject_cast<QComboBox *>(w))
             list->setCurrentText(action.section('=', 1));
         else if (auto slider = qobject_cast<QAbstractSlider *>(w))

@@ -8,6 +8,7 @@
 #include "woxMake.h"
 #include "woxModalScript.h"
 #include "woxOptshellFreshStart.h"
+#include "woxOptshellPress.h"
 #include "woxSessionFixture.h"
 #include "woxSessionWidget.h"
 #include "woxStatusBar.h"
@@ -49,6 +50,7 @@ private slots:
         woxMainWidget window;
         window.show();
         woxStatusBar *bar = window.findChild<woxStatusBar *>();
+        QVERIFY2(bar, "woxStatusBar");
         QTRY_VERIFY_WITH_TIMEOUT(!bar->intBatVoltageLabel->text().isEmpty(), 10000);
         QVERIFY(window.grab().save(qEnvironmentVariable("WOX_SCREENSHOT_DIR", ".") + "/main-window.png"));
         const auto tabs = [tabs = window.tabWidget] {
@@ -56,8 +58,9 @@ private slots:
             const QStringList icons = {"brickwall", "spanner", "cubes", "book", "chip"};
             for (int i = 0; i < tabs->count(); ++i) {
                 const QImage icon = QIcon(":/icons/icons/" + icons.value(i) + ".png").pixmap(32).toImage();
+                const QWidget *page = tabs->widget(i)->findChild<QWidget *>();
                 shown += tabs->tabText(i) + (tabs->tabIcon(i).pixmap(32).toImage() == icon ? ":" : ":?")
-                         + tabs->widget(i)->findChild<QWidget *>()->metaObject()->className() + " ";
+                         + (page ? page->metaObject()->className() : "none") + " ";
             }
             return shown;
         };
@@ -75,14 +78,17 @@ private slots:
         QCOMPARE(bar->statusLabel->text(), QString("Measuring"));
         QVERIFY(window.minimumSize() == QSize(1024, 600) && window.maximumSize() == QSize(1024, 600));
         auto *menu = window.findChild<woxSystemWidget *>();
+        QVERIFY2(menu, "woxSystemWidget");
         script.then([](QDialog *keypad) {   // the first code opens all ten pages in the menu's place
-            for (QChar digit : QString("58031"))
-                keypad->findChild<QPushButton *>(QStringLiteral("pushButton") + digit)->click();
-            keypad->findChild<QPushButton *>("enterPushButton")->click();
+            for (const char *key : {"pushButton5", "pushButton8", "pushButton0", "pushButton3", "pushButton1",
+                                       "enterPushButton"})
+                if (!woxOptshellPress(keypad, key))
+                    return;
         });
         menu->engineerToolButton->click();
         QPointer<woxEngineerWidget> engineer = menu->findChild<woxEngineerWidget *>();
-        QVERIFY(engineer && engineer->findChild<QTabWidget *>()->count() == 10 && menu->exitToolButton->isHidden());
+        const QTabWidget *pages = engineer ? engineer->findChild<QTabWidget *>() : nullptr;
+        QVERIFY(pages && pages->count() == 10 && menu->exitToolButton->isHidden());
         engineer->close();
         QTRY_VERIFY(engineer.isNull() && !menu->exitToolButton->isHidden());
         QPointer<woxCore> core(woxCore::instance());
@@ -155,14 +161,9 @@ private slots:
                 for (QChar digit : typed)
                     names.insert(names.size() - 1, "pushButton" + QString(digit));
             }
-            for (const QString &name : names) {
-                QAbstractButton *button = keypad->findChild<QAbstractButton *>(name);
-                if (!button) {
-                    keypad->reject();
-                    QFAIL(qPrintable(name));
-                }
-                button->click();
-            }
+            for (const QString &name : names)
+                if (!woxOptshellPress(keypad, name))
+                    return;
         });
         menu->engineerToolButton->click();
         QCOMPARE(script.seen, QStringList("woxPasswordDialog"));
@@ -252,7 +253,7 @@ private slots:
         woxModalScript script;
         woxMainWidget window;
         window.show();
-        window.findChild<woxSessionMenuWidget *>()->openPushButton->click();
+        QVERIFY2(woxOptshellPress(window.findChild<woxSessionMenuWidget *>(), "openPushButton"), "openPushButton");
         auto *screen = window.findChild<woxSessionWidget *>();
         QVERIFY(screen && script.seen.isEmpty());
         QAbstractItemView *table = screen->sessionTableView;

@@ -5,6 +5,7 @@
 #include "woxMainWidget.h"
 #include "woxModalScript.h"
 #include "woxOptshellFreshStart.h"
+#include "woxOptshellPress.h"
 #include "woxSessionCloseFlag.h"
 #include "woxSessionFixture.h"
 #include "woxSessionMenuWidget.h"
@@ -36,12 +37,7 @@ bool click(QWidget *page, const char *name)
 // A dialog step that presses the named button, or rejects the dialog and fails with the button's name.
 woxModalScript::Step press(const char *name)
 {
-    return [name](QDialog *dialog) {
-        if (!click(dialog, name)) {
-            dialog->reject();
-            QFAIL(name);
-        }
-    };
+    return [name](QDialog *dialog) { woxOptshellPress(dialog, name); };
 }
 
 // One cable at 5 m, Wenner alpha, cell (0, 9), stored as a template named "road".
@@ -98,6 +94,7 @@ private slots:
         window.show();
         woxSessionMenuWidget *mainMenu = window.findChild<woxSessionMenuWidget *>();
         woxDataMenuWidget *dataMenu = window.findChild<woxDataMenuWidget *>();
+        QVERIFY2(mainMenu && dataMenu, "woxSessionMenuWidget, woxDataMenuWidget");
         script.answer(QDialog::Accepted).answer(QDialog::Accepted).then(press("acceptPushButton"));
         QVERIFY2(click(mainMenu, "newPushButton"), "newPushButton");
         woxSessionWidget *screen = mainMenu->findChild<woxSessionWidget *>();
@@ -116,6 +113,14 @@ private slots:
         screen->closePushButton->click();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(woxSessionCloseFlag::value() == 1 && !mainMenu->findChild<woxSessionWidget *>());
+        // Both rows stored measured, Wenner alpha at a = 10 x 5 m: k = 2 pi a.
+        woxSessionFile stored;
+        QFile named(sessionsDir + "line1." + sessionExtension);
+        QVERIFY(named.open(QIODevice::ReadOnly) && stored.read(named));
+        QString units;
+        for (const woxSessionDataUnit &unit : stored.units)
+            units += QString(" %1 %2").arg(unit.result.valid).arg(double(unit.k), 0, 'f', 3);
+        QCOMPARE(units, QString(" 1 314.159 1 314.159"));
         script.then([](QDialog *dialog) {
             const QTableView *table = dialog->findChild<QTableView *>();
             const QAbstractItemModel *files = table ? table->model() : nullptr;
@@ -221,6 +226,7 @@ private slots:
             woxMainWidget window;
             window.show();
             auto *menu = window.findChild<woxSessionMenuWidget *>();
+            QVERIFY2(menu && window.findChild<woxSystemWidget *>(), "woxSessionMenuWidget, woxSystemWidget");
             QVERIFY2(click(menu, "openPushButton"), "openPushButton");
             QPointer<woxSessionWidget> screen = menu->findChild<woxSessionWidget *>();
             QVERIFY2(screen, "woxSessionWidget");
@@ -250,7 +256,7 @@ private slots:
         script.then(reply).then(reply).then(reply).then(reply);
         woxMainWidget restarted;
         auto *menu = restarted.findChild<woxSessionMenuWidget *>();
-        QTimer *blink = menu->findChild<QTimer *>("blinkTimer");
+        QTimer *blink = menu ? menu->findChild<QTimer *>("blinkTimer") : nullptr;
         QVERIFY2(blink, "blinkTimer");
         shown << QString("blinks %1").arg(blink->isActive() && blink->interval() == 1000);
         QVERIFY2(click(menu, "newPushButton"), "newPushButton");

@@ -104,7 +104,7 @@ private slots:
     void init()
     {
         core.take();
-        QVERIFY2(woxOptshellFreshStart::reset(), "a private HOME");
+        QVERIFY2(woxOptshellFreshStart::reset(), "a private environment");
     }
 
     void cleanup() { woxWarningDialog::closeInstance(), woxTranslator::destroy(); }

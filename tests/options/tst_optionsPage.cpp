@@ -59,7 +59,7 @@ class tst_optionsPage : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { QVERIFY2(woxOptshellFreshStart::reset(), "a private HOME"); }
+    void init() { QVERIFY2(woxOptshellFreshStart::reset(), "a private environment"); }
 
     void cleanup() { store().clear(), QSettings(settingsOrganisation, "woxTranslator").clear(), woxTranslator::destroy(); }
 

@@ -29,7 +29,7 @@ class tst_mainwidget : public QObject
     woxFakeClock clock{QDateTime(QDate(2013, 1, 1), QTime(0, 0))};
 
 private slots:
-    void init() { QVERIFY2(woxOptshellFreshStart::reset(), "a private HOME"); }
+    void init() { QVERIFY2(woxOptshellFreshStart::reset(), "a private environment"); }
 
     // What a close event would have done, for cases that do not close.
     void cleanup() { woxCore::destroy(); woxUserMessage::destroy(); woxWarningDialog::closeInstance(); }

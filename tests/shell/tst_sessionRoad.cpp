@@ -79,7 +79,7 @@ class tst_sessionRoad : public QObject
 
 private slots:
     // Every case starts as on a first start: no working copy, no flags, no stored files.
-    void init() { QVERIFY2(woxOptshellFreshStart::reset(), "a private HOME"); }
+    void init() { QVERIFY2(woxOptshellFreshStart::reset(), "a private environment"); }
 
     void cleanup() { woxCore::destroy(); woxUserMessage::destroy(); woxWarningDialog::closeInstance(); }
 

@@ -2,8 +2,8 @@
 
 #include "woxConstants.h"
 #include "woxCore.h"
-#include "woxDataRoot.h"
 #include "woxSystemWidget.h"
+#include "woxTestEnvironment.h"
 #include "woxTranslator.h"
 #include "woxUserMessage.h"
 #include "woxWarningDialog.h"
@@ -12,26 +12,22 @@
 #include <QFileInfo>
 #include <QSettings>
 
-#include <pwd.h>
-#include <unistd.h>
-
 bool woxOptshellFreshStart::reset()
 {
-    const passwd *account = getpwuid(getuid());
-    if (!account || QDir(QString::fromLocal8Bit(account->pw_dir)) == QDir(QDir::homePath()))
+    if (!woxTestEnvironment::root() || !*woxTestEnvironment::root())
         return false;
     woxCore::destroy();
     woxUserMessage::destroy();
     woxWarningDialog::closeInstance();
     woxTranslator::destroy();
     woxSystemWidget::setActivity(false);
-    QDir(woxDataRoot::drive() + dataRootName).removeRecursively();
-    // Cleared through QSettings rather than deleted, so no cached copy of a file outlives it.
+    // Cleared through QSettings before the files go, so no cached copy of a store outlives it.
     const QFileInfo anyStore(QSettings(settingsOrganisation, QStringLiteral("any")).fileName());
     for (const QFileInfo &store : anyStore.dir().entryInfoList({QStringLiteral("*.conf")}, QDir::Files)) {
         QSettings settings(settingsOrganisation, store.completeBaseName());
         settings.clear();
         settings.sync();
     }
+    woxTestEnvironment::reset();
     return true;
 }

@@ -262,10 +262,13 @@ private slots:
     {
         QCOMPARE(woxSessionProgress::runsLeft({true, true, false, true, false, false}), QVector<int>({2, 2, 2, 1, 1, 0}));
         QCOMPARE(woxSessionProgress::runsLeft({false, true, true}), QVector<int>({0, -1, -1}));   // open tail
+        QCOMPARE(woxSessionProgress::runsLeft({}), QVector<int>());
         QStringList texts;
-        for (auto c : {std::make_pair(600LL, 5), {600, -1}, {86399000, 1}, {86400000, 1}, {INT_MAX, INT_MIN}})
+        for (auto c : {std::make_pair(600LL, 5), {600, -1}, {86399000, 1}, {86400000, 1}, {INT_MAX, INT_MIN},
+                       {86399996, 1}, {LLONG_MAX, 3}, {INT_MAX, INT_MAX}})   // single precision rounds the sixth up
             texts << woxSessionProgress::timeLeftText(c.first, c.second);
-        QCOMPARE(texts.join(", "), QString("Left: 00:00:03, Left: 00:00:00, Left: 23:59:59, Left: too long, Left: 00:00:00"));
+        QCOMPARE(texts.join(", "), QString("Left: 00:00:03, Left: 00:00:00, Left: 23:59:59, Left: too long, Left: 00:00:00, "
+                                           "Left: too long, Left: too long, Left: too long"));
     }
 };
 

@@ -46,10 +46,11 @@ private slots:
         const auto rgb = [](float low, float high, double value) {
             return QColor(woxLogColorMap(low, high).rgb(QwtInterval(low, high), value)).name();
         };
-        QString colours = rgb(7, 7, 7) + rgb(1, 100, 100) + rgb(1, 100, std::nan("")) + ":";
+        QString colours = rgb(7, 7, 7) + rgb(1, 100, 100) + rgb(1, 100, std::nan("")) + rgb(7, 7, std::nan(""))
+                          + rgb(1, 100, INFINITY) + ":";
         for (int k = 0; k <= 14; ++k)
             colours += " " + rgb(1, 10000, std::pow(10.0, 4.0 * k / 14));
-        QCOMPARE(colours, QString("#000080#600060#000000: #000080 #0000ff #0080ff #00ffff #00c080 #00ff00 #008000 #80c000 "
+        QCOMPARE(colours, QString("#000080#600060#000000#000000#600060: #000080 #0000ff #0080ff #00ffff #00c080 #00ff00 #008000 #80c000 "
                                   "#ffff00 #bf8000 #ff8000 #ff0000 #d30000 #800034 #600060"));
         const QVector<double> stops = woxLogColorMap(0, 1).colorStops();
         QVERIFY(stops.size() == 15 && qAbs(stops[1] - 0.00064) < 5e-6 && qAbs(stops[13] - 0.61015) < 5e-6);

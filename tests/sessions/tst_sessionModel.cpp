@@ -43,7 +43,11 @@ class tst_sessionModel : public QObject
     Q_OBJECT
 private slots:
     void initTestCase() { std::signal(SIGXFSZ, SIG_IGN); }   // past the file-size limit writes fail instead
-    void init() { QDir(sessionsDir).removeRecursively(), QDir().mkpath(sessionsDir); }
+    void init()
+    {
+        QDir(sessionsDir).removeRecursively(), QDir().mkpath(sessionsDir);
+        QSettings(settingsOrganisation, "woxOptionsWidget").clear();
+    }
     // Damaged files (cut, NaN spacing, counts out of range, past 1 GiB, unreadable) are refused; the model keeps its own.
     void damagedFiles()
     {
@@ -177,6 +181,40 @@ private slots:
         script.answer(1).answer(1);
         QVERIFY(!model.checkIpOptions());
         QCOMPARE(script.seen.last(), QString("woxWarningDialog: IP options of this session can not be restored"));
+    }
+    void ipOptions_data()
+    {
+        QTest::addColumn<int>("stored");   // pause code kept with row 2's result, IP on; -1: not measured; -2: IP off
+        QTest::addColumn<int>("answer");   // to the question, when asked
+        QTest::addColumn<QString>("result");   // opens | the page's pause, locked or free | dialogs
+        const QString ask = " | woxWarningDialog: IP options were changed since last session. Change back?";
+        QTest::newRow("nothing measured") << -1 << 1 << "1 | 60 free";
+        QTest::newRow("same pause") << 1 << 1 << "1 | 60 locked";
+        QTest::newRow("refused") << 8 << 0 << "0 | 60 locked" + ask;
+        QTest::newRow("restored") << 8 << 1 << "1 | 200 locked" + ask;
+        QTest::newRow("measured without IP") << -2 << 1 << "1 | 20 locked" + ask;
+        QTest::newRow("no such pause") << 4 << 1
+            << "0 | 60 locked" + ask + " | woxWarningDialog: IP options of this session can not be restored";
+    }
+    // A session measured with another pause opens only with that pause set back on the page, which stays locked.
+    void ipOptions()
+    {
+        QFETCH(int, stored);
+        QFETCH(int, answer);
+        woxOptionsWidget options;
+        options.pauseDurationComboBox->setCurrentText("60");
+        woxSessionFile session = woxSessionFixture::session(3);
+        session.units[2].result.options.ipEnabled = stored != -2;
+        session.units[2].result.options.pauseCode = quint16(qMax(stored, 0));
+        session.units[2].result.valid = stored != -1;
+        woxSessionDataModel model;
+        QVERIFY(woxSessionFixture::load(model, session));
+        woxModalScript script;
+        script.answer(answer).answer(1);
+        const bool opens = model.checkIpOptions();
+        QTEST(QString("%1 | %2 %3").arg(opens).arg(options.pauseDurationComboBox->currentText())
+                  .arg(options.pauseDurationComboBox->isEnabled() ? "free" : "locked")
+                  + (script.seen.isEmpty() ? "" : " | " + script.seen.join(" | ")), "result");
     }
     // Each plot kind's and mode's series for the set shown, the rows at the slider sorted; the slider's value, range
     // and texts, its positions outliving a change of kind.

@@ -197,6 +197,8 @@ private slots:
         QCOMPARE(press(&data, "openPushButton", 1), "open:Open session" + missing.arg("book.02", sessions));
         woxSessionFile varnex = woxSessionFixture::session(1);   // made from a Varnex text: no array types
         varnex.summary.arrayCounts.clear();
+        woxSessionFixture::measure(&varnex, 0, 10.0f, 2.0f);   // with a pause the page lacks: viewing asks nothing
+        varnex.units[0].result.options.ipEnabled = true, varnex.units[0].result.options.pauseCode = 999;
         QVERIFY(QFile::rename(woxSessionFixture::write(varnex), sessionsDir + "line1." + sessionExtension));
         QCOMPARE(press(&data, "openPushButton", 0), "open:Open session | margin 20 | book.02 | woxFileTableDialog");
         const QString opened = press(&data, "openPushButton", 1);
@@ -346,7 +348,7 @@ private slots:
         const QString question = saving + " | woxWarningDialog: Do you want to save current session?";
         const QString back = "new:Start new session | ert:Start new Varnex session | open:Open previous session | margin 20";
         const QStringList steps = {
-            "report 2=" + idle + "0 | tab 0",   // another screen's run
+            "report 2=" + idle + "0 | tab 0", "report 0 6=" + idle + "0 | tab 0",   // another screen's runs
             "row -1=" + idle + "-1 | tab 0", "start=" + cooling + "-1 | tab 0" + cool,
             "signals=" + cooling + "-1 | tab 0" + cool, "row 0=" + cooling + "0 | tab 0" + cool,
             "cool=" + idle + "0 | tab 0", "start=" + running + "0" + busy + " | " + et2d(0, 0),

@@ -7,6 +7,7 @@
 #include "woxSessionDataModel.h"
 #include "woxSessionFixture.h"
 #include "woxSessionProgress.h"
+#include "woxTestEnvironment.h"
 #include "woxUserMessage.h"
 #include "woxWorkingCopy.h"
 
@@ -45,8 +46,9 @@ private slots:
     void initTestCase() { std::signal(SIGXFSZ, SIG_IGN); }   // past the file-size limit writes fail instead
     void init()
     {
-        QDir(sessionsDir).removeRecursively(), QDir().mkpath(sessionsDir);
-        QSettings(settingsOrganisation, "woxOptionsWidget").clear();
+        woxTestEnvironment::reset();
+        QSettings(settingsOrganisation, "woxOptionsWidget").clear();   // what this process holds of it as well
+        QDir().mkpath(sessionsDir);
     }
     // Damaged files (cut, NaN spacing, counts out of range, past 1 GiB, unreadable) are refused; the model keeps its own.
     void damagedFiles()

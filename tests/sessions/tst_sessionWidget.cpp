@@ -17,6 +17,7 @@
 #include "woxSoundingCurvePlot.h"
 #include "woxSystemWidget.h"
 #include "woxTemplateFile.h"
+#include "woxTestEnvironment.h"
 #include "woxTranslator.h"
 #include "woxUserMessage.h"
 #include "woxWarningDialog.h"
@@ -107,9 +108,8 @@ private slots:
     }
     void init()
     {
-        for (const QString &dir : {templatesDir, sessionsDir, systemDir})
-            QDir(dir).removeRecursively(), QFile::remove(QDir::cleanPath(dir));   // a directory, or a file in its way
-        QSettings(settingsOrganisation, "woxSessionMenuWidget").clear();
+        woxTestEnvironment::reset();
+        QSettings(settingsOrganisation, "woxSessionMenuWidget").clear();   // what this process holds of it as well
         messages.clear();
     }
     void cleanup() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); woxCore::destroy(); }

@@ -50,7 +50,8 @@ private slots:
         QSettings(settingsOrganisation, "woxOptionsWidget").clear();   // what this process holds of it as well
         QDir().mkpath(sessionsDir);
     }
-    // Damaged files (cut, NaN spacing, counts out of range, past 1 GiB, unreadable) are refused; the model keeps its own.
+    // Damaged files (cut, NaN spacing, infinite length, a template's magic, no rows, counts out of range, past 1 GiB,
+    // unreadable) are refused; the model keeps its own.
     void damagedFiles()
     {
         QCOMPARE(woxSessionFixture::bytes(woxSessionFixture::write(goldenSession())), good());
@@ -58,7 +59,8 @@ private slots:
         for (const QString &line : QString(woxSessionFixture::bytes(QFINDTESTDATA("golden-session.hex"))).split('\n'))
             hex += line.section('#', 0, 0);
         QCOMPARE(good(), woxHex(hex));
-        QList<QByteArray> damaged{withWord(good(), 4, "7F F8 00 00 00 00 00 00")};
+        QList<QByteArray> damaged{withWord(good(), 4, "7F F8 00 00 00 00 00 00"), withWord(good(), 27, "7F F0 00 00 00 00 00 00"),
+                                  withWord(good(), 0, "88 99 33 66"), good().left(656) + woxHex("00 00 00 00") + good().mid(773)};
         for (int length = 0; length < good().size(); ++length)
             damaged << good().left(length);
         for (int at : {21, 35, 47, 54, 652, 656, 736})   // array types, set depths and list, wires, positions, rows, decay

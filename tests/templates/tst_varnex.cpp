@@ -241,39 +241,56 @@ private slots:
         QCOMPARE(load("back.txt"), QString("1 123.457 -1e-05 1.25e+06|64 0.1 2 -3.5|#|65535 63 65534 0|0 63 0 63"));
     }
 
+    // The Varnex screen opens on its table, the XY view chosen, with its texts.
+    void screenTexts()
+    {
+        writeFile(varnexDir + "slope.txt", slope);
+        auto screen = openVarnex("slope.txt");
+        QStringList texts({screen->tabWidget->tabText(0), screen->tabWidget->tabText(1),
+                           QString::number(screen->tabWidget->currentIndex())});
+        for (int column = 0; column < screen->tableWidget->columnCount(); ++column)
+            texts << screen->tableWidget->horizontalHeaderItem(column)->text();
+        QCOMPARE(texts.join('|'), QString("Table|Graphics|0|Electrode|X [m]|Y [m]|Z [m]"));
+        QCOMPARE(woxScreenState(screen.get(), "movePushButton scalePushButton estimatePushButton savePushButton "
+                                              "closePushButton xyRadioButton xzRadioButton yzRadioButton"),
+                 QString("movePushButton:Move | scalePushButton:Scale | estimatePushButton:Estimate duration | "
+                         "savePushButton:Save template | closePushButton:Close template | ~xyRadioButton:XY* | "
+                         "~xzRadioButton:XZ | ~yzRadioButton:YZ"));
+    }
+
     void closeAnswers_data()
     {
         QTest::addColumn<QString>("edit");          // "move" 10 m along x, a "zero move", a "unit scale"
         QTest::addColumn<QStringList>("answers");   // digits answer, "-" cancels, "=" keeps the offered name
         QTest::addColumn<bool>("full");             // writes fail
         QTest::addColumn<QStringList>("seen");
-        QTest::addColumn<QString>("after");         // closed, changed, visible, syncs, then the folder
+        QTest::addColumn<QString>("after");         // closed, changed, visible, syncs, the file named: the folder
         const QString keyboard = "woxKeyboardDialog", failed = warning + "Can not write data to file";
         const QString move = "move";
         QTest::newRow("unchanged: closes unasked") << QString() << QStringList() << false << QStringList()
-                                                   << "1 0 0 0 slope.txt=slope";
+                                                   << "1 0 0 0 slope.txt: slope.txt=slope";
         QTest::newRow("Cancel keeps it open") << move << QStringList{"2"} << false << QStringList{saveQuestion}
-                                              << "0 1 1 0 slope.txt=slope";
+                                              << "0 1 1 0 slope.txt: slope.txt=slope";
         QTest::newRow("No closes, writing nothing") << move << QStringList{"0"} << false << QStringList{saveQuestion}
-                                                    << "1 1 0 0 slope.txt=slope";
+                                                    << "1 1 0 0 slope.txt: slope.txt=slope";
         QTest::newRow("Yes, keyboard cancelled") << move << QStringList{"1", "-"} << false
-                                                 << QStringList{saveQuestion, keyboard} << "0 1 1 0 slope.txt=slope";
+                                                 << QStringList{saveQuestion, keyboard} << "0 1 1 0 slope.txt: slope.txt=slope";
         QTest::newRow("Yes, a new name") << move << QStringList{"1", "moved"} << false
                                          << QStringList{saveQuestion, keyboard}
-                                         << "1 0 0 1 moved.txt=moved slope.txt=slope";
+                                         << "1 0 0 1 moved.txt: moved.txt=moved slope.txt=slope";
         QTest::newRow("Yes, the offered name overwritten") << move << QStringList{"1", "=", "1"} << false
                                                            << QStringList{saveQuestion, keyboard, overwriteQuestion}
-                                                           << "1 0 0 1 slope.txt=moved";
+                                                           << "1 0 0 1 slope.txt: slope.txt=moved";
         QTest::newRow("Yes, overwrite refused") << move << QStringList{"1", "slope", "0"} << false
                                                 << QStringList{saveQuestion, keyboard, overwriteQuestion}
-                                                << "0 1 1 0 slope.txt=slope";
+                                                << "0 1 1 0 slope.txt: slope.txt=slope";
         QTest::newRow("Yes, the write fails") << move << QStringList{"1", "slope", "1", "1"} << true
                                               << QStringList{saveQuestion, keyboard, overwriteQuestion, failed}
-                                              << "0 1 1 0 slope.txt=slope";
+                                              << "0 1 1 0 slope.txt: slope.txt=slope";
         QTest::newRow("a zero move asks") << QString("zero move") << QStringList{"0"} << false << QStringList{saveQuestion}
-                                          << "1 1 0 0 slope.txt=slope";
+                                          << "1 1 0 0 slope.txt: slope.txt=slope";
         QTest::newRow("a unit scale asks") << QString("unit scale") << QStringList{"2"} << false
-                                           << QStringList{saveQuestion} << "0 1 1 0 slope.txt=slope";
+                                           << QStringList{saveQuestion} << "0 1 1 0 slope.txt: slope.txt=slope";
     }
 
     // Closing the Varnex screen: what is asked, whether it closes (announced once, however often closed), and
@@ -310,8 +327,8 @@ private slots:
         if (closed.count() == 1)
             screen->close();   // already closed: neither asked nor announced again
         QTEST(script.seen, "seen");
-        QTEST(QString("%1 %2 %3 %4 ").arg(closed.count()).arg(screen->isChanged()).arg(screen->isVisible())
-                  .arg(runner.calls.size()) + disk(), "after");
+        QTEST(QString("%1 %2 %3 %4 %5: ").arg(closed.count()).arg(screen->isChanged()).arg(screen->isVisible())
+                  .arg(runner.calls.size()).arg(QFileInfo(screen->templateFile()).fileName()) + disk(), "after");
         for (const woxFakeCommandRunner::Call &call : runner.calls)
             QCOMPARE(call.program + " " + call.arguments.join(' '), QString("/bin/sync "));
     }

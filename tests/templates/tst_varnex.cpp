@@ -9,7 +9,9 @@
 #include "woxFakeCommandRunner.h"
 #include "woxMake.h"
 #include "woxModalScript.h"
+#include "woxMoveDialog.h"
 #include "woxOptionsWidget.h"
+#include "woxScaleDialog.h"
 #include "woxScreenState.h"
 #include "woxSignalSeries.h"
 #include "woxSignalWidget.h"
@@ -284,6 +286,10 @@ private slots:
         QTest::newRow("Yes, overwrite refused") << move << QStringList{"1", "slope", "0"} << false
                                                 << QStringList{saveQuestion, keyboard, overwriteQuestion}
                                                 << "0 1 1 0 slope.txt: slope.txt=slope";
+        QTest::newRow("Yes, a name that cannot be opened")
+            << move << QStringList{"1", "no/such", "1"} << false
+            << QStringList{saveQuestion, keyboard, warning + "Can not open file for writing"}
+            << "0 1 1 0 slope.txt: slope.txt=slope";
         QTest::newRow("Yes, the write fails") << move << QStringList{"1", "slope", "1", "1"} << true
                                               << QStringList{saveQuestion, keyboard, overwriteQuestion, failed}
                                               << "0 1 1 0 slope.txt: slope.txt=slope";
@@ -331,6 +337,44 @@ private slots:
                   .arg(runner.calls.size()).arg(QFileInfo(screen->templateFile()).fileName()) + disk(), "after");
         for (const woxFakeCommandRunner::Call &call : runner.calls)
             QCOMPARE(call.program + " " + call.arguments.join(' '), QString("/bin/sync "));
+    }
+
+    void stepReadOuts_data()
+    {
+        QTest::addColumn<bool>("scale");
+        QTest::addColumn<QStringList>("taps");   // step buttons; "go" calls the step slot from outside a button
+        QTest::addColumn<QString>("labels");
+        QTest::newRow("move: float residue shows as positive") << false << QString("p0_1 p0_1 p0_1 m0_1 m0_1 m0_1").split(' ')
+                                                               << "+0.00 m / 0.00 m / 0.00 m";
+        QTest::newRow("move: below zero") << false << QStringList{"m100", "m0_01"} << "-100.01 m / 0.00 m / 0.00 m";
+        QTest::newRow("move: no button") << false << QStringList{"go"} << "0.00 m / 0.00 m / 0.00 m";
+        QTest::newRow("scale: a step adds") << true << QStringList{"p0_1"} << "* 1.10 / * 1.00 / * 1.00";
+        QTest::newRow("scale: to zero") << true << QStringList{"m1"} << "* 0.00 / * 1.00 / * 1.00";
+    }
+
+    // The move and scale dialogs' read-outs after taps on the X axis.
+    void stepReadOuts()
+    {
+        QFETCH(bool, scale);
+        QFETCH(QStringList, taps);
+        woxMoveDialog move;
+        woxScaleDialog factors;
+        QDialog &dialog = scale ? static_cast<QDialog &>(factors) : move;
+        for (const QString &name : taps) {
+            auto *button = dialog.findChild<QPushButton *>(name);
+            QVERIFY2(button || name == "go", qPrintable(name));
+            if (button)
+                button->click();
+            else
+                QVERIFY(QMetaObject::invokeMethod(&dialog, "go"));
+        }
+        QStringList labels;
+        for (const char *name : {"xLabel", "yLabel", "zLabel"}) {
+            auto *label = dialog.findChild<QLabel *>(name);
+            QVERIFY2(label, name);
+            labels << label->text();
+        }
+        QTEST(labels.join(" / "), "labels");
     }
 
     void estimateReadsTheFile_data()

@@ -16,6 +16,7 @@
 #include "woxSignalSeries.h"
 #include "woxSignalWidget.h"
 #include "woxTemplateDataModel.h"
+#include "woxTestEnvironment.h"
 #include "woxUserMessage.h"
 #include "woxWarningDialog.h"
 
@@ -158,8 +159,9 @@ private:
 private slots:
     void init()
     {
-        QVERIFY(QDir(varnexDir).removeRecursively() && QDir().mkpath(varnexDir));
-        optionsStore().clear();
+        woxTestEnvironment::reset();
+        QVERIFY(QDir().mkpath(varnexDir));
+        optionsStore().clear();   // the settings object may still hold what it read
         runner.calls.clear(), diagnostics.clear();
     }
 

@@ -17,7 +17,7 @@ function(wox_add_subsystem name)
 endfunction()
 
 # Every tests/<subsystem>/tst_<topic>.cpp is one Qt Test executable run by
-# CTest offscreen, each run with a fresh temporary HOME and XDG_CONFIG_HOME.
+# CTest; each makes its own private home and runs offscreen by itself.
 function(wox_add_tests subsystem)
   file(GLOB tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${subsystem}/tst_*.cpp)
   foreach(src ${tests})
@@ -26,10 +26,11 @@ function(wox_add_tests subsystem)
     add_executable(${target} ${src})
     target_link_libraries(${target} PRIVATE wox_${subsystem} wox_testsupport
                           wox_resources Qt5::Test)
-    add_test(NAME ${target}
-             COMMAND sh ${CMAKE_SOURCE_DIR}/tests/run-test.sh $<TARGET_FILE:${target}>)
-    # A hang fails at once instead of stalling the whole run.
-    set_tests_properties(${target} PROPERTIES TIMEOUT 120)
+    add_test(NAME ${target} COMMAND ${target})
+    # A hang fails at once instead of stalling the whole run. The decoy home
+    # stands for the user's own: the test must leave it as it found it.
+    set_tests_properties(${target} PROPERTIES TIMEOUT 120 FIXTURES_REQUIRED decoy
+      ENVIRONMENT "HOME=${CMAKE_BINARY_DIR}/decoy/home;XDG_CONFIG_HOME=${CMAKE_BINARY_DIR}/decoy/home/.config")
   endforeach()
 endfunction()
 

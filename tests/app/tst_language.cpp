@@ -7,6 +7,7 @@
 #include "woxReleaseWidget.h"
 #include "woxStatusBar.h"
 #include "woxSystemWidget.h"
+#include "woxTestEnvironment.h"
 #include "woxTranslator.h"
 #include "woxWarningDialog.h"
 
@@ -31,6 +32,7 @@ private slots:
         woxWarningDialog::closeInstance();
         woxTranslator::destroy();
         QSettings(settingsOrganisation, "woxTranslator").clear();
+        woxTestEnvironment::reset();
     }
     void cleanup()
     {

@@ -14,6 +14,7 @@
 #include "woxScreenState.h"
 #include "woxStatusBar.h"
 #include "woxSystemWidget.h"
+#include "woxTestEnvironment.h"
 #include "woxTranslator.h"
 #include "woxUpdateWidget.h"
 #include "woxUserMessage.h"
@@ -75,9 +76,11 @@ class tst_systemwidget : public QObject
         return qobject_cast<Screen *>(item ? item->widget() : nullptr);
     }
 private slots:
-    // Each function starts with no measurement running, no engineer opener, English texts, no fix and no dialog.
+    // Each function starts with no files or settings, no measurement running, no engineer opener, English texts, no
+    // fix and no dialog.
     void init()
     {
+        woxTestEnvironment::reset();
         woxSystemWidget::setActivity(false);
         menu.setEngineerOpener(nullptr);
         woxTranslator::instance()->setLanguage("Uk");

@@ -132,7 +132,9 @@ private slots:
             QTRY_VERIFY_WITH_TIMEOUT(!busy.contains(screen.messageLabel->text()), 10000);
             const QString text = screen.messageLabel->text();
             QVERIFY2(!loginShown(text), qPrintable(text));
-            QCOMPARE(state(screen), QString("Network error\n(reason) !~downl ~progr close"));
+            QCOMPARE(state(screen) + " | " + screen.groupBox->title() + " | " + screen.downloadPushButton->text() + " | "
+                         + screen.closePushButton->text(), QString("Network error\n(reason) !~downl ~progr close | Update | "
+                                                                   "Download, install, restart | Close"));
         }
     }
 };

@@ -450,7 +450,7 @@ private slots:
         int asked = 0;
         menu.setEngineerOpener([&] {
             ++asked;
-            return answers.takeFirst();
+            return answers.isEmpty() ? nullptr : answers.takeFirst();
         });
         woxModalScript script;
         script.answer(1);

@@ -26,10 +26,6 @@ const quint32 maxDelayMsec = 30000;
 const quint16 maxReadBytes = 12000;
 const int maxFrameData = 16;
 
-// Battery and moisture readings swing with this phase, advanced by every
-// sensor job and never reset, so the status bar shows changing values.
-float sensorPhase = 0.0f;
-
 // The largest duration code, (milliseconds - 40) / 20, that the options
 // page can offer from one of its comma-separated lists.
 quint16 largestCode(const QString &list)
@@ -63,6 +59,10 @@ QString hexDump(const QByteArray &bytes)
 }
 
 } // namespace
+
+// Battery and moisture readings swing with this phase, advanced by every
+// sensor job and never reset, so the status bar shows changing values.
+float woxCoreThread::sensorPhase = 0.0f;
 
 woxCoreThread::woxCoreThread()
     : QThread(nullptr)

@@ -249,6 +249,9 @@ protected:
     void failWith(quint8 code, const QString &text);
     void failWith(quint8 code, const QString &text, qint64 value);
 
+    // Phase of the emulated battery and moisture readings, shared by every
+    // worker of the program (worker thread only).
+    static float sensorPhase;
     // Polled by the waits without the lock, hence atomic; stored under the
     // mutex by cancel() and the waits.
     std::atomic<bool> cancelFlag{false};

@@ -13,6 +13,8 @@ struct woxReportRecorder : QObject
 {
     QStringList names;
     woxCoreReportSensor sensor;
+    woxCoreReportET2D et2d;
+    woxCoreReportTxAux txAux;
     woxCoreReportRxAux rxAux;
     woxCoreReportRxStress rxStress;
 
@@ -33,13 +35,13 @@ struct woxReportRecorder : QObject
         listen(core, &woxCore::sendReportCalibrate, "Calibrate");
         listen(core, &woxCore::sendReportResistance, "Resistance");
         listen(core, &woxCore::sendReportSignal, "Signal");
-        listen(core, &woxCore::sendReportET2D, "ET2D");
+        listen(core, &woxCore::sendReportET2D, "ET2D", &et2d);
         listen(core, &woxCore::sendReportVES, "VES");
         listen(core, &woxCore::sendReportSensor, "Sensor", &sensor);
         listen(core, &woxCore::sendReportClock, "Clock");
         listen(core, &woxCore::sendReportSound, "Sound");
         listen(core, &woxCore::sendReportProduction, "Production");
-        listen(core, &woxCore::sendReportTxAux, "TxAux");
+        listen(core, &woxCore::sendReportTxAux, "TxAux", &txAux);
         listen(core, &woxCore::sendReportSwAux, "SwAux");
         listen(core, &woxCore::sendReportRxAux, "RxAux", &rxAux);
         listen(core, &woxCore::sendReportRxStress, "RxStress", &rxStress);
@@ -60,7 +62,9 @@ private slots:
     {
         woxDiagnosticCapture diagnostics;
         woxCore *core = woxCore::instance();
+        QCOMPARE(woxCore::instance(), core);
         woxReportRecorder recorder(core);
+        core->stop();   // while idle: nothing to cancel, and the next job is not disturbed
         core->discover(0);
         core->measureSignal(woxCoreQuadripole(), woxMeasureOptions());
         core->measureResistance(woxResistanceRequest());
@@ -95,6 +99,51 @@ private slots:
         QCOMPARE(recorder.rxAux.error.toString(), QStringLiteral("Canceled by user"));
     }
 
+    // The ET2D report comes after the sensor report it carries: the readings taken with the run.
+    void et2dAnnouncesItsSensorReadings()
+    {
+        woxCore *core = woxCore::instance();
+        woxReportRecorder recorder(core);
+        const woxCoreQuadripole quadripole = woxMake::coreQuadripole(0, 3, 1, 2);
+        core->measureET2D(woxET2DRequest{{quadripole, quadripole}, woxMeasureOptions()});
+        QTRY_COMPARE_WITH_TIMEOUT(recorder.names, QStringList({"Sensor", "ET2D"}), 10000);
+        QCOMPARE(recorder.et2d.results.size(), 2);
+        QCOMPARE(recorder.sensor.values, (QMap<woxAddress, float>{{1, 12700.0f}, {2, 13200.0f}, {3, 18.8f}}));
+        QVERIFY(recorder.et2d.sensor.values == recorder.sensor.values && recorder.sensor.error.code == 0);
+    }
+
+    // A sound cuts the running job short: its report still comes, canceled, then the sound's. Sensor reads while a
+    // job runs are dropped, never queued.
+    void soundCutsAJobShortAndSensorReadsNeverWait()
+    {
+        woxCore *core = woxCore::instance();
+        woxReportRecorder recorder(core);
+        core->txAux(woxTxRequest());   // 1 s
+        core->readSensors(0);
+        core->readSensors(0);
+        core->playSound(2);
+        QTRY_COMPARE_WITH_TIMEOUT(recorder.names, QStringList({"TxAux failed", "Sound"}), 10000);
+        QCOMPARE(recorder.txAux.error.toString(), QStringLiteral("Canceled by user"));
+        QCOMPARE(recorder.txAux.temperature, -298.0f);
+        QCoreApplication::sendPostedEvents();
+        QCOMPARE(recorder.names.size(), 2);
+    }
+
+    // Tearing the facade down while a job runs drops that job's report; a second teardown does nothing, and a new
+    // facade runs jobs again.
+    void destroyDropsTheRunningJobsReport()
+    {
+        woxReportRecorder recorder(woxCore::instance());
+        woxCore::instance()->swAux(woxSwRequest());   // 1 s
+        woxCore::destroy();
+        woxCore::destroy();
+        QCoreApplication::sendPostedEvents();
+        QVERIFY(recorder.names.isEmpty());
+        woxReportRecorder again(woxCore::instance());
+        woxCore::instance()->readSensors(0);
+        QTRY_COMPARE_WITH_TIMEOUT(again.names, QStringList{"Sensor"}, 10000);
+    }
+
     // The stand-in records and delivers what the facade would take and broadcast, replying after the caller returns.
     void doubleRecordsAndAnswersLikeTheFacade()
     {
@@ -123,6 +172,45 @@ private slots:
         QCOMPARE(recorder.names, QStringList({"RxStress", "RxStress", "Sensor", "ET2D"}));
         QCOMPARE(recorder.sensor.values.value(7), 1.5f);
         QVERIFY(double_.take().size() == 5 && double_.requests.isEmpty());
+        // With no reply of its kind left a request stays unanswered; a reply scripted for another kind waits.
+        double_.answer(woxCoreDouble::Clock, woxCoreReportClock());
+        core->rxStress(woxStressRequest());
+        QCoreApplication::sendPostedEvents();
+        QCOMPARE(recorder.names.size(), 4);
+    }
+
+    // Every request reaches the stand-in whole, field by field, in order; once it is gone the real core answers.
+    void doubleRecordsEveryField()
+    {
+        {
+            woxCoreDouble double_;
+            woxCore *core = woxCore::instance();
+            core->txAux(woxTxRequest{false, true, false, 7, 32, 1000, -1});
+            core->readSensors(0);
+            core->swAux(woxSwRequest{42, false, false, false, false, false, true, true, 65534});
+            core->measureSignal(woxMake::coreQuadripole(0, 3, 1, 2), woxMeasureOptions{2, false, 7});
+            core->rxStress(woxStressRequest{24, 0, 10});
+            core->playSound(4);
+            core->measureET2D({{woxMake::coreQuadripole(0, 3, 1, 2, 5)}, {48, true, 23, 0.25f, 1, 9, 100, 200}});
+            core->clock(woxClockRequest{true, QDate(2024, 3, 9), QTime(7, 5)});
+            core->rxAux(woxRxRequest{8, 3, false, false, true});
+            core->measureResistance(woxResistanceRequest{-2, 0, 1});
+            core->calibrate(woxCalibrateRequest{40, 1});
+            core->runProduction(woxProductionRequest{7});
+            core->measureVES(woxMeasureOptions{4, true, 2});
+            core->discover(0);
+            core->stopAll(0);
+            core->stop();
+            QCOMPARE(double_.takeLines(),
+                     QStringList({"TxAux 0 1 0 7 32 1000 -1", "Sensor", "SwAux 42 0 0 0 0 0 1 1 65534",
+                                  "Signal q(0 3 1 2 17) o(2 0 7 1 3 5 25 80)", "RxStress 24 0 10", "Sound 4",
+                                  "ET2D q(0 3 1 2 5) o(48 1 23 0.25 1 9 100 200)", "Clock 1 2024-03-09 07:05:00",
+                                  "RxAux 8 3 0 0 1 0 0 0 0 0", "Resistance -2 0 1", "Calibrate 40 1", "Production 7",
+                                  "VES o(4 1 2 1 3 5 25 80)", "Discover", "StopAll", "Stop"}));
+        }
+        woxReportRecorder recorder(woxCore::instance());
+        woxCore::instance()->readSensors(0);
+        QTRY_COMPARE_WITH_TIMEOUT(recorder.names, QStringList({"Sensor"}), 10000);
     }
 };
 

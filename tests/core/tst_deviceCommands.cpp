@@ -1,88 +1,18 @@
-#include "woxBytes.h"
-#include "woxCoreThreadProbe.h"
-#include "woxDiagnosticCapture.h"
+#include "woxCoreDeviceRig.h"
+#include "woxCoreSerialPort.h"
 #include "woxFakeClock.h"
-#include "woxFakeSerialPort.h"
 
 #include <QtTest>
 
+#include <functional>
 #include <limits>
 #include <numeric>
 
-typedef QList<QByteArray> Frames;
 typedef QVector<float> Floats;
+typedef woxCoreDeviceRig Rig;
+typedef woxDeviceScript Script;
 
 namespace {
-
-// Frames written out by hand in hex, one after another between commas.
-Frames frames(const QString &text)
-{
-    Frames list;
-    for (const QString &frame : text.split(','))
-        list.append(woxHex(frame));
-    return list;
-}
-
-// Readings go out as big-endian IEEE 754 single-precision floats.
-QByteArray woxFloatReply(const QVector<float> &values)
-{
-    QByteArray bytes;
-    QDataStream stream(&bytes, QIODevice::WriteOnly);
-    stream.setFloatingPointPrecision(QDataStream::SinglePrecision);
-    for (const float value : values)
-        stream << value;
-    return bytes;
-}
-
-// The lines are captured while the probe, which owns the port, lives.
-struct Rig
-{
-    woxDiagnosticCapture diagnostics;
-    woxCoreThreadProbe thread;
-    woxFakeSerialPort *const port = new woxFakeSerialPort;
-    Rig() { thread.setPort(port); }
-
-    // The code a step failed with, -1 when it succeeded.
-    int failure(bool result) const { return result ? -1 : thread.error.code; }
-
-    // False, code 14, just the line for `text`, no frame beyond the `frames` before; cleared for the next refusal.
-    void expectRefused(bool result, const QString &text, int frames = 0)
-    {
-        QVERIFY(!result);
-        QCOMPARE(thread.error.code, quint8(14));
-        QCOMPARE(diagnostics.lines(), QStringList{"woxCoreThread error: " + text});
-        QCOMPARE(port->frames().size(), frames);
-        diagnostics.clear();
-        thread.error.code = 0;
-    }
-};
-
-// The fake port hands one queued reply to each frame written, so every frame of a sequence gets an entry here:
-// nothing for a command without a reply, the state byte, the readings or the switch acknowledgements.
-struct Script
-{
-    woxFakeSerialPort *port;
-
-    Script &add(const QByteArray &reply, int times = 1)
-    {
-        for (int i = 0; i < times; ++i)
-            port->queueReply(reply);
-        return *this;
-    }
-    Script &none(int times = 1) { return add(QByteArray(), times); }
-    Script &ok(int times = 1) { return add(woxHex("00"), times); }
-    Script &acknowledge(int times = 1) { return add(woxHex("01"), times); }
-    Script &readings(const QVector<float> &values) { return add(woxFloatReply(values)); }
-
-    // txAdjustCheck after its keep-alive: a first-pulse reading per receiver, then the second pulse's voltage, current.
-    Script &adjustCheck(const QVector<float> &firstPulse, float voltage2, float current2)
-    {
-        none().ok().none().ok();
-        for (const float value : firstPulse)
-            readings({value});
-        return ok().none().ok().none().readings({voltage2}).readings({current2});
-    }
-};
 
 const float notANumber = std::numeric_limits<float>::quiet_NaN();
 const float infinity = std::numeric_limits<float>::infinity();
@@ -109,20 +39,22 @@ private slots:
     void cleanup() { rig.reset(); }
 
     // Stop-all sends every frame even when canceled. A long calibration's settle is taken whole (751 x 40 ms is just
-    // above one delay, 1639 x 40 ms no longer fits 16 bits) and canceled at once: a refused one would end with code
-    // 14 and an error line. A failed send skips its settle.
+    // above one delay, 1639 x 40 ms no longer fits 16 bits, 3000 x 40 ms is two minutes) and canceled at once: a
+    // refused one would end with code 14 and an error line. A failed send skips its settle.
     void cancels()
     {
         rig->thread.setJobStopAll(0);
         rig->thread.start();
         rig->thread.cancel();
         QVERIFY(rig->thread.waitForJob(10000));
-        for (const int samples : {751, 1639}) {
+        QCOMPARE(rig->thread.lastSentDevice * 100 + rig->thread.lastSentCommand, 4 * 100 + 50);
+        QCOMPARE(rig->thread.error.code, quint8(0));
+        for (const int samples : {751, 1639, 3000}) {
             rig->thread.cancel();
             QCOMPARE(rig->failure(rig->thread.rxCalibrate(255, 16, quint16(samples))), 13);
         }
-        QCOMPARE(rig->port->frames(), frames("07 1E 00 01 00, 06 1E 00 00, FF 0F 00 00, FE 3C 00 00,"
-                                        "04 32 00 01 00, FF 10 00 02 02 EF, FF 10 00 02 06 67"));
+        QCOMPARE(rig->port->frames(), woxFrames("07 1E 00 01 00, 06 1E 00 00, FF 0F 00 00, FE 3C 00 00,"
+                                        "04 32 00 01 00, FF 10 00 02 02 EF, FF 10 00 02 06 67, FF 10 00 02 0B B8"));
         QVERIFY(rig->diagnostics.lines().isEmpty());
         rig->port->setOpen(false);
         rig->thread.cancel();
@@ -130,11 +62,33 @@ private slots:
         QVERIFY(rig->thread.cancelPending());
     }
 
+    // Every write to a closed port is flushed, closes the port and reports code 3, the last sent device and command
+    // then unknown; the stop-all job still tries all five frames. The program's own port is never opened.
+    void closedPorts()
+    {
+        rig->port->setOpen(false);
+        rig->thread.setJobStopAll(0);
+        rig->thread.run();
+        QCOMPARE(rig->port->frames().size(), 5);
+        QCOMPARE(rig->port->chores().join(' '), QString("flushOut close ").repeated(5).trimmed());
+        QCOMPARE(rig->thread.error.code, quint8(3));
+        QCOMPARE(rig->thread.lastSentDevice * 100 + rig->thread.lastSentCommand, -1 * 100 - 1);
+        QCOMPARE(rig->diagnostics.lines(), QVector<QString>(5, errorLine("no data sent, port was closed")).toList());
+        rig->diagnostics.clear();
+        QCOMPARE(rig->failure(rig->thread.receive(7, 5)), 4);
+        QCOMPARE(rig->diagnostics.lines(), QStringList({errorLine("no data received, wait / available: 7 / 0"),
+                                                        "Last sent device:command: -1:-1", "Input buffer: "}));
+
+        woxCoreSerialPort program(QStringLiteral("COM1"), QStringLiteral("115200, 8, N, 1, off"));
+        QVERIFY(!program.isOpen() && program.name() == "COM1" && program.settings() == "115200, 8, N, 1, off");
+        QVERIFY(program.write("\x01", 1) == -1 && program.bytesAvailable() == 0 && program.read(5).isEmpty());
+    }
+
     // At most 16 data bytes a frame; a reply must be exactly the size awaited, and a short one is shown as it arrived.
     void frameLink()
     {
         QVERIFY(rig->thread.sendMessage(8, 12, woxHex("00 01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 0E 0F")));
-        QCOMPARE(rig->port->frames(), frames("08 0C 00 10 00 01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 0E 0F"));
+        QCOMPARE(rig->port->frames(), woxFrames("08 0C 00 10 00 01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 0E 0F"));
         rig->expectRefused(rig->thread.sendMessage(8, 12, QByteArray(17, '\x01')),
                            "sendMessage dataBytes.size() exceeds 16", 1);
         QCOMPARE(rig->thread.lastSentDevice, -1);
@@ -145,9 +99,23 @@ private slots:
                  QStringList({errorLine("no data received, wait / available: 3 / 2"),
                               "Last sent device:command: 8:10", "Input buffer: 1 AB "}));
         QCOMPARE(rig->port->bytesAvailable(), qint64(0));
+        QCOMPARE(rig->port->chores(), QStringList{"flushIn"});
         rig->diagnostics.clear();
-        rig->expectRefused(!rig->thread.readBytes(0).isEmpty(), "read dataBytes is invalid: 0", 2);
-        rig->expectRefused(!rig->thread.readBytes(12001).isEmpty(), "read dataBytes is invalid: 12001", 2);
+        // A bare command is a 4-byte frame; an exact reply stays waiting until it is read.
+        rig->port->queueReply(woxHex("01 AB 00"));
+        QVERIFY(rig->thread.sendCommand(254, 67) && rig->thread.receive(3, 500));
+        QCOMPARE(rig->thread.lastSentDevice * 100 + rig->thread.lastSentCommand, 254 * 100 + 67);
+        QCOMPARE(rig->port->frames().last(), woxHex("FE 43 00 00"));
+        QCOMPARE(rig->thread.readBytes(3), woxHex("01 AB 00"));
+        // More than awaited is no reply either.
+        rig->port->queueReply(woxHex("10 20 30 FF"));
+        QVERIFY(rig->thread.sendCommand(5, 40));
+        QCOMPARE(rig->failure(rig->thread.receive(3, 30000)), 4);
+        QCOMPARE(rig->diagnostics.lines(), QStringList({errorLine("no data received, wait / available: 3 / 4"),
+                                                        "Last sent device:command: 5:40", "Input buffer: 10 20 30 FF "}));
+        rig->diagnostics.clear();
+        rig->expectRefused(!rig->thread.readBytes(0).isEmpty(), "read dataBytes is invalid: 0", 4);
+        rig->expectRefused(!rig->thread.readBytes(12001).isEmpty(), "read dataBytes is invalid: 12001", 4);
 
         // Readings: four bytes a sample, one more is no reply; 3000 samples are 12000 bytes, the most a read takes.
         rig->port->queueReply(woxHex("3F 80 00 00 00"));
@@ -179,10 +147,16 @@ private slots:
         QVector<float> values;
         rig->expectRefused(rig->thread.rxRead(4, 1, values), "rxRead device is invalid: 4");
         rig->expectRefused(rig->thread.rxRead(3, 3001, values), "rxRead samples is invalid: 3001");
+        rig->expectRefused(rig->thread.rxRead(26, 1, values), "rxRead device is invalid: 26");
+        rig->expectRefused(rig->thread.rxRead(3, 0, values), "rxRead samples is invalid: 0");
+        rig->expectRefused(rig->thread.intTxAdjust(31, 101), "intTxAdjust voltagePercent is invalid: 101");
         rig->expectRefused(rig->thread.intTxAdjust(33, 0), "intTxAdjust adjustPulse is invalid: 33");
         // Shown as the byte the transmitter would have received.
         rig->expectRefused(rig->thread.intTxAdjust(31, -2), "intTxAdjust voltagePercent is invalid: 254");
         rig->expectRefused(rig->thread.swSetNoDelay(25, 0, 1), "swSetNoDelay device is invalid: 25");
+        rig->expectRefused(rig->thread.swSetNoDelay(43, 0, 1), "swSetNoDelay device is invalid: 43");
+        rig->expectRefused(rig->thread.swSetNoDelay(30, 0, 65534),
+                           "swSetNoDelay electrode and channelPin are invalid: 65534 0");
         rig->expectRefused(rig->thread.swSetNoDelay(30, 2, 1), "swSetNoDelay channelPin is invalid: 2");
         rig->expectRefused(rig->thread.swSetNoDelay(30, 0, 64), "swSetNoDelay electrode is invalid: 64");
         rig->expectRefused(rig->thread.swSetNoDelay(30, 1, 65535),
@@ -196,6 +170,31 @@ private slots:
         rig->expectRefused(rig->thread.rxCalibrate(8, 16, 3001), "rxCalibrate samples is invalid: 3001");
         rig->expectRefused(rig->thread.swApply(25), "swApply device is invalid: 25");
         rig->expectRefused(rig->thread.swPhantom(43), "swPhantom device is invalid: 43");
+        rig->expectRefused(rig->thread.swPhantom(25), "swPhantom device is invalid: 25");
+        rig->expectRefused(rig->thread.rxRangeNoDelay(7, 0), "rxRangeNoDelay device is invalid: 7");
+        rig->expectRefused(rig->thread.rxInput(26, 0), "rxInput device is invalid: 26");
+        rig->expectRefused(rig->thread.rxCalibrate(26, 16, 1), "rxCalibrate device is invalid: 26");
+        rig->expectRefused(rig->thread.rxCalibrate(8, 15, 1), "rxCalibrate rangePulse is invalid: 15");
+        rig->expectRefused(rig->thread.rxCalibrateDefault(1), "rxCalibrateDefault device is invalid: 1");
+        rig->expectRefused(rig->thread.rxClear(254), "rxClear device is invalid: 254");
+        rig->expectRefused(rig->thread.swReset(255), "swReset device is invalid: 255");
+        rig->expectRefused(rig->thread.swReset(25), "swReset device is invalid: 25");
+        rig->expectRefused(rig->thread.intTxStart(32), "intTxStartNoDelay pulse is invalid: 32");
+        rig->expectRefused(rig->thread.refTxStart(35), "refTxStart pulse is invalid: 35");
+        rig->expectRefused(rig->thread.rxStart(QVector<quint8>{25}, 0), "rxStart samples is invalid: 0");
+        bool present = true;
+        rig->expectRefused(rig->thread.ping(43, present), "ping device is invalid: 43");
+        float deviation = 7;
+        rig->expectRefused(rig->thread.getChRDev(16, deviation), "getChRDev rx is invalid: 16");
+        QCOMPARE(deviation, 7.0f);
+        rig->expectRefused(rig->thread.swAll(25), "swAll device is invalid: 25");
+        rig->expectRefused(rig->thread.swAll(43), "swAll device is invalid: 43");
+        rig->expectRefused(rig->thread.swGnd(64), "swGnd electrode is invalid: 64");
+        QSet<woxAddress> inverted{12};
+        rig->expectRefused(rig->thread.swSetQuadripoles({}, inverted), "swSetQuadripoles group is empty");
+        rig->expectRefused(rig->thread.swSetQuadripoles({{0, 3, 1, 2, 1}, {0, 3, 5, 6, 17}}, inverted),
+                           "swSetQuadripoles channel is invalid: 17");
+        QCOMPARE(inverted, QSet<woxAddress>({12}));
     }
 
     // The keep-alive adjusts and stops on the first pulse, then on the second; code 11 alone is no failure and the
@@ -204,9 +203,10 @@ private slots:
     void transmitterStates()
     {
         woxFakeClock clock(QDateTime(QDate(2024, 5, 1), QTime(0, 0, 5)));
-        const Frames sequence = frames("07 1F 00 01 FF, 07 1E 00 01 01, 07 20 00 01 FF, 07 1E 00 01 01");
+        const Frames sequence = woxFrames("07 1F 00 01 FF, 07 1E 00 01 01, 07 20 00 01 FF, 07 1E 00 01 01");
         for (const QStringList &row : QList<QStringList>{{"01 00 03 00", "9"},
                  {"00 02 03 00", "12", "txStop: OVERHEAT"}, {"02 00 00 00", "12", "txAdjust: OVERHEAT"},
+                 {"02 00 01 00", "12", "txAdjust: OVERHEAT"}, {"00 01 00 01", "-1"},
                  {"FF 07 00 00", "14", "woxCoreThread error:intTxAdjust illegal txState: -1",
                   errorLine("txStop illegal txState: 7")}}) {
             init();
@@ -219,6 +219,76 @@ private slots:
         }
         rig->port->queueReply(woxHex("01"));   // weak battery or shorted line
         QCOMPARE(rig->failure(rig->thread.intTxAdjust(31, 0)), 11);
+    }
+
+    // A single adjust or stop: its frame, and the state replied as a code (-1 success) and the lines printed.
+    void transmitterReplies()
+    {
+        const struct { bool stop; const char *state; int code; QStringList lines; } rows[] = {
+            {false, "00", -1, {}}, {false, "01", 11, {}}, {false, "02", 12, {"txAdjust: OVERHEAT"}}, {false, "03", 9, {}},
+            {false, "07", 14, {"woxCoreThread error:intTxAdjust illegal txState: 7"}},
+            {true, "00", -1, {}}, {true, "01", 11, {}}, {true, "02", 12, {"txStop: OVERHEAT"}}, {true, "03", 9, {}},
+            {true, "FF", 14, {errorLine("txStop illegal txState: -1")}}};
+        for (const auto &row : rows) {
+            init();
+            rig->port->queueReply(woxHex(row.state));
+            QCOMPARE(rig->failure(row.stop ? rig->thread.txStop() : rig->thread.intTxAdjust(31, 0)), row.code);
+            QCOMPARE(rig->diagnostics.lines(), row.lines);
+            QCOMPARE(rig->port->frames(), woxFrames(row.stop ? "07 1E 00 01 01" : "07 1F 00 01 00"));
+        }
+    }
+
+    // Commands with a reply or a payload: the replies served, what the command gave, and the frames sent.
+    void repliesAndFrames()
+    {
+        typedef std::function<QString(woxCoreThreadProbe &)> Run;
+        const auto clock = [](woxCoreThreadProbe &t) {
+            QDate date;
+            QTime time;
+            return t.clockGet(date, time) ? date.toString(Qt::ISODate) + " " + time.toString() : QString("failed");
+        };
+        const auto ping = [](woxAddress device) {
+            return [device](woxCoreThreadProbe &t) {
+                bool present = false;
+                return QString("%1 %2").arg(t.ping(device, present)).arg(present);
+            };
+        };
+        const struct { const char *replies; Run run; QString result; const char *frames; } rows[] = {
+            {"01", ping(5), "1 1", "00 00 00 01 05"},
+            {"00", ping(42), "1 0", "00 00 00 01 2A"},
+            {"01,00", [](woxCoreThreadProbe &t) {
+                 return QString("%1 %2 %3").arg(t.pingAll({0, 2, 3})).arg(t.error.code).arg(t.error.device);
+             }, "0 5 2", "00 00 00 01 00, 00 00 00 01 02"},
+            {"08 35 01 02 03 04 05", clock, "2100-01-02 03:04:05", "05 28 00 00"},
+            {"FF FF 06 0F 0C 00 00", clock, "2100-06-15 12:00:00", "05 28 00 00"},
+            {"07 E8 02 1D 00 00 01", clock, "2024-02-29 00:00:01", "05 28 00 00"},
+            {"01,01,01", [](woxCoreThreadProbe &t) {
+                 return QString("%1").arg(t.swSetNoDelay(30, 1, 63) && t.swSetNoDelay(42, 0, 65535)
+                                          && t.swSetNoDelay(26, 1, 65534));
+             }, "1", "1E 3E 00 01 3F, 2A 3F 00 00, 1A 42 00 00"},
+            {"00,00", [](woxCoreThreadProbe &t) { return QString::number(t.intTxAdjust(31, -1) && t.intTxAdjust(32, 100)); },
+             "1", "07 1F 00 01 FF, 07 20 00 01 64"},
+            // Values already held are replaced by the one sample read.
+            {"3F 80 00 00", [](woxCoreThreadProbe &t) {
+                 QVector<float> values{5, 6, 7};
+                 return t.rxRead(2, 1, values) ? QString::number(values.size()) + " " + QString::number(values[0]) : "";
+             }, "1 1", "02 0A 00 02 00 01"},
+            // Range 1 for each overloaded receiver in turn, then one settle.
+            {"", [](woxCoreThreadProbe &t) {
+                 t.overloadedReceivers = {12, 24};
+                 const bool ranged = t.rxRangeAll();
+                 return QString("%1 %2/%3").arg(ranged).arg(t.waits.value(0)).arg(t.waits.size());
+             }, "1 5/1", "0C 0D 00 01 01, 18 0D 00 01 01"}};
+        for (const auto &row : rows) {
+            init();
+            for (const QString &reply : QString(row.replies).split(',', Qt::SkipEmptyParts))
+                rig->port->queueReply(woxHex(reply));
+            QCOMPARE(row.run(rig->thread), row.result);
+            QCOMPARE(rig->port->frames(), woxFrames(row.frames));
+        }
+        // Nothing overloaded: nothing to range.
+        rig->thread.overloadedReceivers.clear();
+        QVERIFY(rig->thread.rxRangeAllNoDelay() && rig->port->frames().size() == 2);
     }
 
     // One frame of each kind, written out by hand; the clock's year is held to 2000..2100, an impossible date invalid.
@@ -241,7 +311,7 @@ private slots:
                 && t.rxStart(QVector<quint8>{8, 25, 8}, 100) && t.rxStart(woxAddress(9), 3000)
                 && t.clockSet(QDate(2024, 3, 5), QTime(14, 7, 9)) && t.soundPlay(-2));
         QCOMPARE(rig->port->frames(),
-                 frames("07 23 00 00, 05 28 00 00, 05 28 00 00, 07 21 00 00, 07 22 00 00, 06 24 00 00, 06 1E 00 00,"
+                 woxFrames("07 23 00 00, 05 28 00 00, 05 28 00 00, 07 21 00 00, 07 22 00 00, 06 24 00 00, 06 1E 00 00,"
                         "FF 0D 00 01 00, 08 0E 00 01 01, FF 0F 00 00, 19 13 00 02 00 01, 19 14 00 00, 08 15 00 00,"
                         "29 3C 00 00, FE 3C 00 00, 2A 43 00 00, FF 0C 00 06 00 64 00 02 00 01,"
                         "FF 0C 00 06 0B B8 00 00 00 02, 05 29 00 07 07 E8 03 05 0E 07 09, 04 32 00 01 FE"));
@@ -253,12 +323,14 @@ private slots:
     }
 
     // Rows: readings of receivers 24 and 25 under the first adjust pulse, the second pulse's voltage and current, the
-    // code: 100000 ohms; above; a short; nothing driven; a NaN current; an infinite voltage.
+    // code: 100000 ohms; above; a short; nothing driven; a NaN current; an infinite voltage; 10 ohms; an open line;
+    // no current difference; a NaN voltage.
     void loadBand()
     {
         const struct { Floats firstPulse; float voltage2, current2; int code; } rows[] = {
             {{6250, 0.0625f}, -6250.0f, -0.0625f, 0}, {{6250, 0.0625f}, -6250.5f, -0.0625f, 10}, {{99, 10}, 0, 0, 8},
-            {{50, 7}, 50, 7, 0}, {{100, notANumber}, 0, 0, 10}, {{infinity, 10}, 0, 0, 10}};
+            {{50, 7}, 50, 7, 0}, {{100, notANumber}, 0, 0, 10}, {{infinity, 10}, 0, 0, 10}, {{100, 10}, 0, 0, 0},
+            {{1000, 0.004f}, 0, 0, 10}, {{50, 7}, 40, 7, 10}, {{100, 10}, notANumber, 0, 10}};
         QStringList outcomes, expected;
         for (const auto &row : rows) {
             init();
@@ -270,13 +342,15 @@ private slots:
         QCOMPARE(outcomes, expected);
     }
 
-    // Internal and external battery and moisture: as read, moisture held to 100. A low or unreadable external battery
-    // fails first (6), then moisture above 95 % (7).
+    // Internal and external battery and moisture: their magnitudes, moisture held to 100. A low or unreadable
+    // external battery fails first (6), then moisture above 95 % (7). The core and the three indicators are pinged,
+    // read in turn, and the transmitter's state read last.
     void sensors()
     {
         const struct { Floats readings, reported; int code; } rows[] = {
             {{3000, 10500, 95}, {3000, 10500, 95}, 0}, {{0, 10499, 120}, {0, 10499, 100}, 6},
-            {{3000, notANumber, 50}, {3000, notANumber, 50}, 6}, {{-1, -10500, 95.5f}, {1, 10500, 95.5f}, 7}};
+            {{3000, notANumber, 50}, {3000, notANumber, 50}, 6}, {{-1, -10500, 95.5f}, {1, 10500, 95.5f}, 7},
+            {{-3000, -12000, -0.0f}, {3000, 12000, 0}, 0}, {{0, 12000, -120}, {0, 12000, 100}, 7}};
         for (const auto &row : rows) {
             init();
             Script script{rig->port};
@@ -288,7 +362,15 @@ private slots:
             QCOMPARE(int(rig->thread.error.code), row.code);
             for (int i = 0; i < 3; ++i)
                 QCOMPARE(got[i], row.reported[i]);
+            QCOMPARE(rig->port->frames(), woxFrames("00 00 00 01 00, 00 00 00 01 01, 00 00 00 01 02, 00 00 00 01 03,"
+                                                    "01 0A 00 02 00 01, 02 0A 00 02 00 01, 03 0A 00 02 00 01, 07 23 00 00"));
         }
+        // A silent indicator ends the check with code 5 and its address, the outputs untouched.
+        init();
+        Script{rig->port}.acknowledge(2).ok();
+        float internal = -1, external = -1, moisture = -1;
+        QCOMPARE(rig->failure(rig->thread.checkSensors(internal, external, moisture)), 5);
+        QVERIFY(rig->thread.error.device == 2 && internal == -1 && rig->port->frames().size() == 3);
     }
 
     // The current pair comes from the first quadripole, a reversed potential pair swaps pins. Switch 30 serves
@@ -305,14 +387,14 @@ private slots:
         QVERIFY(rig->thread.swSetQuadripoles(group, inverted));
         QCOMPARE(inverted, QSet<woxAddress>({12}));
         QVERIFY(rig->thread.swPhantom(30));
-        Frames expected = frames("1B 3D 00 01 02, 1B 3E 00 01 01, 1E 3E 00 01 04, 1E 3D 00 01 03, 1F 3D 00 01 15,"
+        Frames expected = woxFrames("1B 3D 00 01 02, 1B 3E 00 01 01, 1E 3E 00 01 04, 1E 3D 00 01 03, 1F 3D 00 01 15,"
                                  "1F 42 00 00, 1E 3E 00 01 06, 1E 3D 00 01 05, 2A 3D 00 01 00, 2A 3E 00 01 03,"
                                  "FE 43 00 00, 1E 3F 00 00, 1E 42 00 00");
         for (woxElectrode e = 0; e <= 63; ++e) {
             if (e % 16 != 4)
                 expected.append(woxHex("1E 3E 00 01") + char(e));
         }
-        QCOMPARE(rig->port->frames(), expected + frames("1E 43 00 00"));
+        QCOMPARE(rig->port->frames(), expected + woxFrames("1E 43 00 00"));
     }
 
     // The largest rise of the ratio over the first run, in percent; a run without a ratio (dead channel, zero first
@@ -326,6 +408,11 @@ private slots:
             {0, Floats(5, -4), {400, 396, 200, 399.6f, 0}, 0.0f},         // all below the first
             {15, {2, 2, 0, 2, 2}, {200, 200, 0, 200, 200}, worst},        // dead
             {15, Floats(5, 2), {0, 200, 200, 200, 200}, worst}};          // zero first
+        // M = rx and N = rx + 1 on the channel's switch, B = rx and A = rx + 5 on the transmitter's; the channel's
+        // receiver and both outputs start with two samples.
+        const QMap<int, QString> wiring{
+            {0, "1A 3E 00 01 00, 1A 3D 00 01 01, 2A 3E 00 01 00, 2A 3D 00 01 05, FE 43 00 00, FF 0C 00 06 00 02 00 03 00 01"},
+            {15, "29 3E 00 01 0F, 29 3D 00 01 10, 2A 3E 00 01 0F, 2A 3D 00 01 14, FE 43 00 00, FF 0C 00 06 00 02 00 03 80 00"}};
         for (const auto &row : rows) {
             init();
             Script script{rig->port};
@@ -338,6 +425,12 @@ private slots:
             float measured = -1;
             QVERIFY(rig->thread.getChRDev(quint8(row.channel), measured));
             QCOMPARE(measured, row.deviation);
+            const Frames sent = rig->port->frames();
+            const Frames expected = woxFrames(wiring.value(row.channel));
+            QCOMPARE(sent.mid(0, 5), expected.mid(0, 5));
+            // Each run adjusts with its own number as the voltage percent; all switches and ranges reset after it.
+            QVERIFY(sent.contains(expected.last()) && sent.contains(woxHex("07 1F 00 01 04")));
+            QCOMPARE(sent.mid(sent.size() - 2), woxFrames("FE 3C 00 00, FF 0D 00 01 00"));
         }
     }
 };

@@ -58,6 +58,14 @@ private:
     QString path(const QString &name) const { return dir.filePath(name + ".woxSession"); }
 
 private slots:
+    // Each function starts with an empty folder and no command run.
+    void init()
+    {
+        QDir(dir.path()).removeRecursively();
+        QVERIFY(QDir().mkpath(dir.path()));
+        runner.calls.clear();
+    }
+
     // One current pair's records "M,N" (":M,N" gives their channels) packed as "M,N@channel", "|" closing a run of at
     // most 16 channels; each record is read on its M or N channel, lowest M, N first.
     void packRuns()
@@ -70,6 +78,7 @@ private slots:
                   "0,1@0 16,17@1 1,2@2 2,3@3 3,4@4 4,5@5 5,6@6 6,7@7 7,8@8 8,9@9 9,10@10 10,11@11 11,12@12 "
                   "12,13@13 13,14@14 14,15@15| 15,16@15|"},
                  {"35,38 3,4 19,20", "3,4@3 19,20@4 35,38@6|"},
+                 {"3,4 19,20 35,36", "3,4@3 19,20@4| 35,36@3|"},
                  {"65534,5 16,17 65534,9 2,3", "16,17@0 2,3@2 65534,5@1 65534,9@3|"},
                  {"3,4:16,200 0,1", "0,1@0 3,4@1|"}}) {
             QList<woxChannelQuadripole> group;
@@ -87,6 +96,92 @@ private slots:
                 out << QString("%1,%2@%3%4").arg(q.m).arg(q.n).arg(q.channel).arg(q.chained ? "" : "|");
             QCOMPARE(out.join(' '), row[1]);
             QCOMPARE(runs, row[1].count('|'));
+        }
+    }
+
+    // A run measures on an electrode when one of its records has it as M or N.
+    void potentialOnElectrodes()
+    {
+        QList<woxChannelQuadripole> run;
+        for (const woxQuadripole &q : {woxMake::quadripole(0, 1, 5, 6), woxMake::quadripole(0, 1, 7, 8)}) {
+            run << woxChannelQuadripole();
+            run.last().setQuadripole(q);
+        }
+        const struct { QList<woxElectrode> electrodes; bool on; } rows[] = {
+            {{8}, true}, {{3, 5}, true}, {{0, 1}, false}, {{}, false}, {{6}, true}};
+        for (const auto &row : rows)
+            QCOMPARE(woxQuadripoleGenerator::instance()->potentialOnElectrodes(row.electrodes, run), row.on);
+    }
+
+    // Wenner alpha, dipole-dipole and Schlumberger at their first cell on one cable: the first and the last place the
+    // same 29 quadripoles, each one row for sets 0 and 2 (mask 5) with the Wenner depth, 0.519 x 5 m; the 29
+    // dipole-dipole rows have mask 2. Every set counts its own 29. Wire 5 off: no row uses electrode 5, and the
+    // configuration is stored as given.
+    void sharedRowsAndDisabledWires()
+    {
+        const woxTemplateContent c = content(1, {templateSet(1, 5.0f, 0, {{0, 0}}), templateSet(1, 5.0f, 4, {{0, 0}}),
+                                                 templateSet(1, 5.0f, 3, {{0, 0}})});
+        for (const bool withGap : {false, true}) {
+            woxCableConfiguration configuration = woxMake::allWiresEnabled(1);
+            configuration.wires[5].enabled = !withGap;
+            woxSessionFile session;
+            QVERIFY(generate(c, &configuration, path("shared"), &session) > 0);
+            QMap<int, int> rowsPerMask;
+            for (const woxSessionDataUnit &unit : session.units) {
+                const woxCoreQuadripole &q = unit.quadripole;
+                QVERIFY(!withGap || (q.a != 5 && q.b != 5 && q.m != 5 && q.n != 5));
+                rowsPerMask[unit.sets] += 1;
+                if (unit.sets == 5)
+                    QVERIFY(qAbs(unit.y - 2.595f) < 1e-5f);
+            }
+            // Each of the two geometries takes 4 positions on electrode 5.
+            const int each = withGap ? 29 - 4 : 29;
+            QCOMPARE(rowsPerMask, (QMap<int, int>{{2, each}, {5, each}}));
+            QCOMPARE(session.summary.quadripoles, 3 * each);
+            QCOMPARE(session.sets.size(), 3);
+            QCOMPARE(int(session.sets.at(2).arrayType) * 100 + session.sets.at(2).quadripoleCount, 300 + each);
+            QCOMPARE(session.cableConfiguration.wires.at(5).enabled, !withGap);
+        }
+    }
+
+    // A Varnex session: repeated quadripoles one row, a quadripole on a wire that is off dropped, no set list, no
+    // quadripole total, one depth of 0, and the Varnex electrode positions.
+    void varnexSummary()
+    {
+        woxTemplateContent c = content(2, {}, "65535,3,4,5 0,3,1,2 0,3,1,2 4,7,5,6");
+        c.varnexElectrodes.insert(3, woxElectrodePosition(15.0f, 0.0f, -1.0f));
+        c.varnexElectrodes.insert(0, woxElectrodePosition(0.0f, 0.5f, 0.0f));
+        woxCableConfiguration configuration = woxMake::allWiresEnabled(2);
+        configuration.wires[7].enabled = false;
+        woxSessionFile session;
+        QCOMPARE(generate(c, &configuration, path("varnex"), &session), 2);
+        QCOMPARE(session.units.size(), 2);
+        QVERIFY(session.sets.isEmpty() && session.summary.quadripoles == 0);
+        QCOMPARE(session.summary.setDepths, QVector<float>{0.0f});
+        QCOMPARE(session.electrodePositions.keys(), QList<woxElectrode>({0, 3}));
+        QCOMPARE(session.electrodePositions.value(0).y, 0.5f);
+    }
+
+    // The closed forms of the geometric factor at a 5 m spacing, b the potential dipole and n x b the nearest
+    // current to potential distance: Wenner alpha 2 pi a, Schlumberger pi n (n + 1) b, dipole-dipole
+    // pi n (n + 1) (n + 2) b, pole-dipole 2 pi n (n + 1) b (its remote electrode 1000 km away moves K by far less
+    // than the tolerance).
+    void geometricFactors()
+    {
+        const struct { woxArrayType type; int spacing, level; double k; } rows[] = {
+            {0, 1, 1, 2 * M_PI * 5}, {0, 1, 4, 2 * M_PI * 20}, {0, 1, 10, 2 * M_PI * 50},
+            {3, 1, 1, M_PI * 1 * 2 * 5}, {3, 2, 3, M_PI * 1.5 * 2.5 * 10}, {3, 5, 8, M_PI * 1.6 * 2.6 * 25},
+            {4, 1, 1, M_PI * 1 * 2 * 3 * 5}, {4, 2, 3, M_PI * 1.5 * 2.5 * 3.5 * 10}, {4, 5, 8, M_PI * 1.6 * 2.6 * 3.6 * 25},
+            {5, 1, 1, 2 * M_PI * 1 * 2 * 5}, {5, 2, 3, 2 * M_PI * 1.5 * 2.5 * 10}, {5, 5, 8, 2 * M_PI * 1.6 * 2.6 * 25}};
+        const woxCableConfiguration configuration = woxMake::allWiresEnabled(1);
+        for (const auto &row : rows) {
+            const woxTemplateContent c = content(1, {templateSet(1, 5.0f, row.type, {{row.spacing - 1, row.level - 1}})});
+            woxSessionFile session;
+            QVERIFY(generate(c, &configuration, path("k"), &session) > 0);
+            for (const woxSessionDataUnit &unit : session.units) {
+                QVERIFY2(qAbs(unit.k - row.k) <= row.k * 2e-6,
+                         qPrintable(QString("type %1 S %2 L %3: K %4").arg(row.type).arg(row.spacing).arg(row.level).arg(unit.k)));
+            }
         }
     }
 
@@ -195,6 +290,10 @@ private slots:
         QCOMPARE(readAll(path("golden")), expected);
         QCOMPARE(QDir(dir.path()).entryList({"golden*"}, QDir::Files), QStringList{"golden.woxSession"});
         QCOMPARE(generate(larger, &configuration, dir.filePath("no/such.woxSession")), -1);
+        // An empty template still writes its session: no rows, then the fix.
+        QCOMPARE(generate(content(1, {}), &configuration, path("empty")), 0);
+        QVERIFY(readAll(path("empty")).endsWith(woxHex("00 00 00 00  00 00  00 00 00 00 00 00 00 00"
+                                                       "00 00 00 00 00 00 00 00  00 25 68 59  00 00 00 00")));
         const QString tooLarge = "File error: File too large", missing = "File error: No such file or directory";
         QCOMPARE(diagnostics.lines(), QStringList({tooLarge, missing}));
     }

@@ -4,8 +4,8 @@
 #include "woxCoreThread.h"
 
 // Opens the worker thread's inner state to tests: the error record, the
-// cancel flag, the job code, the electrode and pacing timers and the frame
-// link's last sent device and command.
+// cancel flag, the job code, the electrode and pacing timers, the frame
+// link's last sent device and command, and the program-wide sensor phase.
 //
 // run() may be called on the test thread to perform the stored job
 // synchronously (its report then reaches direct connections at once); the
@@ -23,6 +23,7 @@ public:
     using woxCoreThread::overloadedReceivers;
     using woxCoreThread::pacingTimer;
     using woxCoreThread::run;
+    using woxCoreThread::sensorPhase;
 
     bool cancelPending() const { return cancelFlag.load(); }
 

@@ -33,6 +33,12 @@ QByteArray woxFakeSerialPort::input() const
     return inputBuffer;
 }
 
+QStringList woxFakeSerialPort::chores() const
+{
+    QMutexLocker lock(&mutex);
+    return choresDone;
+}
+
 bool woxFakeSerialPort::isOpen() const
 {
     QMutexLocker lock(&mutex);
@@ -67,14 +73,19 @@ QByteArray woxFakeSerialPort::read(qint64 maxSize)
 void woxFakeSerialPort::flushInBuffer()
 {
     QMutexLocker lock(&mutex);
+    choresDone << QStringLiteral("flushIn");
     inputBuffer.clear();
 }
 
 void woxFakeSerialPort::flushOutBuffer()
 {
+    QMutexLocker lock(&mutex);
+    choresDone << QStringLiteral("flushOut");
 }
 
 void woxFakeSerialPort::close()
 {
-    setOpen(false);
+    QMutexLocker lock(&mutex);
+    choresDone << QStringLiteral("close");
+    open = false;
 }

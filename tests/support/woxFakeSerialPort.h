@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QMutex>
+#include <QStringList>
 
 // A scripted serial port for frame-link and device-command tests.
 //
@@ -30,6 +31,9 @@ public:
     void queueReply(const QByteArray &reply);
     QList<QByteArray> frames() const;
     QByteArray input() const;
+    // The flushes and closes asked of the port, in order: "flushIn",
+    // "flushOut", "close".
+    QStringList chores() const;
 
     bool isOpen() const override;
     qint64 write(const char *data, qint64 size) override;
@@ -45,6 +49,7 @@ private:
     QList<QByteArray> written;
     QList<QByteArray> replies;
     QByteArray inputBuffer;
+    QStringList choresDone;
 };
 
 #endif

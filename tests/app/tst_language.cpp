@@ -1,3 +1,4 @@
+#include "woxClockWidget.h"
 #include "woxConstants.h"
 #include "woxCoreDouble.h"
 #include "woxDeviceTableWidget.h"
@@ -7,6 +8,7 @@
 #include "woxReleaseWidget.h"
 #include "woxStatusBar.h"
 #include "woxSystemWidget.h"
+#include "woxTestEnvironment.h"
 #include "woxTranslator.h"
 #include "woxWarningDialog.h"
 
@@ -31,6 +33,7 @@ private slots:
         woxWarningDialog::closeInstance();
         woxTranslator::destroy();
         QSettings(settingsOrganisation, "woxTranslator").clear();
+        woxTestEnvironment::reset();
     }
     void cleanup()
     {
@@ -93,8 +96,8 @@ private slots:
                                                  "Uk Uk Yes 1", "-"}));
     }
     // A change re-translates at once every screen that exists: the status bar's captions and units, the open message
-    // dialog, the system menu (USB and GPS read the same in both), the release notes and their version line, the GPS
-    // captions (its values at the next tick), the device screen's button, still disabled while it waits, and its
+    // dialog, the system menu (USB and GPS read the same in both), the release notes and their version line, the clock
+    // screen, the GPS captions (its values at the next tick), the device screen's button, still disabled while it waits, and its
     // header (the device names keep the language they were read in). "ru": not the English text.
     void everyScreenFollows()
     {
@@ -103,6 +106,7 @@ private slots:
         woxReleaseWidget notes;
         woxGPSWidget gps;
         woxDeviceTableWidget devices;   // its discovery stays unanswered
+        woxClockWidget clock;
         QTimer *tick = gps.findChild<QTimer *>("refreshTimer");
         QVERIFY2(tick, "refreshTimer");
         const auto english = [](const QString &text, const char *source) { return text == source ? text : QString("ru"); };
@@ -121,11 +125,15 @@ private slots:
                 QVERIFY(file.open(QIODevice::ReadOnly));
                 shown << notes.currentVersionLabel->text().section(':', 1)
                              + (notes.textBrowser->toPlainText() == QString::fromUtf8(file.readAll()) ? " notes" : "");
-                shown << "gps";
-                const QStringList captions = {gps._latLabel->text(), gps._lonLabel->text(), gps._qualityLabel->text(),
+                shown << "clock, gps";
+                const QStringList captions = {clock._yearLabel->text(), clock._monthLabel->text(),
+                                              clock._dayLabel->text(), clock._hourLabel->text(), clock._minLabel->text(),
+                                              clock.clockGroupBox->title(), clock.acceptPushButton->text(),
+                                              gps._latLabel->text(), gps._lonLabel->text(), gps._qualityLabel->text(),
                                               gps._timeLabel->text(), gps._dateLabel->text(),
                                               gps.acceptPushButton->text(), gps.dateLabel->text()};
-                const char *sources[] = {"Latitude:", "Longitude:", "Quality:", "Time:", "Date:", "Accept", "N/A"};
+                const char *sources[] = {"Year", "Month", "Day", "Hour", "Min", "Clock", "Accept", "Latitude:",
+                                         "Longitude:", "Quality:", "Time:", "Date:", "Accept", "N/A"};
                 for (int i = 0; i < captions.size(); ++i)
                     shown.last() += " " + english(captions[i], sources[i]);
                 QVERIFY(QMetaObject::invokeMethod(tick, "timeout"));
@@ -148,12 +156,13 @@ private slots:
         QCOMPARE(shown, QStringList({"Влажность:|Внеш. батарея:|Внут. батарея:|<font color=blue>12.0</font> В|"
                                      "<font color=blue>11.0</font> В|<font color=blue>50</font> %|Внимание!|Нет|Отмена|Yes",
                                      " 7 (wox_0) notes",
-                                     "gps ru ru ru ru ru ru N/A>ru devices !ru ru + Transmitter switch",
+                                     "clock, gps ru ru ru ru ru ru ru ru ru ru ru ru ru N/A>ru devices !ru ru + Transmitter switch",
                                      " ru USB ru ru ru ru GPS ru ru",
                                      "Moisture:|Ext. battery:|Int. battery:|<font color=blue>12.0</font> V|"
                                      "<font color=blue>11.0</font> V|<font color=blue>50</font> %|Attention!|No|Cancel|Yes",
                                      " 7 (wox_0) notes",
-                                     "gps Latitude: Longitude: Quality: Time: Date: Accept ru>N/A devices !Refresh Device + "
+                                     "clock, gps Year Month Day Hour Min Clock Accept Latitude: Longitude: Quality: Time: Date: Accept ru>N/A "
+                                     "devices !Refresh Device + "
                                      "Transmitter switch",
                                      " Language USB Devices Update Clock Release GPS Engineer Exit"}));
         QCOMPARE(notes.currentVersionLabel->text(), QString("Current version: 7 (wox_0)"));

@@ -17,6 +17,10 @@ class tst_updatewidget : public QObject
         const QString port = QString(":%1 \\S+ 01 ").arg(server->port(), 4, 16, QChar('0')).toUpper();
         return table.open(QIODevice::ReadOnly) ? QString(table.readAll()).count(QRegularExpression(port)) : -1;
     }
+    static bool loginShown(const QString &text)
+    {
+        return text.contains(ftpPassword) || text.contains(ftpUserName + ":") || text.contains(ftpUserName + "@");
+    }
     // The status, then Download, the progress bar and Close, each after '!' when disabled and '~' when hidden.
     static QString state(const woxUpdateWidget &s)
     {
@@ -28,15 +32,21 @@ class tst_updatewidget : public QObject
 private slots:
     void initTestCase()
     {
-        QVERIFY(QDir().mkpath(tmpDir) && QDir().mkpath(systemDir));
         server.reset(new woxFtpServer(ftpUserName, ftpPassword));
-        // "auxServer": a 32-bit byte length (00 00 00 1E), then the host in UTF-16 big-endian.
-        const QString host = QStringLiteral("127.0.0.1:%1").arg(server->port());
+        QVERIFY(server->isListening());
+    }
+    // Every function talks to the server through "auxServer": a 32-bit byte length (00 00 00 1E for the loopback
+    // address with a five-digit port), then the host in UTF-16 big-endian.
+    void init() { writeAuxServer(server->port()); }
+    static void writeAuxServer(quint16 port)
+    {
+        QVERIFY(QDir().mkpath(tmpDir) && QDir().mkpath(systemDir));
+        const QString host = QStringLiteral("127.0.0.1:%1").arg(port);
         QByteArray bytes = QByteArray(3, '\0') + char(host.size() * 2);
         for (QChar c : host)
             bytes += QByteArray(1, char(c.unicode() >> 8)) + char(c.unicode());
         QFile file(systemDir + "auxServer");
-        QVERIFY(server->isListening() && file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
     }
     // "server's version (none: '-') and case | after the check | after Download": ours is 7. A package whose digest
     // matches replaces woxLast, and 3 s later the window closes (which stores the options) as the program ends; a
@@ -88,7 +98,7 @@ private slots:
             shown << state(screen);
         }
         QCOMPARE(shown.join(" | "), row.section(" | ", 1));
-        QVERIFY(!screen.messageLabel->text().contains(ftpPassword));
+        QVERIFY2(!loginShown(screen.messageLabel->text()), qPrintable(screen.messageLabel->text()));
         QTRY_COMPARE_WITH_TIMEOUT(serverConnections(), 0, 2000);
         const bool verified = shown.last().startsWith("Restarting");
         QCOMPARE(QFile::exists(tmpDir + downloadFileName), v[0].contains(QRegularExpression("^-|upper|folder")));
@@ -109,6 +119,23 @@ private slots:
                                                    qMakePair(5LL, -1LL), qMakePair(LLONG_MAX, 1LL), qMakePair(0LL, 5LL)})
             screen.onDataTransferProgress(part.first, part.second), bar += screen.progressBar->text() + " ";
         QCOMPARE(bar, QString("13% 67% 67% 67% 100% 0% "));
+    }
+    // A connection refused and a login refused end the check in "Network error" with the reason on a second line that
+    // never shows the login; only Close is left.
+    void networkErrors()
+    {
+        woxFtpServer other(ftpUserName, "not" + ftpPassword);
+        for (const quint16 port : {woxFtpServer::freePort(), other.port()}) {
+            writeAuxServer(port);
+            woxUpdateWidget screen;
+            const QString busy = "Connecting to server... Downloading... Closing...";
+            QTRY_VERIFY_WITH_TIMEOUT(!busy.contains(screen.messageLabel->text()), 10000);
+            const QString text = screen.messageLabel->text();
+            QVERIFY2(!loginShown(text), qPrintable(text));
+            QCOMPARE(state(screen) + " | " + screen.groupBox->title() + " | " + screen.downloadPushButton->text() + " | "
+                         + screen.closePushButton->text(), QString("Network error\n(reason) !~downl ~progr close | Update | "
+                                                                   "Download, install, restart | Close"));
+        }
     }
 };
 

@@ -108,7 +108,8 @@ private slots:
             QCOMPARE(r.error.code, quint8(0));
             QVERIFY(r.options.ipEnabled == ip && r.options.pauseCode == 3);
             const float v = 153125, i = 124.03134f, u = 46.786f;
-            COMPARE_FLOATS(r.pulse1TxVoltage + r.pulse1TxCurrent + r.pulse1RxVoltage, (Floats{v, v, v, i, i, i, u, u, u}));
+            COMPARE_FLOATS(r.pulse1TxVoltage + r.pulse1TxCurrent + r.pulse1RxVoltage,
+                           (Floats{v, v, v, i, i, i, u, u, u}));
             COMPARE_FLOATS(r.pulse2TxVoltage + r.pulse2TxCurrent + r.pulse2RxVoltage,
                            (Floats{-v, -v, -v, -i, -i, -i, -u, -u, -u}));
             const Floats decay = ip ? Floats{76562.5f, 38281.25f, 25520.833f, 62.01567f, 31.007835f, 20.67189f,
@@ -126,7 +127,8 @@ private slots:
     void plainReports()
     {
         woxFakeClock clock(QDateTime(QDate(2024, 5, 1), QTime(10, 20, 30, 250)));
-        const struct { const char *name; std::function<QString(woxCoreThreadProbe &)> run; QString expected; } rows[] = {
+        typedef std::function<QString(woxCoreThreadProbe &)> Run;
+        const struct { const char *name; Run run; QString expected; } rows[] = {
             {"resistance of the remote potential electrode", [](woxCoreThreadProbe &t) {
                  t.setJobResistance(woxResistanceRequest{-2, 0, 1});
                  const woxCoreReportResistance r = t.doResistance();
@@ -135,7 +137,8 @@ private slots:
             {"clock read", [](woxCoreThreadProbe &t) {
                  t.setJobClock(woxClockRequest());
                  const woxCoreReportClock r = t.doClock();
-                 return QString("%1 %2 %3").arg(r.set).arg(r.date.toString(Qt::ISODate), r.time.toString("hh:mm:ss.zzz"));
+                 return QString("%1 %2 %3").arg(r.set).arg(r.date.toString(Qt::ISODate),
+                                                           r.time.toString("hh:mm:ss.zzz"));
              }, "0 2024-05-01 10:20:30.250"},
             {"clock set changes nothing", [](woxCoreThreadProbe &t) {
                  t.setJobClock(woxClockRequest{true, QDate(2020, 1, 1), QTime(1, 2, 3)});
@@ -148,7 +151,8 @@ private slots:
                  return QString("%1 %2 [%3%4%5]").arg(r.test).arg(r.passed).arg(r.text1, r.text2, r.text3);
              }, "7 1 []"},
             {"stress", [](woxCoreThreadProbe &t) { return t.doRxStress().text; }, "OK"},
-            {"transmitter", [](woxCoreThreadProbe &t) { return QString::number(double(t.doTxAux().temperature)); }, "-298"},
+            {"transmitter", [](woxCoreThreadProbe &t) { return QString::number(double(t.doTxAux().temperature)); },
+             "-298"},
             {"receiver read", [](woxCoreThreadProbe &t) {
                  t.setJobRxAux(woxRxRequest{8, 3, false, false, true});
                  QStringList samples;
@@ -204,8 +208,9 @@ private slots:
             std::vector<std::unique_ptr<QSignalSpy>> spies;
             const QMetaObject &meta = woxCoreThread::staticMetaObject;
             for (int i = meta.methodOffset(); i < meta.methodCount(); ++i) {
+                const QByteArray signal = "2" + meta.method(i).methodSignature();   // as SIGNAL() writes it
                 if (meta.method(i).methodType() == QMetaMethod::Signal)
-                    spies.emplace_back(new QSignalSpy(&thread, (QByteArray("2") + meta.method(i).methodSignature()).constData()));
+                    spies.emplace_back(new QSignalSpy(&thread, signal.constData()));
             }
             thread.job = row.job;
             thread.error.set(0x0904);
@@ -258,7 +263,8 @@ private slots:
         woxMeasureOptions options;
         options.pulseDuration = 80;
         thread.markElectrodesUsed(QVector<woxElectrode>(), options);
-        QVERIFY(thread.waitElectrodeRest({coreQuadripole(0, 3, 1, 2)}) && thread.waitElectrodeRest(QVector<woxElectrode>{70}));
+        QVERIFY(thread.waitElectrodeRest({coreQuadripole(0, 3, 1, 2)})
+                && thread.waitElectrodeRest(QVector<woxElectrode>{70}));
         QVERIFY(thread.electrodeTimers.contains(70));
         clock.current.setTime(QTime(0, 0, 0, 40));
         thread.pacingTimer.invalidate();

@@ -171,16 +171,20 @@ private slots:
         const struct { woxArrayType type; int spacing, level; double k; } rows[] = {
             {0, 1, 1, 2 * M_PI * 5}, {0, 1, 4, 2 * M_PI * 20}, {0, 1, 10, 2 * M_PI * 50},
             {3, 1, 1, M_PI * 1 * 2 * 5}, {3, 2, 3, M_PI * 1.5 * 2.5 * 10}, {3, 5, 8, M_PI * 1.6 * 2.6 * 25},
-            {4, 1, 1, M_PI * 1 * 2 * 3 * 5}, {4, 2, 3, M_PI * 1.5 * 2.5 * 3.5 * 10}, {4, 5, 8, M_PI * 1.6 * 2.6 * 3.6 * 25},
-            {5, 1, 1, 2 * M_PI * 1 * 2 * 5}, {5, 2, 3, 2 * M_PI * 1.5 * 2.5 * 10}, {5, 5, 8, 2 * M_PI * 1.6 * 2.6 * 25}};
+            {4, 1, 1, M_PI * 1 * 2 * 3 * 5}, {4, 2, 3, M_PI * 1.5 * 2.5 * 3.5 * 10},
+            {4, 5, 8, M_PI * 1.6 * 2.6 * 3.6 * 25},
+            {5, 1, 1, 2 * M_PI * 1 * 2 * 5}, {5, 2, 3, 2 * M_PI * 1.5 * 2.5 * 10},
+            {5, 5, 8, 2 * M_PI * 1.6 * 2.6 * 25}};
         const woxCableConfiguration configuration = woxMake::allWiresEnabled(1);
         for (const auto &row : rows) {
-            const woxTemplateContent c = content(1, {templateSet(1, 5.0f, row.type, {{row.spacing - 1, row.level - 1}})});
+            const woxTemplateContent c =
+                content(1, {templateSet(1, 5.0f, row.type, {{row.spacing - 1, row.level - 1}})});
             woxSessionFile session;
             QVERIFY(generate(c, &configuration, path("k"), &session) > 0);
             for (const woxSessionDataUnit &unit : session.units) {
                 QVERIFY2(qAbs(unit.k - row.k) <= row.k * 2e-6,
-                         qPrintable(QString("type %1 S %2 L %3: K %4").arg(row.type).arg(row.spacing).arg(row.level).arg(unit.k)));
+                         qPrintable(QString("type %1 S %2 L %3: K %4")
+                                        .arg(row.type).arg(row.spacing).arg(row.level).arg(double(unit.k))));
             }
         }
     }

@@ -90,6 +90,14 @@ private slots:
             QVERIFY2(!r.valid && r.options.pauseCode == row.options.pauseCode
                          && r.options.ipEnabled == row.options.ipEnabled, row.name);
         }
+        // A canceled run still holds its results; the cancel is the report's, not the readings'.
+        woxFakeRandom random({0, 0});
+        woxCoreThreadProbe canceled;
+        canceled.setJobET2D({{coreQuadripole(0, 3, 1, 2)}, woxMeasureOptions()});
+        canceled.cancel();
+        const woxCoreReportET2D cut = canceled.doET2D();
+        QVERIFY(cut.error.code == 13 && cut.sensor.error.code == 0 && cut.results.size() == 1);
+        QCOMPARE(cut.results.first().quality, 0.0005f);
         // An empty run still reports its sensor readings.
         woxCoreThreadProbe thread;
         thread.setJobET2D(woxET2DRequest());
@@ -323,6 +331,7 @@ private slots:
             thread.setJobSignal(coreQuadripole(0, 3, 1, 2, 0), options);
             report = thread.doSignal();
             QVERIFY(report.error.code == 14 && report.pulse1TxVoltage.isEmpty());
+            QCOMPARE(report.options.pauseCode, options.pauseCode);   // the request's options come back all the same
         }
         QCOMPARE(diagnostics.lines(), QStringList({errorLine("doSignal pulseCode is invalid: 199"),
                                                    errorLine("doSignal pauseCode is invalid: 199")}));

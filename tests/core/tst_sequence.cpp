@@ -189,6 +189,21 @@ private slots:
         }
     }
 
+    // Appending a cable segment keeps the positions whose farthest electrode is at or beyond the first new one: of
+    // the 61 Wenner alpha positions at L = 1 on 64 electrodes (one run each), 32 from electrode 32 and 3 from 61.
+    // Varnex quadripoles are taken whatever the bound.
+    void appendedSegment()
+    {
+        const woxTemplateContent wenner = content(2, {templateSet(2, 5.0f, 0, {{0, 0}})});
+        const woxTemplateContent varnex = content(2, {}, "0,3,1,2 4,7,5,6");
+        const struct { const woxTemplateContent *content; quint16 fromElectrode; int runs; } rows[] = {
+            {&wenner, 0, 61}, {&wenner, 32, 32}, {&wenner, 61, 3}, {&varnex, 32, 2}};
+        for (const auto &row : rows) {
+            QCOMPARE(woxQuadripoleGenerator::instance()->generateSequence(*row.content, nullptr, QString(),
+                                                                          row.fromElectrode), row.runs);
+        }
+    }
+
     // Largest runs first, but a run that measures on an electrode that fed current in one of the last three runs
     // waits; when no run qualifies, the history is forgotten. Runs are marked alternately. Varnex quadripoles count
     // once, without a factor, their positions kept; wire 40 is off.

@@ -1,5 +1,7 @@
 #include "woxClock.h"
 
+#include <QElapsedTimer>
+
 #include <atomic>
 
 namespace {
@@ -11,6 +13,16 @@ woxClock::~woxClock() = default;
 QDateTime woxClock::now() const
 {
     return QDateTime::currentDateTime();
+}
+
+qint64 woxClock::monotonicMs() const
+{
+    static const QElapsedTimer origin = [] {
+        QElapsedTimer timer;
+        timer.start();
+        return timer;
+    }();
+    return origin.elapsed();
 }
 
 woxClock *woxClock::instance()

@@ -1,11 +1,13 @@
 #ifndef WOXSTOPWATCH_H
 #define WOXSTOPWATCH_H
 
-#include <QElapsedTimer>
+#include <QtGlobal>
 
 // A stopwatch that remembers whether it was ever started. An unstarted one
 // answers the milliseconds since midnight, as the instrument's timers did, so
-// "time since the last keep-alive" is large before the first one.
+// "time since the last keep-alive" is large before the first one. A started
+// one counts on the clock's steady reading, so setting the time of day does
+// not disturb it.
 class woxStopwatch
 {
 public:
@@ -17,7 +19,8 @@ public:
     void invalidate();
 
 private:
-    QElapsedTimer timer;
+    qint64 startedAt = 0;
+    bool started = false;
 };
 
 #endif

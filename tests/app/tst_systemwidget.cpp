@@ -2,6 +2,7 @@
 #include "woxConstants.h"
 #include "woxCoreDouble.h"
 #include "woxDeviceTableWidget.h"
+#include "woxDiagnosticCapture.h"
 #include "woxFakeClock.h"
 #include "woxFakeCommandRunner.h"
 #include "woxGPSManager.h"
@@ -14,6 +15,7 @@
 #include "woxStatusBar.h"
 #include "woxSystemWidget.h"
 #include "woxTranslator.h"
+#include "woxUpdateWidget.h"
 #include "woxUserMessage.h"
 #include "woxWarningDialog.h"
 
@@ -25,6 +27,30 @@ struct woxEventCounter : QObject {   // counts the events of one type that reach
     bool eventFilter(QObject *, QEvent *event) override { count += event->type() == type; return false; }
     QEvent::Type type;
     int count = 0;
+};
+// Stands in for the engineer screen, which lives in a library above the menu.
+class tst_engineerScreen : public QWidget
+{
+    Q_OBJECT
+signals:
+    void sendEngineerWidgetClose();
+protected:
+    void closeEvent(QCloseEvent *event) override
+    {
+        emit sendEngineerWidgetClose();
+        event->accept();
+    }
+};
+// Records each program with the message the shared dialog shows meanwhile.
+struct tst_usbRunner : woxFakeCommandRunner {
+    QStringList log;
+    woxCommandResult run(const QString &program, const QStringList &arguments, int timeoutMs) override
+    {
+        const woxWarningDialog *dialog = woxWarningDialog::existingInstance();
+        log << QString("%1%2 %3 [%4]").arg(program, arguments.join(' ')).arg(timeoutMs)
+                   .arg(dialog && dialog->isVisible() ? dialog->messageLabel->text() : "");
+        return woxFakeCommandRunner::run(program, arguments, timeoutMs);
+    }
 };
 // The SYSTEM page and the screens its buttons open, the status bar, the message dialog and the keyboard.
 class tst_systemwidget : public QObject
@@ -45,9 +71,21 @@ class tst_systemwidget : public QObject
     {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         button->click();
-        return qobject_cast<Screen *>(menu.verticalLayout->itemAt(3)->widget());
+        QLayoutItem *item = menu.verticalLayout->itemAt(3);
+        return qobject_cast<Screen *>(item ? item->widget() : nullptr);
     }
 private slots:
+    // Each function starts with no measurement running, no engineer opener, English texts, no fix and no dialog.
+    void init()
+    {
+        woxSystemWidget::setActivity(false);
+        menu.setEngineerOpener(nullptr);
+        woxTranslator::instance()->setLanguage("Uk");
+        woxGPSManager::instance()->setFix(woxGPSFix());
+        woxWarningDialog::closeInstance();
+        runner.calls.clear();
+        core.take();
+    }
     // A screen takes the place of all nine buttons, without margin, and gives it back when it closes; it is disposed
     // of only after its own close handling is over.
     void cleanup()
@@ -60,6 +98,8 @@ private slots:
         QCOMPARE(page() + (screen ? " screen left" : ""), QString("0 hidden, margin 6"));
         core.take();
         woxWarningDialog::closeInstance();
+        woxSystemWidget::setActivity(false);
+        qunsetenv("TZ");
     }
     // First: the warning belongs to the run's first dated clock report. Per report: poll period, commands, requests. A
     // failed read does nothing, a set answer (no date) restarts the poll; a report handled while the warning is open,
@@ -108,6 +148,17 @@ private slots:
             QCOMPARE(row.section(" | ", 0, 0) + " | " + bar.findChild<QLabel *>(name + "Label")->text().replace(
                          "<font color=blue>", "[").replace("</font>", "]") + " " + (same ? icon : "other"), row);
         }
+        // A failed report without readings empties what a full one showed.
+        core.deliver(woxCoreReportSensor{{}, {{1, 12500.f}, {2, 12500.f}, {3, 50.f}}});
+        core.deliver(woxCoreReportSensor{{5, 1}, {}});
+        QString empty;
+        for (const char *label : {"intBat", "extBat", "moisture"}) {
+            const QString icon = QString(label) == "moisture" ? "moisture.0" : "battery.0";
+            empty += bar.findChild<QLabel *>(label + QString(*label == 'm' ? "Label" : "VoltageLabel"))->text() + "|"
+                     + (bar.findChild<QLabel *>(label + QString("IconLabel"))->pixmap(Qt::ReturnByValue).toImage()
+                        == QPixmap(":/icons/icons/" + icon + ".png").toImage() ? icon : "other") + " ";
+        }
+        QCOMPARE(empty, QString("|battery.0 |battery.0 |moisture.0 "));
     }
     // Enter refuses an empty name and a hidden one, in the shared dialog, raised over the keyboard opened after it;
     // a blank is a name. Shift changes what keys type until pressed again; the timestamp goes in at the cursor.
@@ -261,6 +312,145 @@ private slots:
         QCOMPARE(shown << screen->currentVersionLabel->text(), QStringList({"Принять Язык", "Ru", "30",
                  ":/arrows/arrows/up.png", ":/arrows/arrows/down.png", " 7 (wox_0)", " 7 (wox_0)",
                  "Current version: 7 (wox_0)"}));
+    }
+    // "instrument clock, steps | shown year/month/day/hour/minute | request at close", the computer's clock ten
+    // minutes on meanwhile: each button steps its own field its own way; onto a shorter month a month or year step
+    // takes its last day; hours and minutes wrap at midnight and keep the date; seconds are carried along. Closing
+    // without a step sends nothing; a step up and down is still a change.
+    void clockSteps_data()
+    {
+        QTest::addColumn<QString>("row");
+        for (const char *row : {"2024-05-15T10:20:30 yearP | 2025/5/15/10/20 | Clock 1 2025-05-15 10:20:30",
+                 "2024-05-15T10:20:30 yearM | 2023/5/15/10/20 | Clock 1 2023-05-15 10:20:30",
+                 "2024-05-15T10:20:30 monthP | 2024/6/15/10/20 | Clock 1 2024-06-15 10:20:30",
+                 "2024-05-15T10:20:30 monthM | 2024/4/15/10/20 | Clock 1 2024-04-15 10:20:30",
+                 "2024-05-15T10:20:30 dayP | 2024/5/16/10/20 | Clock 1 2024-05-16 10:20:30",
+                 "2024-05-15T10:20:30 dayM | 2024/5/14/10/20 | Clock 1 2024-05-14 10:20:30",
+                 "2024-05-15T10:20:30 hourP | 2024/5/15/11/20 | Clock 1 2024-05-15 11:20:30",
+                 "2024-05-15T10:20:30 hourM | 2024/5/15/9/20 | Clock 1 2024-05-15 09:20:30",
+                 "2024-05-15T10:20:30 minP | 2024/5/15/10/21 | Clock 1 2024-05-15 10:21:30",
+                 "2024-05-15T10:20:30 minM | 2024/5/15/10/19 | Clock 1 2024-05-15 10:19:30",
+                 "2024-12-31T23:59:30 minP | 2024/12/31/0/0 | Clock 1 2024-12-31 00:00:30",
+                 "2024-06-01T00:00:10 minM | 2024/6/1/23/59 | Clock 1 2024-06-01 23:59:10",
+                 "2024-06-01T23:30:00 hourP | 2024/6/1/0/30 | Clock 1 2024-06-01 00:30:00",
+                 "2024-06-01T00:10:00 hourM | 2024/6/1/23/10 | Clock 1 2024-06-01 23:10:00",
+                 "2024-01-31T09:05:00 monthP | 2024/2/29/9/5 | Clock 1 2024-02-29 09:05:00",
+                 "2023-01-31T09:05:00 monthP | 2023/2/28/9/5 | Clock 1 2023-02-28 09:05:00",
+                 "2023-03-31T09:05:00 monthM | 2023/2/28/9/5 | Clock 1 2023-02-28 09:05:00",
+                 "2024-12-15T09:05:00 monthP | 2025/1/15/9/5 | Clock 1 2025-01-15 09:05:00",
+                 "2024-01-15T09:05:00 monthM | 2023/12/15/9/5 | Clock 1 2023-12-15 09:05:00",
+                 "2024-02-29T09:05:00 yearP | 2025/2/28/9/5 | Clock 1 2025-02-28 09:05:00",
+                 "2024-02-29T09:05:00 yearM | 2023/2/28/9/5 | Clock 1 2023-02-28 09:05:00",
+                 "2024-12-31T09:05:00 dayP | 2025/1/1/9/5 | Clock 1 2025-01-01 09:05:00",
+                 "2024-03-01T09:05:00 dayM | 2024/2/29/9/5 | Clock 1 2024-02-29 09:05:00",
+                 "2024-05-15T10:20:30 dayP dayM | 2024/5/15/10/20 | Clock 1 2024-05-15 10:20:30",
+                 "2024-05-15T10:20:30 | 2024/5/15/10/20 | "})
+            QTest::newRow(row) << QString(row);
+    }
+    void clockSteps()
+    {
+        QFETCH(QString, row);
+        const QStringList steps = row.section(" | ", 0, 0).split(' ');
+        woxFakeClock clock(QDateTime(QDate(2020, 1, 1), QTime(12, 0)));
+        woxClockWidget screen;
+        const QDateTime at = QDateTime::fromString(steps[0], Qt::ISODate);
+        core.deliver(woxCoreReportClock{{}, false, at.date(), at.time()});
+        for (const QString &step : steps.mid(1)) {
+            QPushButton *button = screen.findChild<QPushButton *>(step + "PushButton");
+            QVERIFY2(button, qPrintable(step + "PushButton"));
+            button->click();
+        }
+        clock.current = clock.current.addSecs(600);
+        screen.close();
+        QStringList shown;
+        for (const QLabel *label :
+             {screen.yearLabel, screen.monthLabel, screen.dayLabel, screen.hourLabel, screen.minLabel})
+            shown << label->text();
+        QCOMPARE(row.section(" | ", 0, 0) + " | " + shown.join('/') + " | " + core.takeLines().mid(1).join(','), row);
+    }
+    // "button: screen and page | page after its close | requests": while a measurement runs, the screens that change
+    // nothing open as usual, twice in a row; Update opens once nothing runs (here its host is no address: it says
+    // so at once, without a connection).
+    void screensOpen()
+    {
+        QVERIFY(QDir().mkpath(systemDir));
+        QFile host(systemDir + "auxServer");
+        // "my host": a 32-bit byte length, then UTF-16 big-endian.
+        const QByteArray bytes = QByteArray::fromHex("0000000e006d007900200068006f00730074");
+        QVERIFY(host.open(QIODevice::WriteOnly) && host.write(bytes) == bytes.size());
+        host.close();
+        woxDiagnosticCapture diagnostics;
+        for (const char *row : {"languageToolButton: woxLanguageWidget 9 hidden, margin 0 | 0 hidden, margin 6 | ",
+                 "languageToolButton: woxLanguageWidget 9 hidden, margin 0 | 0 hidden, margin 6 | ",
+                 "devicesToolButton: woxDeviceTableWidget 9 hidden, margin 0 | 0 hidden, margin 6 | Discover",
+                 "devicesToolButton: woxDeviceTableWidget 9 hidden, margin 0 | 0 hidden, margin 6 | Discover",
+                 "clockToolButton: woxClockWidget 9 hidden, margin 0 | 0 hidden, margin 6 | Clock 0",
+                 "clockToolButton: woxClockWidget 9 hidden, margin 0 | 0 hidden, margin 6 | Clock 0",
+                 "releaseToolButton: woxReleaseWidget 9 hidden, margin 0 | 0 hidden, margin 6 | ",
+                 "releaseToolButton: woxReleaseWidget 9 hidden, margin 0 | 0 hidden, margin 6 | ",
+                 "gpsToolButton: woxGPSWidget 9 hidden, margin 0 | 0 hidden, margin 6 | ",
+                 "gpsToolButton: woxGPSWidget 9 hidden, margin 0 | 0 hidden, margin 6 | ",
+                 "updateToolButton: woxUpdateWidget 9 hidden, margin 0 | 0 hidden, margin 6 | System error"}) {
+            const QString name = QString(row).section(':', 0, 0);
+            woxSystemWidget::setActivity(!name.startsWith("update"));
+            QToolButton *button = menu.findChild<QToolButton *>(name);
+            QVERIFY2(button, qPrintable(name));
+            QPointer<QWidget> screen = open<QWidget>(button);
+            QString shown = name + ": " + (screen ? screen->metaObject()->className() : "none") + " " + page();
+            auto *update = qobject_cast<woxUpdateWidget *>(screen);
+            const QString said = update ? update->messageLabel->text() : QString();
+            if (screen && !screen->close())
+                shown += " refused";
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            shown += " | " + page() + " | " + (core.takeLines().join(',') + said).simplified();
+            QCOMPARE(shown + (screen ? " left" : ""), QString(row));
+        }
+        QVERIFY(QFile::remove(host.fileName()));
+        QCOMPARE(diagnostics.lines(), QStringList("woxUpdateWidget error: downloadFile url is invalid"));
+    }
+    // The opener runs the keypad, and nothing is its Cancel; no keypad while an engineer screen is shown; a screen
+    // without the close signal is a system error, and the buttons come back.
+    void engineer()
+    {
+        QList<QWidget *> answers = {nullptr, new tst_engineerScreen, new QWidget};
+        int asked = 0;
+        menu.setEngineerOpener([&] {
+            ++asked;
+            return answers.takeFirst();
+        });
+        woxModalScript script;
+        script.answer(1);
+        QStringList shown;
+        for (int press = 0; press < 4; ++press) {
+            QWidget *screen = open<QWidget>(menu.engineerToolButton);
+            shown << QString("%1 asked, %2, %3").arg(asked).arg(page())
+                         .arg(screen ? screen->metaObject()->className() : "none");
+            if (press == 2)
+                shown.last() += " " + QString::number(screen && screen->close());
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            shown.last() += " | " + page();
+        }
+        qDeleteAll(answers);
+        QCOMPARE(shown << script.seen, QStringList({"1 asked, 0 hidden, margin 6, none | 0 hidden, margin 6",
+                 "2 asked, 9 hidden, margin 0, tst_engineerScreen | 9 hidden, margin 0",
+                 "2 asked, 9 hidden, margin 0, tst_engineerScreen 1 | 0 hidden, margin 6",
+                 "3 asked, 0 hidden, margin 6, QWidget | 0 hidden, margin 6", "woxWarningDialog: System error"}));
+    }
+    // USB storage: usb_start, the message that keeps the mode, usb_stop under the notice "Please wait...", then no
+    // dialog left; the same whether the programs finish, cannot start or run too long.
+    void usbStorage()
+    {
+        for (const auto status :
+             {woxCommandResult::Finished, woxCommandResult::StartFailed, woxCommandResult::TimedOut}) {
+            tst_usbRunner usb;
+            usb.next.status = status;
+            woxModalScript script;
+            script.answer(1);
+            menu.usbToolButton->click();
+            QCOMPARE(usb.log << script.seen << (woxWarningDialog::existingInstance() ? "dialog left" : "no dialog"),
+                     QStringList({"usb_start 30000 []", "usb_stop 30000 [Please wait...]",
+                                  "woxWarningDialog: Press OK to leave USB storage mode", "no dialog"}));
+        }
     }
 };
 

@@ -47,6 +47,8 @@ private slots:
     {
         QTest::addColumn<QString>("row");
         for (const char *row : {"7 | There is no update yet !~downl ~progr close",
+                 "x | There is no update yet !~downl ~progr close",   // no number: version 0
+                 "empty | There is no update yet !~downl ~progr close",
                  "- | Network error\n(reason) !~downl ~progr close",
                  "8 upper | Update is available downl ~progr close | Downloaded update is corrupted !downl progr close",
                  "8 folder | Update is available downl ~progr close | System error !downl progr close",
@@ -61,7 +63,8 @@ private slots:
         const QStringList v = row.split(" | ");
         const QByteArray package(1024 * 1024, 'w');
         const QByteArray md5 = QCryptographicHash::hash(package, QCryptographicHash::Md5).toHex();
-        const QByteArray info = v[0].left(1).toLatin1() + " " + (v[0].endsWith("upper") ? md5.toUpper() : md5);
+        const QByteArray info = v[0] == "empty" ? QByteArray()
+                                : v[0].left(1).toLatin1() + " " + (v[0].endsWith("upper") ? md5.toUpper() : md5);
         QVERIFY(server->put("wox_0/release.wox", package)
                 && (v[0] == "-" ? server->remove("wox_0/info.wox") : server->put("wox_0/info.wox", info)));
         QFile old(tmpDir + "woxLast");
@@ -101,10 +104,11 @@ private slots:
         QVERIFY(!QFile::exists(tmpDir + downloadFileName));
         QTest::qWait(v[0].endsWith("close") ? 1000 : 0);   // a transfer left behind would have ended by now
         QVERIFY(!restart && window.isVisible() && screen.messageLabel->text() == shownBefore);
-        QString bar;   // halves round up; no total leaves the bar; more than all is clamped
-        for (qint64 total : {8, 0, 1})
-            screen.onDataTransferProgress(total == 1 ? LLONG_MAX : 1, total), bar += screen.progressBar->text();
-        QCOMPARE(bar, QString("13%13%100%"));
+        QString bar;   // halves round up; no total, or an unknown one, leaves the bar; more than all is clamped
+        for (const QPair<qint64, qint64> &part : {qMakePair(1LL, 8LL), qMakePair(2LL, 3LL), qMakePair(1LL, 0LL),
+                                                   qMakePair(5LL, -1LL), qMakePair(LLONG_MAX, 1LL), qMakePair(0LL, 5LL)})
+            screen.onDataTransferProgress(part.first, part.second), bar += screen.progressBar->text() + " ";
+        QCOMPARE(bar, QString("13% 67% 67% 67% 100% 0% "));
     }
 };
 

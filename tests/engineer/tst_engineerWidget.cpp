@@ -7,12 +7,18 @@
 #include "woxFakeNetworkAddresses.h"
 #include "woxGPSManager.h"
 #include "woxModalScript.h"
+#include "woxPasswordDialog.h"
 #include "woxScreenState.h"
+#include "woxTestEnvironment.h"
+#include "woxTranslator.h"
 #include "woxWarningDialog.h"
 
+#include <QGridLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSlider>
 #include <QTabWidget>
 #include <QTextBrowser>
 #include <QToolButton>
@@ -33,16 +39,22 @@ using Core = woxCoreDouble;
 void run(QWidget &screen, const QString &script)
 {
     for (const QString &token : script.split(' ', Qt::SkipEmptyParts)) {
+        const QString name = token.section('=', 0, 0);
+        if (token == "close") {
+            QVERIFY(screen.close());
+            continue;
+        }
         QObject *child = nullptr;
         for (const char *kind : {"", "PushButton", "SpinBox", "ComboBox", "HorizontalSlider", "CheckBox"})
-            child = child ? child : screen.findChild<QObject *>(token.section('=', 0, 0) + kind);
+            child = child ? child : screen.findChild<QObject *>(name + kind);
+        QVERIFY2(child, qPrintable(name));
         for (const char *property : {"currentIndex", "value", "checked"})
             if (token.contains('=') && child->metaObject()->indexOfProperty(property) >= 0)
                 child->setProperty(property, token.section('=', 1).toInt());
         if (!token.contains('=') && qobject_cast<QAbstractButton *>(child))
             qobject_cast<QAbstractButton *>(child)->click();
         else if (!token.contains('='))
-            QVERIFY(token == "close" ? screen.close() : QMetaObject::invokeMethod(child, "timeout"));
+            QVERIFY2(QMetaObject::invokeMethod(child, "timeout"), qPrintable(name));
     }
 }
 
@@ -107,6 +119,8 @@ private:
 private slots:
     void init()
     {
+        // No log, settings or language left by an earlier function.
+        woxTestEnvironment::reset();
         runner.reset(new woxFakeCommandRunner);
         addresses.reset(new woxFakeNetworkAddresses);
         QDir().mkpath(systemDir);
@@ -117,6 +131,7 @@ private slots:
         woxCore::destroy();
         woxGPSManager::destroy();
         woxWarningDialog::closeInstance();
+        woxTranslator::destroy();
         addresses.reset();
         runner.reset();
     }
@@ -127,7 +142,9 @@ private slots:
         QTest::addColumn<QString>("row");
         for (const char *row : {"58031|58031|Setup and testing Tx Rx Sw Calibrate Stress Misc Signal VES ET2D|",
                                 "39284|39284|Setup and testing|", "580312|580312|Setup and testing|0 16 20",
-                                "98765432101|98765432|Setup and testing|0 16 20", "58031c|58031||"})
+                                "98765432101|98765432|Setup and testing|0 16 20", "58031c|58031||",
+                                "||Setup and testing|0 16 20", "3928|3928|Setup and testing|0 16 20",
+                                "3928458031|39284580|Setup and testing|0 16 20"})
             QTest::newRow(row) << QString(row);
     }
 
@@ -141,48 +158,211 @@ private slots:
             for (QChar key : keys)
                 run(*pad, key == 'c' ? QString("cancelPushButton") : "pushButton" + QString(key));
             auto *field = pad->findChild<QLineEdit *>("lineEdit");
-            seen = pad->windowTitle() + ": " + woxScreenState(pad, "enterPushButton cancelPushButton pushButton1")
+            if (!field)
+                pad->reject();
+            QVERIFY2(field, "lineEdit");
+            seen = pad->windowTitle() + QString::asprintf(" %dx%d", pad->width(), pad->height())
+                   + (pad->windowFlags() & Qt::WindowCloseButtonHint ? " closable" : "") + ": "
+                   + woxScreenState(pad, "enterPushButton cancelPushButton pushButton1")
                    + "|" + field->text() + (field->echoMode() == QLineEdit::Password ? "" : " shown");
             run(*pad, keys.endsWith('c') ? "" : "enterPushButton");
         });
         QScopedPointer<QWidget> screen(woxEngineerWidget::openFromKeypad());
         QStringList pages, locked;
-        for (int i = 0; screen && i < screen->findChild<QTabWidget *>("tabWidget")->count(); ++i)
-            pages << screen->findChild<QTabWidget *>("tabWidget")->tabText(i);
-        for (int test = 0; screen && test < 22; ++test)
-            if (!screen->findChild<QWidget *>(QString::asprintf("proToolButton%02d", test))->isEnabled())
-                locked << QString::number(test);
-        QCOMPARE(seen + "|" + pages.join(' ') + "|" + locked.join(' '), "Enter password: enterPushButton:Enter"
+        const QTabWidget *tabs = screen ? screen->findChild<QTabWidget *>("tabWidget") : nullptr;
+        QVERIFY2(!screen || tabs, "tabWidget");
+        for (int i = 0; tabs && i < tabs->count(); ++i)
+            pages << tabs->tabText(i);
+        for (int test = 0; screen && test < 22; ++test) {
+            const QWidget *button = screen->findChild<QWidget *>(QString::asprintf("proToolButton%02d", test));
+            QVERIFY2(button, qPrintable(QString::asprintf("proToolButton%02d", test)));
+            if (button->isEnabled())
+                continue;
+            // A locked test's log button still opens its log, empty.
+            locked << QString::number(test) + " (no log)";
+            script.then([&locked](QDialog *log) {
+                const auto *browser = log->findChild<QTextBrowser *>();
+                locked.last() = locked.last().section(' ', 0, 0) + (browser ? browser->toPlainText() : " (no text)");
+                log->accept();
+            });
+            run(*screen, QString::asprintf("logPushButton%02d", test));
+        }
+        QCOMPARE(seen + "|" + pages.join(' ') + "|" + locked.join(' '), "Enter password 300x300: enterPushButton:Enter"
                  "{#000000/#00ff7f} | cancelPushButton:Cancel{#000000/#00ff7f} | pushButton1:1{#000000/#ffff7f}|"
                  + row.section('|', 1));
-        QVERIFY(!woxEngineerWidget(2).findChild<QWidget *>("proToolButton16")->isEnabled());   // only 0 and 1 open it
+        const woxEngineerWidget levelTwo(2);
+        const QWidget *locked16 = levelTwo.findChild<QWidget *>("proToolButton16");
+        QVERIFY2(locked16, "proToolButton16");
+        QVERIFY(!locked16->isEnabled());   // only 0 and 1 open it
+    }
+
+    // Each test's row on the page, from the top, its name on the button and the instruction asked before it runs:
+    // No runs nothing, Yes starts a core test on its own button; its log button shows its own log.
+    void tests_data()
+    {
+        QTest::addColumn<int>("test");
+        QTest::addColumn<int>("place");
+        QTest::addColumn<QString>("instruction");
+        QTest::addColumn<bool>("inScreen");   // USB and LAN run in the screen, without the core
+        const QString ab = "Please connect A and B sockets with resistor:\nresistance: ";
+        const QString small = "max. power: 1.4 W or more,\nmax voltage: 37.5 V or more.";
+        const QString big = "max. power: 200.0 W or more,\nmax voltage: 500.0 V or more.";
+        const struct { int test, place; const char *name; QString instruction; } rows[] = {
+            {0, 0, "Adjust Rx channels", "Rx channels are going to be adjusted."},
+            {1, 1, "Check Rx channels adjustment", "Rx channels are going to be tested."},
+            {2, 2, "Check A and B sockets and Rx channels for Tx monitoring", ab + "1.0 kOhm ± 10 %,\n" + small},
+            {3, 11, "Check Tx and Rx switches interconnections", ab + "1.0 kOhm ± 10 %,\n" + small},
+            {4, 13, "Check M and N sockets", "Please connect M and N sockets with resistor:\nresistance: 1.0 kOhm ± 10 "
+                                            "%,\n" + small},
+            {5, 14, "Check Tx∞ and Rx∞ sockets", "Please connect Tx∞ and Rx∞ sockets with resistor:\nresistance: 1.0 "
+                                                "kOhm ± 10 %,\n" + small},
+            {6, 15, "Check 1...32 cable socket", "Please connect checking module to 1...32 socket."},
+            {7, 16, "Check 33...64 cable socket", "Please connect checking module to 33...64 socket."},
+            {8, 19, "Check USB", "Please connect USB sockets of this device and\npowered-on computer with USB cable."},
+            {9, 20, "Check LAN", "Please connect LAN sockets of this device and\nlocal network with patch cord and wait "
+                                 "for 20 seconds."},
+            {10, 8, "Check Tx low supply voltage protection", "Please make supply voltage less than 10.5 V."},
+            {11, 7, "Check Tx short circuit protection", "Please connect A and B sockets with a wire to\nmake short "
+                                                         "circuit."},
+            {12, 5, "Check Tx output power", ab + "1.0 kOhm ± 10 %,\n" + big},
+            {13, 4, "Check Tx output voltage", ab + "5.0 kOhm ± 10 % or more,\nmax. power: 50.0 W or more,\nmax "
+                                               "voltage: 500.0 V or more."},
+            {14, 17, "Check 1...32 cable isolation", "Please connect multi-electrode cable to 1...32 socket."},
+            {15, 18, "Check 33...64 cable isolation", "Please connect multi-electrode cable to 33...64 socket."},
+            {16, 10, "Check Tx operability (1 hour)", ab + "30.0 Ohm ± 10 % or more,\nmax power: 200.0 W or more.\n"
+                                                      "max voltage: 500.0 V or more."},
+            {17, 12, "Check Rx channels polarity", ab + "1.0 kOhm ± 10 % or more,\n" + small},
+            {18, 6, "Check Tx output current", ab + "30.0 Ohm ± 10 %,\nmax power: 120.0 W or more.\nmax voltage: "
+                                               "60.0 V or more."},
+            {19, 21, "Check GPS", "GPS receiver is going to be tested."},
+            {20, 9, "Check Tx overheat protection", "Please start heating Tx."},
+            {21, 3, "Check Rx channels reproducibility", "Please connect reference voltage source (≤ 12000 mV) to A "
+                                                         "and B sockets."},
+        };
+        for (const auto &row : rows)
+            QTest::newRow(row.name) << row.test << row.place << row.instruction
+                                    << (row.test == 8 || row.test == 9);
+    }
+
+    void tests()
+    {
+        QFETCH(int, test);
+        QFETCH(int, place);
+        QFETCH(QString, instruction);
+        QFETCH(bool, inScreen);
+        Core core;
+        woxEngineerWidget screen(0);
+        const QWidget *frame = screen.findChild<QWidget *>("proFrame");
+        QVERIFY2(frame && qobject_cast<QGridLayout *>(frame->layout()), "proFrame");
+        const auto *grid = qobject_cast<QGridLayout *>(frame->layout());
+        const QString number = QString::asprintf("%02d", test);
+        QStringList seen;
+        for (const QString &name : {"proToolButton" + number, "logPushButton" + number}) {
+            auto *button = screen.findChild<QAbstractButton *>(name);
+            QVERIFY2(button, qPrintable(name));
+            int row = -1, column = -1, rows, columns;
+            if (grid->indexOf(button) >= 0)
+                grid->getItemPosition(grid->indexOf(button), &row, &column, &rows, &columns);
+            seen << QString("%1 %2").arg(row).arg(column) + (button->text().isEmpty() ? "" : " " + button->text());
+        }
+        woxModalScript script;
+        script.answer(0);
+        if (!inScreen)
+            script.answer(1);
+        script.then([&seen](QDialog *log) {
+            const auto *browser = log->findChild<QTextBrowser *>();
+            auto *accept = log->findChild<QPushButton *>();
+            seen << (browser ? browser->toPlainText().simplified() : "no text") + " | "
+                        + (accept ? accept->text() : "no button")
+                        + QString::asprintf(" %dx%d", log->width(), log->height());
+            accept ? accept->click() : log->reject();
+        });
+        run(screen, "proToolButton" + number);
+        seen << shown(screen, "proToolButton" + number + " | proFrame | log" + QString::number(test));
+        if (!inScreen) {
+            run(screen, "proToolButton" + number);
+            seen << shown(screen, "proToolButton" + number);
+        }
+        core.deliver(woxCoreReportProduction{{}, quint8(test), true, "body", {}, {}});
+        run(screen, "logPushButton" + number);
+        const QString name = QTest::currentDataTag();
+        const QString question = "woxWarningDialog: " + instruction + "\nAre you ready to continue?";
+        QCOMPARE(seen.join(" # ") + " # " + script.seen.join(" # ") + " # " + core.takeLines().join(", "),
+                 QString("%1 0 %2 # %1 2 # proToolButton%3:question | proFrame: | log%4:").arg(place).arg(name, number)
+                     .arg(test) + (inScreen ? "" : " # !proToolButton" + number + ":play") + " # " + name
+                     + ": body | Accept 1024x600 # " + question + (inScreen ? "" : " # " + question) + " # QDialog # "
+                     + (inScreen ? "" : "Production " + QString::number(test)));
+    }
+
+    // The keypad and the production page follow a language change while open; the test names keep the language
+    // the screen was built in.
+    void language_data()
+    {
+        QTest::addColumn<QString>("built");
+        QTest::addColumn<QString>("switched");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("English, then Russian") << "Uk" << "Ru" << "Введите пароль | Ввод/Отмена/7 | Настройка и "
+            "проверка/Стоп/Выход | <b><font color=red>Перед началом каждой операции отключите от гнёзд прибора всё, "
+            "кроме питания!</font></b> | Check LAN";
+        QTest::newRow("Russian, then English") << "Ru" << "Uk" << "Enter password | Enter/Cancel/7 | Setup and "
+            "testing/Stop/Exit | <b><font color=red>Please remove everything (except supply) connected to device "
+            "sockets before starting every operation!</font></b> | Проверка LAN";
+    }
+
+    void language()
+    {
+        QFETCH(QString, built);
+        QFETCH(QString, switched);
+        QFETCH(QString, expected);
+        woxTranslator::instance()->setLanguage(built);
+        woxPasswordDialog keypad;
+        keypad.show();
+        woxEngineerWidget screen(1);
+        woxTranslator::instance()->setLanguage(switched);
+        QStringList seen(keypad.windowTitle());
+        for (const char *group : {"enterPushButton cancelPushButton pushButton7",
+                                     "tabWidget proStopPushButton proExitPushButton", "proCautionLabel",
+                                     "proToolButton09"}) {
+            seen << QString();
+            for (const QString &name : QString(group).split(' ')) {
+                const QObject *child = keypad.findChild<QObject *>(name);
+                child = child ? child : screen.findChild<QObject *>(name);
+                QVERIFY2(child, qPrintable(name));
+                const auto *tabs = qobject_cast<const QTabWidget *>(child);
+                seen.last() += (seen.last().isEmpty() ? "" : "/")
+                               + (tabs ? tabs->tabText(0) : child->property("text").toString());
+            }
+        }
+        QCOMPARE(seen.join(" | "), expected);
     }
 
     // One row a step of a page's flow: what it then shows # the dialogs it opened # the requests it sent #
     // diagnostics and programs run.
     void flows_data()
     {
-        QTest::addColumn<QString>("answers");   // to the dialogs in order: 1 OK or Yes, 0 No
+        // To the dialogs in order: 1 OK or Yes, 0 No; "@name": what that child shows while the dialog is open.
+        QTest::addColumn<QString>("answers");
         QTest::addColumn<Step>("step");
         QTest::addColumn<QString>("expected");
         row("tx, RefTx, grounding power", "", press("txCheckGroundingPower=1 txDevice=1 txPower=40 txDuration=1230 "
             "txAdjustPulseFirst txAdjustPulseSecond txPulseFirst txPulseSecond txStop txPulseZero"), "txPowerLabel:40 | "
             "txDurationLabel:1230 #  # TxAux 0 1 0 7 31 0 -1, TxAux 0 1 0 7 32 0 -1, TxAux 1 0 0 6 33 1230 0, TxAux 1 0 "
             "0 6 34 1230 0, TxAux 0 0 1 6 0 0 0, TxAux 1 0 0 6 36 1230 -1 # ");
-        row("tx, IntTx, longest, answers", "1", press("txPower=100 txDuration=20000 txAdjustPulseFirst txPulseFirst "
+        row("tx, IntTx, longest, answers", "1@txTempLabel", press("txPower=100 txDuration=20000 txAdjustPulseFirst txPulseFirst "
             "txStop txPulseZero") + send(woxCoreReportTxAux{{}, 123.456789f}) + send(woxCoreReportTxAux{{13, 0}}),
-            "txPowerLabel:100 | txDurationLabel:15000 | txTempLabel:-298  o C # Canceled by user # TxAux 0 1 0 7 31 0 "
+            "txPowerLabel:100 | txDurationLabel:15000 | txTempLabel:-298  o C # Canceled by user [txTempLabel:123.457  o C] # TxAux 0 1 0 7 31 0 "
             "100, TxAux 1 0 0 7 33 15000 0, TxAux 0 0 1 7 0 0 0, TxAux 1 0 0 6 36 15000 100 # ");
-        row("rx, receiver 0, samples", "1", press("rxDevice=0 rxSamplesToRun=77 rxMsrStart rxMsrGet rxMsrClear "
+        row("rx, receiver 0, samples", "1@rxSamplesTextEdit", press("rxDevice=0 rxSamplesToRun=77 rxMsrStart rxMsrGet rxMsrClear "
             "rxRxReset rxClbInput rxMsrInput rxLowRange rxHighRange rxStop rxSensors") + send(woxCoreReportRxAux{{},
             {5.57f, 0.12346f}}) + send(woxCoreReportRxAux{{4, 0}, {-2.5f}}), "rxSamplesTextEdit:5.5700\n0.1235\n"
-            "-2.5000\n # Can not receive data # RxAux 8 77 1 0 0 0 0 0 0 0, RxAux 8 77 0 0 1 0 0 0 0 0, RxAux 8 0 0 0 0 "
+            "-2.5000\n # Can not receive data [rxSamplesTextEdit:5.5700\n0.1235\n] # RxAux 8 77 1 0 0 0 0 0 0 0, RxAux 8 77 0 0 1 0 0 0 0 0, RxAux 8 0 0 0 0 "
             "0 0 0 0 1, RxAux 8 0 0 1 0 0 0 0 0 0, RxAux 8 0 0 0 0 0 0 1 0 0, RxAux 8 0 0 0 0 0 0 0 1 0, RxAux 8 0 0 0 0 "
             "1 0 0 0 0, RxAux 8 0 0 0 0 0 1 0 0 0, Stop, Sensor # ");
-        row("rx, as opened, the last four, sensors", "1", press("rxMsrStart rxDevice=15 rxMsrGet rxDevice=16 rxMsrGet "
+        row("rx, as opened, the last four, sensors", "1@rxIntBatLabel", press("rxMsrStart rxDevice=15 rxMsrGet rxDevice=16 rxMsrGet "
             "rxDevice=17 rxMsrGet rxDevice=18 rxMsrGet rxMsrStart rxRepeat rxRepeat") + send(woxCoreReportSensor{{7, 0},
             {{1, 12.345678f}, {3, 99.5f}, {7, 45.25f}}}), "rxIntBatLabel:12.3457 | rxExtBatLabel:-1 | rxMoistureLabel:"
-            "99.5 | txTempLabel:45.25 | rxSamplesToRunSpinBox:101 | repeatTimer:off once # Condensation inside # RxAux 9 "
+            "99.5 | txTempLabel:45.25 | rxSamplesToRunSpinBox:101 | repeatTimer:off once # Condensation inside "
+            "[rxIntBatLabel:0] # RxAux 9 "
             "100 1 0 0 0 0 0 0 0, RxAux 23 100 0 0 1 0 0 0 0 0, RxAux 24 100 0 0 1 0 0 0 0 0, RxAux 25 100 0 0 1 0 0 0 0 "
             "0, RxAux 255 100 1 0 0 0 0 0 0 0 # ");
         row("rx repeat, from all", "", press("rxDevice=18 rxSamplesToRun=4997 rxRepeat rxDevice=2 repeatTimer "
@@ -250,7 +430,8 @@ private slots:
         const QString heat = "Please start heating Tx." + ready;
         const QString log = " | proFrame: | log20:<font color=blue>Check Tx overheat protection:</font> <br>  <br> body";
         const Step test20 = press("proToolButton20");
-        row("running", "1", test20, "!proToolButton20:play | !proFrame: | log20: # " + heat + " # Production 20 # ");
+        row("running", "1", test20, "!proToolButton20:play | !proFrame: | log20: | proStopPushButton:Stop # " + heat
+            + " # Production 20 # ");
         row("passed", "1 1", test20 + send(woxCoreReportProduction{{}, 20, true, "body", {}, {}}) + press(
             "logPushButton20"), "proToolButton20:accept" + log + " # " + heat + "; QDialog: Check Tx overheat "
             "protection: body # Production 20 # ");
@@ -272,9 +453,38 @@ private slots:
             "<br>  # " + usb);
         row("no usb", "1 0", press("proToolButton08"), "proToolButton08:close | " + usbLog + "<font color=red>✗</font> "
             "<br>  # " + usb);
-        row("no lan", "1", press("proToolButton09"), "proToolButton09:close | log9:<font color=blue>Check LAN:</font> "
-            "<br>  <br> IPv4/IPv6 address: ::1   <font color=red>✗</font> <br>  # Please connect LAN sockets of this "
-            "device and\nlocal network with patch cord and wait for 20 seconds." + ready + " #  # ");
+        const QString lan = "Please connect LAN sockets of this device and\nlocal network with patch cord and wait for "
+                            "20 seconds." + ready;
+        const QString lanLog = "log9:<font color=blue>Check LAN:</font> <br>  <br> IPv4/IPv6 address: ";
+        row("no lan", "1", press("proToolButton09"), "proToolButton09:close | " + lanLog + "::1   <font color=red>✗"
+            "</font> <br>  # " + lan + " #  # ");
+        const auto network = [this](const QStringList &found) {
+            return [this, found](QWidget &) {
+                addresses->addresses.clear();
+                for (const QString &address : found)
+                    addresses->addresses << QHostAddress(address);
+            };
+        };
+        row("lan, the first other address", "1", network({"::1", "192.0.2.7", "198.51.100.1"})
+            + press("proToolButton09"), "proToolButton09:accept | " + lanLog + "192.0.2.7   <font color=blue>✓</font> "
+            "<br>  # " + lan + " #  # ");
+        row("lan, no address at all", "1", network({}) + press("proToolButton09"), "proToolButton09:close | " + lanLog
+            + "   <font color=red>✗</font> <br>  # " + lan + " #  # ");
+        row("lan run again", "1 1", press("proToolButton09") + network({"127.0.0.1", "::1", "192.0.2.7"})
+            + press("proToolButton09"), "proToolButton09:accept | " + lanLog + "192.0.2.7   <font color=blue>✓</font> "
+            "<br>  # " + lan + "; " + lan + " #  # ");
+        row("ping answered OK during a run", "", press("stressRxStart miscPing") + send(woxCoreReportRxStress{{}, "OK"})
+            + send(woxCoreReportRxStress{{}, "OK"}), "stressRxStatusLabel: | miscPingLabel:OK #  # RxStress 25 1 4, "
+            "RxStress 0 0 10, RxStress 25 1 4 # ");
+        row("ping refused", "1", press("miscPing") + send(woxCoreReportRxStress{{13, 0}, ""}), "miscPingLabel:N/A # "
+            "Canceled by user # RxStress 0 0 10 # ");
+        const Step stepUp = [](QWidget &screen) {
+            auto *slider = screen.findChild<QSlider *>("txDurationHorizontalSlider");
+            QVERIFY2(slider, "txDurationHorizontalSlider");
+            slider->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        };
+        row("tx, shortest duration, one step up", "", press("txDuration=3") + stepUp + press("txPulseFirst"),
+            "txDurationLabel:20 #  # TxAux 1 0 0 7 33 20 0 # ");
     }
 
     void flows()
@@ -287,13 +497,15 @@ private slots:
         woxEngineerWidget screen(0);
         woxModalScript script;
         for (const QString &answer : answers.split(' ', Qt::SkipEmptyParts))
-            script.then([this, &script, answer](QDialog *dialog) {
+            script.then([this, &script, &screen, answer](QDialog *dialog) {
                 // A log shows in a browser; a question asked between two programs is marked among them.
                 if (auto *browser = dialog->findChild<QTextBrowser *>())
                     script.seen.last() += ": " + browser->toPlainText().simplified();
+                if (answer.contains('@'))
+                    script.seen.last() += " [" + shown(screen, answer.section('@', 1)) + "]";
                 if (!runner->calls.isEmpty())
                     runner->calls.append({"(asked)", {}, -1});
-                dialog->done(answer.toInt());
+                dialog->done(answer.section('@', 0, 0).toInt());
             });
         step(screen);
         QStringList runs = diagnostics.lines();
@@ -302,6 +514,42 @@ private slots:
         QCOMPARE(shown(screen, expected.section(" # ", 0, 0)) + " # "
                      + script.seen.replaceInStrings("woxWarningDialog: ", "").join("; ") + " # "
                      + core.takeLines().join(", ") + " # " + runs.join(", "), expected);
+    }
+
+    // Closing stops the core and the GPS read-out; with a log it asks first: Cancel keeps the screen and its
+    // read-out, No closes without writing the log.
+    void closing_data()
+    {
+        QTest::addColumn<QString>("answers");
+        QTest::addColumn<Step>("step");
+        QTest::addColumn<QString>("expected");
+        const Step gps = press("miscStartGPS gpsTimer");
+        const Step reported = send(woxCoreReportProduction{{}, 5, true, "", {}, {}});
+        row("nothing to save", "", gps, "closed 1 | gpsTimer:off | miscListWidget: #  # Stop # no file");
+        row("not saved", "0", reported + gps, "closed 1 | gpsTimer:off | miscListWidget: # Save log? # Stop # no file");
+        row("cancelled", "2", reported + gps, "open 0 | gpsTimer:1000 | miscListWidget:rmc no, valid no, la 0, lo 0, "
+            "y 2000, m 1, d 1, h 0, m 0, s 0 # Save log? # Stop # no file");
+    }
+
+    void closing()
+    {
+        QFETCH(QString, answers);
+        QFETCH(Step, step);
+        QFETCH(QString, expected);
+        Core core;
+        woxEngineerWidget screen(0);
+        QSignalSpy closed(&screen, &woxEngineerWidget::sendEngineerWidgetClose);
+        woxModalScript script;
+        for (const QString &answer : answers.split(' ', Qt::SkipEmptyParts))
+            script.answer(answer.toInt());
+        step(screen);
+        const bool accepted = screen.close();
+        QCOMPARE(QString("%1 %2 | ").arg(accepted ? "closed" : "open").arg(closed.count())
+                     + shown(screen, expected.section(" # ", 0, 0).section(" | ", 1)) + " # "
+                     + script.seen.replaceInStrings("woxWarningDialog: ", "").join("; ") + " # "
+                     + core.takeLines().join(", ") + " # "
+                     + (QFile::exists(systemDir + "engineer.html") ? "file" : "no file"),
+                 expected);
     }
 
     // Repeat can bring thousands of samples a second: the page keeps the newest 100,000 lines, in arrival order,

@@ -1,6 +1,7 @@
 #include "woxConstants.h"
 #include "woxCoreDouble.h"
 #include "woxOptionsWidget.h"
+#include "woxOptshellFreshStart.h"
 #include "woxScreenState.h"
 #include "woxTranslator.h"
 
@@ -33,7 +34,9 @@ QString record(woxOptionsWidget *page = nullptr, const QString &actions = QStrin
 {
     for (const QString &action : actions.split(' ', Qt::SkipEmptyParts)) {
         QWidget *w = page->findChildren<QWidget *>(QRegularExpression("^" + action.section('=', 0, 0)
-                                                                      + "\\w*(ComboBox|Slider|Dial|Button)$"))[0];
+                                                                      + "\\w*(ComboBox|Slider|Dial|Button)$")).value(0);
+        if (!w)
+            return "no widget for " + action;   // fails the comparison with its name
         if (auto list = qobject_cast<QComboBox *>(w))
             list->setCurrentText(action.section('=', 1));
         else if (auto slider = qobject_cast<QAbstractSlider *>(w))
@@ -56,6 +59,8 @@ class tst_optionsPage : public QObject
     Q_OBJECT
 
 private slots:
+    void init() { QVERIFY2(woxOptshellFreshStart::reset(), "a private environment"); }
+
     void cleanup() { store().clear(), QSettings(settingsOrganisation, "woxTranslator").clear(), woxTranslator::destroy(); }
 
     // Read-outs and pulse pictures for each choice of pulse, pause and transmitter level (out of range only by a
@@ -71,6 +76,9 @@ private slots:
             "4000 4000 100", "0.06 | {RESISTIVITY} + {IP} | {500} V resIpPos resIpNeg",
             "200 300 -5", "1.00 | {RESISTIVITY} + {IP} | {38} V resIpPos resIpNeg",
             "1000 2000 150", "0.17 | {RESISTIVITY} + {IP} | {500} V resIpPos resIpNeg",
+            "80 80 24", "3.13 | {RESISTIVITY} + {IP} | {149} V resIpPos resIpNeg",   // 3.125: the half rounds up
+            "1000 500 50", "0.33 | {RESISTIVITY} + {IP} | {269} V resIpPos resIpNeg",
+            "2000 4000 1", "0.08 | {RESISTIVITY} + {IP} | {42} V resIpPos resIpNeg",
             "500 400 99", "0.56 | {RESISTIVITY} + {IP} | {495} V resIpPos resIpNeg",
         };
         for (int i = 0; i < rows.size(); i += 2) {
@@ -90,6 +98,94 @@ private slots:
                  "Длительность импульса [мс]: | Длительность паузы [мс]: | Частота [Гц]: | Режим: | Отн. стандартное "
                  "отклонение [%]: | Минимум циклов: | Максимум циклов: | {500} мс | {УЭС} + {ВП} | {495} В | Импульсы, "
                  "Качество, Напряжение генератора");
+    }
+
+    // Each duration's entry: the pulse code and duration sent (the pulse list starts at 80: 20 and 60 leave 80),
+    // IP and the pause code; the record's pause code brings its entry back while the list is locked.
+    void durationCodes_data()
+    {
+        QTest::addColumn<QString>("duration");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("20") << "20" << "pulse 2 80, ip 0, pause 0, back !20";
+        QTest::newRow("60") << "60" << "pulse 2 80, ip 1, pause 1, back !60";
+        const QStringList codes = QString("80 2 100 3 200 8 300 13 400 18 500 23 600 28 700 33 800 38 900 43 1000 48 "
+                                          "1200 58 1400 68 1600 78 1800 88 2000 98 2500 123 3000 148 3500 173 "
+                                          "4000 198").split(' ');
+        for (int i = 0; i < codes.size(); i += 2)
+            QTest::newRow(qPrintable(codes[i])) << codes[i] << QString("pulse %2 %1, ip 1, pause %2, back !%1")
+                                                                  .arg(codes[i], codes[i + 1]);
+    }
+
+    void durationCodes()
+    {
+        QFETCH(QString, duration);
+        woxOptionsWidget page;
+        page.pulseDurationComboBox->setCurrentText(duration);
+        page.pauseDurationComboBox->setCurrentText(duration);
+        const woxMeasureOptions sent = woxOptionsWidget::measurementSettings();
+        page.pauseDurationComboBox->setCurrentText(duration == "500" ? "80" : "500");
+        woxOptionsWidget::setPauseDisabled(true);
+        const bool back = woxOptionsWidget::selectPause(sent);
+        QTEST(QString("pulse %1 %2, ip %3, pause %4, back ").arg(sent.pulseCode).arg(sent.pulseDuration)
+                  .arg(sent.ipEnabled).arg(sent.pauseCode) + (back ? shown(page, "pauseDurationComboBox") : "none"),
+              "expected");
+    }
+
+    // A stored value out of its range or not a number: the dial and sliders clamp (text reads 0), a list index
+    // past its list loads the default, the last one loads.
+    void storedChoices_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("expected");   // dial, pulse, pause, deviation, cycles, their labels, volts
+        const QString defaults = "25 | 80 | 20 | 1.00 | 3 | 5 | {3} | {5} | {153} V";
+        const QStringList rows = {
+            "", defaults, "transmitterDial=150", "100 | 80 | 20 | 1.00 | 3 | 5 | {3} | {5} | {500} V",
+            "transmitterDial=high", "0 | 80 | 20 | 1.00 | 3 | 5 | {3} | {5} | {38} V",
+            "pulseDurationComboBox=10", "25 | 1000 | 20 | 1.00 | 3 | 5 | {3} | {5} | {153} V",
+            "pulseDurationComboBox=-1", defaults, "pauseDurationComboBox=21", "25 | 80 | 4000 | 1.00 | 3 | 5 | {3} | {5} | {153} V",
+            "pauseDurationComboBox=22", defaults, "deviationComboBox=8", "25 | 80 | 20 | 10.0 | 3 | 5 | {3} | {5} | {153} V",
+            "deviationComboBox=0", "25 | 80 | 20 | 0.10 | 3 | 5 | {3} | {5} | {153} V", "deviationComboBox=99", defaults,
+            "minStackingSlider=0", "25 | 80 | 20 | 1.00 | 1 | 5 | {1} | {5} | {153} V",
+            "minStackingSlider=x", "25 | 80 | 20 | 1.00 | 1 | 5 | {1} | {5} | {153} V",
+            "maxStackingSlider=30", "25 | 80 | 20 | 1.00 | 3 | 24 | {3} | {24} | {153} V",
+            "maxStackingSlider=2", "25 | 80 | 20 | 1.00 | 2 | 2 | {2} | {2} | {153} V",
+        };
+        for (int i = 0; i < rows.size(); i += 2)
+            QTest::newRow(rows[i].isEmpty() ? "none" : qPrintable(rows[i])) << rows[i] << rows[i + 1];
+    }
+
+    void storedChoices()
+    {
+        QFETCH(QString, stored);
+        if (!stored.isEmpty()) {
+            const QString value = stored.section('=', 1);
+            store().setValue(stored.section('=', 0, 0), value.contains(QRegularExpression("[a-z]")) ? QVariant(value)
+                                                                                                 : QVariant(value.toInt()));
+        }
+        QTEST(shown(woxOptionsWidget(), "transmitterDial pulseDurationComboBox pauseDurationComboBox deviationComboBox "
+                                        "minStackingSlider maxStackingSlider minStackingLabel maxStackingLabel "
+                                        "transmitterLabel"), "expected");
+    }
+
+    // The form's colours: blue and black texts turn grey (120, 120, 120) when disabled; the dial's highlight is
+    // clear until it is disabled, its face always (170, 170, 255); only the first page built takes the pause lock.
+    void coloursAndLock()
+    {
+        woxOptionsWidget page, second;
+        const auto colours = [&page] {
+            QStringList out;
+            for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Disabled})
+                out << page.pauseDurationComboBox->palette().color(group, QPalette::Text).name()
+                    << page.pulsesGroupBox->palette().color(group, QPalette::WindowText).name()
+                    << page._pulseDurationLabel->palette().color(group, QPalette::WindowText).name()
+                    << page.transmitterDial->palette().color(group, QPalette::Highlight).name(QColor::HexArgb)
+                    << page.transmitterDial->palette().color(group, QPalette::Button).name();
+            return out.join(' ');
+        };
+        woxOptionsWidget::setPauseDisabled(true);
+        QCOMPARE(colours() + QString(" | %1 %2").arg(page.pauseDurationComboBox->isEnabled())
+                     .arg(second.pauseDurationComboBox->isEnabled()),
+                 QString("#0000ff #0000ff #000000 #00000000 #aaaaff #787878 #787878 #787878 #ff3399ff #aaaaff | 0 1"));
     }
 
     // Cycle buttons step their own slider within 1..24, neither slider passes the other. The record of each choice

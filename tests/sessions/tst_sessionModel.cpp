@@ -7,6 +7,7 @@
 #include "woxSessionDataModel.h"
 #include "woxSessionFixture.h"
 #include "woxSessionProgress.h"
+#include "woxTestEnvironment.h"
 #include "woxUserMessage.h"
 #include "woxWorkingCopy.h"
 
@@ -43,8 +44,14 @@ class tst_sessionModel : public QObject
     Q_OBJECT
 private slots:
     void initTestCase() { std::signal(SIGXFSZ, SIG_IGN); }   // past the file-size limit writes fail instead
-    void init() { QDir(sessionsDir).removeRecursively(), QDir().mkpath(sessionsDir); }
-    // Damaged files (cut, NaN spacing, counts out of range, past 1 GiB, unreadable) are refused; the model keeps its own.
+    void init()
+    {
+        woxTestEnvironment::reset();
+        QSettings(settingsOrganisation, "woxOptionsWidget").clear();   // what this process holds of it as well
+        QDir().mkpath(sessionsDir);
+    }
+    // Damaged files (cut, NaN spacing, infinite length, a template's magic, no rows, counts out of range, past 1 GiB,
+    // unreadable) are refused; the model keeps its own.
     void damagedFiles()
     {
         QCOMPARE(woxSessionFixture::bytes(woxSessionFixture::write(goldenSession())), good());
@@ -52,7 +59,8 @@ private slots:
         for (const QString &line : QString(woxSessionFixture::bytes(QFINDTESTDATA("golden-session.hex"))).split('\n'))
             hex += line.section('#', 0, 0);
         QCOMPARE(good(), woxHex(hex));
-        QList<QByteArray> damaged{withWord(good(), 4, "7F F8 00 00 00 00 00 00")};
+        QList<QByteArray> damaged{withWord(good(), 4, "7F F8 00 00 00 00 00 00"), withWord(good(), 27, "7F F0 00 00 00 00 00 00"),
+                                  withWord(good(), 0, "88 99 33 66"), good().left(656) + woxHex("00 00 00 00") + good().mid(773)};
         for (int length = 0; length < good().size(); ++length)
             damaged << good().left(length);
         for (int at : {21, 35, 47, 54, 652, 656, 736})   // array types, set depths and list, wires, positions, rows, decay
@@ -178,6 +186,40 @@ private slots:
         QVERIFY(!model.checkIpOptions());
         QCOMPARE(script.seen.last(), QString("woxWarningDialog: IP options of this session can not be restored"));
     }
+    void ipOptions_data()
+    {
+        QTest::addColumn<int>("stored");   // pause code kept with row 2's result, IP on; -1: not measured; -2: IP off
+        QTest::addColumn<int>("answer");   // to the question, when asked
+        QTest::addColumn<QString>("result");   // opens | the page's pause, locked or free | dialogs
+        const QString ask = " | woxWarningDialog: IP options were changed since last session. Change back?";
+        QTest::newRow("nothing measured") << -1 << 1 << "1 | 60 free";
+        QTest::newRow("same pause") << 1 << 1 << "1 | 60 locked";
+        QTest::newRow("refused") << 8 << 0 << "0 | 60 locked" + ask;
+        QTest::newRow("restored") << 8 << 1 << "1 | 200 locked" + ask;
+        QTest::newRow("measured without IP") << -2 << 1 << "1 | 20 locked" + ask;
+        QTest::newRow("no such pause") << 4 << 1
+            << "0 | 60 locked" + ask + " | woxWarningDialog: IP options of this session can not be restored";
+    }
+    // A session measured with another pause opens only with that pause set back on the page, which stays locked.
+    void ipOptions()
+    {
+        QFETCH(int, stored);
+        QFETCH(int, answer);
+        woxOptionsWidget options;
+        options.pauseDurationComboBox->setCurrentText("60");
+        woxSessionFile session = woxSessionFixture::session(3);
+        session.units[2].result.options.ipEnabled = stored != -2;
+        session.units[2].result.options.pauseCode = quint16(qMax(stored, 0));
+        session.units[2].result.valid = stored != -1;
+        woxSessionDataModel model;
+        QVERIFY(woxSessionFixture::load(model, session));
+        woxModalScript script;
+        script.answer(answer).answer(1);
+        const bool opens = model.checkIpOptions();
+        QTEST(QString("%1 | %2 %3").arg(opens).arg(options.pauseDurationComboBox->currentText())
+                  .arg(options.pauseDurationComboBox->isEnabled() ? "free" : "locked")
+                  + (script.seen.isEmpty() ? "" : " | " + script.seen.join(" | ")), "result");
+    }
     // Each plot kind's and mode's series for the set shown, the rows at the slider sorted; the slider's value, range
     // and texts, its positions outliving a change of kind.
     void series()
@@ -262,10 +304,13 @@ private slots:
     {
         QCOMPARE(woxSessionProgress::runsLeft({true, true, false, true, false, false}), QVector<int>({2, 2, 2, 1, 1, 0}));
         QCOMPARE(woxSessionProgress::runsLeft({false, true, true}), QVector<int>({0, -1, -1}));   // open tail
+        QCOMPARE(woxSessionProgress::runsLeft({}), QVector<int>());
         QStringList texts;
-        for (auto c : {std::make_pair(600LL, 5), {600, -1}, {86399000, 1}, {86400000, 1}, {INT_MAX, INT_MIN}})
+        for (auto c : {std::make_pair(600LL, 5), {600, -1}, {86399000, 1}, {86400000, 1}, {INT_MAX, INT_MIN},
+                       {86399996, 1}, {LLONG_MAX, 3}, {INT_MAX, INT_MAX}})   // single precision rounds the sixth up
             texts << woxSessionProgress::timeLeftText(c.first, c.second);
-        QCOMPARE(texts.join(", "), QString("Left: 00:00:03, Left: 00:00:00, Left: 23:59:59, Left: too long, Left: 00:00:00"));
+        QCOMPARE(texts.join(", "), QString("Left: 00:00:03, Left: 00:00:00, Left: 23:59:59, Left: too long, Left: 00:00:00, "
+                                           "Left: too long, Left: too long, Left: too long"));
     }
 };
 

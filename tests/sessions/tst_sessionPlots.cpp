@@ -40,23 +40,30 @@ class tst_sessionPlots : public QObject
     Q_OBJECT
 private slots:
     void cleanup() { woxWarningDialog::closeInstance(); }
-    // Thirteen stops between the ends, at equal ratios of value; a range from 0 or below starts at 0.001.
+    // Thirteen stops between the ends, at equal ratios of value, computed once for the two maps of a range; a range
+    // from 0 or below starts at 0.001; an empty range has the end colours only.
     void mapColours()
     {
         const auto rgb = [](float low, float high, double value) {
             return QColor(woxLogColorMap(low, high).rgb(QwtInterval(low, high), value)).name();
         };
-        QString colours = rgb(7, 7, 7) + rgb(1, 100, 100) + rgb(1, 100, std::nan("")) + ":";
+        QString colours = rgb(7, 7, 7) + rgb(1, 100, 100) + rgb(1, 100, std::nan("")) + rgb(7, 7, std::nan(""))
+                          + rgb(1, 100, INFINITY) + ":";
         for (int k = 0; k <= 14; ++k)
             colours += " " + rgb(1, 10000, std::pow(10.0, 4.0 * k / 14));
-        QCOMPARE(colours, QString("#000080#600060#000000: #000080 #0000ff #0080ff #00ffff #00c080 #00ff00 #008000 #80c000 "
+        QCOMPARE(colours, QString("#000080#600060#000000#000000#600060: #000080 #0000ff #0080ff #00ffff #00c080 #00ff00 #008000 #80c000 "
                                   "#ffff00 #bf8000 #ff8000 #ff0000 #d30000 #800034 #600060"));
         const QVector<double> stops = woxLogColorMap(0, 1).colorStops();
         QVERIFY(stops.size() == 15 && qAbs(stops[1] - 0.00064) < 5e-6 && qAbs(stops[13] - 0.61015) < 5e-6);
+        const int computed = woxLogColorMap::positionComputations();
+        const int ends = woxLogColorMap(5, 5).colorStops().size() + woxLogColorMap(6, 5).colorStops().size();
+        QCOMPARE(QString("%1 %2").arg(ends).arg(woxLogColorMap(3, 3000).colorStops().size()
+                                              + woxLogColorMap(3, 3000).colorStops().size() - 30
+                                              + woxLogColorMap::positionComputations() - computed), QString("4 1"));
     }
     // Cells fill 960 x 340 pixels, centred on their points; the depth axis runs down from a quarter pitch above the
     // shallowest point, the centres half a pitch beyond; the colour bar and the cells span the finite values. From
-    // a damaged file: pitches -5 and 0 act as 5 and 1 m; a range without width shows a decade, no values 0.001 to 1.
+    // a damaged file: pitches -5, 0 and infinite act as 5, 1 and 1 m; a range without width shows a decade, no values 0.001 to 1.
     void sectionGeometry()
     {
         woxDiagnosticCapture diagnostics;
@@ -73,7 +80,8 @@ private slots:
                                   "5: : 50.53x85 | 0..1 | 1..0 | 0.001..1 | 0.001..1",
                                   "2: 0 1 0.5 10 2 5: 192x340 | -1..11 | 2.5..0.5 | 0.5..5 | 0.5..5",
                                   "-5: 0 2.5 10 20 2.5 nan inf 1 100: 240x340 | -2.5..22.5 | 3.75..1.25 | 10..100 | 10..100",
-                                  "0: 0 1 0 4 2 0: 240x170 | -0.5..4.5 | 2.25..0.75 | 0.001..0.01 | 0.001..0.001"}) {
+                                  "0: 0 1 0 4 2 0: 240x170 | -0.5..4.5 | 2.25..0.75 | 0.001..0.01 | 0.001..0.001",
+                                  "inf: 0 1 0 4 2 0: 240x170 | -0.5..4.5 | 2.25..0.75 | 0.001..0.01 | 0.001..0.001"}) {
             const QStringList numbers = row.section(':', 1, 1).split(' ', Qt::SkipEmptyParts);
             Points xy;
             QVector<float> f;

@@ -1,19 +1,23 @@
 #include "woxConstants.h"
 #include "woxCoreDouble.h"
 #include "woxDataMenuWidget.h"
+#include "woxFakeClock.h"
 #include "woxFakeCommandRunner.h"
 #include "woxMake.h"
 #include "woxModalScript.h"
 #include "woxOptionsWidget.h"
 #include "woxPseudoSectionPlot.h"
 #include "woxScreenState.h"
+#include "woxSessionCloseFlag.h"
 #include "woxSessionFixture.h"
 #include "woxSessionMenuWidget.h"
 #include "woxSessionModeDialog.h"
 #include "woxSessionWidget.h"
 #include "woxSignalWidget.h"
+#include "woxSoundingCurvePlot.h"
 #include "woxSystemWidget.h"
 #include "woxTemplateFile.h"
+#include "woxTestEnvironment.h"
 #include "woxTranslator.h"
 #include "woxUserMessage.h"
 #include "woxWarningDialog.h"
@@ -21,9 +25,12 @@
 #include <QtTest>
 
 namespace {
-// A new session from a one-cell template over an old one: answers ("reject", "full", "append", "unwritable"),
-// dialogs seen, remote electrodes (1: Tx, 2: Rx) and rows of the session made.
-struct Road { int type, cables; QString answers; QStringList seen; int remotes, rows; };
+// A new session from a one-cell template over an old one: answers ("reject", "full", "append", "unwritable", "no",
+// "varnex no"), dialogs seen, remote electrodes (1: Tx, 2: Rx) and rows of the session made; the clean-close flag
+// stored before, and whether the old session holds a measured row.
+struct Road { int type, cables; QString answers; QStringList seen; int remotes, rows; int flag = 1; bool measured = false; };
+const QString unfinished = "woxWarningDialog: Previous session was not finished. Start a new session and discard its "
+                           "measurements?";
 bool writeTemplate(woxArrayType type, int cables)
 {
     woxTemplateFile content;
@@ -44,6 +51,7 @@ struct Rig
         screen = menu.findChild<woxSessionWidget *>();
     }
     QTimer *timer(const char *name) const { return screen->findChild<QTimer *>(name); }
+    woxFakeClock clock{QDateTime(QDate(2026, 3, 1), QTime(10, 0))};   // runs take what a step says
     woxOptionsWidget options;
     woxFakeCommandRunner runner;   // one sync per save of the working copy
     woxCoreDouble core;
@@ -98,27 +106,42 @@ private slots:
         connect(line, &woxUserMessage::sendUserMessage, this, [this](const QString &t) { messages << "status '" + t + "'"; });
         connect(line, &woxUserMessage::sendUserMessageForever, this, [this](const QString &t) { messages << "held '" + t + "'"; });
     }
-    void init() { for (const QString &dir : {templatesDir, sessionsDir, systemDir}) QDir(dir).removeRecursively(); }
+    void init()
+    {
+        woxTestEnvironment::reset();
+        QSettings(settingsOrganisation, "woxSessionMenuWidget").clear();   // what this process holds of it as well
+        messages.clear();
+    }
     void cleanup() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); woxCore::destroy(); }
     void newSession_data()
     {
         QTest::addColumn<Road>("road");
         const QStringList all = {"woxFileTableDialog", "woxSessionModeDialog", "woxCableConfigDialog"};
         const QString warning = "woxWarningDialog: ", none = warning + "There are no measurements in session";
-        QTest::newRow("dipole-dipole") << Road{0, 1, "full", all, 0, 29};
+        QTest::newRow("dipole-dipole over a finished one") << Road{0, 1, "full", all, 0, 29, 1, true};
         QTest::newRow("pole-pole") << Road{7, 1, "full", all, 3, 31};
-        QTest::newRow("pole-dipole") << Road{5, 1, "full", all, 1, 30};
+        QTest::newRow("reciprocal pole-pole") << Road{17, 1, "full", all, 3, 31};
+        QTest::newRow("pole-dipole over an unmeasured one") << Road{5, 1, "full", all, 1, 30, 0};
+        QTest::newRow("backward pole-dipole") << Road{6, 1, "full", all, 1, 30};
+        QTest::newRow("unfinished, discarded") << Road{0, 1, "full", QStringList(unfinished) + all, 0, 29, 0, true};
+        QTest::newRow("unfinished, kept") << Road{0, 1, "no", {unfinished}, 0, 0, 0, true};
+        QTest::newRow("unfinished, Varnex kept") << Road{0, 1, "varnex no", {unfinished}, 0, 0, 0, true};
         QTest::newRow("append 16 of 64") << Road{0, 2, "append", all, 0, 16};
         QTest::newRow("table rejected") << Road{0, 1, "reject", {"woxFileTableDialog"}, 0, 0};
         QTest::newRow("append 16 of 32") << Road{0, 1, "append", all + QStringList(none), 0, 0};
         QTest::newRow("unwritable") << Road{0, 1, "unwritable", all + QStringList(warning + "Can not write data to file"), 0, 0};
     }
-    // The working copy is replaced only by a session that opens. The mode dialog offers 32, 16 and 8, 32 first.
+    // The working copy is replaced only by a session that opens; measurements of an unfinished one only once the
+    // operator gives them up. The mode dialog offers 32, 16 and 8, 32 first. The flag goes to 0 on opening only.
     void newSession()
     {
         QFETCH(Road, road);
         QVERIFY(writeTemplate(woxArrayType(road.type), road.cables));
-        const QString workingCopy = woxSessionFixture::write(woxSessionFixture::session(2));
+        woxSessionFile previous = woxSessionFixture::session(2);
+        if (road.measured)
+            woxSessionFixture::measure(&previous, 0, 10.0f, 2.0f);
+        woxSessionCloseFlag::store(road.flag);
+        const QString workingCopy = woxSessionFixture::write(previous);
         const QByteArray before = woxSessionFixture::bytes(workingCopy);
         QVERIFY(road.answers != "unwritable" || QDir().mkpath(workingCopy + ".new/blocker"));   // not even root replaces it
         woxFakeCommandRunner runner;
@@ -126,6 +149,8 @@ private slots:
         woxSessionWidget screen(nullptr, false);
         woxModalScript script;
         QString segments;
+        if (road.seen.value(0) == unfinished)
+            script.answer(road.answers.endsWith("no") ? 0 : 1);
         road.answers == "reject" ? script.cancel() : script.answer(QDialog::Accepted).then([&](QDialog *dialog) {
             QComboBox *box = qobject_cast<woxSessionModeDialog *>(dialog)->appendComboBox;
             for (int i = 0; i < box->count(); ++i)
@@ -133,7 +158,8 @@ private slots:
             box->setCurrentText("16");
             dialog->findChild<QPushButton *>(road.answers == "append" ? "appendPushButton" : "fullPushButton")->click();
         }).then([](QDialog *cables) { cables->findChild<QPushButton *>("acceptPushButton")->click(); }).answer(1);
-        QCOMPARE(screen.openFlow(QString()), road.rows > 0);
+        QCOMPARE(screen.openFlow(road.answers == "varnex no" ? QString(varnexSourceMarker) : QString()), road.rows > 0);
+        QCOMPARE(woxSessionCloseFlag::value() * 10 + woxSessionCloseFlag::mainValue(), road.rows ? 0 : road.flag * 11);
         QCOMPARE(script.seen, road.seen);
         QCOMPARE(segments, QString(road.seen.contains("woxSessionModeDialog") ? "32 16 8, 32" : ""));
         QCOMPARE(woxSessionFixture::bytes(workingCopy) == before, road.rows == 0);
@@ -153,6 +179,7 @@ private slots:
     // a second while the last session bound was not finished.
     void menus()
     {
+        woxSessionCloseFlag::store(1);
         woxOptionsWidget options;
         woxDataMenuWidget data;
         woxSessionMenuWidget main;
@@ -170,9 +197,12 @@ private slots:
         QCOMPARE(press(&data, "openPushButton", 1), "open:Open session" + missing.arg("book.02", sessions));
         woxSessionFile varnex = woxSessionFixture::session(1);   // made from a Varnex text: no array types
         varnex.summary.arrayCounts.clear();
+        woxSessionFixture::measure(&varnex, 0, 10.0f, 2.0f);   // with a pause the page lacks: viewing asks nothing
+        varnex.units[0].result.options.ipEnabled = true, varnex.units[0].result.options.pauseCode = 999;
         QVERIFY(QFile::rename(woxSessionFixture::write(varnex), sessionsDir + "line1." + sessionExtension));
         QCOMPARE(press(&data, "openPushButton", 0), "open:Open session | margin 20 | book.02 | woxFileTableDialog");
         const QString opened = press(&data, "openPushButton", 1);
+        QCOMPARE(QString("flags %1 %2").arg(woxSessionCloseFlag::value()).arg(woxSessionCloseFlag::mainValue()), "flags 0 1");
         QCOMPARE(opened + page(&data, "startPushButton signalsPushButton closePushButton"),
                  "~open:Open session | margin 0 | book.02 | woxFileTableDialog"
                  "~start:Start | ~signals:Signals | close:Finish | margin 0 | book.02");
@@ -192,6 +222,98 @@ private slots:
         for (int i = 0; i < 2; ++i)
             QMetaObject::invokeMethod(&blinking, "onAuxTimeout"), blinks += page(&blinking, "");
         QCOMPARE(blinks, "1 1000 | margin 20 | folderThree | margin 20 | folderTwo");
+    }
+    void finish_data()
+    {
+        QTest::addColumn<int>("flag");   // stored before MAIN starts; -1: none
+        QTest::addColumn<QString>("answers");
+        QTest::addColumn<QString>("result");
+        const QString question = " | woxWarningDialog: Do you want to save current session?", keyboard = " | woxKeyboardDialog";
+        const QString overwrite = keyboard + " | woxWarningDialog: File exists, do you want to overwrite it?";
+        const QString closed = "closed, blinks 0 folderTwo | flags 1 1 |", open = "open | flags 0 0 | old:previous";
+        QTest::newRow("no") << 0 << "0" << "blinks 1 folderTwo | " + closed + " old:previous" + question;
+        QTest::newRow("escape") << -1 << "escape" << "blinks 0 folderTwo | " + closed + " old:previous" + question;
+        QTest::newRow("cancel") << 1 << "2" << "blinks 0 folderTwo | " + open + question;
+        QTest::newRow("yes, name cancelled") << 0 << "1 cancel" << "blinks 1 folderTwo | " + open + question + keyboard;
+        QTest::newRow("yes, named") << 0 << "1 day" << "blinks 1 folderTwo | " + closed + " day:session old:previous" + question + keyboard;
+        QTest::newRow("yes, overwrite refused") << 0 << "1 old 0" << "blinks 1 folderTwo | " + open + question + overwrite;
+        QTest::newRow("yes, overwritten") << 0 << "1 old 1"
+            << "blinks 1 folderTwo | " + closed + " old:session" + question + overwrite;
+    }
+    // "Open previous session" reopens the working copy with its measurements, the blink off while it is hosted.
+    // Finish: No, Escape or a named copy written end the session cleanly; Cancel, a cancelled name or a refused
+    // overwrite keep it open and unfinished. The working copy stays as it was.
+    void finish()
+    {
+        QFETCH(int, flag);
+        QFETCH(QString, answers);
+        if (flag >= 0)
+            woxSessionCloseFlag::store(flag);
+        woxSessionFile session = woxSessionFixture::session(2);
+        woxSessionFixture::measure(&session, 1, 10.0f, 2.0f);
+        const QString workingCopy = woxSessionFixture::write(session);
+        const QByteArray before = woxSessionFixture::bytes(workingCopy);
+        QVERIFY(QDir().mkpath(sessionsDir));
+        QFile old(sessionsDir + "old." + sessionExtension);
+        QVERIFY(old.open(QIODevice::WriteOnly) && old.write("previous") == 8);
+        old.close();
+        woxOptionsWidget options;
+        woxFakeCommandRunner runner;
+        woxCoreDouble core;
+        woxSessionMenuWidget menu;
+        const auto blink = [&menu] {
+            return QString("blinks %1").arg(menu.findChild<QTimer *>("blinkTimer")->isActive()) + page(&menu, "").section('|', 2);
+        };
+        QString result = blink() + " | ";
+        menu.openPushButton->click();
+        QPointer<woxSessionWidget> screen = menu.findChild<woxSessionWidget *>();
+        QVERIFY2(screen, "woxSessionWidget");
+        QCOMPARE(blink() + " " + screen->sessionTableView->model()->index(1, 12).data().toString(), "blinks 0 folderTwo 50.0");
+        woxModalScript script;
+        for (const QString &answer : answers.split(' '))
+            answer == "escape" ? void(script.then([](QDialog *d) { QTest::keyClick(d, Qt::Key_Escape); }))
+            : answer[0].isDigit() ? void(script.answer(answer.toInt()))
+            : answer == "cancel" ? void(script.cancel()) : void(script.type(answer));
+        screen->closePushButton->click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        result += screen ? "open" : "closed, " + blink();
+        result += QString(" | flags %1 %2 |").arg(woxSessionCloseFlag::value()).arg(woxSessionCloseFlag::mainValue());
+        for (const QString &name : QDir(sessionsDir).entryList(QDir::Files)) {
+            const QByteArray bytes = woxSessionFixture::bytes(sessionsDir + name);
+            result += " " + QFileInfo(name).baseName() + (bytes == before ? ":session" : bytes == "previous" ? ":previous" : ":?");
+        }
+        QTEST(result + (script.seen.isEmpty() ? "" : " | " + script.seen.join(" | ")), "result");
+        QCOMPARE(woxSessionFixture::bytes(workingCopy), before);
+    }
+    void modeDialog_data()
+    {
+        QTest::addColumn<QString>("press");
+        QTest::addColumn<int>("segment");
+        QTest::addColumn<int>("start");   // of the generator
+        QTest::newRow("full") << "fullPushButton" << 2 << 0;
+        QTest::newRow("append 32") << "appendPushButton" << 0 << 32;
+        QTest::newRow("append 16") << "appendPushButton" << 1 << 48;
+        QTest::newRow("append 8") << "appendPushButton" << 2 << 56;
+        QTest::newRow("escape") << "" << -1 << 32;
+    }
+    // A fixed 450 x 230 dialog without title-bar buttons, 32 shown first; Escape appends the segment shown.
+    void modeDialog()
+    {
+        QFETCH(QString, press);
+        QFETCH(int, segment);
+        woxSessionModeDialog dialog;
+        QString shown;
+        woxModalScript script;
+        script.then([&](QDialog *) {
+            shown = QString("%1 %2x%3 %4").arg(dialog.appendComboBox->currentText()).arg(dialog.width()).arg(dialog.height())
+                        .arg(int(dialog.windowFlags()), 0, 16);
+            dialog.appendComboBox->setCurrentIndex(qMax(segment, 0));
+            press.isEmpty() ? QTest::keyClick(&dialog, Qt::Key_Escape) : dialog.findChild<QPushButton *>(press)->click();
+        });
+        const int result = dialog.exec();
+        QCOMPARE(shown, QString("32 450x230 2001003"));
+        QCOMPARE(result, int(press == "fullPushButton"));
+        QTEST(int(dialog.segmentStart(result)), "start");
     }
     // MAIN hosts the screen over its buttons, not blinking. Start runs every run in turn, saving at the first advance,
     // then at most once a period; an error or Stop keeps the failed run selected and saves; the end selects the last
@@ -226,12 +348,12 @@ private slots:
         const QString question = saving + " | woxWarningDialog: Do you want to save current session?";
         const QString back = "new:Start new session | ert:Start new Varnex session | open:Open previous session | margin 20";
         const QStringList steps = {
-            "report 2=" + idle + "0 | tab 0",   // another screen's run
+            "report 2=" + idle + "0 | tab 0", "report 0 6=" + idle + "0 | tab 0",   // another screen's runs
             "row -1=" + idle + "-1 | tab 0", "start=" + cooling + "-1 | tab 0" + cool,
             "signals=" + cooling + "-1 | tab 0" + cool, "row 0=" + cooling + "0 | tab 0" + cool,
             "cool=" + idle + "0 | tab 0", "start=" + running + "0" + busy + " | " + et2d(0, 0),
-            "report 1=" + running + "1" + busy + saving + " | saved 1" + left + " | " + et2d(1, 1),
-            "report 1=" + running + "2" + busy + saving + left + " | " + et2d(2, 2),
+            "!wait 1500 1=" + running + "1" + busy + saving + " | saved 1 | status 'Left: 00:00:06' | " + et2d(1, 1),
+            "!wait 28800000 1=" + running + "2" + busy + saving + " | status 'Left: too long' | " + et2d(2, 2),
             "report 1 6=" + cooling + "2" + failed + "External battery is low", "cool=" + idle + "2" + locked + saving,
             "start=" + running + "2" + busy + saving + " | " + et2d(2, 2),
             "goto 5=" + running + "2 | tab 1 | busy | pause locked" + saving, "start=" + cooling + "2" + stopped,
@@ -239,8 +361,10 @@ private slots:
             "start=" + running + "2" + busy + saving + " | " + et2d(2, 2), "start=" + cooling + "2" + stopped,
             "report 1=" + cooling + "3" + locked + cool + saving + " | saved 1" + left,   // ended well after Stop
             "cool=" + idle + "3" + locked + saving, "start=" + running + "3" + busy + saving + " | " + et2d(3, 3),
-            "report 1=" + running + "4" + busy + saving + left + " | " + et2d(4, 19), "expire=" + running + "4" + busy,
-            "!wait 16=" + running + "20" + busy + saving + " | saved 1 | status 'Left: 00:00:00' | " + et2d(20, 20),
+            "!wait 45296000 1=" + running + "4" + busy + saving + " | status 'Left: 12:34:56' | " + et2d(4, 19),
+            "expire=" + running + "4" + busy,   // a run cut short goes on from its first row without a result
+            "!wait 1000 10=" + running + "14" + busy + saving + " | saved 1 | status 'Left: 00:00:01' | " + et2d(14, 19),
+            "!wait 1000 6=" + running + "20" + busy + saving + " | status 'Left: 00:00:00' | " + et2d(20, 20),
             "!report 2=" + cooling + "20" + locked + cool + saving + " | saved 1 | status 'Left: 00:00:00' | held ''"
                 " | woxWarningDialog: It is all done",
             "cool=" + idle + "20" + locked + saving, "goto 7=" + idle + "7" + locked + saving,
@@ -278,11 +402,14 @@ private:
             answer[0].isDigit() ? script.answer(answer.toInt()) : script.type(answer);
         woxSessionWidget &screen = *rig.screen;
         auto *section = screen.findChild<woxPseudoSectionPlot *>();
+        auto *curves = screen.findChild<woxSoundingCurvePlot *>();
+        if (!section || !curves)
+            return "no plots";
         const auto window = [&screen] { return screen.findChild<woxSignalWidget *>(); };
         const QMap<QString, std::function<void()>> actions{
             {"start", [&] { screen.startPushButton->click(); }},
             {"report", [&] { woxCoreDouble::deliver(report(n, m)); }},
-            {"wait", [&] { QThread::msleep(1000), woxCoreDouble::deliver(report(n, m)); }},   // all runs counted show
+            {"wait", [&] { rig.clock.current = rig.clock.current.addMSecs(n), woxCoreDouble::deliver(report(m)); }},
             {"cool", [&] { rig.timer("startEnableTimer")->start(0); QTRY_VERIFY(screen.startPushButton->isEnabled()); }},
             {"expire", [&] { rig.timer("autoSaveTimer")->stop(); }},
             {"row", [&] { n < 0 ? screen.sessionTableView->clearSelection() : screen.sessionTableView->selectRow(n); }},
@@ -297,8 +424,8 @@ private:
         if (QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete), !rig.screen)
             return (QStringList(page(&rig.menu, "newPushButton ertPushButton openPushButton")) + script.seen).join(" | ");
         const QwtScaleDiv centres = section->axisScaleDiv(QwtPlot::xTop);
-        QString shown = section->isVisibleTo(&screen) ? "shows section " + QString("%1..%2").arg(centres.lowerBound())
-                            .arg(centres.upperBound()) : "shows curves";
+        QString shown = "shows" + (section->isVisibleTo(&screen) ? QString(" section %1..%2").arg(centres.lowerBound())
+                            .arg(centres.upperBound()) : "") + (curves->isVisibleTo(&screen) ? " curves" : "");
         for (const QString &name : QString("soundingCenterFrame xCenterLabel xDepthLabel xResistivitylabel "
                                            "xChargeabilityLabel yDepthLabel yResistivitylabel yChargeabilityLabel").split(' '))
             shown += screen.findChild<QWidget *>(name)->isVisibleTo(&screen) ? " " + name : "";

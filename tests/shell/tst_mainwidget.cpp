@@ -1,3 +1,4 @@
+#include "woxConstants.h"
 #include "woxCore.h"
 #include "woxEngineerWidget.h"
 #include "woxFakeClock.h"
@@ -6,10 +7,13 @@
 #include "woxMainWidget.h"
 #include "woxMake.h"
 #include "woxModalScript.h"
+#include "woxOptshellFreshStart.h"
+#include "woxOptshellPress.h"
 #include "woxSessionFixture.h"
 #include "woxSessionWidget.h"
 #include "woxStatusBar.h"
 #include "woxTranslator.h"
+#include "woxUpdateWidget.h"
 #include "woxUserMessage.h"
 #include "woxWarningDialog.h"
 
@@ -25,6 +29,8 @@ class tst_mainwidget : public QObject
     woxFakeClock clock{QDateTime(QDate(2013, 1, 1), QTime(0, 0))};
 
 private slots:
+    void init() { QVERIFY2(woxOptshellFreshStart::reset(), "a private environment"); }
+
     // What a close event would have done, for cases that do not close.
     void cleanup() { woxCore::destroy(); woxUserMessage::destroy(); woxWarningDialog::closeInstance(); }
 
@@ -44,6 +50,7 @@ private slots:
         woxMainWidget window;
         window.show();
         woxStatusBar *bar = window.findChild<woxStatusBar *>();
+        QVERIFY2(bar, "woxStatusBar");
         QTRY_VERIFY_WITH_TIMEOUT(!bar->intBatVoltageLabel->text().isEmpty(), 10000);
         QVERIFY(window.grab().save(qEnvironmentVariable("WOX_SCREENSHOT_DIR", ".") + "/main-window.png"));
         const auto tabs = [tabs = window.tabWidget] {
@@ -51,8 +58,9 @@ private slots:
             const QStringList icons = {"brickwall", "spanner", "cubes", "book", "chip"};
             for (int i = 0; i < tabs->count(); ++i) {
                 const QImage icon = QIcon(":/icons/icons/" + icons.value(i) + ".png").pixmap(32).toImage();
+                const QWidget *page = tabs->widget(i)->findChild<QWidget *>();
                 shown += tabs->tabText(i) + (tabs->tabIcon(i).pixmap(32).toImage() == icon ? ":" : ":?")
-                         + tabs->widget(i)->findChild<QWidget *>()->metaObject()->className() + " ";
+                         + (page ? page->metaObject()->className() : "none") + " ";
             }
             return shown;
         };
@@ -62,18 +70,25 @@ private slots:
         QVERIFY(tabs().startsWith("ГЛАВНАЯ:woxSessionMenuWidget НАСТРОЙКИ:woxOptionsWidget ШАБЛОНЫ:"));
         woxTranslator::instance()->setLanguage("Uk");
         woxUserMessage::instance()->message("Left: 00:00:03");
+        QTimer *messageTimer = bar->findChild<QTimer *>("messageTimer");
+        QVERIFY2(messageTimer, "messageTimer");
         QVERIFY(window.verticalLayout->indexOf(bar) == 1 && bar->statusLabel->text() == "Left: 00:00:03"
-                && bar->findChild<QTimer *>("messageTimer")->isActive());   // a timed message clears itself
+                && messageTimer->isActive());   // a timed message clears itself
+        woxUserMessage::instance()->messageForever("Measuring");
+        QCOMPARE(bar->statusLabel->text(), QString("Measuring"));
         QVERIFY(window.minimumSize() == QSize(1024, 600) && window.maximumSize() == QSize(1024, 600));
         auto *menu = window.findChild<woxSystemWidget *>();
+        QVERIFY2(menu, "woxSystemWidget");
         script.then([](QDialog *keypad) {   // the first code opens all ten pages in the menu's place
-            for (QChar digit : QString("58031"))
-                keypad->findChild<QPushButton *>(QStringLiteral("pushButton") + digit)->click();
-            keypad->findChild<QPushButton *>("enterPushButton")->click();
+            for (const char *key : {"pushButton5", "pushButton8", "pushButton0", "pushButton3", "pushButton1",
+                                       "enterPushButton"})
+                if (!woxOptshellPress(keypad, key))
+                    return;
         });
         menu->engineerToolButton->click();
         QPointer<woxEngineerWidget> engineer = menu->findChild<woxEngineerWidget *>();
-        QVERIFY(engineer && engineer->findChild<QTabWidget *>()->count() == 10 && menu->exitToolButton->isHidden());
+        const QTabWidget *pages = engineer ? engineer->findChild<QTabWidget *>() : nullptr;
+        QVERIFY(pages && pages->count() == 10 && menu->exitToolButton->isHidden());
         engineer->close();
         QTRY_VERIFY(engineer.isNull() && !menu->exitToolButton->isHidden());
         QPointer<woxCore> core(woxCore::instance());
@@ -87,6 +102,141 @@ private slots:
         QCOMPARE(script.seen, QStringList({"woxPasswordDialog", asked, asked}));
         QVERIFY(!window.isVisible() && core.isNull() && txReports.isEmpty());
         bar->onSensorTimeout();   // the bar outlives the core: a poll tick must not use it
+    }
+
+    // The stored language applies as the window is built (an unknown code leaves English); the data folders are
+    // made, and what is already in them stays.
+    void startsInStoredLanguageWithItsFolders_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("tabs");
+        QTest::newRow("none") << QString() << "MAIN OPTIONS TEMPLATES DATA SYSTEM";
+        QTest::newRow("Ru") << "Ru" << "ГЛАВНАЯ НАСТРОЙКИ ШАБЛОНЫ ДАННЫЕ СИСТЕМА";
+        QTest::newRow("unknown") << "Xx" << "MAIN OPTIONS TEMPLATES DATA SYSTEM";
+    }
+
+    void startsInStoredLanguageWithItsFolders()
+    {
+        QFETCH(QString, stored);
+        if (!stored.isNull())
+            QSettings(settingsOrganisation, "woxTranslator").setValue("language", stored);
+        QFile kept(templatesDir + "kept.woxTemplate");
+        QVERIFY(QDir().mkpath(templatesDir) && kept.open(QIODevice::WriteOnly) && kept.write("kept") == 4);
+        kept.close();
+        woxMainWidget window;
+        QStringList tabs;
+        for (int i = 0; i < window.tabWidget->count(); ++i)
+            tabs << window.tabWidget->tabText(i);
+        QTEST(tabs.join(' '), "tabs");
+        for (const QString &folder : {varnexDir, templatesDir, sessionsDir, systemDir, tmpDir})
+            QVERIFY2(QDir(folder).exists(), qPrintable(folder));
+        QVERIFY(kept.open(QIODevice::ReadOnly) && kept.readAll() == "kept");
+    }
+
+    // The Engineer button of SYSTEM with the opener the window installs: what the keypad grants decides the pages
+    // and whether the locked production tests may run; the menu's buttons and margin give way to the screen and
+    // come back when it closes.
+    void engineerEntry_data()
+    {
+        QTest::addColumn<QString>("typed");   // null: Cancel
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("cancel") << QString() << "0 pages, tests -, margin 6, exit shown";
+        QTest::newRow("nothing typed") << "" << "1 pages, tests off, margin 0, exit hidden | margin 6, exit shown";
+        QTest::newRow("first code") << "58031" << "10 pages, tests on, margin 0, exit hidden | margin 6, exit shown";
+        QTest::newRow("second code") << "39284" << "1 pages, tests on, margin 0, exit hidden | margin 6, exit shown";
+        QTest::newRow("a digit more") << "580311" << "1 pages, tests off, margin 0, exit hidden | margin 6, exit shown";
+    }
+
+    void engineerEntry()
+    {
+        QFETCH(QString, typed);
+        woxModalScript script;
+        woxMainWidget window;
+        auto *menu = window.findChild<woxSystemWidget *>();
+        QVERIFY2(menu, "woxSystemWidget");
+        script.then([typed](QDialog *keypad) {
+            QStringList names = {"cancelPushButton"};
+            if (!typed.isNull()) {
+                names = QStringList("enterPushButton");
+                for (QChar digit : typed)
+                    names.insert(names.size() - 1, "pushButton" + QString(digit));
+            }
+            for (const QString &name : names)
+                if (!woxOptshellPress(keypad, name))
+                    return;
+        });
+        menu->engineerToolButton->click();
+        QCOMPARE(script.seen, QStringList("woxPasswordDialog"));
+        QPointer<woxEngineerWidget> engineer = menu->findChild<woxEngineerWidget *>();
+        const auto menuState = [menu] {
+            return QString("margin %1, exit %2").arg(menu->verticalLayout->contentsMargins().left())
+                .arg(menu->exitToolButton->isHidden() ? "hidden" : "shown");
+        };
+        const QAbstractButton *lockedTest = engineer ? engineer->findChild<QAbstractButton *>("proToolButton00") : nullptr;
+        const QTabWidget *pages = engineer ? engineer->findChild<QTabWidget *>("tabWidget") : nullptr;
+        QVERIFY2(!engineer || (pages && lockedTest), "tabWidget, proToolButton00");
+        QString shown = QString("%1 pages, tests %2, ").arg(pages ? pages->count() : 0)
+                            .arg(!lockedTest ? "-" : lockedTest->isEnabled() ? "on" : "off") + menuState();
+        if (engineer) {
+            engineer->close();
+            QTRY_VERIFY(engineer.isNull());
+            shown += " | " + menuState();
+        }
+        QTEST(shown, "expected");
+    }
+
+    // Every way the window closes shuts the program down alike: the options stored, the core, the user messages
+    // and the shared message dialog gone. The update screen's hand-over closes the main window itself and then
+    // ends the event loop; a second close runs the same again on nothing.
+    void everyWayOutShutsDown_data()
+    {
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<int>("loopEnded");
+        for (const char *way : {"Exit", "power off", "update hand-over", "closed twice"})
+            QTest::newRow(way) << QString(way) << int(QByteArray(way) == "update hand-over");
+    }
+
+    void everyWayOutShutsDown()
+    {
+        QFETCH(QString, way);
+        QFETCH(int, loopEnded);
+        woxModalScript script;
+        woxMainWidget window;
+        window.show();
+        auto *menu = window.findChild<woxSystemWidget *>();
+        QVERIFY2(menu, "woxSystemWidget");
+        script.answer(1);
+        woxWarningDialog::showOk("made");
+        QPointer<woxCore> core(woxCore::instance());
+        QPointer<woxUserMessage> messages(woxUserMessage::instance());
+        QVERIFY(core && messages && woxWarningDialog::existingInstance());
+        if (way == "Exit") {
+            script.answer(1);
+            menu->exitToolButton->click();
+        } else if (way == "power off") {
+            emit menu->sendPowerOff();
+        } else if (way == "update hand-over") {
+            menu->updateToolButton->click();
+            auto *update = menu->findChild<woxUpdateWidget *>();
+            QVERIFY2(update, "woxUpdateWidget");
+            QVERIFY(QMetaObject::invokeMethod(update, "onRestartTimeout"));   // its 3 s are over
+        } else {
+            window.close();
+            window.show();
+            window.close();
+        }
+        QEventLoop loop;   // an ended application loop turns every loop away at once
+        QTimer::singleShot(0, &loop, [&loop] { loop.exit(0); });
+        const bool ended = loop.exec() == -1;
+        if (ended) {   // cleared by one more turn of the application loop, for the cases after
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+            QCoreApplication::exec();
+        }
+        QCOMPARE(QString("visible %1, options %2, core %3, messages %4, dialog %5, loop ended %6")
+                     .arg(window.isVisible()).arg(QSettings(settingsOrganisation, "woxOptionsWidget").allKeys().size())
+                     .arg(!core.isNull()).arg(!messages.isNull()).arg(woxWarningDialog::existingInstance() != nullptr)
+                     .arg(ended),
+                 QString("visible 0, options 6, core 0, messages 0, dialog 0, loop ended %1").arg(loopEnded));
     }
 
     // The largest session (8 sets of 6,336 rows) reopened in MAIN shows every header and text whole, in both
@@ -103,7 +253,7 @@ private slots:
         woxModalScript script;
         woxMainWidget window;
         window.show();
-        window.findChild<woxSessionMenuWidget *>()->openPushButton->click();
+        QVERIFY2(woxOptshellPress(window.findChild<woxSessionMenuWidget *>(), "openPushButton"), "openPushButton");
         auto *screen = window.findChild<woxSessionWidget *>();
         QVERIFY(screen && script.seen.isEmpty());
         QAbstractItemView *table = screen->sessionTableView;

@@ -5,24 +5,33 @@
 #include "woxCore.h"
 #include "woxDeviceTableWidget.h"
 #include "woxERTTableDialog.h"
+#include "woxERTTemplateWidget.h"
+#include "woxElectrodeState.h"
 #include "woxEngineerWidget.h"
 #include "woxFakeClock.h"
 #include "woxFakeCommandRunner.h"
+#include "woxFileTableDataModel.h"
+#include "woxFileTableDialog.h"
 #include "woxGPSWidget.h"
 #include "woxKeyboardDialog.h"
 #include "woxLanguageWidget.h"
 #include "woxMainWidget.h"
+#include "woxModalScript.h"
 #include "woxMoveDialog.h"
 #include "woxPasswordDialog.h"
+#include "woxPseudoSectionPlot.h"
 #include "woxReleaseWidget.h"
 #include "woxScaleDialog.h"
 #include "woxSessionFixture.h"
 #include "woxSessionModeDialog.h"
 #include "woxSessionWidget.h"
 #include "woxSignalWidget.h"
+#include "woxSoundingCurvePlot.h"
+#include "woxTemplatePlot.h"
 #include "woxTemplateWidget.h"
 #include "woxTranslator.h"
 #include "woxUpdateWidget.h"
+#include "woxWarningDialog.h"
 
 #include <QRegularExpression>
 #include <QTextDocumentFragment>
@@ -128,6 +137,21 @@ private slots:
             {"template", make<woxTemplateWidget>()}, {"main window", make<woxMainWidget>()},
             {"release", make<woxReleaseWidget>()}, {"keypad", make<woxPasswordDialog>()}, {"gps", make<woxGPSWidget>()},
             {"update", make<woxUpdateWidget>()}, {"scale", make<woxScaleDialog>()}, {"move", make<woxMoveDialog>()},
+            {"new session", [] { return new woxSessionWidget(nullptr, false); }},
+            {"pseudo-section", make<woxPseudoSectionPlot>()}, {"sounding curves", make<woxSoundingCurvePlot>()},
+            {"template plot", make<woxTemplatePlot>()},
+            {"file table", [] {
+                 auto *files = new woxFileTableDataModel(false);
+                 auto *dialog = new woxFileTableDialog(files);
+                 files->setParent(dialog);
+                 return dialog;
+             }},
+            {"varnex template", [] {
+                 QMap<woxElectrode, woxElectrodePosition> electrodes;
+                 electrodes.insert(1, woxElectrodePosition(0, 0, 0));
+                 electrodes.insert(2, woxElectrodePosition(1, 0, 0));
+                 return new woxERTTemplateWidget(QDir::homePath() + "/line.txt", electrodes, {});
+             }},
             {"stored session", [] {
                  auto *screen = new woxSessionWidget(nullptr, true);
                  woxSessionFile session = woxSessionFixture::session(4);
@@ -146,6 +170,32 @@ private slots:
         screen->show();
         const QStringList english = englishTexts(screen.data());
         QVERIFY2(english.isEmpty(), qPrintable(english.join(" | ")));
+    }
+
+    // The shared message dialog, with its three answers.
+    void messageDialogShowsNoEnglish()
+    {
+        QStringList english("not shown");
+        woxModalScript script;
+        script.then([&english](QDialog *dialog) { english = englishTexts(dialog), dialog->done(2); });
+        woxWarningDialog::askYesNoCancel(woxWarningDialog::tr("Attention!"));
+        woxWarningDialog::closeInstance();
+        QVERIFY2(english.isEmpty(), qPrintable(english.join(" | ")));
+    }
+
+    // A wire cell's unit: the ohm's sign in English, the Russian abbreviation in Russian; not measured in Russian.
+    void cellUnitFollowsTheLanguage()
+    {
+        QLabel label, unmeasured;
+        woxElectrodeState cell(&label, true), none(&unmeasured, true);
+        cell.setResistance(1.5f);
+        QStringList shown;
+        for (const char *language : {"Uk", "Ru"}) {
+            woxTranslator::instance()->setLanguage(language);
+            cell.updateWidgets(10.0f), none.updateWidgets(10.0f);
+            shown << label.text() << unmeasured.text();
+        }
+        QCOMPARE(shown.join(" | "), QString("1.50\nk\u03A9 | N / A | 1.50\nкОм | Н / Д"));
     }
 };
 

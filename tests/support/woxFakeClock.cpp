@@ -2,6 +2,8 @@
 
 woxFakeClock::woxFakeClock(const QDateTime &current)
     : current(current)
+    , origin(current)
+    , steadyOrigin(woxClock().monotonicMs())
 {
     woxClock::install(this);
 }
@@ -14,4 +16,9 @@ woxFakeClock::~woxFakeClock()
 QDateTime woxFakeClock::now() const
 {
     return current;
+}
+
+qint64 woxFakeClock::monotonicMs() const
+{
+    return steadyOrigin + origin.msecsTo(current);
 }

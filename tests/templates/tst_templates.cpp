@@ -3,6 +3,7 @@
 #include "../../fuzz/fuzz_ertloader.cpp"
 #undef LLVMFuzzerTestOneInput
 #include "../../fuzz/fuzz_templatefile.cpp"
+#include "woxAddModifyArrayDialog.h"
 #include "woxArrangementDialog.h"
 #include "woxBytes.h"
 #include "woxConstants.h"
@@ -23,15 +24,19 @@
 #include "woxMoveDialog.h"
 #include "woxOptionsWidget.h"
 #include "woxPopupMenuAnswer.h"
+#include "woxScaleDialog.h"
 #include "woxScreenState.h"
 #include "woxSignalWidget.h"
 #include "woxStreamed.h"
+#include "woxTemplateFile.h"
 #include "woxTemplateMenuWidget.h"
 #include "woxTemplateTableView.h"
 #include "woxTemplateWidget.h"
+#include "woxTestEnvironment.h"
 #include "woxUserMessage.h"
 #include "woxWarningDialog.h"
 
+#include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QtTest>
@@ -281,6 +286,66 @@ woxModalScript::Step choose(QStringList *names, const QString &name)
     };
 }
 
+
+// Three sets, the second current once chosen: Wenner alpha at (0, 0) with 61 measurements, Schlumberger at (0, 1)
+// and (1, 0) with 59 + 60, dipole-dipole at (1, 2) with 57; the summary counts the three types.
+QByteArray threeSetTemplate()
+{
+    woxTemplateFile content;
+    content.summary.arrayCounts = {{0, 1}, {3, 1}, {4, 1}};
+    content.sets << woxMake::templateSet(2, 5.0f, 0, {{0, 0}}) << woxMake::templateSet(2, 5.0f, 3, {{0, 1}, {1, 0}})
+                 << woxMake::templateSet(2, 5.0f, 4, {{1, 2}});
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out.setVersion(QDataStream::Qt_4_8);
+    content.write(out);
+    return bytes;
+}
+
+// Follows a row's answers: "yes"/"ok" 1, "no" 0, "cancel" 2 (a three-button question), "reject", "accept" (the
+// dialog as it opened), "array N" and "type NAME", whose keyboard's offered text is added to what was seen.
+void follow(woxModalScript &script, const QStringList &answers)
+{
+    for (const QString &answer : answers) {
+        const QString word = answer.section(' ', 0, 0), argument = answer.section(' ', 1);
+        if (word == "yes" || word == "ok" || word == "no" || word == "cancel")
+            script.answer(word == "no" ? 0 : word == "cancel" ? 2 : 1);
+        else if (word == "reject")
+            script.cancel();
+        else if (word == "accept")
+            script.then([](QDialog *d) { d->accept(); });
+        else if (word == "array")
+            script.chooseArray(argument.toInt());
+        else if (word == "type")
+            script.then([&script, argument](QDialog *d) {
+                auto *line = d->findChild<QLineEdit *>(QStringLiteral("lineEdit"));
+                script.seen.last() += " " + (line ? line->text() : QStringLiteral("lineEdit?"));
+                if (line)
+                    line->setText(argument);
+                d->accept();
+            });
+        else
+            QFAIL(qPrintable("no such answer: " + answer));
+    }
+}
+
+// The set list with the current entry starred, the current set's cells on the grid as "row,column", the modified
+// flag, and the stored templates with their sizes.
+QString setState(woxTemplateWidget &screen)
+{
+    QStringList sets, cells, stored;
+    for (int i = 0; i < screen.setComboBox->count(); ++i)
+        sets << (i == screen.setComboBox->currentIndex() ? "*" : "") + screen.setComboBox->itemText(i);
+    woxTemplateDataModel &model = screen.templateModel();
+    for (int row = 0; row < model.rowCount(); ++row)
+        for (int column = 0; column < model.columnCount(); ++column)
+            if (model.index(row, column).data(Qt::DecorationRole).isValid())
+                cells << QString("%1,%2").arg(row).arg(column);
+    for (const QFileInfo &file : QDir(templatesDir).entryInfoList(QDir::Files, QDir::Name))
+        stored << QString("%1 %2").arg(file.completeBaseName()).arg(file.size());
+    return sets.join('|') + " / " + cells.join(' ') + (model.flagByte() ? " / modified / " : " / unmodified / ")
+           + stored.join(", ");
+}
 } // namespace
 
 // Template files and the model, the template screen, its plot and signal window, the Varnex screen with its move and
@@ -298,8 +363,9 @@ private slots:
 
     void init()
     {
+        woxTestEnvironment::reset();   // no files, no settings from an earlier function
         for (const QString &dir : {templatesDir, varnexDir})
-            QVERIFY(QDir(dir).removeRecursively() && QDir().mkpath(dir));
+            QVERIFY(QDir().mkpath(dir));
         runner.calls.clear(), diagnostics.clear();
     }
 
@@ -381,8 +447,9 @@ private slots:
     void estimate()
     {
         using woxDurationEstimate::clockText;
-        QCOMPARE(clockText(1499) + clockText(1500) + clockText(86399499) + clockText(86399500),
-                 QString("00:00:0100:00:0223:59:5924:00:00"));
+        QCOMPARE(QStringList({clockText(0), clockText(1499), clockText(1500), clockText(140605), clockText(86399499),
+                              clockText(86399500), clockText(90000000)}).join(' '),
+                 QString("00:00:00 00:00:01 00:00:02 00:02:21 23:59:59 24:00:00 25:00:00"));
         QCOMPARE(woxDurationEstimate::message("M:", 7, "r:", 10000, "d:", 9000, 230583),
                  QString("M: <font color = blue>7</font>, r: <font color = blue>10000</font>, "
                          "d: <font color = blue>25:00:00</font> ... <font color = blue>640:30:30</font>"));
@@ -393,15 +460,20 @@ private slots:
     {
         woxTemplateDataModel model;
         addCell(model, 0, 0, 0);
-        QVERIFY(saveAs(model, "plan"));
+        QVERIFY(model.flagByte() && saveAs(model, "plan") && !model.flagByte());
         QCOMPARE(readBytes(templatePath("plan")), oneSetTemplate());
-        QCOMPARE(runner.calls.size(), 1);   // sync
+        QCOMPARE(runner.calls.size(), 1);
+        QCOMPARE(runner.calls.at(0).program, QString("/bin/sync"));
         const QByteArray depths = oneSetTemplate().replace(
             27, 12, woxHex("40 73 B0 00 00 00 00 00  00 00 00 02  40 00 00 00 00 00 00 00  40 08 00 00 00 00 00 00"));
         writeFile(templatePath("depths"), depths);
         woxTemplateDataModel back;
         QVERIFY(back.load(templatePath("depths"), true) && saveAs(back, "copy"));
         QCOMPARE(readBytes(templatePath("copy")), depths);
+        writeFile(templatePath("untyped"), patched(52, woxHex("FF")));   // a set saved before its type was chosen
+        QVERIFY(back.load(templatePath("untyped"), false));
+        QCOMPARE(QString("%1 %2 %3").arg(back.numberOfSets()).arg(back.arrayTypeOfSet(0)).arg(back.totalQuadripoles()),
+                 QString("1 255 0"));
         // Eight sets are read back, a ninth is refused.
         woxTemplateDataModel eight;
         for (const QList<int> &cell : QList<QList<int>>{{3, 0, 0}, {0, 0, 0}, {3, 1, 0}, {0, 0, 3}, {0, 0, 4}, {0, 0, 5},
@@ -421,7 +493,18 @@ private slots:
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::newRow("empty") << QByteArray();
+        QTest::newRow("bad magic") << patched(0, woxHex("89"));
+        QTest::newRow("cut in the summary") << oneSetTemplate().left(20);
+        QTest::newRow("cut before the sets") << oneSetTemplate().left(52);
+        QTest::newRow("cut in a grid") << oneSetTemplate().left(3000);
         QTest::newRow("cut at the end") << oneSetTemplate().chopped(1);
+        QTest::newRow("two sets, one there") << patched(48, woxHex("00 00 00 02"));
+        QTest::newRow("negative set count") << patched(48, woxHex("FF FF FF FF"));
+        QTest::newRow("31 rows") << patched(53, woxHex("00 00 00 1F"));
+        QTest::newRow("negative columns") << patched(53 + 3094 + 4, woxHex("FF FF FF FF"));
+        QTest::newRow("array type 22") << patched(52, woxHex("16"));
+        QTest::newRow("negative spacing") << patched(40, woxStreamed(-5.0));
+        QTest::newRow("negative array-type count") << patched(21, woxHex("FF FF FF F0"));
         QTest::newRow("98 columns") << patched(53 + 3094 + 4 + 29 * 103, woxHex("00 00 00 62"));
         QTest::newRow("three cables") << patched(39, woxHex("03"));
         QTest::newRow("set without cables") << patched(6241, woxHex("00"));
@@ -469,6 +552,16 @@ private slots:
         QVERIFY(!saveAs(model, "../outside", &seen, {1}));
         QCOMPARE(seen.last(), warning + "Can not open file for writing");
         QVERIFY(!QFile::exists(templatesDir + "../outside.woxTemplate"));
+        // The folder replaced by a plain file while the overwrite question is open: the write cannot open.
+        const QString folder = QDir(templatesDir).absolutePath(), moved = folder + ".moved";
+        woxModalScript gone;
+        gone.type("plan").then([&](QDialog *d) {
+            QDir().rename(folder, moved), writeFile(folder, "not a folder"), d->done(1);
+        }).answer(1);
+        const bool saved = model.save(name);
+        QFile::remove(folder), QDir().rename(moved, folder);
+        QVERIFY(!saved);
+        QCOMPARE(gone.seen.last(), warning + "Can not open file for writing");
         withFileSizeLimit(1000, [&] { QVERIFY(!saveAs(model, "plan", &seen, {1, 1})); });
         QCOMPARE(seen.last() + diagnostics.lines().last(), warning + "Can not write data to fileFile error: File too large");
         QCOMPARE(readBytes(templatePath("plan")), QByteArray("previous"));
@@ -704,13 +797,22 @@ private slots:
         tapWith(QPoint(9, 0), 1, "Signals");
         tapWith(QPoint(11, 0), 1, "Signals");
         tapWith(QPoint(8, 8), 1, "Signals");   // 11.3 px
+        tapWith(QPoint(0, 9), 1, "");          // the menu closed by a tap elsewhere
+        tapWith(QPoint(0, -11), 1, "Signals");
         plot.setDisabledElectrodes({4, 40});
+        tapWith(QPoint(), 1, "Signals");
+        plot.onPlotUpdate(4, {placed({4, 65534, 1, 2}, 150, 30)}, true);   // A disabled
+        tapWith(QPoint(), 1, "Signals");
+        const woxQuadripole remotes = placed({65535, 65534, 1, 2}, 150, 30);   // never disabled
+        plot.onPlotUpdate(4, {remotes}, true);
         tapWith(QPoint(), 1, "Signals");
         plot.onPlotClear(true);
         tapWith(QPoint(), 1, "Signals");
         QCOMPARE(seen, QStringList({groundingQuestion + " 000", groundingQuestion + "Signals|Cancel 100",
-                                    "Signals|Cancel 110", " 010", " 010", disabledMessage + " 010", " 010"}));
+                                    "Signals|Cancel 110", " 010", " 010", "Signals|Cancel 110", " 010",
+                                    disabledMessage + " 010", disabledMessage + " 010", "Signals|Cancel 120", " 020"}));
         QCOMPARE(select.at(0).at(0).value<woxQuadripole>(), quadripole);
+        QCOMPARE(select.at(1).at(0).value<woxQuadripole>(), remotes);
     }
 
     // Read-outs, the set bar by tab, a grid release that hands over and clears the selection, points, the estimate.
@@ -816,6 +918,498 @@ private slots:
         QVERIFY(QDir(templatesDir).entryList(QDir::Files).isEmpty() && runner.calls.isEmpty());
     }
 
+    // From the stored three-set template with its second set chosen, the buttons pressed in turn ("set N" chooses
+    // set N in the list) with the answers given: the set list, the grid, the modified flag and the stored files,
+    // whether the screen closed, and every question seen.
+    void setEditing_data()
+    {
+        QTest::addColumn<QStringList>("buttons");
+        QTest::addColumn<QStringList>("answers");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QStringList>("seen");
+        const QString alpha = QString("Wenner \u03B1 [61]"), plan = "plan 18650", open = " / open";
+        const QString three = "1/3 " + alpha + "|*2/3 Schlumberger [119]|3/3 Dipole-Dipole [57] / 0,1 1,0";
+        const QString untouched = three + " / unmodified / " + plan + open;
+        const QString two = "1/2 " + alpha + "|*2/2 Dipole-Dipole [57] / 1,2 / ";   // the second removed
+        const QString remove = warning + "Are you sure you want to remove current set?";
+        const QString clear = warning + "Are you sure you want to clear surrent set?";
+        const QString array = "woxAddModifyArrayDialog", keyboard = "woxKeyboardDialog plan";
+        const auto row = [](const char *name, const QString &buttons, const QString &answers, const QString &shown,
+                            const QStringList &seen) {
+            QTest::newRow(name) << buttons.split(' ', Qt::SkipEmptyParts) << answers.split(',', Qt::SkipEmptyParts)
+                                << shown << seen;
+        };
+        row("untouched", "", "", untouched, {});
+        row("Clone", "clone", "ok", "1/4 " + alpha + "|2/4 Schlumberger [119]|3/4 Dipole-Dipole [57]|*4/4 "
+            "Schlumberger [119] / 0,1 1,0 / modified / " + plan + open, {warning + "Set was cloned successfully"});
+        row("Remove, Yes", "remove", "yes", two + "modified / " + plan + open, {remove});
+        row("Remove, No", "remove", "no", untouched, {remove});
+        row("Remove the first", "set_1 remove", "yes", "*1/2 Schlumberger [119]|2/2 Dipole-Dipole [57] / 0,1 1,0 / "
+            "modified / " + plan + open, {remove});
+        row("Remove the last", "set_3 remove", "yes", "1/2 " + alpha + "|*2/2 Schlumberger [119] / 0,1 1,0 / "
+            "modified / " + plan + open, {remove});
+        row("Remove all", "remove remove remove", "yes,yes,yes", " /  / modified / " + plan + open,
+            {remove, remove, remove});
+        row("Clear, Yes", "clear", "yes", "1/3 " + alpha + "|*2/3 Schlumberger [0]|3/3 Dipole-Dipole [57] /  / "
+            "modified / " + plan + open, {clear});
+        row("Clear, No", "clear", "no", untouched, {clear});
+        // A first-row type keeps only the cell of the first spacing row.
+        row("Modify to Wenner alpha", "modify", "array 0", "1/3 " + alpha + QString("|*2/3 Wenner \u03B1 [58]|3/3 "
+            "Dipole-Dipole [57] / 0,1 / modified / ") + plan + open, {array});
+        row("Modify, type kept", "modify", "accept", untouched, {array});
+        row("Modify cancelled", "modify", "reject", untouched, {array});
+        row("Add", "add", "array 7", three.section(" / ", 0, 0).replace("*", "").replace("/3", "/4") + "|*4/4 "
+            "Pole-Pole [0] /  / modified / " + plan + open, {array});
+        row("Add, first type offered", "add", "accept", three.section(" / ", 0, 0).replace("*", "").replace("/3", "/4")
+            + QString("|*4/4 Wenner \u03B1 [0] /  / modified / ") + plan + open, {array});
+        row("Add cancelled", "add", "reject", untouched, {array});
+        // Save offers the stored name; a refused overwrite keeps the old file and the flag.
+        row("Save under a new name", "remove save", "yes,type copy", two + "unmodified / copy 12450, " + plan + open,
+            {remove, keyboard});
+        row("Save over it", "remove save", "yes,type plan,yes", two + "unmodified / plan 12450" + open,
+            {remove, keyboard, overwriteQuestion});
+        row("Save, overwrite refused", "remove save", "yes,type plan,no", two + "modified / " + plan + open,
+            {remove, keyboard, overwriteQuestion});
+        row("Save an empty set", "clear save", "yes,ok", three.section(" / ", 0, 0).replace("[119]", "[0]")
+            + " /  / modified / " + plan + open, {clear, warning + "Template contains an empty set"});
+        // Closing asks only about unsaved changes; only a finished save or No closes a changed template.
+        row("Close unchanged", "close", "", three + " / unmodified / " + plan + " / closed", {});
+        row("Close, Cancel", "remove close", "yes,cancel", two + "modified / " + plan + open, {remove, saveQuestion});
+        row("Close, No", "remove close", "yes,no", two + "modified / " + plan + " / closed", {remove, saveQuestion});
+        row("Close, Yes, keyboard cancelled", "remove close", "yes,yes,reject", two + "modified / " + plan + open,
+            {remove, saveQuestion, "woxKeyboardDialog"});
+        row("Close, Yes, a new name", "remove close", "yes,yes,type other", two + "unmodified / other 12450, " + plan
+            + " / closed", {remove, saveQuestion, keyboard});
+        row("Close, Yes, overwrite refused", "remove close", "yes,yes,type plan,no", two + "modified / " + plan + open,
+            {remove, saveQuestion, keyboard, overwriteQuestion});
+        row("Close, Yes, overwritten", "remove close", "yes,yes,type plan,yes", two + "unmodified / plan 12450 / closed",
+            {remove, saveQuestion, keyboard, overwriteQuestion});
+        row("Close, Yes, an empty set", "clear close", "yes,yes,ok", three.section(" / ", 0, 0).replace("[119]", "[0]")
+            + " /  / modified / " + plan + open, {clear, saveQuestion, warning + "Template contains an empty set"});
+    }
+
+    void setEditing()
+    {
+        QFETCH(QStringList, buttons);
+        QFETCH(QStringList, answers);
+        writeFile(templatePath("plan"), threeSetTemplate());
+        woxTemplateWidget screen;
+        QVERIFY(screen.loadFile(templatePath("plan")));
+        screen.setComboBox->setCurrentIndex(1);
+        QSignalSpy closed(&screen, &woxTemplateWidget::sendTemplateClose);
+        woxModalScript script;
+        follow(script, answers);
+        for (const QString &button : buttons) {
+            if (button.startsWith("set_")) {
+                screen.setComboBox->setCurrentIndex(button.mid(4).toInt() - 1);
+                continue;
+            }
+            screen.tabWidget->setCurrentIndex(button == "save" || button == "close" ? 0 : 2);   // General or Graphics
+            auto *pressed = screen.findChild<QAbstractButton *>(button + "PushButton");
+            QVERIFY2(pressed && pressed->isVisibleTo(&screen), qPrintable(button));
+            pressed->click();
+        }
+        QTEST(setState(screen) + (closed.isEmpty() ? " / open" : " / closed"), "shown");
+        QTEST(script.seen, "seen");
+    }
+
+    // The estimate refuses a set over the measurement limit with the limit's message alone; without an options
+    // page both durations are nil.
+    void screenEstimate_data()
+    {
+        QTest::addColumn<int>("extra");   // the last cell of a dipole-dipole set, as in the limit check; -1: none
+        QTest::addColumn<QStringList>("seen");
+        QTest::newRow("over the limit") << 44 << QStringList(warning + "Template contains too many measurements");
+        QTest::newRow("no options page") << -1 << QStringList(warning + "Measurements: " + number.arg(61) + ", runs: "
+                                                              + number.arg(61) + ", duration: " + number.arg("00:00:00")
+                                                              + " ... " + number.arg("00:00:00"));
+    }
+
+    void screenEstimate()
+    {
+        QFETCH(int, extra);
+        woxTemplateWidget screen;
+        woxTemplateDataModel &model = screen.templateModel();
+        QModelIndexList cells({model.index(0, 0)});
+        if (extra >= 0) {
+            cells = {model.index(3, extra)};
+            for (int cell = 0; cell < 3 * 99 + 23; ++cell)
+                cells << model.index(cell / 99, cell % 99);
+        }
+        woxModalScript script;
+        script.chooseArray(extra < 0 ? 0 : 4);
+        model.onSpacingLevelMainConfig(cells);
+        script.seen.clear();
+        script.answer(1);
+        screen.estimatePushButton->click();
+        QTEST(script.seen, "seen");
+    }
+
+    // The grid: numbered headers, a point by spacing row in cycles of four, a grey cell for each AUX mark and none
+    // for a mark outside the grid; the plot gets one curve per spacing row and only a clear when nothing is left.
+    void gridAndPlotSignals()
+    {
+        woxTemplateDataModel model;
+        woxModalScript script;   // no cell of this grid asks nothing; the first cell asks for the array
+        script.cancel();
+        model.onSpacingLevelMainConfig({QModelIndex(), woxTemplateDataModel().index(0, 0)});
+        model.onSpacingLevelMainConfig({model.index(0, 0)});
+        QVERIFY(script.seen == QStringList("woxAddModifyArrayDialog") && model.numberOfSets() == 0 && !model.flagByte());
+        QCOMPARE(QString::number(model.arrayTypeOfSet(7)) + " " + QString::number(model.rowCount())
+                     + QString::number(model.columnCount()),
+                 QString("255 3099"));   // no set: no read outside
+        QStringList headers;
+        for (Qt::Orientation o : {Qt::Horizontal, Qt::Vertical})
+            headers << model.headerData(0, o).toString() + model.headerData(98, o).toString()
+                           + QString::number(model.headerData(5, o, Qt::TextAlignmentRole).toInt())
+                           + QString::number(model.headerData(5, o, Qt::ToolTipRole).isValid());
+        QCOMPARE(headers, QStringList({"199" + QString::number(Qt::AlignCenter) + "0",
+                                       "199" + QString::number(Qt::AlignCenter) + "0"}));
+        QStringList plot;
+        connect(&model, &woxTemplateDataModel::sendPlotClear, this,
+                [&plot](bool replot) { plot << QString("clear %1").arg(replot); });
+        connect(&model, &woxTemplateDataModel::sendPlotUpdate, this,
+                [&plot](woxSpacing spacing, QList<woxQuadripole> list, bool replot) {
+                    plot << QString("update %1 %2 %3").arg(spacing).arg(list.size()).arg(replot);
+                });
+        addCell(model, 4, 2, 0);   // dipole-dipole: 57 at spacing 3, 61 and 60 at spacing 1
+        plot.clear();
+        model.onSpacingLevelMainConfig({model.index(0, 0), model.index(0, 1)});
+        model.onSpacingLevelMainConfig({model.index(2, 0), model.index(0, 0), model.index(0, 1)});
+        QCOMPARE(plot, QStringList({"clear 0", "update 0 121 0", "update 2 57 1", "clear 1"}));
+        model.onSpacingLevelMainConfig({model.index(4, 0), model.index(5, 0)});
+        const auto point = [](const char *c) { return QPixmap(QString(":/points/points/%1.png").arg(c)).toImage(); };
+        QVERIFY(pointPicture(model.index(4, 0)) == point("red") && pointPicture(model.index(5, 0)) == point("green"));
+        QString marks;
+        for (const QList<int> &mark : QList<QList<int>>{{5, 0, 1}, {4, 0, 1}, {4, 0, 0}, {30, 0, 1}, {0, 99, 1}})
+            model.onSpacingLevelAuxConfig(woxSpacing(mark[0]), woxLevel(mark[1]), mark[2]);
+        for (const QModelIndex &cell : {model.index(5, 0), model.index(4, 0), model.index(29, 0), model.index(0, 98)})
+            marks += cell.data(Qt::BackgroundRole) == QVariant(QColor(Qt::gray)) ? "g" : "-";
+        QCOMPARE(marks, QString("g---"));
+    }
+
+    // The arrangement read-outs; an unchanged arrangement leaves the flag down; one cable keeps the cells that still
+    // fit (Wenner alpha level 10 needs 31 electrodes) and a new spacing drops the AUX marks.
+    void arrangementChange()
+    {
+        woxTemplateDataModel model;
+        QLabel cables, electrodes, spacing, length;
+        model.setInfoLabels(&cables, &electrodes, &spacing, &length);
+        const auto shown = [&] {
+            return QStringList({cables.text(), electrodes.text(), spacing.text(), length.text()}).join(' ')
+                   .remove("<font color=blue>").remove("</font>") + QString(" %1 %2 %3").arg(model.totalQuadripoles())
+                   .arg(model.flagByte()).arg(model.sets().value(0).auxGrid().value(0).value(0));
+        };
+        model.setArrangement(2, 5.0f);
+        QCOMPARE(shown(), QString("2 64 5.0 m 315.0 m 0 0 0"));
+        addCell(model, 0, 0, 0);
+        model.onSpacingLevelMainConfig({model.index(0, 9)});
+        model.onSpacingLevelAuxConfig(0, 0, true);
+        QCOMPARE(shown(), QString("2 64 5.0 m 315.0 m 95 1 1"));   // 61 + 34
+        model.setArrangement(1, 2.5f);
+        QCOMPARE(shown(), QString("1 32 2.5 m 77.5 m 31 1 0"));    // 29 + 2
+        QSignalSpy arrangement(&model, &woxTemplateDataModel::sendArrangementUpdate);
+        QVERIFY(model.load(QString(), false) && arrangement.count() == 1 && model.numberOfSets() == 1);
+        QCOMPARE(arrangement.at(0), QVariantList({QVariant::fromValue(woxCable(1)), QVariant::fromValue(2.5f)}));
+    }
+
+    // A load keeps the current set inside the shorter list; a missing file is named on standard error.
+    void loadIntoAnEditedModel()
+    {
+        writeFile(templatePath("plan"), oneSetTemplate());
+        woxTemplateDataModel model;
+        QComboBox combo;
+        model.setSetCombo(&combo);
+        for (int type : {3, 4, 5})
+            addCell(model, type, 0, 0);
+        model.onCurrentSetChange(0);
+        model.onCurrentSetChange(17);   // past the last: the last
+        QCOMPARE(combo.currentText(), QString("3/3 Forward Pole-Dipole [62]"));
+        QVERIFY(model.load(templatePath("plan"), false));
+        QCOMPARE(combo.currentText() + QString::number(combo.count()), QString("1/1 Wenner \u03B1 [61]1"));
+        QVERIFY(model.index(0, 0).data(Qt::DecorationRole).isValid() && !model.flagByte());
+        woxModalScript script;
+        script.answer(1);
+        QVERIFY(!model.load(templatePath("absent"), false));
+        QCOMPARE(script.seen, QStringList(warning + "Can not open file for reading"));
+        QCOMPARE(diagnostics.lines(), QStringList("File error: No such file or directory"));
+        QCOMPARE(model.numberOfSets(), 1);
+    }
+
+    // Array cells through the table: direct count "S", reciprocal "R"; the pole-dipole columns count no reciprocal.
+    void fileTableArrayCells_data()
+    {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QList<int>>("typeCounts");   // type, count pairs
+        QTest::addColumn<QString>("cell");
+        QTest::newRow("direct zero") << 5 << QList<int>{0, 0} << "0S";
+        QTest::newRow("direct two") << 9 << QList<int>{4, 2} << "2S";
+        QTest::newRow("reciprocal only") << 12 << QList<int>{17, 3} << "3R";
+        QTest::newRow("Wenner gamma both") << 7 << QList<int>{2, 1, 14, 2} << "1S:2R";
+        QTest::newRow("other types") << 6 << QList<int>{0, 1, 12, 1} << "";
+        QTest::newRow("FPD") << 10 << QList<int>{5, 1, 17, 2} << "1S";
+        QTest::newRow("BPD") << 11 << QList<int>{18, 2} << "";
+        QTest::newRow("G3") << 13 << QList<int>{8, 3, 18, 1} << "3S:1R";
+        QTest::newRow("before arrays") << 4 << QList<int>{0, 1} << "0";
+    }
+
+    void fileTableArrayCells()
+    {
+        QFETCH(int, column);
+        QFETCH(QList<int>, typeCounts);
+        woxFileSummary summary;
+        for (int i = 0; i + 1 < typeCounts.size(); i += 2)
+            summary.arrayCounts.insert(quint8(typeCounts.at(i)), quint8(typeCounts.at(i + 1)));
+        writeFile(templatePath("t"), woxStreamed(0x88993366u) + woxStreamed(summary));
+        woxFileTableDataModel model(false);
+        QVERIFY2(model.rowCount() == 1, "one row");
+        QTEST(model.index(0, column).data().toString(), "cell");
+    }
+
+    // What is listed (names in order) for files given as "name:kind"; kinds: a template or session head, a foreign
+    // magic, a negative array count, a damaged depth count, an empty file, a directory.
+    void fileTableListing_data()
+    {
+        QTest::addColumn<bool>("session");
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<QString>("listed");
+        QTest::newRow("suffix twice") << false << QStringList({"a.woxTemplate.woxTemplate:template"}) << "a";
+        QTest::newRow("foreign magic, other suffix, directory")
+            << false << QStringList({"x.woxTemplate:foreign", "plain.txt:template", "dir.woxTemplate:dir",
+                                     "k.woxTemplate:template"}) << "k";
+        QTest::newRow("damaged counts, empty file")
+            << false << QStringList({"n.woxTemplate:negative", "d.woxTemplate:depths", "e.woxTemplate:empty",
+                                     "k.woxTemplate:template"}) << "k";
+        QTest::newRow("sessions") << true << QStringList({"run.woxSession:session", "t.woxSession:template",
+                                                          "k.woxTemplate:template"}) << "Session: run";
+        QTest::newRow("no sessions folder") << true << QStringList() << "empty";
+    }
+
+    void fileTableListing()
+    {
+        QFETCH(bool, session);
+        QFETCH(QStringList, files);
+        woxFileSummary depths;
+        depths.setDepths = {1.5f};
+        const QByteArray bare = woxStreamed(0x88993366u) + woxStreamed(woxFileSummary());
+        // The array count follows magic 4, spacing 8, cables 1, quadripoles 4, runs 4; the depth count 12 later.
+        const QMap<QString, QByteArray> kinds = {
+            {"template", bare}, {"session", woxStreamed(0x33114422u) + woxStreamed(depths)},
+            {"foreign", woxStreamed(0x12345678u) + woxStreamed(depths)},
+            {"negative", QByteArray(bare).replace(21, 4, woxHex("FF FF FF FF"))},
+            {"depths", QByteArray(bare).replace(33, 4, woxHex("FF FF FF F0"))}, {"empty", QByteArray("")}};
+        for (const QString &file : files) {
+            const QString name = file.section(':', 0, 0), kind = file.section(':', 1);
+            const QString dir = name.endsWith(".woxSession") ? sessionsDir : templatesDir;
+            if (kind == "dir")
+                QVERIFY(QDir().mkpath(dir + name));
+            else
+                writeFile(dir + name, kinds.value(kind));
+        }
+        woxFileTableDataModel model(session);
+        QStringList listed;
+        for (int row = 0; row < model.rowCount(); ++row)
+            listed << model.index(row, 0).data().toString();
+        QTEST(model.isEmpty() ? QString("empty")
+                              : (session ? model.headerData(0, Qt::Horizontal).toString() + ": " : QString())
+                                    + listed.join(' '),
+              "listed");
+    }
+
+    // The file table opens on row 0 and names the current row's file, none without one; the Varnex list keeps the
+    // given order.
+    void fileDialogsSelect()
+    {
+        for (const char *name : {"one", "two"})
+            writeFile(templatePath(name), woxStreamed(0x88993366u) + woxStreamed(woxFileSummary()));
+        woxFileTableDataModel model(false);
+        woxFileTableDialog dialog(&model);
+        auto *view = dialog.findChild<QTableView *>("fileTableView");
+        QVERIFY2(view, "fileTableView");
+        QStringList names({dialog.selectedName()});
+        view->setCurrentIndex(model.index(1, 7));
+        names << dialog.selectedName();
+        view->setCurrentIndex(QModelIndex());
+        names << dialog.selectedName();
+        QCOMPARE(names, QStringList({model.index(0, 0).data().toString(), model.index(1, 0).data().toString(), ""}));
+        QCOMPARE(QVariantList({model.index(0, 0).data(Qt::TextAlignmentRole), model.index(0, 3).data(Qt::TextAlignmentRole),
+                               model.headerData(17, Qt::Horizontal), model.headerData(0, Qt::Vertical)}),
+                 QVariantList({int(Qt::AlignLeft), int(Qt::AlignHCenter | Qt::AlignVCenter), QVariant(), QVariant()}));
+        woxERTTableDialog varnex(QStringList({"zeta.txt", "alpha.TXT", "mid.txt"}));
+        auto *list = varnex.findChild<QListWidget *>("listWidget");
+        QVERIFY2(list, "listWidget");
+        names = QStringList({varnex.selectedName(), list->item(1)->text()});
+        list->setCurrentRow(2);
+        QCOMPARE(names << varnex.selectedName(), QStringList({"zeta.txt", "alpha.TXT", "mid.txt"}));
+    }
+
+    // The slider stands in decimetres, nearest, halves upwards, from 1 to 100 whatever the stored spacing; the step
+    // buttons stop there too. Read-out: slider, spacing taken, label, cables taken.
+    void arrangementDialog_data()
+    {
+        QTest::addColumn<bool>("preset");
+        QTest::addColumn<float>("spacing");
+        QTest::addColumn<int>("cables");
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QString>("shown");
+        const auto row = [](const char *name, bool preset, float spacing, int cables, const QString &steps,
+                            const QString &shown) {
+            QTest::newRow(name) << preset << spacing << cables << steps.split(' ', Qt::SkipEmptyParts) << shown;
+        };
+        const QString m = " <font color=BLACK>m</font>";
+        row("nothing preset", false, 0, 2, "", "0 0 x m 2");
+        row("5 m", true, 5.0f, 2, "", "50 5 5.0" + m + " 2");
+        row("0.25 m", true, 0.25f, 1, "", "3 0.3 0.3" + m + " 1");
+        row("half up", true, 0.15f, 1, "", "2 0.2 0.2" + m + " 1");
+        row("4.45 m", true, 4.45f, 1, "", "45 4.5 4.5" + m + " 1");
+        row("9.95 m", true, 9.95f, 1, "", "100 10 10.0" + m + " 1");
+        row("beyond the scale", true, 25.0f, 1, "", "100 10 10.0" + m + " 1");
+        row("NaN", true, std::numeric_limits<float>::quiet_NaN(), 2, "", "1 0.1 0.1" + m + " 2");
+        row("infinite", true, std::numeric_limits<float>::infinity(), 2, "", "100 10 10.0" + m + " 2");
+        row("negative", true, -3.0f, 2, "", "1 0.1 0.1" + m + " 2");
+        row("down at 0.1 m", true, 0.1f, 2, "decCableSpacingToolButton", "1 0.1 0.1" + m + " 2");
+        row("up at 10 m, then down", true, 10.0f, 2, "incCableSpacingToolButton decCableSpacingToolButton",
+            "99 9.9 9.9" + m + " 2");
+        row("slider to 0", true, 2.0f, 2, "0", "1 0.1 0.1" + m + " 2");
+    }
+
+    void arrangementDialog()
+    {
+        QFETCH(bool, preset);
+        QFETCH(float, spacing);
+        QFETCH(int, cables);
+        QFETCH(QStringList, steps);
+        woxArrangementDialog dialog;
+        QCOMPARE(dialog.cablesComboBox->count(), 2);
+        dialog.setCables(woxCable(cables));
+        if (preset)
+            dialog.setCableSpacing(spacing);
+        for (const QString &step : steps) {
+            if (step == "0") {
+                dialog.cableSpacingHorizontalSlider->setValue(0);
+                continue;
+            }
+            auto *button = dialog.findChild<QAbstractButton *>(step);
+            QVERIFY2(button, qPrintable(step));
+            button->click();
+        }
+        QTEST(QString("%1 %2 %3 %4").arg(dialog.cableSpacingHorizontalSlider->value()).arg(double(dialog.cableSpacing()))
+                  .arg(dialog.cableSpacingLabel->text()).arg(dialog.cables()), "shown");
+    }
+
+    // The texts of the template screen and of the dialogs it opens.
+    void screenTexts_data()
+    {
+        QTest::addColumn<QString>("screen");
+        QTest::addColumn<QString>("names");
+        QTest::addColumn<QString>("texts");   // the window title, then the named widgets' ('~': on another tab)
+        QTest::newRow("template screen") << "template" << "editPushButton groundingPushButton estimatePushButton "
+            "savePushButton closePushButton _cablesLabel _electrodesLabel _cableSpacingLabel _profileLengthLabel "
+            "_centerLabel _levelLabel _spacingLabel _depthLabel" << " | editPushButton:Edit arrangement | "
+            "groundingPushButton:Check grounding | estimatePushButton:Estimate duration | savePushButton:Save template | "
+            "closePushButton:Close template | _cablesLabel:Cables: | _electrodesLabel:Electrodes: | _cableSpacingLabel:"
+            "Cable spacing: | _profileLengthLabel:Profile length: | ~_centerLabel:M e a s u r e m e n t  c e n t e r  [m] | "
+            "~_levelLabel:L e v e l | ~_spacingLabel:S\np\na\nc\ni\nn\ng\n   | ~_depthLabel:P\ns\ne\nu\nd\no\n\nd\ne"
+            "\np\nt\nh\n\n[m] | General Setup Graphics Arrangement Actions";
+        QTest::newRow("arrangement dialog") << "arrangement" << "_cablesLabel _cableSpacingLabel acceptPushButton "
+            "cancelPushButton" << "Edit arrangement | _cablesLabel:Cables: | _cableSpacingLabel:Cable spacing: | "
+            "acceptPushButton:Accept | cancelPushButton:Cancel";
+        QTest::newRow("array dialog") << "array" << "arrayLabel acceptPushButton cancelPushButton"
+                                      << "Add / modify array | arrayLabel:Array: | acceptPushButton:Accept | "
+                                         "cancelPushButton:Cancel";
+    }
+
+    void screenTexts()
+    {
+        QFETCH(QString, screen);
+        QFETCH(QString, names);
+        std::unique_ptr<QWidget> shown;
+        if (screen == "template")
+            shown = std::make_unique<woxTemplateWidget>();
+        else if (screen == "arrangement")
+            shown = std::make_unique<woxArrangementDialog>();
+        else
+            shown = std::make_unique<woxAddModifyArrayDialog>();
+        QString texts = (screen == "template" ? QString() : shown->windowTitle()) + " | " + plainState(shown.get(), names);
+        if (auto *template_ = qobject_cast<woxTemplateWidget *>(shown.get()))
+            texts += QString(" | %1 %2 %3 %4 %5").arg(template_->tabWidget->tabText(0), template_->tabWidget->tabText(1),
+                                                      template_->tabWidget->tabText(2),
+                                                      template_->arrangementGroupBox->title(),
+                                                      template_->actionsGroupBox->title());
+        QTEST(texts, "texts");
+    }
+
+    // The array dialog lists the 22 types in code order with the first current.
+    void arrayDialog()
+    {
+        woxAddModifyArrayDialog dialog;
+        QCOMPARE(QString("%1 %2|%3|%4|%5|%6").arg(dialog.arrayComboBox->count()).arg(dialog.arrayType())
+                     .arg(dialog.arrayComboBox->itemText(0), dialog.arrayComboBox->itemText(9),
+                          dialog.arrayComboBox->itemText(16), dialog.arrayComboBox->itemText(21)),
+                 QString("22 0|Wenner \u03B1|Gradient [\u00B15]|Reciprocal Dipole-Dipole|Reciprocal Gradient [\u00B19]"));
+    }
+
+    // The move and scale dialogs' read-outs and the values taken, after the steps on the X axis.
+    void stepDialogs_data()
+    {
+        QTest::addColumn<bool>("scale");
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("move, fresh") << false << QStringList() << "0.00 m / 0.00 m / 0.00 m: 0 0 0";
+        // The float sum of three tenths up and down stays just above nought.
+        QTest::newRow("move, residue") << false << QStringList({"p0_1", "p0_1", "p0_1", "m0_1", "m0_1", "m0_1"})
+                                       << "+0.00 m / 0.00 m / 0.00 m";
+        QTest::newRow("move, down") << false << QStringList({"m100", "m0_01"}) << "-100.01 m / 0.00 m / 0.00 m: "
+                                                                                   "-100.01 0 0";
+        QTest::newRow("scale, fresh") << true << QStringList() << "* 1.00 / * 1.00 / * 1.00: 1 1 1";
+        QTest::newRow("scale, a tenth up") << true << QStringList("p0_1") << "* 1.10 / * 1.00 / * 1.00: 1.1 1 1";
+        QTest::newRow("scale, to nought") << true << QStringList("m1") << "* 0.00 / * 1.00 / * 1.00: 0 1 1";
+    }
+
+    void stepDialogs()
+    {
+        QFETCH(bool, scale);
+        QFETCH(QStringList, steps);
+        QFETCH(QString, shown);
+        std::unique_ptr<QDialog> dialog(scale ? static_cast<QDialog *>(new woxScaleDialog)
+                                              : static_cast<QDialog *>(new woxMoveDialog));
+        for (const QString &step : steps) {
+            auto *button = dialog->findChild<QAbstractButton *>(step);
+            QVERIFY2(button, qPrintable(step));
+            button->click();
+        }
+        QStringList labels;
+        for (const char *name : {"xLabel", "yLabel", "zLabel"}) {
+            auto *label = dialog->findChild<QLabel *>(name);
+            QVERIFY2(label, name);
+            labels << label->text();
+        }
+        float x = 0, y = 0, z = 0;
+        scale ? static_cast<woxScaleDialog *>(dialog.get())->factors(x, y, z)
+              : static_cast<woxMoveDialog *>(dialog.get())->offsets(x, y, z);
+        const QString values = QString(": %1 %2 %3").arg(double(x)).arg(double(y)).arg(double(z));
+        QCOMPARE(labels.join(" / ") + (shown.contains(':') ? values : QString()), shown);
+        if (!shown.contains(':'))
+            QVERIFY(x > 0.0f && x < 1e-6f);
+    }
+
+    // A signal window closed from itself is disposed of and gives the set bar back, again and again; one left open
+    // goes with the screen.
+    void signalWindowsComeAndGo()
+    {
+        woxTemplateWidget screen;
+        screen.tabWidget->setCurrentIndex(1);
+        for (int round = 0; round < 3; ++round) {
+            screen.onSignalWidgetOpen(woxQuadripole());
+            QPointer<woxSignalWidget> window = screen.signalWindow();
+            QVERIFY2(window && !screen.addPushButton->isVisibleTo(&screen), "signal window");
+            window->close();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QVERIFY(window.isNull() && !screen.signalWindow() && screen.addPushButton->isVisibleTo(&screen));
+        }
+        screen.onSignalWidgetOpen(woxQuadripole());
+    }
+
     // Empty folders are named. Templates are listed with their summary, no other magic, no damaged summary; the table
     // opens on row 0, whose template cannot be read. Varnex: ".txt" in any case, no hidden files, name order, the
     // first current; a malformed file's message, then a second Open works; an editor takes the buttons' place.
@@ -853,6 +1447,11 @@ private slots:
             names << page.templateEditor()->templateName() + QString::number(page.newPushButton->isHidden());
             page.templateEditor()->closePushButton->click();
         }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        page.newPushButton->click();
+        page.onTemplateCreate();   // one editor at a time
+        QCOMPARE(page.findChildren<woxTemplateWidget *>().size(), 1);
+        page.templateEditor()->closePushButton->click();
         for (const char *name : {"c.txt/d.txt", "a.TXT", ".b.txt", "e.text"})
             writeFile(varnexDir + name, slope);
         writeFile(varnexDir + "bad.txt", "1 0 0 0\n");

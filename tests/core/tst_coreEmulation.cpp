@@ -262,7 +262,8 @@ private slots:
 
     // Rest of six pulse durations (480 ms at 80 ms) counted from the last current: the quadripole form reads M and N
     // and writes "Wait N msec...", the electrode form "Wait Nmsec...". Marking takes A and B of the first quadripole
-    // only. Pacing from an unstarted mark counts since midnight as well.
+    // only; exactly enough rest waits nothing. Pacing waits what is left since the mark (an unstarted mark counts
+    // since midnight), nothing once the time has passed.
     void electrodeRestAndPacing()
     {
         woxDiagnosticCapture diagnostics;
@@ -289,6 +290,19 @@ private slots:
         for (const woxElectrode e : {0, 1, 2, 3, 5, 6})
             started << QString::number(thread.electrodeTimers.value(e).isStarted());
         QCOMPARE(started.join(' '), QString("1 0 0 1 0 0"));
+        thread.waits.clear();
+        diagnostics.clear();
+        clock.current = clock.current.addMSecs(1199);
+        QVERIFY(thread.waitElectrodeRest(QVector<woxElectrode>{3}));
+        clock.current = clock.current.addMSecs(1);
+        QVERIFY(thread.waitElectrodeRest(QVector<woxElectrode>{0, 3}));
+        QVERIFY(thread.markTime());
+        clock.current = clock.current.addMSecs(150);
+        QVERIFY(thread.delaySinceMark(100) && thread.markTime());
+        clock.current = clock.current.addMSecs(40);
+        QVERIFY(thread.delaySinceMark(100));
+        QCOMPARE(thread.waits, QList<quint16>({1, 60}));
+        QCOMPARE(diagnostics.lines(), QStringList{"Wait 1msec..."});
         // After construction every line electrode and both remote electrodes have a timer, none started.
         woxCoreThreadProbe fresh;
         QCOMPARE(fresh.electrodeTimers.size(), 66);

@@ -218,6 +218,15 @@ private slots:
             QVERIFY(rig->thread.txKeepAlive());
             QCOMPARE(rig->port->frames(), sequence);
         }
+        // Every call restarts the minute: 59.999 s after the last one nothing goes out, a full minute after it the
+        // adjust and stop sequence runs again.
+        clock.current = clock.current.addMSecs(59999);
+        QVERIFY(rig->thread.txKeepAlive());
+        Script{rig->port}.ok(4);
+        rig->thread.error.code = 0;   // as at the start of a job
+        clock.current = clock.current.addMSecs(60000);
+        QVERIFY(rig->thread.txKeepAlive());
+        QCOMPARE(rig->port->frames(), sequence + sequence);
         rig->port->queueReply(woxHex("01"));   // weak battery or shorted line
         QCOMPARE(rig->failure(rig->thread.intTxAdjust(31, 0)), 11);
     }

@@ -316,7 +316,7 @@ private slots:
         QCOMPARE(state(s), QString("29/29 0,0 0,0+"));
         s.setArrangement(1, 2.5f);   // another spacing clears the marks
         QCOMPARE(state(s), QString("29/29 0,0"));
-        QCOMPARE(s.quadripoleMap().value(woxSpacingLevel(0, 0)).first().x, 3.75f);
+        QCOMPARE(s.quadripoleMap().value(woxSpacingLevel(0, 0)).value(0).x, 3.75f);
         QVERIFY(woxSpacingLevel(0, 98) < woxSpacingLevel(1, 0) && !(woxSpacingLevel(1, 0) < woxSpacingLevel(0, 98))
                 && woxSpacingLevel(2, 3) < woxSpacingLevel(2, 4) && woxSpacingLevel(2, 3) == woxSpacingLevel(2, 3)
                 && !(woxSpacingLevel(2, 3) == woxSpacingLevel(3, 2)));   // the map walks the grid row by row

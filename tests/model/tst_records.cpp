@@ -111,7 +111,9 @@ private slots:
         // Read into another set, the quadripoles are rebuilt on the line and spacing read: 61 + 30 of them.
         woxTemplateSet back = woxMake::templateSet(1, 2.0f, 0, {{0, 0}});
         QCOMPARE(woxReadBack(woxStreamed(set), back), QDataStream::Ok);
-        const woxQuadripole first = back.quadripoleMap().first().first(), last = back.quadripoleMap().last().last();
+        const woxQuadripoleMap rebuilt = back.quadripoleMap();
+        QVERIFY2(rebuilt.size() == 2 && !rebuilt.first().isEmpty() && !rebuilt.last().isEmpty(), "rebuilt cells");
+        const woxQuadripole first = rebuilt.first().first(), last = rebuilt.last().last();
         QCOMPARE(QString("%1 %2 %3 %4,%5,%6,%7").arg(back.measurementCount()).arg(first.x).arg(last.x)
                      .arg(last.a).arg(last.b).arg(last.m).arg(last.n), QString("91 3.75 115 29,63,31,61"));
         QVERIFY(qFuzzyCompare(first.depth, 0.519f * 2.5f));

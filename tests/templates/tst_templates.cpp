@@ -286,7 +286,6 @@ woxModalScript::Step choose(QStringList *names, const QString &name)
     };
 }
 
-
 // Three sets, the second current once chosen: Wenner alpha at (0, 0) with 61 measurements, Schlumberger at (0, 1)
 // and (1, 0) with 59 + 60, dipole-dipole at (1, 2) with 57; the summary counts the three types.
 QByteArray threeSetTemplate()
@@ -346,6 +345,7 @@ QString setState(woxTemplateWidget &screen)
     return sets.join('|') + " / " + cells.join(' ') + (model.flagByte() ? " / modified / " : " / unmodified / ")
            + stored.join(", ");
 }
+
 } // namespace
 
 // Template files and the model, the template screen, its plot and signal window, the Varnex screen with its move and
@@ -918,7 +918,7 @@ private slots:
         QVERIFY(QDir(templatesDir).entryList(QDir::Files).isEmpty() && runner.calls.isEmpty());
     }
 
-    // From the stored three-set template with its second set chosen, the buttons pressed in turn ("set N" chooses
+    // From the stored three-set template with its second set chosen, the buttons pressed in turn ("set_N" chooses
     // set N in the list) with the answers given: the set list, the grid, the modified flag and the stored files,
     // whether the screen closed, and every question seen.
     void setEditing_data()
@@ -1049,10 +1049,10 @@ private slots:
     // for a mark outside the grid; the plot gets one curve per spacing row and only a clear when nothing is left.
     void gridAndPlotSignals()
     {
-        woxTemplateDataModel model;
+        woxTemplateDataModel model, other;
         woxModalScript script;   // no cell of this grid asks nothing; the first cell asks for the array
         script.cancel();
-        model.onSpacingLevelMainConfig({QModelIndex(), woxTemplateDataModel().index(0, 0)});
+        model.onSpacingLevelMainConfig({QModelIndex(), other.index(0, 0)});
         model.onSpacingLevelMainConfig({model.index(0, 0)});
         QVERIFY(script.seen == QStringList("woxAddModifyArrayDialog") && model.numberOfSets() == 0 && !model.flagByte());
         QCOMPARE(QString::number(model.arrayTypeOfSet(7)) + " " + QString::number(model.rowCount())

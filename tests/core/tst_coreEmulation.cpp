@@ -90,6 +90,14 @@ private slots:
             QVERIFY2(!r.valid && r.options.pauseCode == row.options.pauseCode
                          && r.options.ipEnabled == row.options.ipEnabled, row.name);
         }
+        // A canceled run still holds its results; the cancel is the report's, not the readings'.
+        woxFakeRandom random({0, 0});
+        woxCoreThreadProbe canceled;
+        canceled.setJobET2D({{coreQuadripole(0, 3, 1, 2)}, woxMeasureOptions()});
+        canceled.cancel();
+        const woxCoreReportET2D cut = canceled.doET2D();
+        QVERIFY(cut.error.code == 13 && cut.sensor.error.code == 0 && cut.results.size() == 1);
+        QCOMPARE(cut.results.first().quality, 0.0005f);
         // An empty run still reports its sensor readings.
         woxCoreThreadProbe thread;
         thread.setJobET2D(woxET2DRequest());
@@ -108,7 +116,8 @@ private slots:
             QCOMPARE(r.error.code, quint8(0));
             QVERIFY(r.options.ipEnabled == ip && r.options.pauseCode == 3);
             const float v = 153125, i = 124.03134f, u = 46.786f;
-            COMPARE_FLOATS(r.pulse1TxVoltage + r.pulse1TxCurrent + r.pulse1RxVoltage, (Floats{v, v, v, i, i, i, u, u, u}));
+            COMPARE_FLOATS(r.pulse1TxVoltage + r.pulse1TxCurrent + r.pulse1RxVoltage,
+                           (Floats{v, v, v, i, i, i, u, u, u}));
             COMPARE_FLOATS(r.pulse2TxVoltage + r.pulse2TxCurrent + r.pulse2RxVoltage,
                            (Floats{-v, -v, -v, -i, -i, -i, -u, -u, -u}));
             const Floats decay = ip ? Floats{76562.5f, 38281.25f, 25520.833f, 62.01567f, 31.007835f, 20.67189f,
@@ -126,7 +135,8 @@ private slots:
     void plainReports()
     {
         woxFakeClock clock(QDateTime(QDate(2024, 5, 1), QTime(10, 20, 30, 250)));
-        const struct { const char *name; std::function<QString(woxCoreThreadProbe &)> run; QString expected; } rows[] = {
+        typedef std::function<QString(woxCoreThreadProbe &)> Run;
+        const struct { const char *name; Run run; QString expected; } rows[] = {
             {"resistance of the remote potential electrode", [](woxCoreThreadProbe &t) {
                  t.setJobResistance(woxResistanceRequest{-2, 0, 1});
                  const woxCoreReportResistance r = t.doResistance();
@@ -135,7 +145,8 @@ private slots:
             {"clock read", [](woxCoreThreadProbe &t) {
                  t.setJobClock(woxClockRequest());
                  const woxCoreReportClock r = t.doClock();
-                 return QString("%1 %2 %3").arg(r.set).arg(r.date.toString(Qt::ISODate), r.time.toString("hh:mm:ss.zzz"));
+                 return QString("%1 %2 %3").arg(r.set).arg(r.date.toString(Qt::ISODate),
+                                                           r.time.toString("hh:mm:ss.zzz"));
              }, "0 2024-05-01 10:20:30.250"},
             {"clock set changes nothing", [](woxCoreThreadProbe &t) {
                  t.setJobClock(woxClockRequest{true, QDate(2020, 1, 1), QTime(1, 2, 3)});
@@ -148,7 +159,8 @@ private slots:
                  return QString("%1 %2 [%3%4%5]").arg(r.test).arg(r.passed).arg(r.text1, r.text2, r.text3);
              }, "7 1 []"},
             {"stress", [](woxCoreThreadProbe &t) { return t.doRxStress().text; }, "OK"},
-            {"transmitter", [](woxCoreThreadProbe &t) { return QString::number(double(t.doTxAux().temperature)); }, "-298"},
+            {"transmitter", [](woxCoreThreadProbe &t) { return QString::number(double(t.doTxAux().temperature)); },
+             "-298"},
             {"receiver read", [](woxCoreThreadProbe &t) {
                  t.setJobRxAux(woxRxRequest{8, 3, false, false, true});
                  QStringList samples;
@@ -204,8 +216,9 @@ private slots:
             std::vector<std::unique_ptr<QSignalSpy>> spies;
             const QMetaObject &meta = woxCoreThread::staticMetaObject;
             for (int i = meta.methodOffset(); i < meta.methodCount(); ++i) {
+                const QByteArray signal = "2" + meta.method(i).methodSignature();   // as SIGNAL() writes it
                 if (meta.method(i).methodType() == QMetaMethod::Signal)
-                    spies.emplace_back(new QSignalSpy(&thread, (QByteArray("2") + meta.method(i).methodSignature()).constData()));
+                    spies.emplace_back(new QSignalSpy(&thread, signal.constData()));
             }
             thread.job = row.job;
             thread.error.set(0x0904);
@@ -249,7 +262,8 @@ private slots:
 
     // Rest of six pulse durations (480 ms at 80 ms) counted from the last current: the quadripole form reads M and N
     // and writes "Wait N msec...", the electrode form "Wait Nmsec...". Marking takes A and B of the first quadripole
-    // only. Pacing from an unstarted mark counts since midnight as well.
+    // only; exactly enough rest waits nothing. Pacing waits what is left since the mark (an unstarted mark counts
+    // since midnight), nothing once the time has passed.
     void electrodeRestAndPacing()
     {
         woxDiagnosticCapture diagnostics;
@@ -258,7 +272,8 @@ private slots:
         woxMeasureOptions options;
         options.pulseDuration = 80;
         thread.markElectrodesUsed(QVector<woxElectrode>(), options);
-        QVERIFY(thread.waitElectrodeRest({coreQuadripole(0, 3, 1, 2)}) && thread.waitElectrodeRest(QVector<woxElectrode>{70}));
+        QVERIFY(thread.waitElectrodeRest({coreQuadripole(0, 3, 1, 2)})
+                && thread.waitElectrodeRest(QVector<woxElectrode>{70}));
         QVERIFY(thread.electrodeTimers.contains(70));
         clock.current.setTime(QTime(0, 0, 0, 40));
         thread.pacingTimer.invalidate();
@@ -275,6 +290,19 @@ private slots:
         for (const woxElectrode e : {0, 1, 2, 3, 5, 6})
             started << QString::number(thread.electrodeTimers.value(e).isStarted());
         QCOMPARE(started.join(' '), QString("1 0 0 1 0 0"));
+        thread.waits.clear();
+        diagnostics.clear();
+        clock.current = clock.current.addMSecs(1199);
+        QVERIFY(thread.waitElectrodeRest(QVector<woxElectrode>{3}));
+        clock.current = clock.current.addMSecs(1);
+        QVERIFY(thread.waitElectrodeRest(QVector<woxElectrode>{0, 3}));
+        QVERIFY(thread.markTime());
+        clock.current = clock.current.addMSecs(150);
+        QVERIFY(thread.delaySinceMark(100) && thread.markTime());
+        clock.current = clock.current.addMSecs(40);
+        QVERIFY(thread.delaySinceMark(100));
+        QCOMPARE(thread.waits, QList<quint16>({1, 60}));
+        QCOMPARE(diagnostics.lines(), QStringList{"Wait 1msec..."});
         // After construction every line electrode and both remote electrodes have a timer, none started.
         woxCoreThreadProbe fresh;
         QCOMPARE(fresh.electrodeTimers.size(), 66);
@@ -317,6 +345,7 @@ private slots:
             thread.setJobSignal(coreQuadripole(0, 3, 1, 2, 0), options);
             report = thread.doSignal();
             QVERIFY(report.error.code == 14 && report.pulse1TxVoltage.isEmpty());
+            QCOMPARE(report.options.pauseCode, options.pauseCode);   // the request's options come back all the same
         }
         QCOMPARE(diagnostics.lines(), QStringList({errorLine("doSignal pulseCode is invalid: 199"),
                                                    errorLine("doSignal pauseCode is invalid: 199")}));

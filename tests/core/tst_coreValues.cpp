@@ -111,10 +111,10 @@ private slots:
     {
         woxRegisterCoreTypes();
         for (const char *name : {"woxCoreReportDiscover", "woxCoreReportSignal", "woxCoreReportResistance",
-                                 "woxCoreReportCalibrate", "woxCoreReportET2D", "woxCoreReportVES", "woxCoreReportSensor",
-                                 "woxCoreReportClock", "woxCoreReportSound", "woxCoreReportProduction",
-                                 "woxCoreReportTxAux", "woxCoreReportSwAux", "woxCoreReportRxAux",
-                                 "woxCoreReportRxStress"})
+                                 "woxCoreReportCalibrate", "woxCoreReportET2D", "woxCoreReportVES",
+                                 "woxCoreReportSensor", "woxCoreReportClock", "woxCoreReportSound",
+                                 "woxCoreReportProduction", "woxCoreReportTxAux", "woxCoreReportSwAux",
+                                 "woxCoreReportRxAux", "woxCoreReportRxStress"})
             QVERIFY2(QMetaType::type(name) != QMetaType::UnknownType, name);
         woxCoreReportET2D report;
         report.error.set(0x0D0D);
@@ -141,14 +141,16 @@ private slots:
             QCOMPARE(model.data(model.index(cell.row, cell.column), cell.role), cell.value);
         QCOMPARE(model.headerData(0, Qt::Horizontal).toString() + model.headerData(1, Qt::Horizontal).toString(),
                  QString("+Device"));
-        QVERIFY(!model.headerData(0, Qt::Vertical).isValid() && !model.headerData(1, Qt::Horizontal, Qt::ToolTipRole).isValid());
+        QVERIFY(!model.headerData(0, Qt::Vertical).isValid()
+                && !model.headerData(1, Qt::Horizontal, Qt::ToolTipRole).isValid());
     }
 
     // The holder hands out the initial fix: no position, 2000-01-01 00:00:00.000. Teardown twice is harmless, and
     // the next request builds a new holder.
     void gpsHolder()
     {
-        const QByteArray initial = woxHex("00 00  00 00 00 00 00 00 00 00  00 00 00 00 00 00 00 00  00 25 68 59  00 00 00 00");
+        const QByteArray initial = woxHex("00 00  00 00 00 00 00 00 00 00  00 00 00 00 00 00 00 00"
+                                          "00 25 68 59  00 00 00 00");
         QCOMPARE(woxStreamed(woxGPSManager::instance()->fix()), initial);
         woxGPSManager::destroy();
         woxGPSManager::destroy();

@@ -111,8 +111,9 @@ private slots:
         rig->port->queueReply(woxHex("10 20 30 FF"));
         QVERIFY(rig->thread.sendCommand(5, 40));
         QCOMPARE(rig->failure(rig->thread.receive(3, 30000)), 4);
-        QCOMPARE(rig->diagnostics.lines(), QStringList({errorLine("no data received, wait / available: 3 / 4"),
-                                                        "Last sent device:command: 5:40", "Input buffer: 10 20 30 FF "}));
+        QCOMPARE(rig->diagnostics.lines(),
+                 QStringList({errorLine("no data received, wait / available: 3 / 4"), "Last sent device:command: 5:40",
+                              "Input buffer: 10 20 30 FF "}));
         rig->diagnostics.clear();
         rig->expectRefused(!rig->thread.readBytes(0).isEmpty(), "read dataBytes is invalid: 0", 4);
         rig->expectRefused(!rig->thread.readBytes(12001).isEmpty(), "read dataBytes is invalid: 12001", 4);
@@ -217,6 +218,15 @@ private slots:
             QVERIFY(rig->thread.txKeepAlive());
             QCOMPARE(rig->port->frames(), sequence);
         }
+        // Every call restarts the minute: 59.999 s after the last one nothing goes out, a full minute after it the
+        // adjust and stop sequence runs again.
+        clock.current = clock.current.addMSecs(59999);
+        QVERIFY(rig->thread.txKeepAlive());
+        Script{rig->port}.ok(4);
+        rig->thread.error.code = 0;   // as at the start of a job
+        clock.current = clock.current.addMSecs(60000);
+        QVERIFY(rig->thread.txKeepAlive());
+        QCOMPARE(rig->port->frames(), sequence + sequence);
         rig->port->queueReply(woxHex("01"));   // weak battery or shorted line
         QCOMPARE(rig->failure(rig->thread.intTxAdjust(31, 0)), 11);
     }
@@ -225,7 +235,8 @@ private slots:
     void transmitterReplies()
     {
         const struct { bool stop; const char *state; int code; QStringList lines; } rows[] = {
-            {false, "00", -1, {}}, {false, "01", 11, {}}, {false, "02", 12, {"txAdjust: OVERHEAT"}}, {false, "03", 9, {}},
+            {false, "00", -1, {}}, {false, "01", 11, {}}, {false, "02", 12, {"txAdjust: OVERHEAT"}},
+            {false, "03", 9, {}},
             {false, "07", 14, {"woxCoreThread error:intTxAdjust illegal txState: 7"}},
             {true, "00", -1, {}}, {true, "01", 11, {}}, {true, "02", 12, {"txStop: OVERHEAT"}}, {true, "03", 9, {}},
             {true, "FF", 14, {errorLine("txStop illegal txState: -1")}}};
@@ -266,7 +277,9 @@ private slots:
                  return QString("%1").arg(t.swSetNoDelay(30, 1, 63) && t.swSetNoDelay(42, 0, 65535)
                                           && t.swSetNoDelay(26, 1, 65534));
              }, "1", "1E 3E 00 01 3F, 2A 3F 00 00, 1A 42 00 00"},
-            {"00,00", [](woxCoreThreadProbe &t) { return QString::number(t.intTxAdjust(31, -1) && t.intTxAdjust(32, 100)); },
+            {"00,00", [](woxCoreThreadProbe &t) {
+                 return QString::number(t.intTxAdjust(31, -1) && t.intTxAdjust(32, 100));
+             },
              "1", "07 1F 00 01 FF, 07 20 00 01 64"},
             // Values already held are replaced by the one sample read.
             {"3F 80 00 00", [](woxCoreThreadProbe &t) {
@@ -362,8 +375,9 @@ private slots:
             QCOMPARE(int(rig->thread.error.code), row.code);
             for (int i = 0; i < 3; ++i)
                 QCOMPARE(got[i], row.reported[i]);
-            QCOMPARE(rig->port->frames(), woxFrames("00 00 00 01 00, 00 00 00 01 01, 00 00 00 01 02, 00 00 00 01 03,"
-                                                    "01 0A 00 02 00 01, 02 0A 00 02 00 01, 03 0A 00 02 00 01, 07 23 00 00"));
+            QCOMPARE(rig->port->frames(), woxFrames("00 00 00 01 00, 00 00 00 01 01, 00 00 00 01 02,"
+                                                    "00 00 00 01 03, 01 0A 00 02 00 01, 02 0A 00 02 00 01,"
+                                                    "03 0A 00 02 00 01, 07 23 00 00"));
         }
         // A silent indicator ends the check with code 5 and its address, the outputs untouched.
         init();
@@ -411,8 +425,10 @@ private slots:
         // M = rx and N = rx + 1 on the channel's switch, B = rx and A = rx + 5 on the transmitter's; the channel's
         // receiver and both outputs start with two samples.
         const QMap<int, QString> wiring{
-            {0, "1A 3E 00 01 00, 1A 3D 00 01 01, 2A 3E 00 01 00, 2A 3D 00 01 05, FE 43 00 00, FF 0C 00 06 00 02 00 03 00 01"},
-            {15, "29 3E 00 01 0F, 29 3D 00 01 10, 2A 3E 00 01 0F, 2A 3D 00 01 14, FE 43 00 00, FF 0C 00 06 00 02 00 03 80 00"}};
+            {0, "1A 3E 00 01 00, 1A 3D 00 01 01, 2A 3E 00 01 00, 2A 3D 00 01 05, FE 43 00 00,"
+                "FF 0C 00 06 00 02 00 03 00 01"},
+            {15, "29 3E 00 01 0F, 29 3D 00 01 10, 2A 3E 00 01 0F, 2A 3D 00 01 14, FE 43 00 00,"
+                 "FF 0C 00 06 00 02 00 03 80 00"}};
         for (const auto &row : rows) {
             init();
             Script script{rig->port};

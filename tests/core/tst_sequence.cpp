@@ -171,17 +171,36 @@ private slots:
         const struct { woxArrayType type; int spacing, level; double k; } rows[] = {
             {0, 1, 1, 2 * M_PI * 5}, {0, 1, 4, 2 * M_PI * 20}, {0, 1, 10, 2 * M_PI * 50},
             {3, 1, 1, M_PI * 1 * 2 * 5}, {3, 2, 3, M_PI * 1.5 * 2.5 * 10}, {3, 5, 8, M_PI * 1.6 * 2.6 * 25},
-            {4, 1, 1, M_PI * 1 * 2 * 3 * 5}, {4, 2, 3, M_PI * 1.5 * 2.5 * 3.5 * 10}, {4, 5, 8, M_PI * 1.6 * 2.6 * 3.6 * 25},
-            {5, 1, 1, 2 * M_PI * 1 * 2 * 5}, {5, 2, 3, 2 * M_PI * 1.5 * 2.5 * 10}, {5, 5, 8, 2 * M_PI * 1.6 * 2.6 * 25}};
+            {4, 1, 1, M_PI * 1 * 2 * 3 * 5}, {4, 2, 3, M_PI * 1.5 * 2.5 * 3.5 * 10},
+            {4, 5, 8, M_PI * 1.6 * 2.6 * 3.6 * 25},
+            {5, 1, 1, 2 * M_PI * 1 * 2 * 5}, {5, 2, 3, 2 * M_PI * 1.5 * 2.5 * 10},
+            {5, 5, 8, 2 * M_PI * 1.6 * 2.6 * 25}};
         const woxCableConfiguration configuration = woxMake::allWiresEnabled(1);
         for (const auto &row : rows) {
-            const woxTemplateContent c = content(1, {templateSet(1, 5.0f, row.type, {{row.spacing - 1, row.level - 1}})});
+            const woxTemplateContent c =
+                content(1, {templateSet(1, 5.0f, row.type, {{row.spacing - 1, row.level - 1}})});
             woxSessionFile session;
             QVERIFY(generate(c, &configuration, path("k"), &session) > 0);
             for (const woxSessionDataUnit &unit : session.units) {
                 QVERIFY2(qAbs(unit.k - row.k) <= row.k * 2e-6,
-                         qPrintable(QString("type %1 S %2 L %3: K %4").arg(row.type).arg(row.spacing).arg(row.level).arg(unit.k)));
+                         qPrintable(QString("type %1 S %2 L %3: K %4")
+                                        .arg(row.type).arg(row.spacing).arg(row.level).arg(double(unit.k))));
             }
+        }
+    }
+
+    // Appending a cable segment keeps the positions whose farthest electrode is at or beyond the first new one: of
+    // the 61 Wenner alpha positions at L = 1 on 64 electrodes (one run each), 32 from electrode 32 and 3 from 61.
+    // Varnex quadripoles are taken whatever the bound.
+    void appendedSegment()
+    {
+        const woxTemplateContent wenner = content(2, {templateSet(2, 5.0f, 0, {{0, 0}})});
+        const woxTemplateContent varnex = content(2, {}, "0,3,1,2 4,7,5,6");
+        const struct { const woxTemplateContent *content; quint16 fromElectrode; int runs; } rows[] = {
+            {&wenner, 0, 61}, {&wenner, 32, 32}, {&wenner, 61, 3}, {&varnex, 32, 2}};
+        for (const auto &row : rows) {
+            QCOMPARE(woxQuadripoleGenerator::instance()->generateSequence(*row.content, nullptr, QString(),
+                                                                          row.fromElectrode), row.runs);
         }
     }
 

@@ -3,6 +3,7 @@
 #include "woxChannelQuadripole.h"
 #include "woxDiagnosticCapture.h"
 #include "woxFakeCommandRunner.h"
+#include "woxFileSizeLimit.h"
 #include "woxMake.h"
 #include "woxQuadripoleGenerator.h"
 #include "woxSessionFile.h"
@@ -10,8 +11,6 @@
 
 #include <QtTest>
 
-#include <csignal>
-#include <sys/resource.h>
 
 using woxMake::templateSet;
 
@@ -296,15 +295,11 @@ private slots:
             // GPS fix: none, 2000-01-01 00:00
             + "00 00  00 00 00 00 00 00 00 00  00 00 00 00 00 00 00 00  00 25 68 59  00 00 00 00");
         QCOMPARE(readAll(path("golden")), expected);
-        // The file-size limit holds for root too: the write fails for real.
-        rlimit saved;
-        QVERIFY(std::signal(SIGXFSZ, SIG_IGN) != SIG_ERR && getrlimit(RLIMIT_FSIZE, &saved) == 0);
-        const rlimit small{2000, saved.rlim_max};
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+        // A full disk: the write fails for real.
         woxDiagnosticCapture diagnostics;
         const woxTemplateContent larger = content(1, {templateSet(1, 5.0f, 4, {{0, 0}, {0, 1}})});
-        const int result = generate(larger, &configuration, path("golden"));
-        setrlimit(RLIMIT_FSIZE, &saved);
+        int result = 0;
+        woxWithFileSizeLimit(2000, [&] { result = generate(larger, &configuration, path("golden")); });
         QCOMPARE(result, -1);
         QCOMPARE(readAll(path("golden")), expected);
         QCOMPARE(QDir(dir.path()).entryList({"golden*"}, QDir::Files), QStringList{"golden.woxSession"});

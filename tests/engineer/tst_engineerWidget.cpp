@@ -5,6 +5,7 @@
 #include "woxFakeClock.h"
 #include "woxFakeCommandRunner.h"
 #include "woxFakeNetworkAddresses.h"
+#include "woxFileSizeLimit.h"
 #include "woxGPSManager.h"
 #include "woxModalScript.h"
 #include "woxPasswordDialog.h"
@@ -24,8 +25,6 @@
 #include <QToolButton>
 #include <QtTest>
 
-#include <csignal>
-#include <sys/resource.h>
 
 using Step = std::function<void(QWidget &)>;
 Q_DECLARE_METATYPE(Step)
@@ -587,15 +586,10 @@ private slots:
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write("old") == 3);
         file.close();
         QVERIFY(!screen.close());
-        // A full disk, as a file-size limit makes it even for root.
-        rlimit saved;
-        getrlimit(RLIMIT_FSIZE, &saved);
-        const rlimit small{100, saved.rlim_max};
-        const auto handler = std::signal(SIGXFSZ, SIG_IGN);
-        setrlimit(RLIMIT_FSIZE, &small);
-        QVERIFY(!screen.close());
-        setrlimit(RLIMIT_FSIZE, &saved);
-        std::signal(SIGXFSZ, handler);
+        // A full disk.
+        bool closedOnFullDisk = true;
+        woxWithFileSizeLimit(100, [&] { closedOnFullDisk = screen.close(); });
+        QVERIFY(!closedOnFullDisk);
         QCOMPARE(script.seen.mid(1), QStringList({"woxWarningDialog: Save log?", "woxWarningDialog: Save log?",
                                                   "woxWarningDialog: Can not write data to file"}));
         QVERIFY(closed.isEmpty() && file.open(QIODevice::ReadOnly) && file.readAll() == "old");

@@ -2,6 +2,7 @@
 #include "woxConstants.h"
 #include "woxCoreDouble.h"
 #include "woxFakeCommandRunner.h"
+#include "woxFileSizeLimit.h"
 #include "woxModalScript.h"
 #include "woxOptionsWidget.h"
 #include "woxSessionDataModel.h"
@@ -15,7 +16,6 @@
 #include <climits>
 #include <csignal>
 #include <functional>
-#include <sys/resource.h>
 
 typedef QVector<QPointF> Points; typedef QVector<quint32> Rows; typedef QVector<float> Values;
 
@@ -114,12 +114,10 @@ private slots:
             save.typed.isEmpty() ? script.cancel() : script.type(save.typed);
         for (int answer : save.answers)
             script.answer(answer);
-        rlimit old;
-        getrlimit(RLIMIT_FSIZE, &old);
-        const rlimit small{save.diskFull ? rlim_t(798) : old.rlim_cur, old.rlim_max};
-        setrlimit(RLIMIT_FSIZE, &small);
-        QCOMPARE(model.save("old", save.toWorkingCopy), saved);
-        setrlimit(RLIMIT_FSIZE, &old);
+        bool result = false;
+        const auto write = [&] { result = model.save("old", save.toWorkingCopy); };
+        save.diskFull ? woxWithFileSizeLimit(798, write) : write();
+        QCOMPARE(result, saved);
         QCOMPARE(QString::number(script.pending()) + " " + script.seen.value(script.seen.size() - 1), "0 " + save.lastDialog);
         QCOMPARE(QString("%1 status, %2 sync").arg(status.size()).arg(runner.calls.size()),
                  QString("%1 status, %2 sync").arg(save.toWorkingCopy).arg(saved));

@@ -16,6 +16,7 @@
 #include "woxERTTableDialog.h"
 #include "woxERTTemplateWidget.h"
 #include "woxFakeCommandRunner.h"
+#include "woxFileSizeLimit.h"
 #include "woxFileTableDataModel.h"
 #include "woxFileTableDialog.h"
 #include "woxFuzzCorpus.h"
@@ -44,8 +45,6 @@
 #include <qwt_scale_map.h>
 #include <qwt_symbol.h>
 
-#include <csignal>
-#include <sys/resource.h>
 
 Q_DECLARE_METATYPE(woxQuadripole)
 
@@ -159,18 +158,6 @@ bool saveAs(woxTemplateDataModel &model, const QString &name, QStringList *seen 
     if (seen)
         *seen = script.seen;
     return saved && current == name;
-}
-
-// Runs `write` with writes failing once a file would pass `bytes`, as on a full card, even for root.
-void withFileSizeLimit(rlim_t bytes, const std::function<void()> &write)
-{
-    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit saved;
-    getrlimit(RLIMIT_FSIZE, &saved);
-    const rlimit limit = {bytes, saved.rlim_max};
-    setrlimit(RLIMIT_FSIZE, &limit);
-    write();
-    setrlimit(RLIMIT_FSIZE, &saved), std::signal(SIGXFSZ, handler);
 }
 
 // Four electrodes 5 m apart on a slope, a row with a remote current electrode.
@@ -562,7 +549,7 @@ private slots:
         QFile::remove(folder), QDir().rename(moved, folder);
         QVERIFY(!saved);
         QCOMPARE(gone.seen.last(), warning + "Can not open file for writing");
-        withFileSizeLimit(1000, [&] { QVERIFY(!saveAs(model, "plan", &seen, {1, 1})); });
+        woxWithFileSizeLimit(1000, [&] { QVERIFY(!saveAs(model, "plan", &seen, {1, 1})); });
         QCOMPARE(seen.last() + diagnostics.lines().last(), warning + "Can not write data to fileFile error: File too large");
         QCOMPARE(readBytes(templatePath("plan")), QByteArray("previous"));
         QCOMPARE(QDir(templatesDir).entryList(QDir::Files), QStringList("plan.woxTemplate"));
@@ -656,7 +643,7 @@ private slots:
         screen->closePushButton->click();
         screen->closePushButton->click();
         script.type("other").answer(1).answer(1);
-        withFileSizeLimit(10, [&] { QVERIFY(!screen->onSave()); });
+        woxWithFileSizeLimit(10, [&] { QVERIFY(!screen->onSave()); });
         QCOMPARE(diagnostics.lines(), QStringList());
         QVERIFY(screen->isChanged() && closed.count() == 0 && screen->templateFile() == varnexDir + "gaps.txt");
         QCOMPARE(readBytes(varnexDir + "other.txt") + readBytes(varnexDir + "gaps.txt"), "kept" + gaps);

@@ -7,6 +7,7 @@
 #include "woxERTTableDialog.h"
 #include "woxERTTemplateWidget.h"
 #include "woxFakeCommandRunner.h"
+#include "woxFileSizeLimit.h"
 #include "woxMake.h"
 #include "woxModalScript.h"
 #include "woxMoveDialog.h"
@@ -23,8 +24,6 @@
 #include <QSettings>
 #include <QtTest>
 
-#include <csignal>
-#include <sys/resource.h>
 
 namespace {
 
@@ -97,18 +96,6 @@ woxModalScript::Step clickAndAccept(const QStringList &buttons)
         }
         dialog->accept();
     };
-}
-
-// Writes fail once a file would pass `bytes`, as on a full card, even for root.
-void withFileSizeLimit(rlim_t bytes, const std::function<void()> &write)
-{
-    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit saved;
-    getrlimit(RLIMIT_FSIZE, &saved);
-    const rlimit limit = {bytes, saved.rlim_max};
-    setrlimit(RLIMIT_FSIZE, &limit);
-    write();
-    setrlimit(RLIMIT_FSIZE, &saved), std::signal(SIGXFSZ, handler);
 }
 
 QString estimate(int measurements, int runs, const QString &shortest, const QString &longest)
@@ -320,7 +307,7 @@ private slots:
                 script.type(answer);
         }
         if (full)
-            withFileSizeLimit(10, [&] { screen->closePushButton->click(); });
+            woxWithFileSizeLimit(10, [&] { screen->closePushButton->click(); });
         else
             screen->closePushButton->click();
         if (closed.count() == 1)

@@ -26,6 +26,9 @@ function(wox_add_tests subsystem)
     add_executable(${target} ${src})
     target_link_libraries(${target} PRIVATE wox_${subsystem} wox_testsupport
                           wox_resources Qt5::Test)
+    # The sanitizer runtimes find the settings compiled into the test only
+    # among the executable's exported symbols.
+    set_target_properties(${target} PROPERTIES ENABLE_EXPORTS ON)
     add_test(NAME ${target} COMMAND ${target})
     # The same functions reversed and each alone: none may lean on another.
     add_test(NAME ${target}_any_order

@@ -107,7 +107,7 @@ void woxTestEnvironment::enter()
     }
     const char *temporary = std::getenv("TMPDIR");
     std::snprintf(privateRoot, sizeof privateRoot, "%s/wox-test.XXXXXX",
-                  temporary && *temporary ? temporary : "/tmp");
+                  temporary && *temporary ? temporary : P_tmpdir);
     if (!mkdtemp(privateRoot))
         refuse(privateRoot);
     owner = true;
@@ -116,7 +116,7 @@ void woxTestEnvironment::enter()
     point("HOME", "/home");
     point("XDG_CONFIG_HOME", "/config");
     point("XDG_RUNTIME_DIR", "/runtime");
-    point("TMPDIR", "/tmp");
+    point("TMPDIR", "/temporary");
     // Anything that keeps data or a cache (fontconfig does) stays inside too.
     point("XDG_DATA_HOME", "/data");
     point("XDG_CACHE_HOME", "/cache");

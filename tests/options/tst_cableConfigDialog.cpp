@@ -2,8 +2,8 @@
 #include "woxConstants.h"
 #include "woxCoreDouble.h"
 #include "woxModalScript.h"
-#include "woxOptshellFreshStart.h"
-#include "woxOptshellPress.h"
+#include "woxFreshStart.h"
+#include "woxPress.h"
 #include "woxScreenState.h"
 #include "woxStreamed.h"
 #include "woxTranslator.h"
@@ -83,10 +83,10 @@ void run(woxCableConfigDialog &d, woxCoreDouble &core, const QList<int> &cells, 
             if (w[0] == "t" || w[0] == "Esc")
                 w[0] == "t" ? d.failGroundingComboBox->setCurrentIndex(w[1].toInt()) : QTest::keyClick(&d, Qt::Key_Escape);
             for (int c = 0; w[0] == "off" && c < 66; ++c)
-                woxOptshellPress(&d, c % 33 < 32 ? name(c % 33, "PushButton") : c < 33 ? "nextToolButton" : "previousToolButton");
+                woxPress(&d, c % 33 < 32 ? name(c % 33, "PushButton") : c < 33 ? "nextToolButton" : "previousToolButton");
             const QAbstractButton *named = d.findChildren<QAbstractButton *>(QRegularExpression("^" + w[0])).value(0);
             if (w[0].size() > 3)
-                QVERIFY2(named && woxOptshellPress(&d, named->objectName()), qPrintable(w[0]));
+                QVERIFY2(named && woxPress(&d, named->objectName()), qPrintable(w[0]));
         }
         QCOMPARE(look(d, core, cells) + " after " + rows[i], rows[i + 1] + " after " + rows[i]);
     }
@@ -104,7 +104,7 @@ private slots:
     void init()
     {
         core.take();
-        QVERIFY2(woxOptshellFreshStart::reset(), "a private environment");
+        QVERIFY2(woxFreshStart::reset(), "a private environment");
     }
 
     void cleanup() { woxWarningDialog::closeInstance(), woxTranslator::destroy(); }
@@ -160,7 +160,7 @@ private slots:
         QCOMPARE(misplaced.join(' '), QString());
         QStringList off;
         for (const int c : {7, 31, 0}) {
-            woxOptshellPress(&d, name(c, "PushButton"));
+            woxPress(&d, name(c, "PushButton"));
             off << stored(d).section(" off", 1).section(" tx", 0, 0);
         }
         d.nextToolButton->click();
@@ -206,7 +206,7 @@ private slots:
         }
         woxModalScript script;
         const auto press = [](const char *button) {
-            return [button](QDialog *dialog) { woxOptshellPress(dialog, button); };
+            return [button](QDialog *dialog) { woxPress(dialog, button); };
         };
         script.answer(0).answer(1).then(press("cancelPushButton")).then(press("acceptPushButton")).answer(0).answer(1);
         const QList<int> cells = {0, 28, 30, -1, -2};

@@ -1,7 +1,7 @@
 #include "woxConstants.h"
 #include "woxCoreDouble.h"
 #include "woxOptionsWidget.h"
-#include "woxOptshellFreshStart.h"
+#include "woxFreshStart.h"
 #include "woxScreenState.h"
 #include "woxTranslator.h"
 
@@ -59,7 +59,7 @@ class tst_optionsPage : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { QVERIFY2(woxOptshellFreshStart::reset(), "a private environment"); }
+    void init() { QVERIFY2(woxFreshStart::reset(), "a private environment"); }
 
     void cleanup() { store().clear(), QSettings(settingsOrganisation, "woxTranslator").clear(), woxTranslator::destroy(); }
 

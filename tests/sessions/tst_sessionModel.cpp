@@ -47,7 +47,6 @@ private slots:
     void init()
     {
         woxTestEnvironment::reset();
-        QSettings(settingsOrganisation, "woxOptionsWidget").clear();   // what this process holds of it as well
         QDir().mkpath(sessionsDir);
     }
     // Damaged files (cut, NaN spacing, infinite length, a template's magic, no rows, counts out of range, past 1 GiB,

@@ -6,6 +6,7 @@
 #include "woxMake.h"
 #include "woxModalScript.h"
 #include "woxOptionsWidget.h"
+#include "woxPress.h"
 #include "woxPseudoSectionPlot.h"
 #include "woxScreenState.h"
 #include "woxSessionCloseFlag.h"
@@ -109,7 +110,6 @@ private slots:
     void init()
     {
         woxTestEnvironment::reset();
-        QSettings(settingsOrganisation, "woxSessionMenuWidget").clear();   // what this process holds of it as well
         messages.clear();
     }
     void cleanup() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); woxCore::destroy(); }
@@ -156,8 +156,8 @@ private slots:
             for (int i = 0; i < box->count(); ++i)
                 segments += box->itemText(i) + (i + 1 < box->count() ? " " : ", " + box->currentText());
             box->setCurrentText("16");
-            dialog->findChild<QPushButton *>(road.answers == "append" ? "appendPushButton" : "fullPushButton")->click();
-        }).then([](QDialog *cables) { cables->findChild<QPushButton *>("acceptPushButton")->click(); }).answer(1);
+            woxPress(dialog, road.answers == "append" ? "appendPushButton" : "fullPushButton");
+        }).then([](QDialog *cables) { woxPress(cables, "acceptPushButton"); }).answer(1);
         QCOMPARE(screen.openFlow(road.answers == "varnex no" ? QString(varnexSourceMarker) : QString()), road.rows > 0);
         QCOMPARE(woxSessionCloseFlag::value() * 10 + woxSessionCloseFlag::mainValue(), road.rows ? 0 : road.flag * 11);
         QCOMPARE(script.seen, road.seen);
@@ -186,7 +186,7 @@ private slots:
         main.findChild<QTimer *>("blinkTimer")->stop();   // its blink would step the one looked at below
         const auto press = [](QWidget *menu, const char *name, int answer) {
             woxModalScript script;
-            (script.answer(answer), menu->findChild<QPushButton *>(name)->click());
+            (script.answer(answer), woxPress(menu, name));
             return page(menu, name) + " | " + script.seen.join(" | ");
         };
         const QString missing = " | margin 20 | %1 | woxWarningDialog: Can not find %2";
@@ -308,7 +308,7 @@ private slots:
             shown = QString("%1 %2x%3 %4").arg(dialog.appendComboBox->currentText()).arg(dialog.width()).arg(dialog.height())
                         .arg(int(dialog.windowFlags()), 0, 16);
             dialog.appendComboBox->setCurrentIndex(qMax(segment, 0));
-            press.isEmpty() ? QTest::keyClick(&dialog, Qt::Key_Escape) : dialog.findChild<QPushButton *>(press)->click();
+            press.isEmpty() ? QTest::keyClick(&dialog, Qt::Key_Escape) : void(woxPress(&dialog, press));
         });
         const int result = dialog.exec();
         QCOMPARE(shown, QString("32 450x230 2001003"));

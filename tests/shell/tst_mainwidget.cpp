@@ -7,8 +7,8 @@
 #include "woxMainWidget.h"
 #include "woxMake.h"
 #include "woxModalScript.h"
-#include "woxOptshellFreshStart.h"
-#include "woxOptshellPress.h"
+#include "woxFreshStart.h"
+#include "woxPress.h"
 #include "woxSessionFixture.h"
 #include "woxSessionWidget.h"
 #include "woxStatusBar.h"
@@ -29,7 +29,7 @@ class tst_mainwidget : public QObject
     woxFakeClock clock{QDateTime(QDate(2013, 1, 1), QTime(0, 0))};
 
 private slots:
-    void init() { QVERIFY2(woxOptshellFreshStart::reset(), "a private environment"); }
+    void init() { QVERIFY2(woxFreshStart::reset(), "a private environment"); }
 
     // What a close event would have done, for cases that do not close.
     void cleanup() { woxCore::destroy(); woxUserMessage::destroy(); woxWarningDialog::closeInstance(); }
@@ -82,7 +82,7 @@ private slots:
         script.then([](QDialog *keypad) {   // the first code opens all ten pages in the menu's place
             for (const char *key : {"pushButton5", "pushButton8", "pushButton0", "pushButton3", "pushButton1",
                                        "enterPushButton"})
-                if (!woxOptshellPress(keypad, key))
+                if (!woxPress(keypad, key))
                     return;
         });
         menu->engineerToolButton->click();
@@ -162,7 +162,7 @@ private slots:
                     names.insert(names.size() - 1, "pushButton" + QString(digit));
             }
             for (const QString &name : names)
-                if (!woxOptshellPress(keypad, name))
+                if (!woxPress(keypad, name))
                     return;
         });
         menu->engineerToolButton->click();
@@ -253,7 +253,7 @@ private slots:
         woxModalScript script;
         woxMainWidget window;
         window.show();
-        QVERIFY2(woxOptshellPress(window.findChild<woxSessionMenuWidget *>(), "openPushButton"), "openPushButton");
+        QVERIFY2(woxPress(window.findChild<woxSessionMenuWidget *>(), "openPushButton"), "openPushButton");
         auto *screen = window.findChild<woxSessionWidget *>();
         QVERIFY(screen && script.seen.isEmpty());
         QAbstractItemView *table = screen->sessionTableView;

@@ -4,8 +4,8 @@
 #include "woxFakeCommandRunner.h"
 #include "woxMainWidget.h"
 #include "woxModalScript.h"
-#include "woxOptshellFreshStart.h"
-#include "woxOptshellPress.h"
+#include "woxFreshStart.h"
+#include "woxPress.h"
 #include "woxSessionCloseFlag.h"
 #include "woxSessionFixture.h"
 #include "woxSessionMenuWidget.h"
@@ -37,7 +37,7 @@ bool click(QWidget *page, const char *name)
 // A dialog step that presses the named button, or rejects the dialog and fails with the button's name.
 woxModalScript::Step press(const char *name)
 {
-    return [name](QDialog *dialog) { woxOptshellPress(dialog, name); };
+    return [name](QDialog *dialog) { woxPress(dialog, name); };
 }
 
 // One cable at 5 m, Wenner alpha, cell (0, 9), stored as a template named "road".
@@ -79,7 +79,7 @@ class tst_sessionRoad : public QObject
 
 private slots:
     // Every case starts as on a first start: no working copy, no flags, no stored files.
-    void init() { QVERIFY2(woxOptshellFreshStart::reset(), "a private environment"); }
+    void init() { QVERIFY2(woxFreshStart::reset(), "a private environment"); }
 
     void cleanup() { woxCore::destroy(); woxUserMessage::destroy(); woxWarningDialog::closeInstance(); }
 

@@ -1,5 +1,11 @@
 #include "woxTestEnvironment.h"
 
+#include "woxConstants.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -129,6 +135,14 @@ void woxTestEnvironment::enter()
 
 void woxTestEnvironment::reset()
 {
+    // Qt keeps what a settings store read for the life of the process:
+    // cleared through QSettings first, no copy of a store outlives its file.
+    const QFileInfo anyStore(QSettings(settingsOrganisation, QStringLiteral("any")).fileName());
+    for (const QFileInfo &store : anyStore.dir().entryInfoList({QStringLiteral("*.conf")}, QDir::Files)) {
+        QSettings settings(settingsOrganisation, store.completeBaseName());
+        settings.clear();
+        settings.sync();
+    }
     for (const char *variable : {"HOME", "XDG_CONFIG_HOME", "XDG_RUNTIME_DIR", "TMPDIR", "XDG_DATA_HOME",
                                  "XDG_CACHE_HOME", "XDG_STATE_HOME"})
         removeBelow(std::getenv(variable), false);

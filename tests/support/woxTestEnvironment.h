@@ -13,8 +13,9 @@ class woxTestEnvironment
 {
 public:
     static void enter();
-    // Empties the private folders (the folders themselves stay), so a test
-    // function can start from no files and no stored settings.
+    // Empties the private folders (the folders themselves stay) and every
+    // settings store of the program, so a test function can start from no
+    // files and no stored settings.
     static void reset();
     // The folder that holds the others; empty before enter().
     static const char *root();

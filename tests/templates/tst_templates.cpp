@@ -25,6 +25,7 @@
 #include "woxMoveDialog.h"
 #include "woxOptionsWidget.h"
 #include "woxPopupMenuAnswer.h"
+#include "woxPress.h"
 #include "woxScaleDialog.h"
 #include "woxScreenState.h"
 #include "woxSignalWidget.h"
@@ -602,7 +603,7 @@ private slots:
             projection->click(), shown << view(*screen).section(" / ", 1);
         const auto read = [&labels](QDialog *d, const QList<const char *> &clicks) {
             for (const char *name : clicks)
-                d->findChild<QAbstractButton *>(name)->click();
+                woxPress(d, name);
             labels << d->windowTitle() + d->findChild<QLabel *>("xLabel")->palette().color(QPalette::WindowText).name();
             for (const char *name : {"xLabel", "yLabel", "zLabel"})
                 labels.last() += " / " + d->findChild<QLabel *>(name)->text();
@@ -850,9 +851,9 @@ private slots:
         tap(plot, curve(plot, 0)->sample(0));
         script.then([&first](QDialog *d) {
             QCOMPARE(d, first);
-            d->findChild<QPushButton *>("w03PushButton")->click();
+            woxPress(d, "w03PushButton");
             QMetaObject::invokeMethod(d, "onNextCable");
-            d->findChild<QPushButton *>("w08PushButton")->click();
+            woxPress(d, "w08PushButton");
             d->done(QDialog::Accepted);
         });
         script.answer(1);
@@ -881,7 +882,7 @@ private slots:
         const QString arrangement = "cablesComboBox cableSpacingHorizontalSlider cableSpacingLabel";
         script.then(record(arrangement)).then([&](QDialog *d) {
             for (const char *step : {"decCableSpacingToolButton", "incCableSpacingToolButton", "decCableSpacingToolButton"})
-                d->findChild<QAbstractButton *>(step)->click();
+                woxPress(d, step);
             d->findChild<QComboBox *>("cablesComboBox")->setCurrentIndex(0);
             record(arrangement)(d), d->accept();
         });

@@ -12,6 +12,7 @@
 #include "woxModalScript.h"
 #include "woxMoveDialog.h"
 #include "woxOptionsWidget.h"
+#include "woxPress.h"
 #include "woxScaleDialog.h"
 #include "woxScreenState.h"
 #include "woxSignalSeries.h"
@@ -89,10 +90,8 @@ woxModalScript::Step clickAndAccept(const QStringList &buttons)
 {
     return [buttons](QDialog *dialog) {
         for (const QString &name : buttons) {
-            auto *button = dialog->findChild<QAbstractButton *>(name);
-            if (button)
-                button->click();
-            QVERIFY2(button, qPrintable(name));
+            if (!woxPress(dialog, name))
+                return;
         }
         dialog->accept();
     };
@@ -148,7 +147,6 @@ private slots:
     {
         woxTestEnvironment::reset();
         QVERIFY(QDir().mkpath(varnexDir));
-        optionsStore().clear();   // the settings object may still hold what it read
         runner.calls.clear(), diagnostics.clear();
     }
 

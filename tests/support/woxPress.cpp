@@ -1,10 +1,10 @@
-#include "woxOptshellPress.h"
+#include "woxPress.h"
 
 #include <QAbstractButton>
 #include <QDialog>
 #include <QtTest>
 
-bool woxOptshellPress(QWidget *root, const QString &name)
+bool woxPress(QWidget *root, const QString &name)
 {
     QAbstractButton *button = root ? root->findChild<QAbstractButton *>(name) : nullptr;
     if (button) {

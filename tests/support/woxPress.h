@@ -1,5 +1,5 @@
-#ifndef WOXOPTSHELLPRESS_H
-#define WOXOPTSHELLPRESS_H
+#ifndef WOXPRESS_H
+#define WOXPRESS_H
 
 #include <QString>
 
@@ -7,6 +7,6 @@ class QWidget;
 
 // Clicks the button of that object name inside `root`. When there is none, the test fails with the name and,
 // when `root` is a dialog, it is rejected so that its exec() returns and the test goes on to report.
-bool woxOptshellPress(QWidget *root, const QString &name);
+bool woxPress(QWidget *root, const QString &name);
 
 #endif

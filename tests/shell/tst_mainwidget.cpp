@@ -9,6 +9,7 @@
 #include "woxModalScript.h"
 #include "woxFreshStart.h"
 #include "woxPress.h"
+#include "woxSavePicture.h"
 #include "woxSessionFixture.h"
 #include "woxSessionWidget.h"
 #include "woxStatusBar.h"
@@ -52,7 +53,9 @@ private slots:
         woxStatusBar *bar = window.findChild<woxStatusBar *>();
         QVERIFY2(bar, "woxStatusBar");
         QTRY_VERIFY_WITH_TIMEOUT(!bar->intBatVoltageLabel->text().isEmpty(), 10000);
-        QVERIFY(window.grab().save(qEnvironmentVariable("WOX_SCREENSHOT_DIR", ".") + "/main-window.png"));
+        QVERIFY(woxSavePicture(&window, "main-window.png"));
+        window.tabWidget->setCurrentIndex(1);
+        QVERIFY(woxSavePicture(&window, "options.png"));
         const auto tabs = [tabs = window.tabWidget] {
             QString shown;
             const QStringList icons = {"brickwall", "spanner", "cubes", "book", "chip"};
@@ -68,6 +71,8 @@ private slots:
                          "DATA:woxDataMenuWidget SYSTEM:woxSystemWidget ");
         woxTranslator::instance()->setLanguage("Ru");
         QVERIFY(tabs().startsWith("ГЛАВНАЯ:woxSessionMenuWidget НАСТРОЙКИ:woxOptionsWidget ШАБЛОНЫ:"));
+        window.tabWidget->setCurrentIndex(4);
+        QVERIFY(woxSavePicture(&window, "system-menu-ru.png"));
         woxTranslator::instance()->setLanguage("Uk");
         woxUserMessage::instance()->message("Left: 00:00:03");
         QTimer *messageTimer = bar->findChild<QTimer *>("messageTimer");
@@ -283,7 +288,7 @@ private slots:
             QCOMPARE(header->length(), table->viewport()->width());   // filled, nothing past the edge
         }
         QCOMPARE(script.seen, QStringList("woxWarningDialog: It is all done"));
-        QVERIFY(screen->grab().save(qEnvironmentVariable("WOX_SCREENSHOT_DIR", ".") + "/session-table.png"));
+        QVERIFY(woxSavePicture(screen, "session-table.png"));
     }
 };
 

@@ -45,7 +45,10 @@ private slots:
             {htmlGreaterThan, "&gt;"}};
         for (const auto &row : rows)
             QCOMPARE(row.first, row.second);
-        QVERIFY(!defaultFtpHost.isEmpty());
+        // The default update host is the whole authority of a download's URL: a host name, no port, nothing more.
+        const QUrl url("ftp://" + defaultFtpHost + "/" + dataRootName + "/info.wox");
+        QVERIFY2(!url.host().isEmpty() && url.host() == defaultFtpHost && url.port() == -1
+                     && url.path() == "/wox_0/info.wox", qPrintable(url.toString()));
     }
 
     // HOME stands for drive C:; the data root always ends with a slash, read anew each time.

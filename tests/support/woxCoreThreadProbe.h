@@ -28,12 +28,14 @@ public:
     bool cancelPending() const { return cancelFlag.load(); }
 
     // Every wait asked for, in order, in milliseconds. Written by the thread
-    // running the job: read it only after the job has finished.
+    // running the job: read it only after the job has finished. No time
+    // passes: the wait only takes a cancel already pending, as a real one
+    // does at its start.
     QList<quint16> waits;
     bool wait(quint16 msec) override
     {
         waits.append(msec);
-        return woxCoreThread::wait(msec);
+        return woxCoreThread::wait(0);
     }
 };
 

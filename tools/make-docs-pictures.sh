@@ -8,7 +8,6 @@
 #   app_tst_systemwidget         clock-screen
 #   engineer_tst_engineerWidget  engineer-production
 #   templates_tst_templates      template-graphics, signal-window
-# No test takes pseudo-section.png and sounding-curves.png.
 set -eu
 cd "$(dirname "$0")/.."
 cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Debug -DWOX_SANITIZE=ON

@@ -106,10 +106,10 @@ private slots:
         qunsetenv("TZ");
     }
     // First: the warning belongs to the run's first dated clock report. Per report: poll period, commands, requests. A
-    // failed read does nothing, a set answer (no date) restarts the poll; a report handled while the warning is open,
-    // and a later one, set the clock (seconds kept, not waited for) but do not warn. A timed message clears 20 s after
-    // the last one; a lasting one stays, not past a pending clear. Readings: "reading value | [value in blue] unit,
-    // icon"; 1 is the internal battery in mV, 2 the external, 3 the moisture in %.
+    // failed read does nothing; a date without a time and a set answer (no date) only restart the poll; a report handled
+    // while the warning is open, and a later one, set the clock (seconds kept, not waited for) but do not warn. A timed
+    // message clears 20 s after the last one; a lasting one stays, not past a pending clear. Readings: "reading value |
+    // [value in blue] unit, icon"; 1 is the internal battery in mV, 2 the external, 3 the moisture in %.
     void statusBar()
     {
         woxStatusBar bar;
@@ -119,7 +119,8 @@ private slots:
         script.then([&bar](QDialog *d) { bar.onReportClock({{}, false, {2012, 12, 31}, {10, 0}}), d->accept(); });
         QStringList shown;
         for (const woxCoreReportClock &report : {woxCoreReportClock{{13, 0}, false, {2012, 5, 1}, {9, 5, 2}},
-                 {{}, true, {}, {}}, {{}, false, {2012, 12, 31}, {9, 5, 2}}, {{}, false, {2013, 1, 1}, {0, 0, 59}}}) {
+                 {{}, false, {2012, 5, 1}, {}}, {{}, true, {}, {}}, {{}, false, {2012, 12, 31}, {9, 5, 2}},
+                 {{}, false, {2013, 1, 1}, {0, 0, 59}}}) {
             core.deliver(report);
             shown << QString::number(poll->isActive() ? poll->interval() : 0);
             for (const auto &call : runner.calls)
@@ -137,7 +138,8 @@ private slots:
             shown << bar.statusLabel->text() + QString(" %1").arg(clear->isActive() ? clear->interval() : 0);
         }
         QCOMPARE(shown << core.takeLines() << script.seen << QString::number(clear->isSingleShot()),
-                 QStringList({"0 | Clock 0  ", "1000 | ", "1000 date -s 2012-12-31 9:5:2 date -s 2012-12-31 10:0:0 | ",
+                 QStringList({"0 | Clock 0  ", "1000 | ", "1000 | ",
+                              "1000 date -s 2012-12-31 9:5:2 date -s 2012-12-31 10:0:0 | ",
                               "1000 date -s 2013-1-1 0:0:59 | ", "lasting 0", "timed 20000", "kept 20000", " 20000",
                               "Sensor", "woxWarningDialog: System time seems to be invalid", "1"}));
         for (const QString row : {"1 12200 | [12.2] V battery.100", "2 12190 | [12.2] V battery.80",

@@ -143,21 +143,24 @@ private slots:
                                      "? [Внимание! Да Нет Отмена]"}));
     }
 
-    // "initial text | keys | text [result]": '@n' puts the cursor at n, 'sel' selects all; a{n} stands for n letters
-    // a. Shift stays on until pressed again; the line takes at most 256 characters, an insertion is cut to the room
-    // left, Backspace and Clear still work at the limit. Result: -1 still open, 1 accepted, 0 rejected.
+    // "initial text | keys | text [result] refusal": '@n' puts the cursor at n, 'sel' selects all, 'ru' switches to
+    // Russian; a{n} stands for n letters a. The cursor stays after what a key put in. Shift stays on until pressed
+    // again; the line takes at most 256 characters, an insertion is cut to the room left, Backspace and Clear still
+    // work at the limit. Result: -1 still open, 1 accepted, 0 rejected; the refusal is in the language shown.
     void keyboard_data()
     {
         QTest::addColumn<QString>("row");
         for (const char *row : {"survey_1 |  | survey_1 [-1]", "survey_1 | clear a | a [-1]", "old name | sel x | x [-1]",
-                 "ab | @1 time | a26.12.05_19.43.32b [-1]", "ab | @1 space | a b [-1]", "name | @2 backspace | nme [-1]",
+                 "ab | @1 time space | a26.12.05_19.43.32 b [-1]", "ab | @1 space | a b [-1]",
+                 "name | @2 backspace | nme [-1]",
                  " | ap n1 n2 n3 n4 n5 n6 n7 n8 n9 n0 minus equal | '1234567890-= [-1]",
                  " | shift ap n1 n2 n3 n4 n5 n6 n7 n8 n9 n0 minus equal | '!@#$%^&~()_+ [-1]",
                  " | q w e r t y u i o p a s d f g h j k l z x c v b n m dot | qwertyuiopasdfghjklzxcvbnm. [-1]",
                  " | shift q w e r t y u i o p a s d f g h j k l z x c v b n m dot | QWERTYUIOPASDFGHJKLZXCVBNM, [-1]",
                  " | shift a n8 shift a n8 | A~a8 [-1]", "a{255} | b c time space n1 shift n7 | a{255}b [-1]",
                  "a{255} | b backspace | a{255} [-1]", "a{255} | b clear |  [-1]", "a{250} | time | a{250}26.12. [-1]",
-                 "name | enter | name [1]", "name | x cancel | namex [0]", "  | enter |   [1]"})
+                 "name | enter | name [1]", "name | x cancel | namex [0]", "  | enter |   [1]",
+                 " | ru enter |  [-1] Имя файла не задано"})
             QTest::newRow(row) << QString(row);
     }
     void keyboard()
@@ -172,6 +175,8 @@ private slots:
         woxFakeClock clock(QDateTime(QDate(2026, 12, 5), QTime(19, 43, 32)));
         woxKeyboardDialog keyboard(letters(v[0]));
         keyboard.setResult(-1);
+        woxModalScript script;
+        script.answer(1);
         QLineEdit *line = keyboard.findChild<QLineEdit *>("lineEdit");
         QVERIFY2(line, "lineEdit");
         for (const QString &step : v[1].split(' ', Qt::SkipEmptyParts)) {
@@ -179,19 +184,27 @@ private slots:
                 line->setCursorPosition(step.mid(1).toInt());
             else if (step == "sel")
                 line->selectAll();
+            else if (step == "ru")
+                woxTranslator::instance()->setLanguage("Ru");
             else if (QPushButton *button = key(keyboard, step))
                 button->click();
             else
                 QFAIL(qPrintable(step + "B"));
         }
-        QCOMPARE(keyboard.fileName() + QString(" [%1]").arg(keyboard.result()), letters(v[2]));
+        QCOMPARE(keyboard.fileName() + QString(" [%1]").arg(keyboard.result())
+                     + script.seen.join(',').remove("woxWarningDialog:"), letters(v[2]));
     }
-    // The captions Shift changes and those it keeps; the keyboard fills the screen and has no close button.
+    // The captions Shift changes and those it keeps, and the function keys following a change of language while the
+    // keyboard is open; the keyboard fills the screen and has no close button.
     void keyboardCaptions()
     {
         woxKeyboardDialog keyboard("");
         QStringList shown;
-        for (int press = 0; press < 3; ++press) {
+        for (const QString step : {"", "shift", "shift", "Ru", "Uk"}) {
+            if (step == "shift")
+                key(keyboard, "shift")->click();
+            else if (!step.isEmpty())
+                woxTranslator::instance()->setLanguage(step);
             shown << QString();
             for (const char *name : {"ap", "n1", "n2", "n3", "n4", "n5", "n6", "n7", "n8", "n9", "n0", "minus", "equal",
                                      "q", "p", "a", "l", "z", "m", "dot", "space", "clear", "backspace", "cancel",
@@ -200,12 +213,13 @@ private slots:
                 QVERIFY2(button, name);
                 shown.last() += button->text() + " ";
             }
-            key(keyboard, "shift")->click();
         }
         const QString functions = "___ Clear Backspace Cancel Enter Shift Timestamp ";
         QCOMPARE(shown, QStringList({"' 1 2 3 4 5 6 7 8 9 0 - = q p a l z m . " + functions,
                                      "' ! @ # $ % ^ && ~ ( ) _ + Q P A L Z M , " + functions,   // "&&" shows one &
-                                     "' 1 2 3 4 5 6 7 8 9 0 - = q p a l z m . " + functions}));
+                                     "' 1 2 3 4 5 6 7 8 9 0 - = q p a l z m . " + functions,
+                                     "' 1 2 3 4 5 6 7 8 9 0 - = q p a l z m . ___ Очистить Стереть Отмена Ввод Регистр "
+                                     "Метка времени ", "' 1 2 3 4 5 6 7 8 9 0 - = q p a l z m . " + functions}));
         QVERIFY(keyboard.minimumSize() == QSize(1024, 600) && keyboard.maximumSize() == QSize(1024, 600));
         QVERIFY(!keyboard.windowFlags().testFlag(Qt::WindowCloseButtonHint));
     }

@@ -107,10 +107,10 @@ private slots:
         qunsetenv("TZ");
     }
     // First: the warning belongs to the run's first dated clock report. Per report: poll period, commands, requests. A
-    // failed read does nothing, a set answer (no date) restarts the poll; a report handled while the warning is open,
-    // and a later one, set the clock (seconds kept, not waited for) but do not warn. A timed message clears 20 s after
-    // the last one; a lasting one stays, not past a pending clear. Readings: "reading value | [value in blue] unit,
-    // icon"; 1 is the internal battery in mV, 2 the external, 3 the moisture in %.
+    // failed read does nothing; a date without a time and a set answer (no date) only restart the poll; a report handled
+    // while the warning is open, and a later one, set the clock (seconds kept, not waited for) but do not warn. A timed
+    // message clears 20 s after the last one; a lasting one stays, not past a pending clear. Readings: "reading value |
+    // [value in blue] unit, icon"; 1 is the internal battery in mV, 2 the external, 3 the moisture in %.
     void statusBar()
     {
         woxStatusBar bar;
@@ -120,7 +120,8 @@ private slots:
         script.then([&bar](QDialog *d) { bar.onReportClock({{}, false, {2012, 12, 31}, {10, 0}}), d->accept(); });
         QStringList shown;
         for (const woxCoreReportClock &report : {woxCoreReportClock{{13, 0}, false, {2012, 5, 1}, {9, 5, 2}},
-                 {{}, true, {}, {}}, {{}, false, {2012, 12, 31}, {9, 5, 2}}, {{}, false, {2013, 1, 1}, {0, 0, 59}}}) {
+                 {{}, false, {2012, 5, 1}, {}}, {{}, true, {}, {}}, {{}, false, {2012, 12, 31}, {9, 5, 2}},
+                 {{}, false, {2013, 1, 1}, {0, 0, 59}}}) {
             core.deliver(report);
             shown << QString::number(poll->isActive() ? poll->interval() : 0);
             for (const auto &call : runner.calls)
@@ -138,7 +139,8 @@ private slots:
             shown << bar.statusLabel->text() + QString(" %1").arg(clear->isActive() ? clear->interval() : 0);
         }
         QCOMPARE(shown << core.takeLines() << script.seen << QString::number(clear->isSingleShot()),
-                 QStringList({"0 | Clock 0  ", "1000 | ", "1000 date -s 2012-12-31 9:5:2 date -s 2012-12-31 10:0:0 | ",
+                 QStringList({"0 | Clock 0  ", "1000 | ", "1000 | ",
+                              "1000 date -s 2012-12-31 9:5:2 date -s 2012-12-31 10:0:0 | ",
                               "1000 date -s 2013-1-1 0:0:59 | ", "lasting 0", "timed 20000", "kept 20000", " 20000",
                               "Sensor", "woxWarningDialog: System time seems to be invalid", "1"}));
         for (const QString row : {"1 12200 | [12.2] V battery.100", "2 12190 | [12.2] V battery.80",
@@ -171,8 +173,9 @@ private slots:
         }
         QCOMPARE(empty, QString("|battery.0 |battery.0 |moisture.0 "));
     }
-    // Enter refuses an empty name and a hidden one, in the shared dialog, raised over the keyboard opened after it;
-    // a blank is a name. Shift changes what keys type until pressed again; the timestamp goes in at the cursor.
+    // Enter refuses an empty name and a hidden one, in the shared dialog, raised over the keyboard opened after it, as
+    // is a notice after them; a blank is a name. Shift changes what keys type until pressed again; the timestamp goes in
+    // at the cursor.
     void keyboard()
     {
         woxFakeClock clock(QDateTime(QDate(2026, 12, 5), QTime(19, 43, 32)));
@@ -195,9 +198,10 @@ private slots:
             if (QString(key) == "spaceB" && accepted.size() == 2)
                 line->setCursorPosition(1);
         }
-        QCOMPARE(script.seen.join(", ").remove("woxWarningDialog: ") + " | " + accepted.join(" | "),
-                 QString("first, File name is empty, File name must not start with a dot | 1 | 2 | "
-                         "826.12.05_19.43.32~&,Q.'  |  "));
+        woxWarningDialog::showText("Please wait...");
+        QCOMPARE(script.seen.join(", ").remove("woxWarningDialog: ") + " | " + accepted.join(" | ") + " | "
+                     + QString::number(raised.count), QString("first, File name is empty, File name must not start with "
+                                                              "a dot | 1 | 2 | 826.12.05_19.43.32~&,Q.'  |   | 3"));
     }
     // "button activity answer: messages [dialog title and buttons] | commands | power-offs": while something runs, four
     // buttons only say what to stop first. One message dialog serves every question: buttons hidden come back.
@@ -294,16 +298,13 @@ private slots:
     {
         auto *screen = open<woxDeviceTableWidget>(menu.devicesToolButton);
         QVERIFY2(screen, "woxDeviceTableWidget");
-        // 43 devices by name; the dot column keeps its width and the header does not sort; both bars are styled.
-        const QAbstractItemModel *model = screen->deviceTableView->model();
+        // The dot column keeps its width and the header does not sort; both bars are styled.
         const QHeaderView *header = screen->deviceTableView->horizontalHeader();
-        QCOMPARE(QStringList({QString::number(model->rowCount()), model->index(0, 1).data().toString(),
-                              model->index(42, 1).data().toString(),
-                              header->sectionResizeMode(0) == QHeaderView::Fixed ? "fixed" : "resizing",
+        QCOMPARE(QStringList({header->sectionResizeMode(0) == QHeaderView::Fixed ? "fixed" : "resizing",
                               header->sectionsClickable() ? "clickable" : "still",
                               header->styleSheet().isEmpty() ? "plain" : "styled",
                               screen->deviceTableView->verticalScrollBar()->styleSheet().isEmpty() ? "plain" : "styled"}),
-                 QStringList({"43", "Core", "Transmitter switch", "fixed", "still", "styled", "styled"}));
+                 QStringList({"fixed", "still", "styled", "styled"}));
         woxModalScript script;
         script.answer(1);
         QStringList shown;

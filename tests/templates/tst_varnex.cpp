@@ -10,10 +10,8 @@
 #include "woxFileSizeLimit.h"
 #include "woxMake.h"
 #include "woxModalScript.h"
-#include "woxMoveDialog.h"
 #include "woxOptionsWidget.h"
 #include "woxPress.h"
-#include "woxScaleDialog.h"
 #include "woxScreenState.h"
 #include "woxSignalSeries.h"
 #include "woxSignalWidget.h"
@@ -317,45 +315,6 @@ private slots:
             QCOMPARE(call.program + " " + call.arguments.join(' '), QString("/bin/sync "));
     }
 
-    void stepReadOuts_data()
-    {
-        QTest::addColumn<bool>("scale");
-        QTest::addColumn<QStringList>("taps");   // step buttons; "go" calls the step slot from outside a button
-        QTest::addColumn<QString>("labels");
-        QTest::newRow("move: float residue shows as positive")
-            << false << QString("p0_1 p0_1 p0_1 m0_1 m0_1 m0_1").split(' ')
-                                                               << "+0.00 m / 0.00 m / 0.00 m";
-        QTest::newRow("move: below zero") << false << QStringList{"m100", "m0_01"} << "-100.01 m / 0.00 m / 0.00 m";
-        QTest::newRow("move: no button") << false << QStringList{"go"} << "0.00 m / 0.00 m / 0.00 m";
-        QTest::newRow("scale: a step adds") << true << QStringList{"p0_1"} << "* 1.10 / * 1.00 / * 1.00";
-        QTest::newRow("scale: to zero") << true << QStringList{"m1"} << "* 0.00 / * 1.00 / * 1.00";
-    }
-
-    // The move and scale dialogs' read-outs after taps on the X axis.
-    void stepReadOuts()
-    {
-        QFETCH(bool, scale);
-        QFETCH(QStringList, taps);
-        woxMoveDialog move;
-        woxScaleDialog factors;
-        QDialog &dialog = scale ? static_cast<QDialog &>(factors) : move;
-        for (const QString &name : taps) {
-            auto *button = dialog.findChild<QPushButton *>(name);
-            QVERIFY2(button || name == "go", qPrintable(name));
-            if (button)
-                button->click();
-            else
-                QVERIFY(QMetaObject::invokeMethod(&dialog, "go"));
-        }
-        QStringList labels;
-        for (const char *name : {"xLabel", "yLabel", "zLabel"}) {
-            auto *label = dialog.findChild<QLabel *>(name);
-            QVERIFY2(label, name);
-            labels << label->text();
-        }
-        QTEST(labels.join(" / "), "labels");
-    }
-
     void estimateReadsTheFile_data()
     {
         QTest::addColumn<QString>("change");   // what happens after the screen opened
@@ -404,7 +363,7 @@ private slots:
         QCOMPARE(diagnostics.lines().size(), change == "remove" ? 1 : 0);
     }
 
-    // Names as given, the first current; Accept and Cancel end the dialog so.
+    // Names as given, the first current, the name taken the current one; Accept and Cancel end the dialog so.
     void fileList()
     {
         woxERTTableDialog dialog({"b.txt", "a.TXT", "c.txt"});
@@ -413,7 +372,9 @@ private slots:
         QStringList names;
         for (int row = 0; row < list->count(); ++row)
             names << list->item(row)->text();
-        QCOMPARE(names.join(' ') + " " + dialog.selectedName(), QString("b.txt a.TXT c.txt b.txt"));
+        names << dialog.selectedName();
+        list->setCurrentRow(2);
+        QCOMPARE(names.join(' ') + " " + dialog.selectedName(), QString("b.txt a.TXT c.txt b.txt c.txt"));
         QCOMPARE(dialog.size(), QSize(1024, 600));
         QCOMPARE(woxScreenState(&dialog, "acceptPushButton cancelPushButton"),
                  QString("acceptPushButton:Accept | cancelPushButton:Cancel"));

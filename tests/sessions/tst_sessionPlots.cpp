@@ -117,32 +117,34 @@ private slots:
                      .arg(plot.axisMaxMajor(QwtPlot::xTop)).arg(plot.axisMaxMinor(QwtPlot::xTop)), QString("16 12/3 20/4"));
     }
     // The cell item: a size below 0 counts as 0, a repaint is asked for only on a change; nothing is drawn for a NaN
-    // value (an indexed map would give it the first colour) nor over an inverted colour range.
+    // value nor over an inverted colour range, whatever colour the map would give.
     void cellItem()
     {
         struct : QwtPlotSpectroRect {
             int changes = 0;
             void itemChanged() override { ++changes, QwtPlotSpectroRect::itemChanged(); }
         } item;
+        struct Blue : QwtColorMap {
+            QRgb rgb(const QwtInterval &, double) const override { return qRgb(0, 0, 255); }
+            unsigned char colorIndex(const QwtInterval &, double) const override { return 0; }
+        };
         item.setRectWidth(-3), item.setRectHeight(-1);
         QString seen = QString("%1x%2 %3,").arg(item.rectWidth()).arg(item.rectHeight()).arg(item.changes);
         item.setRectWidth(20), item.setRectWidth(20), item.setRectHeight(10), item.setColorRange(QwtInterval(0, 1000));
         seen += QString::number(item.changes);
+        item.setColorMap(new Blue);
         QwtScaleMap map;   // plot units are pixels
         map.setScaleInterval(0, 100), map.setPaintInterval(0, 100);
-        const struct { QwtColorMap::Format format; double value, low; } cells[] = {
-            {QwtColorMap::RGB, 1000, 0}, {QwtColorMap::Indexed, NAN, 0}, {QwtColorMap::RGB, 1000, 2000}};
-        for (const auto &cell : cells) {   // the colour at the cell's centre
-            item.setColorMap(new QwtLinearColorMap(Qt::blue, Qt::red, cell.format));
-            item.setSamples({QwtPoint3D(50, 50, cell.value)}), item.setColorRange({cell.low, 1000});
+        for (const QPointF &valueLow : {QPointF(1000, 0), QPointF(NAN, 0), QPointF(1000, 2000)}) {
+            item.setSamples({QwtPoint3D(50, 50, valueLow.x())}), item.setColorRange({valueLow.y(), 1000});
             QImage image(100, 100, QImage::Format_RGB32);
             image.fill(Qt::white);
             QPainter painter(&image);
             item.drawSeries(&painter, map, map, image.rect(), 0, -1);
             painter.end();
-            seen += " " + QColor(image.pixel(50, 50)).name();
+            seen += " " + QColor(image.pixel(50, 50)).name();   // at the cell's centre
         }
-        QCOMPARE(seen, QString("0x0 0,2 #ff0000 #ffffff #ffffff"));
+        QCOMPARE(seen, QString("0x0 0,2 #0000ff #ffffff #ffffff"));
     }
     // Each row a small blue square, the rows at the slider a red line with dots, values without a logarithm left out;
     // the value axis logarithmic, the horizontal one on top. With nothing to draw, none with a logarithm or the plot

@@ -2,6 +2,7 @@
 #include "woxConstants.h"
 #include "woxCoreDouble.h"
 #include "woxFakeCommandRunner.h"
+#include "woxFileSaver.h"
 #include "woxFileSizeLimit.h"
 #include "woxModalScript.h"
 #include "woxOptionsWidget.h"
@@ -123,6 +124,21 @@ private slots:
         const auto bytes = [](const QString &name) { return woxSessionFixture::bytes(sessionsDir + name + ".woxSession"); };
         QCOMPARE(woxSessionFixture::bytes(woxWorkingCopy::path()) + bytes("old") + bytes("day") + bytes("../up"),
                  QByteArray("previousprevious") + (saved ? good() : QByteArray()));
+    }
+    // A new file that can no longer take the old one's place (its folder gone once the bytes are ready) is a failed
+    // write, told as saves() shows for a full disk: the old file stays whole and nothing is synced.
+    void commitRefused()
+    {
+        const QString folder = QDir(sessionsDir).absolutePath(), moved = folder + ".moved";
+        put(folder + "/old.woxSession", "previous");
+        woxFakeCommandRunner runner;
+        const woxFileSaver::Result result = woxFileSaver::save(folder + "/old.woxSession", [&](QDataStream &stream) {
+            stream << quint32(1);
+            QVERIFY(QDir().rename(folder, moved));
+            put(folder, "not a folder");   // not even root writes into it
+        });
+        QCOMPARE(QString("%1 %2 ").arg(result == woxFileSaver::WriteFailed).arg(runner.calls.size())
+                     + woxSessionFixture::bytes(moved + "/old.woxSession"), QString("1 0 previous"));
     }
     // Values show unsigned in their formats, remote electrodes as such, a quality above 200 % as none; an unmeasured
     // row shows its quadripole only. Colours tell the run (column 0), current, potential, channel and results.

@@ -9,8 +9,10 @@
 
 #include <qwt_plot_canvas.h>
 #include <qwt_scale_engine.h>
+#include <qwt_scale_map.h>
 #include <qwt_scale_widget.h>
 #include <qwt_symbol.h>
+#include <QPainter>
 #include <QtTest>
 
 typedef QVector<QPointF> Points; typedef QVector<quint32> Rows;
@@ -114,8 +116,39 @@ private slots:
                      .arg(plot.axisMaxMajor(QwtPlot::yLeft)).arg(plot.axisMaxMinor(QwtPlot::yLeft))
                      .arg(plot.axisMaxMajor(QwtPlot::xTop)).arg(plot.axisMaxMinor(QwtPlot::xTop)), QString("16 12/3 20/4"));
     }
+    // The cell item: a size below 0 counts as 0, a repaint is asked for only on a change; nothing is drawn for a NaN
+    // value nor over an inverted colour range, whatever colour the map would give.
+    void cellItem()
+    {
+        struct : QwtPlotSpectroRect {
+            int changes = 0;
+            void itemChanged() override { ++changes, QwtPlotSpectroRect::itemChanged(); }
+        } item;
+        struct Blue : QwtColorMap {
+            QRgb rgb(const QwtInterval &, double) const override { return qRgb(0, 0, 255); }
+            unsigned char colorIndex(const QwtInterval &, double) const override { return 0; }
+        };
+        item.setRectWidth(-3), item.setRectHeight(-1);
+        QString seen = QString("%1x%2 %3,").arg(item.rectWidth()).arg(item.rectHeight()).arg(item.changes);
+        item.setRectWidth(20), item.setRectWidth(20), item.setRectHeight(10), item.setColorRange(QwtInterval(0, 1000));
+        seen += QString::number(item.changes);
+        item.setColorMap(new Blue);
+        QwtScaleMap map;   // plot units are pixels
+        map.setScaleInterval(0, 100), map.setPaintInterval(0, 100);
+        for (const QPointF &valueLow : {QPointF(1000, 0), QPointF(NAN, 0), QPointF(1000, 2000)}) {
+            item.setSamples({QwtPoint3D(50, 50, valueLow.x())}), item.setColorRange({valueLow.y(), 1000});
+            QImage image(100, 100, QImage::Format_RGB32);
+            image.fill(Qt::white);
+            QPainter painter(&image);
+            item.drawSeries(&painter, map, map, image.rect(), 0, -1);
+            painter.end();
+            seen += " " + QColor(image.pixel(50, 50)).name();   // at the cell's centre
+        }
+        QCOMPARE(seen, QString("0x0 0,2 #0000ff #ffffff #ffffff"));
+    }
     // Each row a small blue square, the rows at the slider a red line with dots, values without a logarithm left out;
-    // the value axis logarithmic, the horizontal one on top.
+    // the value axis logarithmic, the horizontal one on top. With nothing to draw, none with a logarithm or the plot
+    // cleared, the value axis shows one decade.
     void curves()
     {
         woxSoundingCurvePlot plot;
@@ -125,15 +158,28 @@ private slots:
                                       "| 0 15 #ff0000 #000000"));
         QVERIFY(dynamic_cast<QwtLogScaleEngine *>(plot.axisScaleEngine(QwtPlot::yLeft)) && plot.axisEnabled(QwtPlot::xTop)
                 && !plot.axisEnabled(QwtPlot::xBottom));
+        const auto values = [&plot] {
+            const QwtScaleDiv &shown = plot.axisScaleDiv(QwtPlot::yLeft);
+            return QString(" %1..%2").arg(shown.lowerBound()).arg(shown.upperBound());
+        };
+        plot.onPlotUpdate({{1, 0}, {2, -3}, {3, NAN}, {4, INFINITY}}, {1, 2, 3, 4});
+        plot.onPlotUpdate(Points{{1, 0}});
+        QString axis = values();
+        plot.onPlotUpdate(Points{{2, 100}, {3, 1000}});
+        axis += values();
+        plot.onPlotClear();
+        QCOMPARE(axis + values() + " | " + looks(plot), QString(" 1..10 100..1000 1..10 | 1 3 #0000ff #000000 | 0 6 #ff0000 #000000 "
+                                                                 "line #ff0000 2 | 0 15 #ff0000 #000000"));
     }
     // A click near the second point (row 42) opens the menu and marks it: go to it, or delete it once confirmed,
-    // even when the points go while it is open. Ten pixels away, or at a point without a row, nothing opens.
+    // even when the points go while it is open. Ten pixels away, at a point without a row, or where a point was
+    // before the plot was emptied, nothing opens.
     void picking_data()
     {
         QTest::addColumn<bool>("pseudoSection");
         QTest::addColumn<QString>("step");
         for (bool pseudo : {true, false})
-            for (const char *step : {"Go to", "Delete", "away", "update", "no row"})
+            for (const char *step : {"Go to", "Delete", "away", "update", "no row", "emptied"})
                 QTest::newRow(QByteArray(pseudo ? "pseudo-section: " : "sounding curves: ") + step) << pseudo << step;
     }
     void picking()
@@ -156,7 +202,9 @@ private slots:
         woxPopupMenuAnswer menu(step == "update" ? "Delete" : step);
         menu.whileOpen = [&]() { markedWhileOpen = marked(), step == "update" ? update({}, {}) : void(); };
         const QPointF at(plot->transform(QwtPlot::xTop, 30), plot->transform(QwtPlot::yLeft, 20));
-        const bool near = step != "away" && step != "no row", remove = near && step != "Go to";
+        if (step == "emptied")
+            update({}, {});
+        const bool near = step != "away" && step != "no row" && step != "emptied", remove = near && step != "Go to";
         QTest::mouseRelease(plot->canvas(), Qt::LeftButton, {}, step == "away" ? QPoint(qRound(at.x()), int(std::ceil(at.y() + 10)))
                                                                                : (at + QPointF(3, 3)).toPoint());
         QCOMPARE(menu.seen, near ? QStringList("Go to|Delete|Cancel") : QStringList());

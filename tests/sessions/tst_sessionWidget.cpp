@@ -3,6 +3,7 @@
 #include "woxDataMenuWidget.h"
 #include "woxFakeClock.h"
 #include "woxFakeCommandRunner.h"
+#include "woxGPSManager.h"
 #include "woxMake.h"
 #include "woxModalScript.h"
 #include "woxOptionsWidget.h"
@@ -112,7 +113,11 @@ private slots:
         woxTestEnvironment::reset();
         messages.clear();
     }
-    void cleanup() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); woxCore::destroy(); }
+    void cleanup()
+    {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        woxCore::destroy(), woxGPSManager::destroy(), woxTranslator::destroy();
+    }
     void newSession_data()
     {
         QTest::addColumn<Road>("road");
@@ -175,8 +180,8 @@ private slots:
                  QString("%1 %1 %2 %3").arg(road.rows).arg(road.remotes).arg(road.rows ? 32 * road.cables : 0));
     }
     // Roads ending before a screen shows give the menu back as it was. DATA hosts a screen view-only, buttons hidden,
-    // no margin, Finish closing at once; a Varnex session has no graphics and shows the resistance. MAIN blinks once
-    // a second while the last session bound was not finished.
+    // no margin, Finish closing at once and leaving the pause as MAIN's session holds it; a Varnex session has no
+    // graphics and shows the resistance. MAIN blinks once a second while the last session bound was not finished.
     void menus()
     {
         woxSessionCloseFlag::store(1);
@@ -193,8 +198,9 @@ private slots:
         const QString templates = "templates\n(" + templatesDir + ")", sessions = "sessions\n(" + sessionsDir + ")";
         QCOMPARE(press(&main, "openPushButton", 1), "open:Open previous session" + missing.arg("folderTwo", "previous session"));
         QCOMPARE(press(&main, "newPushButton", 1), "new:Start new session" + missing.arg("folderTwo", templates));
+        QCOMPARE(press(&data, "openPushButton", 1), "open:Open session" + missing.arg("book.02", sessions));   // no folder
         QDir().mkpath(sessionsDir);
-        QCOMPARE(press(&data, "openPushButton", 1), "open:Open session" + missing.arg("book.02", sessions));
+        QCOMPARE(press(&data, "openPushButton", 1), "open:Open session" + missing.arg("book.02", sessions));   // empty
         woxSessionFile varnex = woxSessionFixture::session(1);   // made from a Varnex text: no array types
         varnex.summary.arrayCounts.clear();
         woxSessionFixture::measure(&varnex, 0, 10.0f, 2.0f);   // with a pause the page lacks: viewing asks nothing
@@ -214,8 +220,10 @@ private slots:
                      + screen->sessionTableView->model()->headerData(12, Qt::Horizontal).toString(),
                  QString::fromUtf8("10 R [Ω]"));
         woxModalScript none;
+        woxOptionsWidget::setPauseDisabled(true);   // as a session measuring in MAIN holds it
         screen->closePushButton->click();
-        QCOMPARE(page(&data, "openPushButton") + none.seen.join(""), "open:Open session | margin 20 | book.02");
+        const QString pause = options.pauseDurationComboBox->isEnabled() ? " | pause free" : "";
+        QCOMPARE(page(&data, "openPushButton") + none.seen.join("") + pause, "open:Open session | margin 20 | book.02");
         woxSessionMenuWidget blinking;   // the session viewed was not finished
         QTimer *blink = blinking.findChild<QTimer *>("blinkTimer");
         QString blinks = QString("%1 %2").arg(blink->isActive()).arg(blink->interval());
@@ -315,22 +323,34 @@ private slots:
         QCOMPARE(result, int(press == "fullPushButton"));
         QTEST(int(dialog.segmentStart(result)), "start");
     }
-    // MAIN hosts the screen over its buttons, not blinking. Start runs every run in turn, saving at the first advance,
-    // then at most once a period; an error or Stop keeps the failed run selected and saves; the end selects the last
-    // row. Go to works only while idle. Each display and mode shows its plot, captions, slider; the pseudo-section
-    // takes the session's spacing. An unwritable named copy keeps the session open, as Cancel does; No gives the menu
-    // and the pause choice back.
+    // MAIN hosts the screen over its buttons, not blinking, and asks the GPS every 5 s until it has a full fix. Start
+    // runs every run in turn, saving at the first advance, then at most once a period; the time left follows the
+    // run's own time, not a clock set meanwhile; an error or Stop keeps the failed run selected and saves; the end
+    // selects the last row. Go to works only while idle. Each display and mode, chosen by its text in English and
+    // Russian, shows its plot, captions, slider; the pseudo-section takes the session's spacing. An unwritable named
+    // copy keeps the session open, as Cancel does; No gives the menu and the pause choice back.
     void runFlow()
     {
-        {   // a screen deleted while its run goes on leaves the menu free
+        QPointer<QTimer> poll;   // of the GPS
+        {   // a screen deleted while its run goes on leaves the menu free, and takes its pending poll along
             Rig gone(woxSessionFixture::session(1));
             gone.screen->startPushButton->click();
-            QVERIFY(activitySet());
+            poll = gone.screen->sessionTableView->model()->findChild<QTimer *>();
+            QVERIFY(activitySet() && poll && poll->isActive());
         }
-        QVERIFY(!activitySet());
+        QVERIFY(!activitySet() && !poll);
         woxSessionFile session = woxSessionFixture::session({1, 1, 1, 1, 16, 1});
         session.summary.cableSpacing = 10.0f;
         Rig rig(session);
+        QVERIFY(poll = rig.screen->sessionTableView->model()->findChild<QTimer *>());
+        QString polls = QString("%1 %2 %3").arg(poll->isActive()).arg(poll->isSingleShot()).arg(poll->interval());
+        for (bool full : {false, true, true}) {   // a fix, then a full one taken: the poll ends
+            woxGPSFix fix;
+            fix.valid = true, fix.highQuality = full;
+            woxGPSManager::instance()->setFix(fix);
+            poll->stop(), QMetaObject::invokeMethod(poll, "timeout"), polls += QString(" %1").arg(poll->isActive());
+        }
+        QCOMPARE(polls, QString("1 1 5000 1 1 0"));
         QVERIFY(!rig.screen->openFlow(woxSessionFixture::write(woxSessionFixture::session(1))));   // bound once
         const char *menu = "newPushButton ertPushButton openPushButton";
         QCOMPARE(page(&rig.menu, menu) + (rig.menu.findChild<QTimer *>("blinkTimer")->isActive() ? " | blinks" : ""),
@@ -344,6 +364,7 @@ private slots:
         const QString stopped = locked + cool + saving + " | status '' | Stop";
         const QString failed = locked + cool + saving + " | saved 1 | woxWarningDialog: ";
         const QString shows = idle + "7 | tab 1 | pause locked" + saving + " | shows ";
+        const QString ru = "start:Старт | signals:Сигналы | close:Завершить | row ", ruShows = ru + shows.mid(idle.size());
         const QString curves = "curves soundingCenterFrame ", section = "section -5..55 xCenterLabel ";
         const QString question = saving + " | woxWarningDialog: Do you want to save current session?";
         const QString back = "new:Start new session | ert:Start new Varnex session | open:Open previous session | margin 20";
@@ -363,7 +384,7 @@ private slots:
             "cool=" + idle + "3" + locked + saving, "start=" + running + "3" + busy + saving + " | " + et2d(3, 3),
             "!wait 45296000 1=" + running + "4" + busy + saving + " | status 'Left: 12:34:56' | " + et2d(4, 19),
             "expire=" + running + "4" + busy,   // a run cut short goes on from its first row without a result
-            "!wait 1000 10=" + running + "14" + busy + saving + " | saved 1 | status 'Left: 00:00:01' | " + et2d(14, 19),
+            "!date 1000 10=" + running + "14" + busy + saving + " | saved 1 | status 'Left: 00:00:01' | " + et2d(14, 19),
             "!wait 1000 6=" + running + "20" + busy + saving + " | status 'Left: 00:00:00' | " + et2d(20, 20),
             "!report 2=" + cooling + "20" + locked + cool + saving + " | saved 1 | status 'Left: 00:00:00' | held ''"
                 " | woxWarningDialog: It is all done",
@@ -371,13 +392,18 @@ private slots:
             "signals=~start:Start | ~signals:Signals | ~close:Finish | row 7 | tabs hidden | pause locked" + saving
                 + " | held 'A: 8, B: 9, M: 10, N: 11' | !~badPushButton:Bad"
                   " | Signal q(7 8 9 10 9) o(2 0 0 1 3 5 25 80)",
-            "unsignals=" + idle + "7" + locked + saving + " | held ''", "translate=" + idle + "7" + locked + saving + " | 1 set",
+            "unsignals=" + idle + "7" + locked + saving + " | held ''",
             "display 1 0=" + shows + curves + "xDepthLabel yResistivitylabel Measurement center:",
             "display 1 1=" + shows + curves + "xDepthLabel yChargeabilityLabel Measurement center:",
             "display 2 1=" + shows + curves + "xCenterLabel yChargeabilityLabel Pseudo depth:",
             "display 2 0=" + shows + curves + "xCenterLabel yResistivitylabel Pseudo depth:",
             "display 0 0=" + shows + section + "xResistivitylabel yDepthLabel Pseudo depth:",
             "display 0 1=" + shows + section + "xChargeabilityLabel yDepthLabel Pseudo depth:",
+            "language Ru=" + ru + "7" + locked + saving + " | 1 set",
+            "display 1 0=" + ruShows + curves + "xDepthLabel yResistivitylabel Центр измерения:",
+            "display 2 1=" + ruShows + curves + "xCenterLabel yChargeabilityLabel Псевдоглубина:",
+            "display 0 0=" + ruShows + section + "xResistivitylabel yDepthLabel Псевдоглубина:",
+            "language Uk=" + idle + "7" + locked + saving + " | 1 set",
             "finish 1 line1 1=" + idle + "7" + locked + question
                 + " | woxKeyboardDialog | woxWarningDialog: Can not open file for writing",
             "finish 2=" + idle + "7" + locked + question,
@@ -388,9 +414,10 @@ private slots:
     }
 
 private:
-    // Does one step of the run flow; tells the buttons, selected row, tab shown, activity and pause locks, timers
-    // running, saves, status texts (times as hh:mm:ss unless the step starts with '!'), signal window, graphics shown,
-    // dialogs and requests to the core; the menu's page once it hosts no screen.
+    // Does one step of the run flow ("date": the time of day set an hour on, then as "wait"); tells the buttons,
+    // selected row, tab shown, activity and pause locks, timers running, saves, status texts (times as hh:mm:ss unless
+    // the step starts with '!'), signal window, graphics shown, dialogs and requests to the core; the menu's page once
+    // it hosts no screen.
     QString step(Rig &rig, QString action)
     {
         const bool exact = action.startsWith('!');
@@ -406,20 +433,26 @@ private:
         if (!section || !curves)
             return "no plots";
         const auto window = [&screen] { return screen.findChild<woxSignalWidget *>(); };
+        const QStringList menus = {"Pseudo section", "Sounding curves", "Profile curves", "Resistivity", "Chargeability",
+                                   "Псевдоразрез", "Кривые зондирования", "Кривые профилирования", "Сопротивление",
+                                   "Поляризуемость"};   // as the operator reads them
         const QMap<QString, std::function<void()>> actions{
             {"start", [&] { screen.startPushButton->click(); }},
             {"report", [&] { woxCoreDouble::deliver(report(n, m)); }},
             {"wait", [&] { rig.clock.current = rig.clock.current.addMSecs(n), woxCoreDouble::deliver(report(m)); }},
+            {"date", [&] { rig.clock.setTimeOfDay(rig.clock.current.addSecs(3600));
+                           rig.clock.current = rig.clock.current.addMSecs(n), woxCoreDouble::deliver(report(m)); }},
             {"cool", [&] { rig.timer("startEnableTimer")->start(0); QTRY_VERIFY(screen.startPushButton->isEnabled()); }},
             {"expire", [&] { rig.timer("autoSaveTimer")->stop(); }},
             {"row", [&] { n < 0 ? screen.sessionTableView->clearSelection() : screen.sessionTableView->selectRow(n); }},
             {"goto", [&] { screen.mainTabWidget->setCurrentIndex(1), emit section->sendRowSelection(n); }},
             {"signals", [&] { screen.signalsPushButton->click(), window() ? window()->startPushButton->click() : void(); }},
             {"unsignals", [&] { window()->close(); }},
-            {"display", [&] { screen.displayComboBox->setCurrentIndex(n), screen.modeComboBox->setCurrentIndex(m),
-                              screen.mainTabWidget->setCurrentIndex(1); }},
+            {"display", [&] { const int ru = woxTranslator::instance()->language() == "Ru" ? 5 : 0;
+                              screen.displayComboBox->setCurrentText(menus[ru + n]);
+                              screen.modeComboBox->setCurrentText(menus[ru + 3 + m]), screen.mainTabWidget->setCurrentIndex(1); }},
             {"finish", [&] { screen.closePushButton->click(); }},
-            {"translate", [&] { emit woxTranslator::instance()->sendTranslate(); }}};
+            {"language", [&] { woxTranslator::instance()->setLanguage(word[1]); }}};
         actions[word[0]]();
         if (QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete), !rig.screen)
             return (QStringList(page(&rig.menu, "newPushButton ertPushButton openPushButton")) + script.seen).join(" | ");
@@ -446,7 +479,7 @@ private:
         state << (rig.runner.calls.isEmpty() ? "" : QString("saved %1").arg(rig.runner.calls.size()));
         for (QString text : messages)
             state << (exact ? text : text.replace(QRegularExpression("\\d\\d:\\d\\d:\\d\\d"), "hh:mm:ss"));
-        state << (word[0] == "translate" ? QString("%1 set").arg(screen.currentSetComboBox->count()) : "")
+        state << (word[0] == "language" ? QString("%1 set").arg(screen.currentSetComboBox->count()) : "")
               << (window() ? woxScreenState(window(), "badPushButton") : "")
               << (word[0] == "display" ? shown + " " + screen.msrCenterDepthHeaderLabel->text() : "");
         state.removeAll(QString());

@@ -22,3 +22,9 @@ qint64 woxFakeClock::monotonicMs() const
 {
     return steadyOrigin + origin.msecsTo(current);
 }
+
+void woxFakeClock::setTimeOfDay(const QDateTime &time)
+{
+    origin = origin.addMSecs(current.msecsTo(time));
+    current = time;
+}

@@ -4,7 +4,8 @@
 #include "woxClock.h"
 
 // A clock standing at `current`; installs itself for its lifetime. Its
-// steady reading goes on from the system's and moves as `current` does.
+// steady reading goes on from the system's and moves as `current` does,
+// except when setTimeOfDay() moves the time of day alone, as `date -s` does.
 class woxFakeClock : public woxClock
 {
 public:
@@ -12,11 +13,12 @@ public:
     ~woxFakeClock() override;
     QDateTime now() const override;
     qint64 monotonicMs() const override;
+    void setTimeOfDay(const QDateTime &time);
 
     QDateTime current;
 
 private:
-    const QDateTime origin;
+    QDateTime origin;
     const qint64 steadyOrigin;
 };
 

@@ -1,15 +1,24 @@
 #!/bin/sh
-# Runs one Qt Test executable with its test functions in reverse order, then
-# each function alone: every function must start from a clean state of its
-# own, whatever ran before it.
+# Runs one Qt Test executable with its test functions in reverse order and
+# standard input closed, then each function alone twice in one process with
+# standard input, output and error on /dev/null: every function must start
+# from a clean state of its own, whatever ran before it, and no closed or
+# silenced descriptor may upset a test. All of it runs in an empty working
+# folder, which must stay empty.
 set -u
-exe=$1
+exe=$(realpath "$1")
 functions=$("$exe" -functions | sed -n 's/()$//p')
 [ -n "$functions" ] || { echo "no test functions listed by $exe"; exit 1; }
+work=$(mktemp -d) && cd "$work" || exit 1
 status=0
 # shellcheck disable=SC2046
-"$exe" -silent $(printf '%s\n' "$functions" | tac) || { echo "FAILED in reverse order"; status=1; }
+"$exe" -silent $(printf '%s\n' "$functions" | tac) <&- || { echo "FAILED in reverse order"; status=1; }
 for function in $functions; do
-  "$exe" -silent "$function" || { echo "FAILED alone: $function"; status=1; }
+  "$exe" -silent "$function" "$function" < /dev/null > /dev/null 2>&1 && continue
+  "$exe" -silent "$function" "$function" < /dev/null
+  echo "FAILED twice in one process (again with output shown above): $function"; status=1
 done
+left=$(ls -A)
+cd / && rm -rf "$work"
+[ -z "$left" ] || { echo "left in the working folder:"; echo "$left"; status=1; }
 exit $status

@@ -5,11 +5,9 @@
 #include "woxTranslator.h"
 #include "woxWarningDialog.h"
 
-namespace {
+bool woxStatusBar::firstClockReport = true;
 
-// True until the first error-free clock report of the run that carries a
-// date and a time has been handled.
-bool firstClockReport = true;
+namespace {
 
 // "date" is started, never waited for: a slow one cannot hold the screen.
 // Past this limit a hung one is killed.

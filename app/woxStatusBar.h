@@ -39,6 +39,11 @@ public slots:
     void onUserMessageTimeout();
     void onSensorTimeout();
 
+protected:
+    // True until the first error-free clock report of the run that carries a
+    // date and a time has been handled, by any bar of the process.
+    static bool firstClockReport;
+
 private:
     void showBattery(QLabel *valueLabel, QLabel *iconLabel, float volts);
     void showMoisture(float percent);

@@ -39,8 +39,9 @@ private:
     QIcon folderTwo;
     QIcon folderThree;
 
-    // Shared by every menu of the process and never reset, so the blink
-    // continues in step after a pause.
+protected:
+    // Shared by every menu of the process and never reset by the program, so
+    // the blink continues in step after a pause.
     static bool blinkToggle;
 };
 

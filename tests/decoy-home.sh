@@ -4,11 +4,18 @@
 # byte-identical: each makes a private home of its own before it starts.
 #   decoy-home.sh plant DIR         fills DIR and records what it holds
 #   decoy-home.sh check DIR         fails when anything in DIR changed
-#   decoy-home.sh killed DIR EXE    kills EXE mid-run with SIGKILL; its private
-#                                   folder must still go from DIR/tmp
+#   decoy-home.sh adopted DIR EXE   EXE told that the planted folder is its
+#                                   test folder must not take it
+#   decoy-home.sh killed DIR SIG EXE [FUNCTION]  kills EXE by its id with SIG
+#                                   once its folder is in DIR/tmp (and, with a
+#                                   FUNCTION, once that has started a process);
+#                                   2 s later no process it started may run and
+#                                   its folder must be gone
 set -eu
 dir=$2
 list() { (cd "$dir/home" && find . -print | LC_ALL=C sort && find . -type f -exec sha256sum {} + | LC_ALL=C sort); }
+# What a test starts inherits variables that point into its folder.
+ours() { grep -lsaF "$dir/tmp/" /proc/[0-9]*/environ || true; }
 case $1 in
 plant)
   rm -rf "$dir"
@@ -25,13 +32,20 @@ plant)
 check)
   list | diff "$dir/manifest" - || { echo "a test changed the user's home"; exit 1; }
   ;;
+adopted)
+  HOME="$dir/home" XDG_CONFIG_HOME="$dir/home/.config" WOX_TEST_ROOT="$dir" "$3" -silent
+  list | diff "$dir/manifest" - || { echo "a test took a folder that no test made for it"; exit 1; }
+  ;;
 killed)
-  mkdir -p "$dir/tmp"
-  TMPDIR="$dir/tmp" timeout -s KILL 0.3 "$3" > /dev/null 2>&1 || true
-  for _ in $(seq 100); do
-    [ -z "$(ls -A "$dir/tmp")" ] && exit 0
-    sleep 0.1
-  done
-  echo "a killed test left its folder behind:"; ls -A "$dir/tmp"; exit 1
+  rm -rf "$dir/tmp" && mkdir -p "$dir/tmp"
+  # As started by hand: INT not ignored, no stack dump delaying the end.
+  TMPDIR="$dir/tmp" env --default-signal=INT "$4" -nocrashhandler ${5:-} > /dev/null 2>&1 &
+  ready() { ls "$dir"/tmp/*/made-by-test.* > /dev/null 2>&1 && { [ -z "${5:-}" ] || [ -n "$(ours)" ]; }; }
+  for _ in $(seq 200); do ready "$@" && break; sleep 0.05; done
+  ready "$@" || { echo "not ready to be killed in 10 s"; kill -s KILL $!; exit 1; }
+  kill -s "$3" $!
+  sleep 2
+  left=$(ours; ls -A "$dir/tmp")
+  [ -z "$left" ] || { echo "killed with $3, it left:"; echo "$left"; exit 1; }
   ;;
 esac

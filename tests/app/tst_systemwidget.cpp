@@ -5,6 +5,7 @@
 #include "woxDiagnosticCapture.h"
 #include "woxFakeClock.h"
 #include "woxFakeCommandRunner.h"
+#include "woxFreshStart.h"
 #include "woxGPSManager.h"
 #include "woxGPSWidget.h"
 #include "woxKeyboardDialog.h"
@@ -78,12 +79,12 @@ class tst_systemwidget : public QObject
         return qobject_cast<Screen *>(item ? item->widget() : nullptr);
     }
 private slots:
-    // Each function starts with no files or settings, no measurement running, no engineer opener, English texts, no
-    // fix and no dialog.
+    // Each function starts with no files or settings, the process's values as at a start (no measurement running), no
+    // engineer opener, English texts, no fix and no dialog.
     void init()
     {
         woxTestEnvironment::reset();
-        woxSystemWidget::setActivity(false);
+        woxFreshStart::resetProcessValues();
         menu.setEngineerOpener(nullptr);
         woxTranslator::instance()->setLanguage("Uk");
         woxGPSManager::instance()->setFix(woxGPSFix());

@@ -1,3 +1,4 @@
+#include "woxChildProcess.h"
 #include "woxConstants.h"
 #include "woxCore.h"
 #include "woxDataMenuWidget.h"
@@ -144,7 +145,7 @@ private slots:
         woxSessionCloseFlag::store(1);
         const QString workingCopy = woxSessionFixture::write(woxSessionFixture::session(3));
         QVERIFY(QDir().mkpath(sessionsDir) && QFile::copy(workingCopy, sessionsDir + "stored." + sessionExtension));
-        QProcess child;
+        woxChildProcess child;
         qputenv(childVariable, "1");
         child.start(QCoreApplication::applicationFilePath(), QStringList());
         qunsetenv(childVariable);

@@ -10,24 +10,45 @@
 
 namespace {
 
+// Counts the half seconds the same dialog stays open: closed in between, as
+// the shared message dialog is after each answer, it starts again from 0.
+struct woxModalWatch : QObject {
+    using QObject::QObject;
+    QPointer<QWidget> open;
+    int ticks = 0;
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        ticks = event->type() == QEvent::Hide ? 0 : ticks;
+        return false;
+    }
+    void tick()
+    {
+        QWidget *now = QApplication::activeModalWidget();
+        if (!now)
+            now = QApplication::activePopupWidget();
+        if (now != open) {
+            if (open)
+                open->removeEventFilter(this);
+            open = now;
+            ticks = 0;
+            if (now)
+                now->installEventFilter(this);
+        }
+        if (!now || ++ticks < 20)
+            return;
+        const QLabel *message = now->findChild<QLabel *>(QStringLiteral("messageLabel"));
+        qFatal("unanswered %s%s%s", now->metaObject()->className(), message ? ": " : "",
+               message ? qPrintable(message->text()) : "");
+    }
+};
+
 void watch()
 {
     if (!qobject_cast<QApplication *>(QCoreApplication::instance()))
         return;
-    auto *timer = new QTimer(QCoreApplication::instance());
-    auto seen = std::make_shared<QPair<QPointer<QWidget>, int>>();
-    QObject::connect(timer, &QTimer::timeout, [seen] {
-        QWidget *open = QApplication::activeModalWidget();
-        if (!open)
-            open = QApplication::activePopupWidget();
-        seen->second = open && open == seen->first ? seen->second + 1 : 0;
-        seen->first = open;
-        if (seen->second < 20)
-            return;
-        const QLabel *message = open->findChild<QLabel *>(QStringLiteral("messageLabel"));
-        qFatal("unanswered %s%s%s", open->metaObject()->className(), message ? ": " : "",
-               message ? qPrintable(message->text()) : "");
-    });
+    auto *watcher = new woxModalWatch(QCoreApplication::instance());
+    auto *timer = new QTimer(watcher);
+    QObject::connect(timer, &QTimer::timeout, watcher, &woxModalWatch::tick);
     timer->start(500);
 }
 

@@ -1,12 +1,13 @@
 #ifndef WOXFTPSERVER_H
 #define WOXFTPSERVER_H
 
-#include <QProcess>
+#include "woxChildProcess.h"
+
 #include <QTemporaryDir>
 
 // A real FTP server on 127.0.0.1 for the update screen: Debian's pyftpdlib,
 // serving a temporary folder to one user, on a free port. It is stopped by
-// its process id when the object goes.
+// its process id when the object goes, and dies with the test.
 class woxFtpServer
 {
 public:
@@ -27,7 +28,7 @@ private:
     Q_DISABLE_COPY(woxFtpServer)
 
     QTemporaryDir root;
-    QProcess process;
+    woxChildProcess process;
     quint16 serverPort = 0;
     bool listening = false;
 };

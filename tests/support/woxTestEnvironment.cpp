@@ -11,7 +11,10 @@
 #include <cstring>
 #include <cerrno>
 #include <climits>
+#include <csignal>
+#include <dirent.h>
 #include <fcntl.h>
+#include <fstream>
 #include <ftw.h>
 #include <string>
 #include <sys/stat.h>
@@ -54,10 +57,38 @@ void removeAtExit()
         removeBelow(privateRoot, true);
 }
 
+// True while a process other than this one was started with its
+// environment pointing at the private folder: anything that a test started,
+// and what those started in turn.
+bool descendantsRunning(bool kill)
+{
+    const std::string mark = std::string(rootVariable) + "=" + privateRoot;
+    bool found = false;
+    DIR *processes = opendir("/proc");
+    while (dirent *entry = processes ? readdir(processes) : nullptr) {
+        const int pid = std::atoi(entry->d_name);
+        std::ifstream file(std::string("/proc/") + entry->d_name + "/environ");
+        std::string variable;
+        while (pid > 0 && pid != getpid() && std::getline(file, variable, '\0')) {
+            if (variable == mark) {
+                found = true;
+                if (kill)
+                    ::kill(pid, SIGKILL);
+                break;
+            }
+        }
+    }
+    if (processes)
+        closedir(processes);
+    return found;
+}
+
 // Started twice removed (its parent ends at once), so nothing that kills the
 // test and its children finds it; it holds none of the test's output pipes,
 // so no one waits for it either. It reads the pipe whose writing end only the
-// test holds: end of file means the test is gone, however it ended.
+// test holds: end of file means the test is gone, however it ended. The
+// processes the test started die with it; any still running after a few
+// seconds are killed, so none can write into the folder once it is gone.
 void startWatcher()
 {
     int ends[2];
@@ -77,6 +108,8 @@ void startWatcher()
         char byte;
         while (read(ends[0], &byte, 1) != 0 && errno == EINTR) {
         }
+        for (int round = 0; descendantsRunning(round > 250); ++round)
+            usleep(20000);
         removeBelow(privateRoot, true);
         std::_Exit(0);
     }
@@ -84,21 +117,34 @@ void startWatcher()
     waitpid(child, nullptr, 0);
 }
 
-void point(const char *variable, const char *folder)
+// The variables pointed into the private folder, and their folders there.
+const char *const folders[][2] = {
+    {"HOME", "/home"}, {"XDG_CONFIG_HOME", "/config"}, {"XDG_RUNTIME_DIR", "/runtime"}, {"TMPDIR", "/temporary"},
+    // Anything that keeps data or a cache (fontconfig does) stays inside too.
+    {"XDG_DATA_HOME", "/data"}, {"XDG_CACHE_HOME", "/cache"}, {"XDG_STATE_HOME", "/state"}};
+
+// Names the test that made the folder, so that only a copy it starts itself
+// takes the folder over.
+std::string marker(pid_t maker)
 {
-    const std::string path = std::string(privateRoot) + folder;
-    if (mkdir(path.c_str(), 0700) != 0)
-        refuse(path.c_str());
-    setenv(variable, path.c_str(), 1);
+    return std::string(privateRoot) + "/made-by-test." + std::to_string(maker);
 }
 
-bool insideParentsFolder()
+// A variable alone proves nothing: the folder must be ours, no link, and say
+// that our parent made it.
+bool madeByParent()
 {
     const char *root = std::getenv(rootVariable);
     const char *home = std::getenv("HOME");
-    struct stat status;
-    return root && home && std::string(home) == std::string(root) + "/home"
-           && stat(root, &status) == 0 && S_ISDIR(status.st_mode);
+    if (!root || !home || std::string(home) != std::string(root) + "/home")
+        return false;
+    std::snprintf(privateRoot, sizeof privateRoot, "%s", root);
+    struct stat folder, made;
+    if (lstat(privateRoot, &folder) == 0 && S_ISDIR(folder.st_mode) && folder.st_uid == geteuid()
+        && lstat(marker(getppid()).c_str(), &made) == 0 && S_ISREG(made.st_mode) && made.st_uid == geteuid())
+        return true;
+    *privateRoot = 0;
+    return false;
 }
 
 } // namespace
@@ -107,10 +153,16 @@ void woxTestEnvironment::enter()
 {
     if (*privateRoot)
         return;
-    if (insideParentsFolder()) {
-        std::snprintf(privateRoot, sizeof privateRoot, "%s", std::getenv(rootVariable));
-        return;
+    // With 0, 1 or 2 closed, the files and the pipe below would take their
+    // place and receive what is meant for standard input, output or error.
+    int null;
+    while ((null = open("/dev/null", O_RDWR)) >= 0 && null <= 2) {
     }
+    if (null < 0)
+        refuse("/dev/null");
+    close(null);
+    if (madeByParent())
+        return;
     const char *temporary = std::getenv("TMPDIR");
     std::snprintf(privateRoot, sizeof privateRoot, "%s/wox-test.XXXXXX",
                   temporary && *temporary ? temporary : P_tmpdir);
@@ -119,14 +171,16 @@ void woxTestEnvironment::enter()
     owner = true;
     std::atexit(removeAtExit);
     startWatcher();
-    point("HOME", "/home");
-    point("XDG_CONFIG_HOME", "/config");
-    point("XDG_RUNTIME_DIR", "/runtime");
-    point("TMPDIR", "/temporary");
-    // Anything that keeps data or a cache (fontconfig does) stays inside too.
-    point("XDG_DATA_HOME", "/data");
-    point("XDG_CACHE_HOME", "/cache");
-    point("XDG_STATE_HOME", "/state");
+    const int made = open(marker(getpid()).c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (made < 0)
+        refuse("no marker");
+    close(made);
+    for (const auto &folder : folders) {
+        const std::string path = std::string(privateRoot) + folder[1];
+        if (mkdir(path.c_str(), 0700) != 0)
+            refuse(path.c_str());
+        setenv(folder[0], path.c_str(), 1);
+    }
     setenv(rootVariable, privateRoot, 1);
     // The screen tests compare pictures drawn offscreen, and a run by hand
     // should open no window on the user's desktop.
@@ -135,6 +189,8 @@ void woxTestEnvironment::enter()
 
 void woxTestEnvironment::reset()
 {
+    if (!*privateRoot)
+        return;
     // Qt keeps what a settings store read for the life of the process:
     // cleared through QSettings first, no copy of a store outlives its file.
     const QFileInfo anyStore(QSettings(settingsOrganisation, QStringLiteral("any")).fileName());
@@ -143,9 +199,10 @@ void woxTestEnvironment::reset()
         settings.clear();
         settings.sync();
     }
-    for (const char *variable : {"HOME", "XDG_CONFIG_HOME", "XDG_RUNTIME_DIR", "TMPDIR", "XDG_DATA_HOME",
-                                 "XDG_CACHE_HOME", "XDG_STATE_HOME"})
-        removeBelow(std::getenv(variable), false);
+    // Named from the folder this process made or took over, never from the
+    // variables, which a caller may have pointed anywhere.
+    for (const auto &folder : folders)
+        removeBelow((std::string(privateRoot) + folder[1]).c_str(), false);
 }
 
 const char *woxTestEnvironment::root()

@@ -38,8 +38,7 @@ adopted)
   ;;
 killed)
   rm -rf "$dir/tmp" && mkdir -p "$dir/tmp"
-  # As started by hand: INT not ignored, no stack dump delaying the end.
-  TMPDIR="$dir/tmp" env --default-signal=INT "$4" -nocrashhandler ${5:-} > /dev/null 2>&1 &
+  TMPDIR="$dir/tmp" "$4" ${5:-} > /dev/null 2>&1 &
   ready() { ls "$dir"/tmp/*/made-by-test.* > /dev/null 2>&1 && { [ -z "${5:-}" ] || [ -n "$(ours)" ]; }; }
   for _ in $(seq 200); do ready "$@" && break; sleep 0.05; done
   ready "$@" || { echo "not ready to be killed in 10 s"; kill -s KILL $!; exit 1; }

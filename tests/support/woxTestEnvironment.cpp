@@ -147,6 +147,18 @@ bool madeByParent()
     return false;
 }
 
+// A test asked to stop by its id stops at once, however it was started: one
+// started in the background by a script would ignore INT and QUIT, and the
+// debugger Qt Test starts to print the stack of a test killed by TERM would
+// hold it (and the processes it started) for seconds. The sanitizer builds
+// print their own reports of a crash.
+void stopsWhenAsked()
+{
+    std::signal(SIGINT, SIG_DFL);
+    std::signal(SIGQUIT, SIG_DFL);
+    setenv("QTEST_DISABLE_STACK_DUMP", "1", 0);
+}
+
 } // namespace
 
 void woxTestEnvironment::enter()
@@ -185,6 +197,7 @@ void woxTestEnvironment::enter()
     // The screen tests compare pictures drawn offscreen, and a run by hand
     // should open no window on the user's desktop.
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    stopsWhenAsked();
 }
 
 void woxTestEnvironment::reset()

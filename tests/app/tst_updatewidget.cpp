@@ -80,8 +80,8 @@ private slots:
     // corrupted one, one that cannot take woxLast's place and a failed check stay in "download" until the screen
     // closes; a transfer stopped by closing never ends. No connection to the server is left after a transfer, and no
     // message shows the login. Without "auxServer", or with no host in it, the default host is asked; a host that makes
-    // no address is a system error with its diagnostic on standard error (line feed, then carriage return); no other
-    // row writes there. A package missing on the server ends the download in "Network error".
+    // no address, or leaves it no path, is a system error with its diagnostic on standard error (line feed, then
+    // carriage return); no other row writes there. A package missing on the server ends the download in "Network error".
     void update_data()
     {
         QTest::addColumn<QString>("row");
@@ -96,6 +96,8 @@ private slots:
                  "8 empty host | Network error\n(reason naming the default host) !~downl ~progr close",
                  "8 my host | System error !~downl ~progr close stderr woxUpdateWidget error: downloadFile url is "
                  "invalid\\n\\r",
+                 "8 a?host | System error !~downl ~progr close stderr woxUpdateWidget error: downloadtFile url has no "
+                 "path\\n\\r",   // all after '?' is a query
                  "8 missing | Update is available downl ~progr close | Network error\n(reason) !downl progr close",
                  "8 | Update is available downl ~progr close | Restarting... !downl progr !close"})   // last: it quits
             QTest::newRow(row) << QString(row);

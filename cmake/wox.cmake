@@ -30,7 +30,8 @@ function(wox_add_tests subsystem)
     # among the executable's exported symbols.
     set_target_properties(${target} PROPERTIES ENABLE_EXPORTS ON)
     add_test(NAME ${target} COMMAND ${target})
-    # The same functions reversed and each alone: none may lean on another.
+    # The same functions reversed, and each twice in one process, from an
+    # empty working folder: none may lean on another or leave anything there.
     add_test(NAME ${target}_any_order
              COMMAND sh ${CMAKE_SOURCE_DIR}/tests/any-order.sh $<TARGET_FILE:${target}>)
     # A hang fails at once instead of stalling the whole run. The decoy home

@@ -11,7 +11,6 @@
 
 #include <QtTest>
 
-
 using woxMake::templateSet;
 
 namespace {

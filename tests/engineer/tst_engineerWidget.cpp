@@ -26,7 +26,6 @@
 #include <QToolButton>
 #include <QtTest>
 
-
 using Step = std::function<void(QWidget &)>;
 Q_DECLARE_METATYPE(Step)
 

@@ -47,7 +47,6 @@
 #include <qwt_scale_map.h>
 #include <qwt_symbol.h>
 
-
 Q_DECLARE_METATYPE(woxQuadripole)
 
 namespace {
@@ -334,7 +333,6 @@ QString setState(woxTemplateWidget &screen)
     return sets.join('|') + " / " + cells.join(' ') + (model.flagByte() ? " / modified / " : " / unmodified / ")
            + stored.join(", ");
 }
-
 } // namespace
 
 // Template files and the model, the template screen, its plot and signal window, the Varnex screen with its move and

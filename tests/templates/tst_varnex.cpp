@@ -23,7 +23,6 @@
 #include <QSettings>
 #include <QtTest>
 
-
 namespace {
 
 const QString warning = "woxWarningDialog: ";
